@@ -1,0 +1,45 @@
+#include "platform/Dialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+void QtDialogs::warning(QWidget* owner, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+std::optional<QString> QtDialogs::inputText(QWidget* owner, const QString& title, const QString& prompt,
+                                            const QString& preset)
+{
+    QInputDialog box(owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(preset);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return box.textValue();
+}
+
+std::optional<int> QtDialogs::chooseColor(QWidget* owner)
+{
+    QColorDialog box(Qt::black, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (box.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor c = box.selectedColor();
+    return c.blue() * 65536 + c.green() * 256 + c.red();
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget* owner, const QString& title, const QString& startDir,
+                                           const QString& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(owner, title, startDir, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Modal dialogs and message boxes. Each call returns when the user has closed the dialog.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A warning message box (exclamation icon, OK button).
+    virtual void warning(QWidget* owner, const QString& title, const QString& text) = 0;
+    // A single-line input box; nullopt when cancelled.
+    virtual std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
+                                             const QString& preset) = 0;
+    // The colour chooser, opened on black; the chosen colour as 0x00BBGGRR, nullopt when cancelled.
+    virtual std::optional<int> chooseColor(QWidget* owner) = 0;
+    // The file chooser for an existing file; nullopt when cancelled.
+    virtual std::optional<QString> openFile(QWidget* owner, const QString& title, const QString& startDir,
+                                            const QString& filter) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    void warning(QWidget* owner, const QString& title, const QString& text) override;
+    std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
+                                     const QString& preset) override;
+    std::optional<int> chooseColor(QWidget* owner) override;
+    std::optional<QString> openFile(QWidget* owner, const QString& title, const QString& startDir,
+                                    const QString& filter) override;
+};

@@ -1,0 +1,8 @@
+#include "platform/EventPump.h"
+
+#include <QCoreApplication>
+
+void QtEventPump::processPending()
+{
+    QCoreApplication::processEvents();
+}

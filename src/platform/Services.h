@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/EventPump.h"
+#include "platform/Hotkeys.h"
+#include "platform/ProgramEnv.h"
+#include "platform/Random.h"
+#include "platform/Sound.h"
+#include "platform/Timer.h"
+
+// Everything the program needs from the outside world. The program holds references only;
+// whoever builds the program owns the services (main() the real ones, a test its doubles).
+struct Services {
+    Clock& clock;
+    Random& random;
+    Sound& sound;
+    Dialogs& dialogs;
+    ProgramDir& programDir;
+    ProgramEnd& programEnd;
+    HotkeyService& hotkeys;
+    TimerFactory& timers;
+    EventPump& events;
+};

@@ -1,0 +1,103 @@
+#include "support/Fakes.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+int FakeRandom::between(int low, int high)
+{
+    ++calls;
+    int v;
+    if (!script.empty()) {
+        v = script.front();
+        script.pop_front();
+    } else {
+        v = next++;
+    }
+    return std::clamp(v, low, high);
+}
+
+std::optional<QString> FakeDialogs::inputText(QWidget*, const QString& title, const QString& prompt,
+                                              const QString& preset)
+{
+    inputs.push_back({title, prompt, preset});
+    if (inputAnswers.empty())
+        return std::nullopt;
+    auto a = inputAnswers.front();
+    inputAnswers.pop_front();
+    return a;
+}
+
+std::optional<int> FakeDialogs::chooseColor(QWidget*)
+{
+    ++colorCalls;
+    if (colorAnswers.empty())
+        return std::nullopt;
+    auto a = colorAnswers.front();
+    colorAnswers.pop_front();
+    return a;
+}
+
+std::optional<QString> FakeDialogs::openFile(QWidget*, const QString&, const QString&, const QString&)
+{
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
+bool FakeHotkeys::registerKey(int id, int modifiers, int virtualKey)
+{
+    log.push_back(QString("add %1 %2 %3").arg(id).arg(modifiers).arg(virtualKey));
+    for (const auto& [rid, g] : refusedOnes)
+        if (g.modifiers == modifiers && g.virtualKey == virtualKey)
+            return false;
+    for (const auto& [rid, g] : registered)
+        if (rid != id && g.modifiers == modifiers && g.virtualKey == virtualKey)
+            return false;
+    if (virtualKey == 0)
+        return false;
+    registered[id] = {modifiers, virtualKey};
+    return true;
+}
+
+void FakeHotkeys::unregisterKey(int id)
+{
+    log.push_back(QString("del %1").arg(id));
+    registered.erase(id);
+}
+
+std::unique_ptr<IntervalTimer> FakeTimers::create(int intervalMs, std::function<void()> onTick)
+{
+    auto t = std::make_unique<FakeTimer>(intervalMs, std::move(onTick));
+    made.push_back(t.get());
+    return t;
+}
+
+void FakeWorld::writeIni(const QStringList& lines) const
+{
+    QStringEncoder enc("GBK");
+    QByteArray bytes = enc.encode(lines.join("\r\n") + "\r\n");
+    QFile f(iniPath());
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QByteArray FakeWorld::iniBytes() const
+{
+    QFile f(iniPath());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QStringList FakeWorld::iniLines() const
+{
+    QStringDecoder dec("GBK");
+    QString text = dec.decode(iniBytes());
+    QStringList lines = text.split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}

@@ -1,0 +1,123 @@
+#pragma once
+// Test doubles for every outside-world service: a clock the test sets, scripted random numbers,
+// recorded sounds, scripted dialog answers, recorded hotkey grabs, timers that tick on demand.
+#include "platform/Services.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <map>
+#include <memory>
+#include <vector>
+
+class FakeClock final : public Clock {
+public:
+    QDateTime t{QDate(2026, 12, 7), QTime(9, 0, 0)};
+    QDateTime now() const override { return t; }
+    void advance(int seconds) { t = t.addSecs(seconds); }
+};
+
+class FakeRandom final : public Random {
+public:
+    std::deque<int> script; // values handed out first; afterwards `next`, counting up
+    int next = 0;
+    int calls = 0;
+    int between(int low, int high) override;
+};
+
+class FakeSound final : public Sound {
+public:
+    QStringList played;
+    void play(const QString& path) override { played << path; }
+};
+
+class FakeDialogs final : public Dialogs {
+public:
+    struct Warning { QString title, text; };
+    struct Input { QString title, prompt, preset; };
+    std::vector<Warning> warnings;
+    std::vector<Input> inputs;
+    int colorCalls = 0;
+    std::deque<std::optional<QString>> inputAnswers; // empty: cancel
+    std::deque<std::optional<int>> colorAnswers;     // empty: cancel
+    std::deque<std::optional<QString>> fileAnswers;  // empty: cancel
+
+    void warning(QWidget*, const QString& title, const QString& text) override { warnings.push_back({title, text}); }
+    std::optional<QString> inputText(QWidget*, const QString& title, const QString& prompt,
+                                     const QString& preset) override;
+    std::optional<int> chooseColor(QWidget*) override;
+    std::optional<QString> openFile(QWidget*, const QString&, const QString&, const QString&) override;
+};
+
+class FakeProgramEnd final : public ProgramEnd {
+public:
+    std::vector<int> statuses;
+    void end(int status) override { statuses.push_back(status); }
+    bool ended() const { return !statuses.empty(); }
+};
+
+class FakeHotkeys final : public HotkeyService {
+public:
+    struct Grab { int modifiers, virtualKey; };
+    std::map<int, Grab> registered;
+    std::vector<std::pair<int, Grab>> refusedOnes; // keys that answer "taken"
+    std::vector<QString> log;                      // "add 1 0 116", "del 1"
+    std::function<void(int)> handler;
+
+    bool registerKey(int id, int modifiers, int virtualKey) override;
+    void unregisterKey(int id) override;
+    void setPressHandler(std::function<void(int)> h) override { handler = std::move(h); }
+    void press(int id) { if (handler) handler(id); }
+};
+
+class FakeTimer final : public IntervalTimer {
+public:
+    FakeTimer(int interval, std::function<void()> f) : interval_(interval), tick_(std::move(f)) {}
+    void setEnabled(bool on) override { enabled_ = on; }
+    bool isEnabled() const override { return enabled_; }
+    int interval() const override { return interval_; }
+    // One tick, as the real timer would give it: only while enabled.
+    void fire() { if (enabled_) tick_(); }
+
+private:
+    int interval_;
+    std::function<void()> tick_;
+    bool enabled_ = false;
+};
+
+class FakeTimers final : public TimerFactory {
+public:
+    std::vector<FakeTimer*> made; // in creation order; owned by whoever asked for them
+    std::unique_ptr<IntervalTimer> create(int intervalMs, std::function<void()> onTick) override;
+};
+
+class FakeEvents final : public EventPump {
+public:
+    int calls = 0;
+    void processPending() override { ++calls; }
+};
+
+// A complete set of doubles with a fresh temporary program directory.
+struct FakeWorld {
+    QTemporaryDir tmp;
+    FakeClock clock;
+    FakeRandom random;
+    FakeSound sound;
+    FakeDialogs dialogs;
+    FixedDir dir{tmp.path()};
+    FakeProgramEnd end;
+    FakeHotkeys hotkeys;
+    FakeTimers timers;
+    FakeEvents events;
+    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events};
+
+    QString path(const QString& name) const { return tmp.path() + "/" + name; }
+    QString iniPath() const { return path("config.ini"); }
+    // Writes config.ini from lines joined with CR LF, encoded as GBK.
+    void writeIni(const QStringList& lines) const;
+    // The bytes of config.ini (empty when missing).
+    QByteArray iniBytes() const;
+    // config.ini decoded from GBK, split into lines.
+    QStringList iniLines() const;
+};

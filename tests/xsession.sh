@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a command inside a private X server: Xvfb on a free display (it picks the number itself),
+# with openbox as the window manager. Usage: xsession.sh COMMAND [ARGS...]
+# With HORALTO_NO_WM=1 no window manager runs.
+set -u
+tmp=$(mktemp -d)
+trap 'kill $wm $xvfb 2>/dev/null; wait $wm $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+exec 3>"$tmp/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -ac >"$tmp/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 1 200); do
+  [ -s "$tmp/display" ] && break
+  sleep 0.05
+done
+exec 3>&-
+if [ ! -s "$tmp/display" ]; then
+  echo "xsession: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1
+fi
+export DISPLAY=":$(head -n1 "$tmp/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+wm=""
+if [ "${HORALTO_NO_WM:-0}" != 1 ]; then
+  openbox --sm-disable >"$tmp/wm.log" 2>&1 &
+  wm=$!
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
+"$@"
