@@ -5,6 +5,10 @@
 
 class ProgramDir;
 
+// The section of a timing scheme: the section word followed by the scheme number in decimal
+// ("JSSET" and 2 give "JSSET2"). Also forms numbered keys ("TSHH" and 1 give "TSHH1").
+inline QString numbered(const QString& word, int n) { return word + QString::number(n); }
+
 // A configuration value that cannot be used (a number that does not convert or is out of range,
 // a time that is not a time of day). Loading a scheme turns it into the configuration-error message.
 class ConfigError : public std::runtime_error {
