@@ -1,0 +1,134 @@
+#include "core/App.h"
+
+#include "hotkeys/HotKeys.h"
+#include "menu/MenuForm.h"
+#include "windows/FullScreenForm.h"
+#include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
+#include "platform/Timer.h"
+
+App::App(Services& services) : svc(services), config(services.programDir), module(*this) {}
+
+App::~App()
+{
+    // Windows go before the hotkey service's handler owner; the menu last, since the display
+    // windows' handlers may still refer to it while they are torn down.
+    toolsBarFormMax_.reset();
+    toolsBarForm_.reset();
+    fullScreenForm_.reset();
+    mainForm_.reset();
+    menuForm_.reset();
+    hotKeys_.reset();
+}
+
+bool App::Start()
+{
+    try {
+        mainForm().Form_Load();
+    } catch (const ConfigError&) {
+        module.StartupConfigError();
+        return false;
+    }
+    if (ended_)
+        return false;
+    mainForm().show();
+    mainForm().raise();
+    mainForm().activateWindow();
+    return true;
+}
+
+MainForm& App::mainForm()
+{
+    if (!mainForm_)
+        mainForm_ = std::make_unique<MainForm>(*this);
+    return *mainForm_;
+}
+
+ToolsBarForm& App::toolsBarForm()
+{
+    if (!toolsBarForm_) {
+        toolsBarForm_ = std::make_unique<ToolsBarForm>(*this, false);
+        toolsBarForm_->Form_Load();
+    }
+    return *toolsBarForm_;
+}
+
+ToolsBarForm& App::toolsBarFormMax()
+{
+    if (!toolsBarFormMax_) {
+        toolsBarFormMax_ = std::make_unique<ToolsBarForm>(*this, true);
+        toolsBarFormMax_->Form_Load();
+    }
+    return *toolsBarFormMax_;
+}
+
+FullScreenForm& App::fullScreenForm()
+{
+    if (!fullScreenForm_) {
+        fullScreenForm_ = std::make_unique<FullScreenForm>(*this);
+        fullScreenForm_->Form_Load();
+    }
+    return *fullScreenForm_;
+}
+
+MenuForm& App::menuForm()
+{
+    if (!menuForm_)
+        menuForm_ = std::make_unique<MenuForm>(*this);
+    return *menuForm_;
+}
+
+HotKeys& App::hotKeys()
+{
+    if (!hotKeys_)
+        hotKeys_ = std::make_unique<HotKeys>(*this);
+    return *hotKeys_;
+}
+
+void App::ShowOptionForm(QWidget*)
+{
+    // The settings dialog is not built yet: the command is offered and does nothing.
+}
+
+void App::ShowHotKeyForm(QWidget*)
+{
+    // The hotkey dialog is not built yet: the command is offered and does nothing.
+}
+
+void App::ShowAboutBox(QWidget*)
+{
+    // The About box is not built yet: the command is offered and does nothing.
+}
+
+void App::Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    // Hotkeys first, then every other window; the program ends with no window left.
+    // Nothing is written to the configuration.
+    hotKeys().UnregisterAll();
+    if (mainForm_) {
+        mainForm_->Timer1->setEnabled(false);
+        mainForm_->Timer2->setEnabled(false);
+    }
+    if (fullScreenForm_)
+        fullScreenForm_->hide();
+    if (menuForm_)
+        menuForm_->hide();
+    if (toolsBarForm_)
+        toolsBarForm_->hide();
+    if (toolsBarFormMax_)
+        toolsBarFormMax_->hide();
+    if (mainForm_)
+        mainForm_->hide();
+    EndProgram(0);
+}
+
+void App::EndProgram(int status)
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    svc.programEnd.end(status);
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include "config/ConfigFile.h"
+#include "core/MainModule.h"
+#include "platform/Services.h"
+
+#include <memory>
+
+class MainForm;
+class ToolsBarForm;
+class FullScreenForm;
+class MenuForm;
+class HotKeys;
+class QWidget;
+
+// The application object: owns the shared timing state, the configuration access and every
+// window. Windows reach each other through it by their names. A window is created (and its
+// load handler run) the first time it is touched, as the start-up sequence expects.
+class App {
+public:
+    explicit App(Services& services);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Creates and loads the main window, then shows it. False when the configuration error
+    // ended the program during loading (nothing is shown then).
+    bool Start();
+
+    // Unloads the main window and with it the program: hotkeys released, every other window
+    // unloaded, the program ends. Nothing is saved.
+    void Unload();
+    bool IsUnloaded() const { return unloaded_; }
+
+    Services& svc;
+    ConfigFile config;
+    MainModule module;
+
+    MainForm& mainForm();
+    ToolsBarForm& toolsBarForm();
+    ToolsBarForm& toolsBarFormMax();
+    FullScreenForm& fullScreenForm();
+    MenuForm& menuForm();
+    HotKeys& hotKeys();
+
+    // The settings dialog, the hotkey dialog and the About box, shown modally.
+    void ShowOptionForm(QWidget* owner);
+    void ShowHotKeyForm(QWidget* owner);
+    void ShowAboutBox(QWidget* owner);
+
+    // Set when the program has been ended (configuration error or unload).
+    bool Ended() const { return ended_; }
+    void EndProgram(int status);
+
+private:
+    std::unique_ptr<MainForm> mainForm_;
+    std::unique_ptr<ToolsBarForm> toolsBarForm_;
+    std::unique_ptr<ToolsBarForm> toolsBarFormMax_;
+    std::unique_ptr<FullScreenForm> fullScreenForm_;
+    std::unique_ptr<MenuForm> menuForm_;
+    std::unique_ptr<HotKeys> hotKeys_;
+    bool unloaded_ = false;
+    bool ended_ = false;
+};

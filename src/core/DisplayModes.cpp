@@ -1,0 +1,79 @@
+// The three display modes: the main window, a toolbar strip, the full-screen window.
+#include "core/App.h"
+#include "core/MainModule.h"
+#include "menu/MenuForm.h"
+#include "windows/FullScreenForm.h"
+#include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
+
+#include <QAction>
+
+namespace {
+void ShowOnTop(QWidget& w)
+{
+    w.show();
+    w.raise();
+}
+} // namespace
+
+void MainModule::ApplyDisplayState(const QString& value)
+{
+    if (value == "0")
+        EnterMainMode();
+    else if (value == "1")
+        EnterToolbarMode();
+    else if (value == "2")
+        EnterFullScreenMode();
+}
+
+void MainModule::EnterMainMode()
+{
+    app_.toolsBarForm().hide();
+    app_.toolsBarFormMax().hide();
+    app_.fullScreenForm().hide();
+    MainForm& f = app_.mainForm();
+    f.setWindowState(Qt::WindowNoState);
+    ShowOnTop(f);
+    f.activateWindow();
+    MenuForm& menu = app_.menuForm();
+    menu.MBacktoMain->setVisible(false);
+    menu.MMinME->setVisible(true);
+    menu.MMaxME->setVisible(true);
+    menu.MAppInfo->setEnabled(true);
+}
+
+void MainModule::ShowChosenToolbar()
+{
+    const bool large = app_.config.ReadIniText(Section("COMMSET"), "MaxToolsBar", "No") == "Yes";
+    ToolsBarForm& shown = large ? app_.toolsBarFormMax() : app_.toolsBarForm();
+    ToolsBarForm& other = large ? app_.toolsBarForm() : app_.toolsBarFormMax();
+    ShowOnTop(shown);
+    other.hide();
+}
+
+void MainModule::EnterToolbarMode()
+{
+    ShowChosenToolbar();
+    app_.fullScreenForm().hide();
+    app_.mainForm().hide();
+    MenuForm& menu = app_.menuForm();
+    menu.MBacktoMain->setVisible(true);
+    menu.MMinME->setVisible(false);
+    menu.MMaxME->setVisible(true);
+    menu.MAppInfo->setEnabled(true);
+}
+
+void MainModule::EnterFullScreenMode()
+{
+    FullScreenForm& fs = app_.fullScreenForm();
+    ShowOnTop(fs);
+    fs.activateWindow();
+    app_.toolsBarForm().hide();
+    app_.toolsBarFormMax().hide();
+    app_.mainForm().hide();
+    MenuForm& menu = app_.menuForm();
+    menu.MBacktoMain->setVisible(true);
+    menu.MMinME->setVisible(true);
+    menu.MMaxME->setVisible(false);
+    menu.MAppInfo->setEnabled(false);
+}

@@ -1,0 +1,105 @@
+// The one-second tick, the blink after a prompt, the end of a timing and the window shake.
+#include "core/App.h"
+#include "core/Colors.h"
+#include "core/MainModule.h"
+#include "core/Twips.h"
+#include "windows/Control.h"
+#include "windows/FullScreenForm.h"
+#include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
+
+#include <algorithm>
+
+void MainModule::Tick()
+{
+    MainForm& f = app_.mainForm();
+    f.IsTime->setText(DateTimeText(app_.svc.clock.now()));
+    f.IsTime->adjustSize();
+    if (!IsTiming)
+        return;
+
+    SetCounterTexts(SecondsToTimeText(CounterSeconds));
+
+    const bool prompt = CounterSeconds != 0
+        && std::find(PromptSeconds.begin(), PromptSeconds.end(), CounterSeconds) != PromptSeconds.end();
+    if (prompt) {
+        PlayWav(PromptWav);
+        f.Timer2->setEnabled(true);
+        if (app_.config.ReadIniText(Section("COMMSET"), "DouDong", "No") == "Yes")
+            ShakeWindows(200);
+    }
+
+    if ((CounterSeconds == 0 && CountDirection == 0) || (CounterSeconds >= TimeLenSeconds && CountDirection == 1))
+        FinishTiming();
+
+    if (CountDirection == 0)
+        --CounterSeconds;
+    else if (CountDirection == 1)
+        ++CounterSeconds;
+}
+
+void MainModule::BlinkTick(int& blinkTicks)
+{
+    if (blinkTicks <= 6) {
+        Random& r = app_.svc.random;
+        for (QWidget* label : {static_cast<QWidget*>(app_.mainForm().Showtime),
+                               static_cast<QWidget*>(app_.toolsBarForm().Showtime),
+                               static_cast<QWidget*>(app_.toolsBarFormMax().Showtime),
+                               static_cast<QWidget*>(app_.fullScreenForm().Showtime)}) {
+            const int red = r.between(0, 255);
+            const int green = r.between(0, 255);
+            const int blue = r.between(0, 255);
+            SetForeColor(label, blue * 65536 + green * 256 + red);
+        }
+        ++blinkTicks;
+    } else {
+        RestoreCounterColors();
+        app_.mainForm().Timer2->setEnabled(false);
+        blinkTicks = 0;
+    }
+}
+
+void MainModule::FinishTiming()
+{
+    MainForm& f = app_.mainForm();
+    PlayWav(EndWav);
+    f.StartTime->setText(QStringLiteral("00:00:00"));
+    f.StartTime->adjustSize();
+    f.EndTime->setText(QStringLiteral("00:00:00"));
+    f.EndTime->adjustSize();
+    SetCounterTexts(QStringLiteral("00:00:00"));
+    SetIdleControls();
+    IsTiming = false;
+    const QString state = app_.config.ReadIniText(Section("COMMSET"), "FINSHSTATE", "3");
+    if (state == "2" && app_.config.ReadIniText("InfoPicSet", "ShowInfoPic", "No") == "Yes")
+        app_.fullScreenForm().Picture5->setVisible(true);
+    ApplyDisplayState(state);
+    app_.svc.events.processPending();
+    app_.svc.events.processPending();
+    if (app_.Ended())
+        return;
+    if (app_.config.ReadIniText(Section("COMMSET"), "DouDong", "No") == "Yes")
+        ShakeWindows(500);
+}
+
+void MainModule::ShakeWindows(int cycles)
+{
+    // 50 twips, rounded to whole pixels. The full-screen window never moves.
+    constexpr int step = Twips(50);
+    QWidget* windows[] = {&app_.mainForm(), &app_.toolsBarForm(), &app_.toolsBarFormMax()};
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        for (QWidget* w : windows) {
+            if (!w->isVisible())
+                continue;
+            w->move(w->x(), w->y() + step);
+            w->move(w->x() + step, w->y());
+            w->move(w->x(), w->y() - step);
+            w->move(w->x() - step, w->y());
+        }
+    }
+}
+
+void MainModule::PlayWav(const QString& path)
+{
+    app_.svc.sound.play(path);
+}

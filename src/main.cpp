@@ -1,0 +1,42 @@
+// Horalto: a countdown and count-up timer for speech contests.
+#include "core/App.h"
+#include "platform/QtSound.h"
+#include "platform/X11Hotkeys.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    // Global hotkeys need X11: under a Wayland session the program runs through XWayland.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "Horalto: no X display to open (DISPLAY is not set); start Horalto from a desktop session.\n");
+        return 1;
+    }
+    // The ffmpeg media backend fails without an audio device; GStreamer copes.
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Horalto"));
+    QApplication::setApplicationVersion(ProgramVersion());
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemClock clock;
+    SystemRandom random;
+    QtSound sound;
+    QtDialogs dialogs;
+    ExecutableDir programDir;
+    QtProgramEnd programEnd;
+    X11Hotkeys hotkeys;
+    QtTimerFactory timers;
+    QtEventPump events;
+    Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events};
+
+    App app(services);
+    if (!app.Start())
+        return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+#include <QWidget>
+#include <array>
+
+class App;
+class QAction;
+class QMenu;
+
+// The hidden window that owns the popup menu shared by every display window, and its handlers.
+class MenuForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit MenuForm(App& app);
+    ~MenuForm() override;
+
+    QMenu* MypopMenu = nullptr;
+    std::array<QAction*, 6> MJsFa{}; // items 1..5 (index 0 unused)
+    QAction* MJishiStart = nullptr;
+    QAction* MJishiEnd = nullptr;
+    QAction* MJishiPause = nullptr;
+    QAction* MMinME = nullptr;
+    QAction* MMaxME = nullptr;
+    QAction* MBacktoMain = nullptr;
+    QAction* Mabout = nullptr;
+    QAction* MSetupMe = nullptr;
+    QAction* MHotKey = nullptr;
+    QAction* MAppInfo = nullptr;
+    QAction* MDouDong = nullptr;
+    QAction* MMaxToolsBar = nullptr;
+    QAction* MExitMe = nullptr;
+
+    // Shows MypopMenu at the global position, on behalf of the owner window.
+    void ShowPopup(QWidget* owner, QPoint globalPos);
+    int PopupCount() const { return popups_; }
+
+    void MJsFa_Click(int index);
+    void MJishiStart_Click();
+    void MJishiEnd_Click();
+    void MJishiPause_Click();
+    void MMinME_Click();
+    void MMaxME_Click();
+    void MBacktoMain_Click();
+    void Mabout_Click();
+    void MSetupMe_Click();
+    void MHotKey_Click();
+    void MAppInfo_Click();
+    void MDouDong_Click();
+    void MMaxToolsBar_Click();
+    void MExitMe_Click();
+
+private:
+    App& app_;
+    QWidget* owner_ = nullptr;
+    int popups_ = 0;
+};

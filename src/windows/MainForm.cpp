@@ -1,0 +1,240 @@
+#include "windows/MainForm.h"
+
+#include "core/App.h"
+#include "core/MainModule.h"
+#include "core/Twips.h"
+#include "menu/MenuForm.h"
+#include "platform/Timer.h"
+#include "windows/Control.h"
+#include "windows/WindowDrag.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+QFont FontOf(const QStringList& families, double points, bool bold)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPixelSize(PointsToPixels(points));
+    f.setBold(bold);
+    return f;
+}
+
+const QStringList kSimSun = {"SimSun", "Noto Serif CJK SC", "Noto Sans CJK SC"};
+const QStringList kDefaultFont = {"Noto Sans CJK SC", "SimSun", "Liberation Sans"};
+} // namespace
+
+void ImageButton::Show(int element)
+{
+    state = element;
+    shown->setPixmap(pictures[element]);
+}
+
+MainForm::MainForm(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(Twips(6615), Twips(3720));
+    setMouseTracking(true);
+    setFont(FontOf(kDefaultFont, 9, false));
+    background_.load(QStringLiteral(":/images/main_background.png"));
+    BuildControls();
+    Timer1 = app_.svc.timers.create(1000, [this] { Timer1_Timer(); });
+    Timer2 = app_.svc.timers.create(500, [this] { Timer2_Timer(); });
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::BuildControls()
+{
+    auto label = [this](QWidget* parent, int left, int top, const QString& text) {
+        auto* l = new Control(parent);
+        l->move(Twips(left), Twips(top));
+        l->setText(text);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(p);
+        l->adjustSize();
+        return l;
+    };
+
+    Picture1 = new Control(this);
+    Picture1->setGeometry(TwipsRect(60, 60, 6500, 285));
+    Picture1->SetBackColor(16711680);
+    Picture1->MouseDown = [this](Qt::MouseButton b, QPoint pos) { DragWindow(this, b, Picture1->mapToGlobal(pos)); };
+    Picture1->MouseMove = [this](Qt::MouseButtons, QPoint) { ImageButtonsNormal(); };
+
+    Label5 = new Control(Picture1);
+    Label5->move(Twips(90), Twips(30));
+    Label5->setFont(FontOf(kSimSun, 10.5, true));
+    QPalette p5 = Label5->palette();
+    p5.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    Label5->setPalette(p5);
+    Label5->setToolTip(QStringLiteral("双击修改标题信息！"));
+    Label5->MouseDown = [this](Qt::MouseButton b, QPoint pos) { DragWindow(this, b, Label5->mapToGlobal(pos)); };
+    Label5->DblClick = [this] { Label5_DblClick(); };
+
+    struct Spec { ImageButton* button; int left, width; const char* name; const char* tip; };
+    const Spec specs[] = {{&Image3, 5010, 405, "min", "最小化"},
+                          {&Image2, 5415, 390, "full", "全屏"},
+                          {&Image1, 5805, 630, "close", "关闭"}};
+    for (const Spec& s : specs) {
+        ImageButton& b = *s.button;
+        b.shown = new Control(Picture1);
+        b.shown->setGeometry(TwipsRect(s.left, 30, s.width, 225));
+        b.shown->setToolTip(QString::fromUtf8(s.tip));
+        b.shown->setScaledContents(true);
+        const QString base = QStringLiteral(":/images/title_%1_").arg(QLatin1String(s.name));
+        b.pictures[1].load(base + "normal.png");
+        b.pictures[2].load(base + "hover.png");
+        b.pictures[3].load(base + "pressed.png");
+        b.pictures[0] = b.pictures[1];
+        b.Show(1);
+        b.shown->MouseMove = [this, &b](Qt::MouseButtons, QPoint) {
+            for (ImageButton* other : {&Image1, &Image2, &Image3})
+                other->Show(other == &b ? 2 : 1);
+        };
+        b.shown->MouseDown = [&b](Qt::MouseButton, QPoint) { b.Show(3); };
+        b.shown->MouseUp = [this, &b](Qt::MouseButton, QPoint) { ImageButton_MouseUp(b); };
+    }
+
+    Label1 = label(this, 360, 570, QStringLiteral("当前时间："));
+    IsTime = label(this, 1440, 570, QStringLiteral("00:00:00"));
+    Label4 = label(this, 3360, 570, QStringLiteral("计时长度："));
+    TimeLen = label(this, 4320, 570, QStringLiteral("00:00:00"));
+    Label2 = label(this, 360, 930, QStringLiteral("开始时间："));
+    StartTime = label(this, 1440, 930, QStringLiteral("00:00:00"));
+    Label3 = label(this, 3360, 930, QStringLiteral("结束时间："));
+    EndTime = label(this, 4320, 930, QStringLiteral("00:00:00"));
+
+    Showtime = new Control(this);
+    Showtime->setGeometry(TwipsRect(360, 1290, 5715, 1665));
+    Showtime->setAlignment(Qt::AlignCenter);
+    Showtime->setFont(FontOf({"Arial", "Liberation Sans"}, 72, true));
+    Showtime->setText(QStringLiteral("00:00:00"));
+    Showtime->setToolTip(QStringLiteral("双击可以设置显示文字颜色！"));
+    Showtime->MouseUp = [this](Qt::MouseButton b, QPoint pos) {
+        if (b == Qt::RightButton)
+            app_.menuForm().ShowPopup(this, Showtime->mapToGlobal(pos));
+    };
+    Showtime->DblClick = [this] { Showtime_DblClick(); };
+
+    auto button = [this](int left, const QString& caption, void (MainForm::*handler)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setGeometry(TwipsRect(left, 3180, 825, 375));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        return b;
+    };
+    JishiStart = button(180, QStringLiteral("计 时"), &MainForm::JishiStart_Click);
+    JishiEnd = button(1080, QStringLiteral("复 位"), &MainForm::JishiEnd_Click);
+    JishiPause = button(1995, QStringLiteral("暂 停"), &MainForm::JishiPause_Click);
+    MinMe = button(2895, QStringLiteral("缩 小"), &MainForm::MinMe_Click);
+    MaxMe = button(3795, QStringLiteral("全 屏"), &MainForm::MaxMe_Click);
+    SetupMe = button(4710, QStringLiteral("设 置"), &MainForm::SetupMe_Click);
+    ExitMe = button(5610, QStringLiteral("退 出"), &MainForm::ExitMe_Click);
+}
+
+void MainForm::Timer1_Timer() { app_.module.Tick(); }
+void MainForm::Timer2_Timer() { app_.module.BlinkTick(BlinkTicks); }
+
+void MainForm::JishiStart_Click() { app_.module.StartTiming(); }
+void MainForm::JishiPause_Click() { app_.module.TogglePause(); }
+void MainForm::JishiEnd_Click() { app_.module.ResetTiming(); }
+void MainForm::MinMe_Click() { app_.module.EnterToolbarMode(); }
+void MainForm::MaxMe_Click() { app_.module.EnterFullScreenMode(); }
+void MainForm::SetupMe_Click() { app_.ShowOptionForm(this); }
+void MainForm::ExitMe_Click() { app_.Unload(); }
+
+void MainForm::Label5_DblClick()
+{
+    MainModule& m = app_.module;
+    const QString preset = QStringLiteral("Horalto 版本 ") + ProgramVersion();
+    const std::optional<QString> answer = app_.svc.dialogs.inputText(
+        this, QStringLiteral("Horalto"), QStringLiteral("请在下面文本框中输入您需要显示的标题信息！"), preset);
+    m.TitleText = answer.value_or(QString());
+    if (m.TitleText.isEmpty())
+        m.TitleText = QStringLiteral("Horalto");
+    m.ShowSchemeTitle();
+}
+
+void MainForm::Showtime_DblClick()
+{
+    app_.module.PickCounterColor(Showtime, QStringLiteral("Normal"));
+}
+
+void MainForm::ImageButtonsNormal()
+{
+    Image1.Show(1);
+    Image2.Show(1);
+    Image3.Show(1);
+}
+
+void MainForm::ImageButton_MouseUp(ImageButton& b)
+{
+    b.Show(1);
+    if (&b == &Image1)
+        app_.Unload();
+    else if (&b == &Image2)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        setWindowState(windowState() | Qt::WindowMinimized);
+}
+
+void MainForm::DragWindow(QWidget* window, Qt::MouseButton button, QPoint globalPressPos)
+{
+    StartWindowDrag(window, button, globalPressPos);
+}
+
+void MainForm::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange || app_.IsUnloaded())
+        return;
+    const Qt::WindowStates s = windowState();
+    if (s == Qt::WindowNoState)
+        return;
+    if (s & Qt::WindowMinimized)
+        app_.module.EnterToolbarMode();
+    else if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        app_.module.EnterFullScreenMode();
+    // The main window itself is never shown minimised or maximised.
+    setWindowState(Qt::WindowNoState);
+}
+
+void MainForm::closeEvent(QCloseEvent* e)
+{
+    // Closed by the window system: the same unload as the exit button; never cancelled.
+    e->accept();
+    app_.Unload();
+}
+
+void MainForm::mousePressEvent(QMouseEvent* e)
+{
+    DragWindow(this, e->button(), e->globalPosition().toPoint());
+}
+
+void MainForm::mouseMoveEvent(QMouseEvent*)
+{
+    ImageButtonsNormal();
+}
+
+void MainForm::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::RightButton)
+        app_.menuForm().ShowPopup(this, e->globalPosition().toPoint());
+}
+
+void MainForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!background_.isNull())
+        p.drawPixmap(rect(), background_);
+    else
+        p.fillRect(rect(), QColor(0x10, 0x1c, 0x3a));
+    p.setPen(QColor(0xC0, 0xC0, 0xC0));
+    for (int y : {1290, 2970})
+        p.drawLine(Twips(60), Twips(y), Twips(6560), Twips(y));
+}

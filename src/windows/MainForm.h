@@ -1,0 +1,93 @@
+#pragma once
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class App;
+class Control;
+class IntervalTimer;
+class QPushButton;
+
+// A picture button of the title strip: element 0 is shown, 1..3 hold the normal, hover and
+// pressed pictures.
+struct ImageButton {
+    Control* shown = nullptr;
+    std::array<QPixmap, 4> pictures; // [1] normal, [2] hover, [3] pressed
+    int state = 1;
+    void Show(int element);
+};
+
+// The main window: title strip, clock, start/end time, timing length, the large counter and
+// seven command buttons. Owner of the tick (Timer1) and the blink (Timer2).
+class MainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainForm(App& app);
+    ~MainForm() override;
+
+    // The start-up sequence; throws ConfigError.
+    void Form_Load();
+
+    // Timers and their handlers.
+    std::unique_ptr<IntervalTimer> Timer1; // 1000 ms, the tick
+    std::unique_ptr<IntervalTimer> Timer2; // 500 ms, the blink
+    void Timer1_Timer();
+    void Timer2_Timer();
+    int BlinkTicks = 0;
+
+    // Buttons.
+    void JishiStart_Click();
+    void JishiPause_Click();
+    void JishiEnd_Click();
+    void MinMe_Click();
+    void MaxMe_Click();
+    void SetupMe_Click();
+    void ExitMe_Click();
+
+    void Label5_DblClick();
+    void Showtime_DblClick();
+
+    // Moves a window by the mouse as if its title bar had been pressed: the window follows the
+    // mouse until the button that was pressed at globalPressPos is released. The left button
+    // hands the move to the window manager when there is one; any other button (and the left
+    // one without a window manager) moves the window by hand, so its release still arrives.
+    static void DragWindow(QWidget* window, Qt::MouseButton button, QPoint globalPressPos);
+
+    Control* Picture1 = nullptr;
+    Control* Label5 = nullptr;
+    ImageButton Image1; // close
+    ImageButton Image2; // full screen
+    ImageButton Image3; // minimise
+    Control* Label1 = nullptr;
+    Control* IsTime = nullptr;
+    Control* Label4 = nullptr;
+    Control* TimeLen = nullptr;
+    Control* Label2 = nullptr;
+    Control* StartTime = nullptr;
+    Control* Label3 = nullptr;
+    Control* EndTime = nullptr;
+    Control* Showtime = nullptr;
+    QPushButton* JishiStart = nullptr;
+    QPushButton* JishiEnd = nullptr;
+    QPushButton* JishiPause = nullptr;
+    QPushButton* MinMe = nullptr;
+    QPushButton* MaxMe = nullptr;
+    QPushButton* SetupMe = nullptr;
+    QPushButton* ExitMe = nullptr;
+
+protected:
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void BuildControls();
+    void ImageButtonsNormal();
+    void ImageButton_MouseUp(ImageButton& b);
+    App& app_;
+    QPixmap background_;
+};
