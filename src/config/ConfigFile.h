@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 class ProgramDir;
@@ -36,6 +37,9 @@ public:
     // `def` when the key is missing or empty. Writes nothing. Throws ConfigError when the
     // number does not fit 16 bits.
     std::int16_t ReadIniInt(const QString& section, const QString& key, std::int16_t def) const;
+
+    // The key's value without writing anything; nullopt when the key is missing or empty.
+    std::optional<QString> PeekIniText(const QString& section, const QString& key) const;
 
     // Creates the file, the section (appended at the end) or the key (at the end of its section)
     // as needed, or replaces the value in place. A failed write passes silently.
