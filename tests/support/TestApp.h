@@ -1,0 +1,35 @@
+#pragma once
+// The whole program on test doubles: a fresh temporary program directory, fake clock, sound,
+// dialogs, hotkeys and timers. start() runs the real start-up sequence.
+#include "core/App.h"
+#include "support/Fakes.h"
+
+#include <memory>
+
+struct TestApp {
+    FakeWorld w;
+    std::unique_ptr<App> app;
+
+    // Builds the program; with `lines`, config.ini is written first.
+    bool start(const QStringList& lines = {})
+    {
+        if (!lines.isEmpty())
+            w.writeIni(lines);
+        app = std::make_unique<App>(w.services);
+        return app->Start();
+    }
+    MainModule& m() { return app->module; }
+    // The value of a key in config.ini as the program reads it (empty when missing).
+    QString ini(const QString& section, const QString& key) const
+    {
+        return app->config.PeekIniText(section, key).value_or(QString());
+    }
+    // The main window's tick and blink timers.
+    FakeTimer* timer(int interval) const
+    {
+        for (FakeTimer* t : w.timers.made)
+            if (t->interval() == interval)
+                return t;
+        return nullptr;
+    }
+};
