@@ -2,6 +2,7 @@
 #include <QString>
 
 class App;
+class QAction;
 
 // The eleven global hotkeys: loading the table from the configuration, registering them with
 // the window system, and turning a press into the popup menu's command.
@@ -19,9 +20,23 @@ public:
     void SetHotKey(int id, const QString& keyText, const QString& action);
     // Unregisters all eleven ("Del" for 1..11), as the dialogs and the unload do.
     void UnregisterAll();
-    // A press delivered by the window system.
+    // The same registration after a dialog closes: a key code that does not convert leaves
+    // that one hotkey unregistered and changes nothing else.
+    void RegisterHotKeysAfterDialog();
+    // A press delivered by the window system: runs the menu item's handler when the item is
+    // visible and enabled.
     void HotKeyWndProc(int id);
 
+    // The popup-menu item of a hotkey id (1..11).
+    QAction* MenuItem(int id);
+
+    // Of the last SetHotKey call.
+    int HotKeyId = 0;
+    int HotKeyModifiers = 0;
+    int HotKeyVk = 0;
+
 private:
+    void RegisterAll(bool tolerant);
     App& app_;
+    bool installed_ = false; // the press handler is in place (first "Add" until any "Del")
 };
