@@ -1,0 +1,134 @@
+#include "support/E2e.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QRegularExpression>
+#include <QThread>
+
+QString RunTool(const QString& program, const QStringList& args, int timeoutMs)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        p.waitForFinished(1000);
+        return QString();
+    }
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+ProgramRun::ProgramRun()
+{
+    const QString exe = QStringLiteral(HORALTO_EXE);
+    QFile::copy(exe, path("horalto"));
+    QFile(path("horalto")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir().mkpath(path("wav"));
+    const QDir wavs(QFileInfo(exe).absolutePath() + "/wav");
+    for (const QString& f : wavs.entryList(QDir::Files))
+        QFile::copy(wavs.filePath(f), path("wav/" + f));
+}
+
+ProgramRun::~ProgramRun()
+{
+    if (proc_.state() != QProcess::NotRunning) {
+        proc_.kill();
+        proc_.waitForFinished(3000);
+    }
+}
+
+void ProgramRun::writeIni(const QStringList& lines) const
+{
+    QFile f(path("config.ini"));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QStringEncoder enc("GBK");
+    f.write(enc.encode(lines.join("\r\n") + "\r\n"));
+}
+
+QStringList ProgramRun::iniLines() const
+{
+    QFile f(path("config.ini"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringDecoder dec("GBK");
+    QStringList lines = QString(dec.decode(f.readAll())).split("\r\n");
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool ProgramRun::start()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    proc_.setProcessEnvironment(env);
+    proc_.setWorkingDirectory("/");
+    proc_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proc_.start(path("horalto"), {});
+    return proc_.waitForStarted(10000);
+}
+
+int ProgramRun::waitForEnd(int timeoutMs)
+{
+    if (!proc_.waitForFinished(timeoutMs))
+        return -1;
+    return proc_.exitStatus() == QProcess::NormalExit ? proc_.exitCode() : -1;
+}
+
+QString ProgramRun::findWindow(const QString& name, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        const QString out = RunTool("xdotool", {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(name) + "$"});
+        if (!out.isEmpty())
+            return out.split('\n').first();
+        QThread::msleep(100);
+    }
+    return QString();
+}
+
+QStringList ProgramRun::visibleWindows() const
+{
+    const QString out = RunTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(proc_.processId()), "--name", "."});
+    return out.isEmpty() ? QStringList() : out.split('\n');
+}
+
+QRect ProgramRun::geometry(const QString& windowId)
+{
+    const QString out = RunTool("xdotool", {"getwindowgeometry", "--shell", windowId});
+    int x = 0, y = 0, w = 0, h = 0;
+    for (const QString& line : out.split('\n')) {
+        const QString v = line.section('=', 1);
+        if (line.startsWith("X=")) x = v.toInt();
+        else if (line.startsWith("Y=")) y = v.toInt();
+        else if (line.startsWith("WIDTH=")) w = v.toInt();
+        else if (line.startsWith("HEIGHT=")) h = v.toInt();
+    }
+    return QRect(x, y, w, h);
+}
+
+void ProgramRun::click(QPoint p, int button)
+{
+    RunTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    QThread::msleep(50);
+    RunTool("xdotool", {"click", QString::number(button)});
+}
+
+void ProgramRun::key(const QString& keys)
+{
+    RunTool("xdotool", {"key", keys});
+}
+
+QImage ProgramRun::screenshot()
+{
+    QProcess p;
+    p.start("import", {"-window", "root", "png:-"});
+    p.waitForFinished(15000);
+    QImage img;
+    img.loadFromData(p.readAllStandardOutput(), "PNG");
+    return img;
+}
