@@ -1,0 +1,90 @@
+#include "platform/VirtualKeys.h"
+#include "platform/X11Hotkeys.h"
+
+#include <gtest/gtest.h>
+
+#define XK_MISCELLANY
+#define XK_LATIN1
+#include <X11/keysymdef.h>
+#include <xcb/xproto.h>
+
+#include <set>
+
+TEST(VirtualKeys, RangesMapOntoTheirKeysymRuns)
+{
+    struct Run { int firstVk, lastVk; std::uint32_t firstSym; };
+    const Run runs[] = {
+        {48, 57, XK_0},     // digits
+        {65, 90, XK_a},     // letters: the key's lower-case keysym
+        {96, 105, XK_KP_0}, // keypad digits (the NumLock-on keysym of each keypad key)
+        {112, 123, XK_F1},  // F1..F12
+    };
+    for (const Run& r : runs)
+        for (int vk = r.firstVk; vk <= r.lastVk; ++vk)
+            EXPECT_EQ(KeysymForVirtualKey(vk), r.firstSym + std::uint32_t(vk - r.firstVk)) << "vk " << vk;
+    EXPECT_EQ(KeysymForVirtualKey(90), std::uint32_t(XK_z));
+    EXPECT_EQ(KeysymForVirtualKey(123), std::uint32_t(XK_F12));
+}
+
+TEST(VirtualKeys, NavigationKeysFollowTheWindowsOrderNotTheKeysymOrder)
+{
+    const std::uint32_t nav[] = {XK_Prior, XK_Next, XK_End, XK_Home, XK_Left, XK_Up, XK_Right, XK_Down};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(KeysymForVirtualKey(33 + i), nav[i]) << "vk " << 33 + i;
+}
+
+TEST(VirtualKeys, SingleKeys)
+{
+    EXPECT_EQ(KeysymForVirtualKey(19), std::uint32_t(XK_Pause));
+    EXPECT_EQ(KeysymForVirtualKey(45), std::uint32_t(XK_Insert));
+    EXPECT_EQ(KeysymForVirtualKey(46), std::uint32_t(XK_Delete));
+    EXPECT_EQ(KeysymForVirtualKey(106), std::uint32_t(XK_KP_Multiply));
+    EXPECT_EQ(KeysymForVirtualKey(107), std::uint32_t(XK_KP_Add));
+    EXPECT_EQ(KeysymForVirtualKey(108), std::uint32_t(XK_KP_Separator));
+    EXPECT_EQ(KeysymForVirtualKey(109), std::uint32_t(XK_KP_Subtract));
+    EXPECT_EQ(KeysymForVirtualKey(110), std::uint32_t(XK_KP_Decimal));
+    EXPECT_EQ(KeysymForVirtualKey(111), std::uint32_t(XK_KP_Divide));
+    EXPECT_EQ(KeysymForVirtualKey(32), std::uint32_t(XK_space));
+    EXPECT_EQ(KeysymForVirtualKey(13), std::uint32_t(XK_Return));
+    EXPECT_EQ(KeysymForVirtualKey(27), std::uint32_t(XK_Escape));
+    EXPECT_EQ(KeysymForVirtualKey(9), std::uint32_t(XK_Tab));
+    EXPECT_EQ(KeysymForVirtualKey(8), std::uint32_t(XK_BackSpace));
+}
+
+TEST(VirtualKeys, CodesWithoutAKeyGiveNoKeysymAndNoTwoCodesShareOne)
+{
+    for (int vk : {-1, 0, 1, 16, 17, 18, 20, 47, 58, 64, 91, 95, 124, 144, 186, 255, 256, 65536})
+        EXPECT_EQ(KeysymForVirtualKey(vk), 0u) << "vk " << vk;
+    std::set<std::uint32_t> seen;
+    int mapped = 0;
+    for (int vk = 0; vk < 256; ++vk)
+        if (auto sym = KeysymForVirtualKey(vk)) {
+            ++mapped;
+            EXPECT_TRUE(seen.insert(sym).second) << "vk " << vk;
+        }
+    EXPECT_EQ(mapped, 80);
+}
+
+TEST(VirtualKeys, ModifierBitsBecomeXModifiers)
+{
+    EXPECT_EQ(X11ModifiersFor(0), 0);
+    EXPECT_EQ(X11ModifiersFor(1), XCB_MOD_MASK_1);
+    EXPECT_EQ(X11ModifiersFor(2), XCB_MOD_MASK_CONTROL);
+    EXPECT_EQ(X11ModifiersFor(4), XCB_MOD_MASK_SHIFT);
+    EXPECT_EQ(X11ModifiersFor(6), XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT);
+    EXPECT_EQ(X11ModifiersFor(7), XCB_MOD_MASK_1 | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_SHIFT);
+    EXPECT_EQ(X11ModifiersFor(8 | 2), XCB_MOD_MASK_CONTROL); // the Windows key bit is not carried over
+}
+
+// Under the offscreen platform there is no X connection: nothing can be grabbed, nothing arrives.
+TEST(X11HotkeysOffscreen, EveryKeyIsRefused)
+{
+    X11Hotkeys keys;
+    int presses = 0;
+    keys.setPressHandler([&](int) { ++presses; });
+    EXPECT_FALSE(keys.registerKey(1, 0, 116));
+    EXPECT_FALSE(keys.registerKey(2, 2, 65));
+    keys.unregisterKey(1);
+    keys.unregisterKey(5);
+    EXPECT_EQ(presses, 0);
+}
