@@ -5,6 +5,7 @@
 class App;
 class Control;
 class IntervalTimer;
+class RunningLights;
 
 // The full-screen window: title bar, counter in very large digits, running lights,
 // information text, the four control labels over the lower panel, the information picture.
@@ -17,11 +18,24 @@ public:
     void Form_Load();
     void Timer1_Timer(); // the running lights, every 500 ms
 
+    void ShowFullScreenControls();
+    void HideFullScreenControls();
+
+    // Light k (0..8) lit; light 0 is the blank step below the visible strip.
+    bool LightLit(int k) const;
+
+    void KongZhi1_Click();
+    void KongZhi2_Click();
+    void KongZhi3_Click();
+    void KongZhi4_Click();
+    void Showtime_DblClick();
+
     Control* Picture1 = nullptr; // title bar
     Control* Label1 = nullptr;   // scheme title
     Control* Picture2 = nullptr; // bottom bar
     Control* Label2 = nullptr;   // information text
     Control* Picture3 = nullptr; // lower panel
+    RunningLights* Picture4 = nullptr; // the strip of running lights in Picture3
     Control* Showtime = nullptr; // the counter
     Control* Picture5 = nullptr; // information picture
     Control* KongZhi1 = nullptr; // "开始计时"
@@ -30,6 +44,16 @@ public:
     Control* KongZhi4 = nullptr; // "工具条模式"
     std::unique_ptr<IntervalTimer> Timer1;
 
+protected:
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
 private:
+    void BuildControls();
+    void DockPanels();
+    void PopupOnRightRelease(Control* c);
+    void ShowPopup(QPoint globalPos);
     App& app_;
 };

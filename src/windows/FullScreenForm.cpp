@@ -1,0 +1,283 @@
+#include "windows/FullScreenForm.h"
+
+#include "core/App.h"
+#include "core/Colors.h"
+#include "core/Twips.h"
+#include "menu/MenuForm.h"
+#include "platform/Timer.h"
+#include "windows/Control.h"
+#include "windows/Look.h"
+#include "windows/RunningLights.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+constexpr int kWindowBack = 0x00F48A4A;
+constexpr int kBarBack = 0x00C00000;
+constexpr int kTitleColor = 0x00FFFFFF;
+constexpr int kInfoColor = 0x00C0C0C0;
+constexpr int kControlColor = 0x000040C0;
+constexpr int kDisabledColor = 0x00808080;
+constexpr int kCounterColor = 0x00FF0000;
+
+constexpr int kBarHeight = 885;        // Picture1, Picture2
+constexpr int kPanelHeight = 3075;     // Picture3
+constexpr int kShowtimeHeight = 3105;
+constexpr int kLightsWidth = 10035;    // Picture4
+constexpr int kLightsHeight = 465;
+
+void SetControlLabelColors(Control* c)
+{
+    QPalette p = c->palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, ColorFromBgr(kControlColor));
+    p.setColor(QPalette::Inactive, QPalette::WindowText, ColorFromBgr(kControlColor));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, ColorFromBgr(kDisabledColor));
+    c->setPalette(p);
+}
+
+} // namespace
+
+FullScreenForm::FullScreenForm(App& app)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , app_(app)
+{
+    setWindowTitle(QStringLiteral("FullScreenForm"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ColorFromBgr(kWindowBack));
+    setPalette(p);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    BuildControls();
+    Timer1 = app_.svc.timers.create(500, [this] { Timer1_Timer(); });
+}
+
+FullScreenForm::~FullScreenForm() = default;
+
+void FullScreenForm::BuildControls()
+{
+    // Labels lie below the panels and the picture box: created first.
+    Showtime = new Control(this);
+    Showtime->setText(QStringLiteral("00:00:00"));
+    Showtime->setToolTip(QStringLiteral("双击可以设置显示文字颜色！"));
+    Showtime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Showtime->setFont(look::DesignFont(look::ArialNarrowFamilies(), 159.75, true));
+    SetForeColor(Showtime, kCounterColor);
+    PopupOnRightRelease(Showtime);
+    Showtime->DblClick = [this] { Showtime_DblClick(); };
+
+    Picture1 = new Control(this);
+    Picture1->SetBackColor(kBarBack);
+    Picture1->MouseMove = [this](Qt::MouseButtons, QPoint) { HideFullScreenControls(); };
+    PopupOnRightRelease(Picture1);
+
+    Label1 = new Control(Picture1);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(look::DesignFont(look::SimSunFamilies(), 18, true));
+    SetForeColor(Label1, kTitleColor);
+    PopupOnRightRelease(Label1);
+
+    Picture2 = new Control(this);
+    Picture2->SetBackColor(kBarBack);
+    Picture2->MouseMove = [this](Qt::MouseButtons, QPoint) { HideFullScreenControls(); };
+    PopupOnRightRelease(Picture2);
+
+    Label2 = new Control(Picture2);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label2->setFont(look::DesignFont(look::SimSunFamilies(), 14.25, true));
+    Label2->setToolTip(QStringLiteral("双击此处修改程序信息！"));
+    SetForeColor(Label2, kInfoColor);
+    PopupOnRightRelease(Label2);
+
+    Picture3 = new Control(this);
+    Picture3->SetBackColor(kWindowBack);
+    Picture3->MouseMove = [this](Qt::MouseButtons, QPoint) { ShowFullScreenControls(); };
+    PopupOnRightRelease(Picture3);
+
+    Picture4 = new RunningLights(Picture3);
+
+    struct LabelDesign {
+        Control** label;
+        const char16_t* caption;
+        int left, width;
+        void (FullScreenForm::*click)();
+    };
+    const LabelDesign labels[] = {
+        {&KongZhi1, u"开始计时", 210, 1260, &FullScreenForm::KongZhi1_Click},
+        {&KongZhi2, u"复位计时器", 1740, 1575, &FullScreenForm::KongZhi2_Click},
+        {&KongZhi3, u"返回主界面", 3585, 1575, &FullScreenForm::KongZhi3_Click},
+        {&KongZhi4, u"工具条模式", 5430, 1575, &FullScreenForm::KongZhi4_Click},
+    };
+    for (const LabelDesign& d : labels) {
+        auto* c = new Control(Picture3);
+        c->setText(QString::fromUtf16(d.caption));
+        c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        c->setFont(look::DesignFont(look::SimSunFamilies(), 14.25, true, true));
+        SetControlLabelColors(c);
+        c->setCursor(look::HandCursor());
+        // A right click on a control label does nothing, not even when the label is disabled.
+        c->setAttribute(Qt::WA_NoMousePropagation);
+        look::PlaceOnDesignBaseline(c, TwipsRect(d.left, 2730, d.width, 285), look::SimSunAscent, look::TextFit::AutoSize);
+        c->Click = [this, click = d.click] { (this->*click)(); };
+        c->setVisible(false); // until the mouse first moves over the lower panel
+        *d.label = c;
+    }
+
+    Picture5 = new Control(this);
+    Picture5->SetBackColor(kWindowBack);
+    Picture5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture5->resize(0, 0);
+    Picture5->setVisible(false);
+    PopupOnRightRelease(Picture5);
+}
+
+void FullScreenForm::PopupOnRightRelease(Control* c)
+{
+    c->MouseUp = [this, c](Qt::MouseButton b, QPoint pos) {
+        if (b == Qt::RightButton)
+            ShowPopup(c->mapToGlobal(pos));
+    };
+}
+
+void FullScreenForm::ShowPopup(QPoint globalPos)
+{
+    app_.menuForm().ShowPopup(this, globalPos);
+}
+
+void FullScreenForm::Form_Load()
+{
+    // The timer runs from the moment the window exists, shown or not.
+    Timer1->setEnabled(true);
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const int screenW = screen.width() * 15; // twips
+    const int screenH = screen.height() * 15;
+
+    // 1. The window covers the screen.
+    setGeometry(screen);
+    DockPanels();
+
+    // 2. The counter's lower edge lies on the middle line of the screen.
+    Showtime->setGeometry(TwipsRect(0, screenH / 2.0 - kShowtimeHeight, screenW, kShowtimeHeight));
+    look::PlaceOnDesignBaseline(Showtime, Showtime->geometry(), look::ArialNarrowAscent, look::TextFit::KeepSize);
+
+    // 3. Title.
+    const MainModule& m = app_.module;
+    Label1->setText(m.TitleText + QStringLiteral(" 计时方案") + QString::number(m.FangAnId));
+    look::PlaceOnDesignBaseline(Label1, TwipsRect(0, 270, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
+
+    // 4. Information text.
+    look::PlaceOnDesignBaseline(Label2, TwipsRect(0, 240, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
+
+    // 5. The lights strip in the middle (a little left of it).
+    Picture4->setGeometry(TwipsRect((screenW - kLightsWidth) / 2.0 - 80, 450, kLightsWidth, kLightsHeight));
+
+    // 6. The information picture, loaded once.
+    if (app_.config.ReadIniText(QStringLiteral("InfoPicSet"), QStringLiteral("ShowInfoPic"), QStringLiteral("No"))
+        == QStringLiteral("Yes")) {
+        QString name = app_.config.ReadIniText(QStringLiteral("InfoPicSet"), QStringLiteral("ShowInfoPicName"),
+                                               QStringLiteral("InfoPic.jpg"));
+        name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        const QPixmap picture(app_.svc.programDir.path() + QLatin1Char('/') + name);
+        // A missing or unreadable picture leaves the box empty (and without size); no message.
+        if (!picture.isNull()) {
+            Picture5->setPixmap(picture);
+            Picture5->resize(picture.size());
+        }
+        const int picW = Picture5->width() * 15, picH = Picture5->height() * 15;
+        Picture5->move(Twips((screenW - picW) / 2.0), Twips((screenH - picH) / 2.0));
+        Picture5->setVisible(false);
+    }
+
+    // 7. Information text.
+    Label2->setText(app_.config.ReadIniText(QStringLiteral("InfoTxtSet"), QStringLiteral("ShowinfoTxt"),
+                                            DefaultInfoText()));
+
+    // 8.
+    Picture3->setEnabled(true);
+    // 9. Topmost: the window is created with Qt::WindowStaysOnTopHint.
+}
+
+void FullScreenForm::DockPanels()
+{
+    // Picture1 on the top edge, Picture2 on the bottom edge, Picture3 directly above Picture2.
+    const int w = width(), h = height();
+    Picture1->setGeometry(0, 0, w, Twips(kBarHeight));
+    Picture2->setGeometry(0, h - Twips(kBarHeight), w, Twips(kBarHeight));
+    Picture3->setGeometry(0, h - Twips(kBarHeight) - Twips(kPanelHeight), w, Twips(kPanelHeight));
+}
+
+void FullScreenForm::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    DockPanels();
+}
+
+void FullScreenForm::Timer1_Timer()
+{
+    if (app_.module.IsTiming) {
+        for (int k = 0; k < RunningLights::kLights; ++k) {
+            if (Picture4->IsLit(k)) {
+                Picture4->SetLit(k, false);
+                Picture4->SetLit(k == RunningLights::kLights - 1 ? 0 : k + 1, true);
+                return;
+            }
+        }
+        return;
+    }
+    for (int k = 1; k < RunningLights::kLights; ++k)
+        Picture4->SetLit(k, false);
+    Picture4->SetLit(0, true);
+}
+
+bool FullScreenForm::LightLit(int k) const
+{
+    return Picture4->IsLit(k);
+}
+
+void FullScreenForm::ShowFullScreenControls()
+{
+    KongZhi1->setVisible(true);
+    KongZhi2->setVisible(true);
+    KongZhi3->setVisible(true);
+    KongZhi4->setVisible(true);
+}
+
+void FullScreenForm::HideFullScreenControls()
+{
+    KongZhi1->setVisible(false);
+    KongZhi2->setVisible(false);
+    KongZhi3->setVisible(false);
+    KongZhi4->setVisible(false);
+}
+
+void FullScreenForm::KongZhi1_Click() { app_.module.StartTiming(); }
+void FullScreenForm::KongZhi2_Click() { app_.module.ResetTiming(); }
+void FullScreenForm::KongZhi3_Click() { app_.module.EnterMainMode(); }
+void FullScreenForm::KongZhi4_Click() { app_.module.EnterToolbarMode(); }
+
+void FullScreenForm::Showtime_DblClick()
+{
+    app_.module.PickCounterColor(Showtime, QStringLiteral("FullScreen"));
+}
+
+void FullScreenForm::mouseMoveEvent(QMouseEvent*)
+{
+    HideFullScreenControls();
+}
+
+void FullScreenForm::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::RightButton)
+        ShowPopup(e->globalPosition().toPoint());
+}
+
+void FullScreenForm::closeEvent(QCloseEvent* e)
+{
+    // The window lives until the program ends; the window system cannot close it.
+    if (e->spontaneous())
+        e->ignore();
+}

@@ -1,0 +1,60 @@
+#include "windows/Look.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPixmap>
+#include <cmath>
+
+#include "core/Twips.h"
+
+namespace look {
+
+QStringList ArialBlackFamilies() { return {"Arial Black", "Liberation Sans"}; }
+QStringList ArialNarrowFamilies() { return {"Arial Narrow", "Liberation Sans Narrow"}; }
+QStringList SimSunFamilies() { return {"SimSun", "Noto Serif CJK SC", "Noto Sans CJK SC"}; }
+
+QFont DesignFont(const QStringList& families, double points, bool bold, bool underline, int weight)
+{
+    QFont f;
+    f.setFamilies(families);
+    f.setPixelSize(PointsToPixels(points));
+    if (weight > 0)
+        f.setWeight(QFont::Weight(weight));
+    else
+        f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+void PlaceOnDesignBaseline(QLabel* label, const QRect& design, double designAscentEm, TextFit fit)
+{
+    const QFontMetrics fm(label->font());
+    const int pixelSize = label->font().pixelSize();
+    const int shift = int(std::lround(designAscentEm * pixelSize - fm.ascent()));
+    QRect r = design;
+    if (shift >= 0) {
+        label->setContentsMargins(0, shift, 0, 0);
+    } else {
+        label->setContentsMargins(0, 0, 0, 0);
+        r.setTop(design.top() + shift); // keeps the bottom edge, so the label grows upwards
+    }
+    if (fit == TextFit::AutoSize) {
+        label->move(r.topLeft());
+        label->adjustSize();
+        return;
+    }
+    const int needed = label->contentsMargins().top() + fm.height();
+    if (fit == TextFit::GrowToText && r.height() < needed)
+        r.setHeight(needed);
+    label->setGeometry(r);
+}
+
+QCursor HandCursor()
+{
+    const QPixmap picture(QStringLiteral(":/images/cursor_hand.png"));
+    if (picture.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(picture, 6, 0);
+}
+
+} // namespace look
