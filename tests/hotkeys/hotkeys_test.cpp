@@ -62,7 +62,7 @@ struct Running : TestApp {
 
 // ---- the table and its registration ----
 
-TEST(HotKeyTable, FreshFileWritesAll33KeysAndRegistersTheDefaultsWithoutModifiers)
+TEST(HotKeyTable, FreshFileWritesAll33KeysRegistersTheDefaultsAndFillsTheCaptions)
 {
     TestApp t;
     ASSERT_TRUE(t.start());
@@ -77,20 +77,10 @@ TEST(HotKeyTable, FreshFileWritesAll33KeysAndRegistersTheDefaultsWithoutModifier
 
     EXPECT_EQ(Registered(t.w.hotkeys), kDefaultGrabs);
     EXPECT_TRUE(t.w.hotkeys.handler != nullptr);
-    for (int id = 1; id <= 11; ++id) {
-        EXPECT_EQ(t.m().HotKeys[id].SetA, "");
-        EXPECT_EQ(t.m().HotKeys[id].SetB, setB[id]);
-        EXPECT_EQ(t.m().HotKeys[id].Desc, desc[id]);
-    }
-}
 
-TEST(HotKeyTable, MenuCaptionsShowTheFilledLabelAndTheKey)
-{
-    TestApp t;
-    ASSERT_TRUE(t.start({"[COMMSET]", "HotKeyDesc2=Ctrl+F6", "HotKeySetA2=Ctrl"}));
     MenuForm& m = t.app->menuForm();
     EXPECT_EQ(m.MJishiStart->text(), "计时" + Fill(5) + "F5");
-    EXPECT_EQ(m.MJishiEnd->text(), "复位" + Fill(5) + "Ctrl+F6");
+    EXPECT_EQ(m.MJishiEnd->text(), "复位" + Fill(5) + "F6");
     EXPECT_EQ(m.MMinME->text(), "工具条模式" + Fill(2) + "F7");
     EXPECT_EQ(m.MMaxME->text(), "全屏幕模式" + Fill(2) + "F8");
     EXPECT_EQ(m.MBacktoMain->text(), "返回主界面" + Fill(2) + "F9");
@@ -98,19 +88,19 @@ TEST(HotKeyTable, MenuCaptionsShowTheFilledLabelAndTheKey)
     const char* schemes[] = {"一", "二", "三", "四", "五"};
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(m.MJsFa[i]->text(), QString("计时方案") + schemes[i - 1] + Fill(2) + QString("Num%1").arg(i));
-    EXPECT_EQ(Registered(t.w.hotkeys).at(2), std::make_pair(2, 117));
 }
 
 TEST(HotKeyTable, SwitchedOffHotkeyIsNotRegisteredAndItsCaptionIsThePlainLabel)
 {
     Running t;
-    ASSERT_TRUE(t.start({"[COMMSET]", "HotKeyDesc3=NotSet", "HotKeySetB3=118"}));
+    // Its key code is not looked at, not even when it would not convert.
+    ASSERT_TRUE(t.start({"[COMMSET]", "HotKeyDesc3=NotSet", "HotKeySetB3=abc"}));
     Grabs expected = kDefaultGrabs;
     expected.erase(3);
     EXPECT_EQ(Registered(t.w.hotkeys), expected);
     EXPECT_EQ(t.menu().MMinME->text(), "工具条模式");
     EXPECT_EQ(t.menu().MMaxME->text(), "全屏幕模式" + Fill(2) + "F8");
-    EXPECT_EQ(t.ini("COMMSET", "HotKeySetB3"), "118"); // kept in the file, only ignored
+    EXPECT_EQ(t.ini("COMMSET", "HotKeySetB3"), "abc");
 
     // The others act: F8 goes to full screen, F9 back.
     t.press(4);
@@ -118,16 +108,6 @@ TEST(HotKeyTable, SwitchedOffHotkeyIsNotRegisteredAndItsCaptionIsThePlainLabel)
     t.press(5);
     EXPECT_TRUE(t.main().isVisible());
     EXPECT_FALSE(t.app->fullScreenForm().isVisible());
-}
-
-TEST(HotKeyTable, NotSetIsMatchedExactly)
-{
-    TestApp t;
-    ASSERT_TRUE(t.start({"[COMMSET]", "HotKeyDesc3=notset", "HotKeyDesc4=NotSet "}));
-    // "notset" is a description like any other; blanks around a value are not part of it.
-    EXPECT_EQ(Registered(t.w.hotkeys).count(3), 1u);
-    EXPECT_EQ(t.app->menuForm().MMinME->text(), "工具条模式" + Fill(2) + "notset");
-    EXPECT_EQ(Registered(t.w.hotkeys).count(4), 0u);
 }
 
 TEST(HotKeyTable, AllElevenSwitchedOffRegisterNothingAndPressesDoNothing)
@@ -180,25 +160,6 @@ TEST(HotKeyTable, TwoIdsWithOneKeyRegisterTheLowerAndBothCaptionsShowIt)
     EXPECT_EQ(g.size(), 10u);
 }
 
-TEST(HotKeyTable, KeyTakenByAnotherProgramIsSilentlyLeftOut)
-{
-    TestApp t;
-    t.w.hotkeys.refusedOnes.push_back({0, {0, 19}});
-    ASSERT_TRUE(t.start());
-    EXPECT_EQ(Registered(t.w.hotkeys).count(6), 0u);
-    EXPECT_TRUE(t.w.dialogs.warnings.empty());
-    EXPECT_EQ(t.app->menuForm().MJishiPause->text(), "暂停" + Fill(5) + "Pause");
-}
-
-TEST(HotKeyTable, EmptiedKeyCodeReturnsToItsDefault)
-{
-    TestApp t;
-    ASSERT_TRUE(t.start({"[COMMSET]", "HotKeySetB2=", "HotKeyDesc2="}));
-    EXPECT_EQ(Registered(t.w.hotkeys).at(2), std::make_pair(0, 117));
-    EXPECT_EQ(t.ini("COMMSET", "HotKeySetB2"), "117");
-    EXPECT_EQ(t.ini("COMMSET", "HotKeyDesc2"), "F6");
-}
-
 TEST(HotKeyTable, KeyCodeThatDoesNotConvertEndsTheStartWithTheConfigurationError)
 {
     for (const char* bad : {"abc", "70000", "11.5x", "-40000"}) {
@@ -209,14 +170,6 @@ TEST(HotKeyTable, KeyCodeThatDoesNotConvertEndsTheStartWithTheConfigurationError
         EXPECT_EQ(t.w.end.statuses, std::vector<int>{1});
         EXPECT_FALSE(t.app->mainForm().isVisible());
     }
-}
-
-TEST(HotKeyTable, KeyCodeOfASwitchedOffHotkeyIsNotLookedAt)
-{
-    TestApp t;
-    ASSERT_TRUE(t.start({"[COMMSET]", "HotKeySetB5=abc", "HotKeyDesc5=NotSet"}));
-    EXPECT_TRUE(t.w.dialogs.warnings.empty());
-    EXPECT_EQ(t.w.hotkeys.registered.size(), 10u);
 }
 
 // ---- SetHotKey ----
@@ -433,7 +386,7 @@ TEST(HotKeyDispatch, HiddenOrDisabledItemBlocksItsKey)
     EXPECT_TRUE(t.m().IsTiming);
 }
 
-TEST(HotKeyDispatch, IdsOutsideTheTableAndPressesAfterReleaseDoNothing)
+TEST(HotKeyDispatch, OtherIdsDoNothingAndUnloadReleasesAllElevenWithTheDispatch)
 {
     Running t;
     ASSERT_TRUE(t.start());
@@ -443,20 +396,12 @@ TEST(HotKeyDispatch, IdsOutsideTheTableAndPressesAfterReleaseDoNothing)
     EXPECT_TRUE(t.main().isVisible());
     EXPECT_EQ(t.m().FangAnId, 1);
 
-    t.app->hotKeys().UnregisterAll();
-    EXPECT_TRUE(t.w.hotkeys.registered.empty());
-    t.press(1);
-    EXPECT_FALSE(t.m().IsTiming);
-}
-
-TEST(HotKeyDispatch, UnloadReleasesAllElevenAndRemovesTheDispatch)
-{
-    Running t;
-    ASSERT_TRUE(t.start());
     t.menu().MExitMe_Click();
     EXPECT_TRUE(t.w.hotkeys.registered.empty());
     EXPECT_FALSE(t.w.hotkeys.handler);
     std::vector<QString> dels(t.w.hotkeys.log.end() - 11, t.w.hotkeys.log.end());
     for (int id = 1; id <= 11; ++id)
         EXPECT_EQ(dels[id - 1], QString("del %1").arg(id));
+    t.press(1);
+    EXPECT_FALSE(t.m().IsTiming);
 }
