@@ -105,15 +105,15 @@ struct X11Hotkeys::Impl final : public QAbstractNativeEventFilter {
         app->removeNativeEventFilter(this);
     }
 
-    // Qt's connection, taken once; null without an X11 platform.
+    // Qt's connection, taken once the application exists; null without an X11 platform.
     bool connect()
     {
         if (tried)
             return conn != nullptr;
-        tried = true;
         auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
         if (!gui)
             return false;
+        tried = true;
         auto* x11 = gui->nativeInterface<QNativeInterface::QX11Application>();
         if (!x11 || !x11->connection())
             return false;
