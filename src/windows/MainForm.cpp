@@ -76,11 +76,11 @@ void MainForm::BuildControls()
     Label5->MouseDown = [this](Qt::MouseButton b, QPoint pos) { DragWindow(this, b, Label5->mapToGlobal(pos)); };
     Label5->DblClick = [this] { Label5_DblClick(); };
 
-    struct Spec { ImageButton* button; int left, width; const char* name; const char* tip; };
-    const Spec specs[] = {{&Image3, 5010, 405, "min", "最小化"},
+    struct Design { ImageButton* button; int left, width; const char* name; const char* tip; };
+    const Design designs[] = {{&Image3, 5010, 405, "min", "最小化"},
                           {&Image2, 5415, 390, "full", "全屏"},
                           {&Image1, 5805, 630, "close", "关闭"}};
-    for (const Spec& s : specs) {
+    for (const Design& s : designs) {
         ImageButton& b = *s.button;
         b.shown = new Control(Picture1);
         b.shown->setGeometry(TwipsRect(s.left, 30, s.width, 225));
