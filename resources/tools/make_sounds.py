@@ -14,6 +14,11 @@ a fifth of its level, so a zero-crossing count or a single-frequency DFT finds t
 Every note starts with a short soft attack and decays exponentially; its last milliseconds
 fade to silence, so notes join without clicks.
 
+Each file ends in 0.25 s of silence after the sound (so the files are 0.85 s, 1.75 s and 0.50 s
+long): the program's sound output (QSoundEffect through PulseAudio) stops its stream as soon as
+the last sample has been handed over and drops the ~0.1 s still buffered, so without the silent
+tail every sound would lose its end.
+
 Usage: make_sounds.py [RESOURCES_DIR]   (default: the resources/ directory above this script)
 """
 import math
@@ -24,6 +29,7 @@ import wave
 
 RATE = 44100
 PEAK = 0.5  # about -6 dBFS: calm, never clipping
+TAIL = 0.25  # seconds of silence after each sound
 
 
 def note(freq, length, attack=0.008, tau=0.3, release=0.03, overtones=((2, 0.12), (3, 0.04))):
@@ -47,6 +53,7 @@ def note(freq, length, attack=0.008, tau=0.3, release=0.03, overtones=((2, 0.12)
 
 
 def write_wav(path, samples):
+    samples = samples + [0.0] * int(round(TAIL * RATE))
     os.makedirs(os.path.dirname(path), exist_ok=True)
     frames = b"".join(struct.pack("<h", max(-32767, min(32767, int(round(s * PEAK * 32767)))))
                       for s in samples)
