@@ -7,6 +7,7 @@
 // Geometry that the windows rely on is written here in twips (15 twips = 1 pixel), the unit the
 // windows use for their layout, and converted where it is drawn.
 #include <QColor>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -28,10 +29,70 @@ namespace {
 
 QString outDir;
 
+// A Windows BMP (BITMAPINFOHEADER, bottom-up rows): 8 bits with a 256-entry palette for an
+// indexed image, 24 bits otherwise. Written here rather than by QImage::save, whose BMP writer
+// leaves the row padding uninitialised, so the files came out different on every run.
+QByteArray bmpBytes(const QImage& img)
+{
+    const bool indexed = img.format() == QImage::Format_Indexed8;
+    const int w = img.width(), h = img.height();
+    const int stride = ((indexed ? w : w * 3) + 3) & ~3;
+    const int paletteBytes = indexed ? 256 * 4 : 0;
+    const int offset = 14 + 40 + paletteBytes;
+    QByteArray out(offset + stride * h, '\0');
+    uchar* p = reinterpret_cast<uchar*>(out.data());
+    auto put16 = [&](int at, quint16 v) { p[at] = uchar(v); p[at + 1] = uchar(v >> 8); };
+    auto put32 = [&](int at, quint32 v) { for (int i = 0; i < 4; ++i) p[at + i] = uchar(v >> (8 * i)); };
+    p[0] = 'B';
+    p[1] = 'M';
+    put32(2, quint32(out.size()));
+    put32(10, quint32(offset));
+    put32(14, 40);
+    put32(18, quint32(w));
+    put32(22, quint32(h));
+    put16(26, 1);
+    put16(28, indexed ? 8 : 24);
+    put32(34, quint32(stride * h));
+    put32(38, 3780); // 96 dots per inch
+    put32(42, 3780);
+    if (indexed) {
+        put32(46, 256);
+        const auto table = img.colorTable();
+        for (int i = 0; i < int(table.size()) && i < 256; ++i) {
+            p[54 + 4 * i] = uchar(qBlue(table[i]));
+            p[54 + 4 * i + 1] = uchar(qGreen(table[i]));
+            p[54 + 4 * i + 2] = uchar(qRed(table[i]));
+        }
+    }
+    const QImage rgb = indexed ? img : img.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        uchar* row = p + offset + (h - 1 - y) * stride;
+        for (int x = 0; x < w; ++x) {
+            if (indexed) {
+                row[x] = img.constScanLine(y)[x];
+            } else {
+                const QRgb c = rgb.pixel(x, y);
+                row[3 * x] = uchar(qBlue(c));
+                row[3 * x + 1] = uchar(qGreen(c));
+                row[3 * x + 2] = uchar(qRed(c));
+            }
+        }
+    }
+    return out;
+}
+
 void save(const QImage& img, const QString& name)
 {
     const QString path = outDir + "/" + name;
-    if (!img.save(path)) {
+    bool ok;
+    if (name.endsWith(".bmp")) {
+        QFile f(path);
+        const QByteArray bytes = bmpBytes(img);
+        ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    } else {
+        ok = img.save(path);
+    }
+    if (!ok) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }
