@@ -373,7 +373,7 @@ protected:
         ASSERT_TRUE(QFile::exists(kEnd)) << kEnd.toStdString();
     }
 
-    // Records while `act` runs with a second of silence before it, for `afterMs` after it.
+    // Records at least 0.6 s of silence, then runs `act`, then goes on recording for `afterMs`.
     static Recording record(const std::function<void(Recorder&)>& act, int afterMs)
     {
         Recorder rec(server_->env());
