@@ -77,6 +77,7 @@ void MainModule::StartTiming()
     SetCounterTexts(TimeLenText);
     SetRunningControls();
     IsTiming = true;
+    app_.svc.sound.prepare();
     ApplyDisplayState(app_.config.ReadIniText(Section("COMMSET"), "STARTSTATE", "3"));
 }
 

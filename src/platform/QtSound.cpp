@@ -14,28 +14,39 @@ quint16 le16(const char* p) { return qFromLittleEndian<quint16>(p); }
 
 } // namespace
 
-QtSound::QtSound()
+QtSound::QtSound() = default;
+QtSound::~QtSound() = default;
+
+void QtSound::prepare()
 {
+    effect();
+}
+
+QSoundEffect& QtSound::effect()
+{
+    if (effect_)
+        return *effect_;
+    effect_ = std::make_unique<QSoundEffect>();
+    QSoundEffect* e = effect_.get();
     // A file that looked right but does not decode: fall back to the default sound, once.
-    QObject::connect(&effect_, &QSoundEffect::statusChanged, &effect_, [this] {
-        if (effect_.status() == QSoundEffect::Error && effect_.source() != QUrl(kDefaultSound)) {
-            effect_.setSource(QUrl(kDefaultSound));
-            effect_.play();
+    QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
+        if (e->status() == QSoundEffect::Error && e->source() != QUrl(kDefaultSound)) {
+            e->setSource(QUrl(kDefaultSound));
+            e->play();
         }
     });
+    return *effect_;
 }
 
 void QtSound::play(const QString& path)
 {
     const QUrl url = isPlayableWav(path) ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
                                          : QUrl(kDefaultSound);
-    effect_.setSource(url); // a different source stops the old sound at once
-    effect_.play();         // the same source restarts from the beginning
+    QSoundEffect& e = effect();
+    e.setSource(url); // a different source stops the old sound at once
+    e.play();         // the same source restarts from the beginning
 }
 
-// QSoundEffect must not be handed a file whose data falls short of what its header promises:
-// it then stays "Loading" for ever and hangs when the effect lets go of it. So the data chunk
-// must be complete and a whole number of frames, besides the format being one it decodes.
 bool QtSound::isPlayableWav(const QString& path)
 {
     QFile f(path);

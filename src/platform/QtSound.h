@@ -2,6 +2,7 @@
 #include "platform/Sound.h"
 
 #include <QSoundEffect>
+#include <memory>
 
 // Sound through one QSoundEffect: play() sets the source and starts it at once; a new play()
 // cuts the sound still playing, the same path again restarts it. A path that is not a playable
@@ -13,7 +14,11 @@ public:
     static constexpr const char* kDefaultSound = "qrc:/sounds/default.wav";
 
     QtSound();
+    ~QtSound() override;
     void play(const QString& path) override;
+    // The sound output is opened on the first need, not at start-up: it costs start-up time
+    // and memory while the program only waits.
+    void prepare() override;
 
     // The cheap header check behind play(): RIFF/WAVE with a PCM "fmt " chunk (8 or 16 bits,
     // 1 or 2 channels, 1000 to 192000 frames per second), then a complete "data" chunk holding
@@ -21,5 +26,6 @@ public:
     static bool isPlayableWav(const QString& path);
 
 private:
-    QSoundEffect effect_;
+    QSoundEffect& effect();
+    std::unique_ptr<QSoundEffect> effect_;
 };

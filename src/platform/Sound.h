@@ -7,4 +7,6 @@ class Sound {
 public:
     virtual ~Sound() = default;
     virtual void play(const QString& path) = 0;
+    // Gets the playback ready so that the next play() starts at once (a timing has started).
+    virtual void prepare() {}
 };

@@ -59,7 +59,8 @@ TEST(Commands, StartCountingUpShowsTheLengthUntilTheFirstTick)
     EXPECT_EQ(t.menu().MJishiPause->text(), QString("暂停") + QString(5, QChar(0x3000)) + "Pause");
     t.tick();
     EXPECT_EQ(t.f().Showtime->text(), "00:00:00");
-    EXPECT_TRUE(t.w.sound.played.isEmpty()); // starting plays nothing
+    EXPECT_TRUE(t.w.sound.played.isEmpty()); // starting plays nothing,
+    EXPECT_EQ(t.w.sound.prepared, 1);         // but gets the sound output ready
 }
 
 TEST(Commands, ContinueCountingDownEndsAfterTheTimeStillToRun)

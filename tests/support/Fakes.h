@@ -29,7 +29,9 @@ public:
 class FakeSound final : public Sound {
 public:
     QStringList played;
+    int prepared = 0;
     void play(const QString& path) override { played << path; }
+    void prepare() override { ++prepared; }
 };
 
 class FakeDialogs final : public Dialogs {
