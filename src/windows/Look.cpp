@@ -1,5 +1,6 @@
 #include "windows/Look.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
@@ -13,10 +14,22 @@ QStringList ArialBlackFamilies() { return {"Arial Black", "Liberation Sans"}; }
 QStringList ArialNarrowFamilies() { return {"Arial Narrow", "Liberation Sans Narrow"}; }
 QStringList SimSunFamilies() { return {"SimSun", "Noto Serif CJK SC", "Noto Sans CJK SC"}; }
 
+QStringList InstalledFamilies(const QStringList& families)
+{
+    // The plain list of installed families: hasFamily() would ask fontconfig to resolve every
+    // missing name as an alias, which is what this avoids.
+    const QStringList all = QFontDatabase::families();
+    QStringList installed;
+    for (const QString& family : families)
+        if (all.contains(family, Qt::CaseInsensitive))
+            installed << family;
+    return installed.isEmpty() ? families : installed;
+}
+
 QFont DesignFont(const QStringList& families, double points, bool bold, bool underline, int weight)
 {
     QFont f;
-    f.setFamilies(families);
+    f.setFamilies(InstalledFamilies(families));
     f.setPixelSize(PointsToPixels(points));
     if (weight > 0)
         f.setWeight(QFont::Weight(weight));

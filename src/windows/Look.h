@@ -19,6 +19,10 @@ constexpr double ArialBlackAscent = 1.1006;
 constexpr double ArialNarrowAscent = 0.9053;
 constexpr double SimSunAscent = 0.859;
 
+// The families of the list that are installed, in order (the list itself when none is): asking
+// fontconfig for a family it does not have costs a fallback search for every font.
+QStringList InstalledFamilies(const QStringList& families);
+
 QFont DesignFont(const QStringList& families, double points, bool bold, bool underline = false,
                  int weight = -1);
 

@@ -6,6 +6,7 @@
 #include "menu/MenuForm.h"
 #include "platform/Timer.h"
 #include "windows/Control.h"
+#include "windows/Look.h"
 #include "windows/WindowDrag.h"
 
 #include <QCloseEvent>
@@ -16,14 +17,9 @@
 namespace {
 QFont FontOf(const QStringList& families, double points, bool bold)
 {
-    QFont f;
-    f.setFamilies(families);
-    f.setPixelSize(PointsToPixels(points));
-    f.setBold(bold);
-    return f;
+    return look::DesignFont(families, points, bold);
 }
 
-const QStringList kSimSun = {"SimSun", "Noto Serif CJK SC", "Noto Sans CJK SC"};
 const QStringList kDefaultFont = {"Noto Sans CJK SC", "SimSun", "Liberation Sans"};
 } // namespace
 
@@ -68,7 +64,7 @@ void MainForm::BuildControls()
 
     Label5 = new Control(Picture1);
     Label5->move(Twips(90), Twips(30));
-    Label5->setFont(FontOf(kSimSun, 10.5, true));
+    Label5->setFont(FontOf(look::SimSunFamilies(), 10.5, true));
     QPalette p5 = Label5->palette();
     p5.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     Label5->setPalette(p5);
