@@ -5,15 +5,34 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <xcb/xcb.h>
+
+namespace {
+// Whether the X display can be opened; Qt would otherwise abort with a page of advice.
+bool CanOpenDisplay()
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const bool ok = xcb_connection_has_error(c) == 0;
+    xcb_disconnect(c);
+    return ok;
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     // Global hotkeys need X11: under a Wayland session the program runs through XWayland.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    if (qEnvironmentVariable("QT_QPA_PLATFORM") == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "Horalto: no X display to open (DISPLAY is not set); start Horalto from a desktop session.\n");
-        return 1;
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == "xcb") {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            std::fprintf(stderr, "Horalto: no X display to open (DISPLAY is not set); start Horalto from a desktop session.\n");
+            return 1;
+        }
+        if (!CanOpenDisplay()) {
+            std::fprintf(stderr, "Horalto: cannot open the X display %s; start Horalto from a desktop session.\n",
+                         qgetenv("DISPLAY").constData());
+            return 1;
+        }
     }
     // The ffmpeg media backend fails without an audio device; GStreamer copes.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
