@@ -45,7 +45,7 @@ FullScreenForm::FullScreenForm(App& app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , app_(app)
 {
-    setWindowTitle(QStringLiteral("FullScreenForm"));
+    setWindowTitle(QStringLiteral("Horalto 全屏幕"));
     QPalette p = palette();
     p.setColor(QPalette::Window, ColorFromBgr(kWindowBack));
     setPalette(p);

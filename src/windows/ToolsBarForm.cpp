@@ -73,7 +73,7 @@ ToolsBarForm::ToolsBarForm(App& app, bool large)
     , app_(app)
     , large_(large)
 {
-    setWindowTitle(large ? QStringLiteral("ToolsBarFormMax") : QStringLiteral("ToolsBarForm"));
+    setWindowTitle(large ? QStringLiteral("Horalto 大工具条") : QStringLiteral("Horalto 工具条"));
     setMouseTracking(true);
     BuildControls();
 }

@@ -43,20 +43,20 @@ TEST(EndToEndDisplayModes, StartShowsTheLargeToolbarAndTheEndShowsFullScreenWith
     ASSERT_FALSE(main.isEmpty()) << "the main window did not appear";
     ProgramRun::click(ProgramRun::geometry(main).topLeft() + kStart);
 
-    const QString bar = ProgramRun::findWindow("ToolsBarFormMax", 5000);
+    const QString bar = ProgramRun::findWindow("Horalto 大工具条", 5000);
     ASSERT_FALSE(bar.isEmpty()) << "the large toolbar did not appear";
     EXPECT_EQ(ProgramRun::geometry(bar), QRect(0, 0, 760, 50));
     EXPECT_TRUE(Gone(kMain)) << "the main window is still shown";
-    EXPECT_TRUE(Gone("ToolsBarForm"));
+    EXPECT_TRUE(Gone("Horalto 工具条"));
     // The blue counter box of the large toolbar, at 284, 4, 251 x 43.
     const QImage shot = ProgramRun::screenshot();
     EXPECT_GT(CountPixels(shot, QRect(284, 4, 251, 43), QColor(0, 0, 255)), 251 * 43 / 3);
 
-    const QString full = ProgramRun::findWindow("FullScreenForm", 10000);
+    const QString full = ProgramRun::findWindow("Horalto 全屏幕", 10000);
     ASSERT_FALSE(full.isEmpty()) << "the full-screen window did not appear after the end";
     const QImage screen = ProgramRun::screenshot();
     EXPECT_EQ(ProgramRun::geometry(full), QRect(QPoint(0, 0), screen.size()));
-    EXPECT_TRUE(Gone("ToolsBarFormMax"));
+    EXPECT_TRUE(Gone("Horalto 大工具条"));
     // The information picture in the middle of the screen.
     const QRect middle(screen.width() / 2 - 100, screen.height() / 2 - 50, 200, 100);
     EXPECT_EQ(CountPixels(screen, middle, QColor(250, 20, 20)), 200 * 100);
@@ -71,10 +71,10 @@ TEST(EndToEndDisplayModes, LowerCaseYesSelectsTheSmallToolbarWhoseButtonsAndStri
     const QString main = ProgramRun::findWindow(kMain);
     ASSERT_FALSE(main.isEmpty());
     ProgramRun::click(ProgramRun::geometry(main).topLeft() + kStart);
-    const QString bar = ProgramRun::findWindow("ToolsBarForm", 5000);
+    const QString bar = ProgramRun::findWindow("Horalto 工具条", 5000);
     ASSERT_FALSE(bar.isEmpty()) << "the small toolbar did not appear";
     EXPECT_EQ(ProgramRun::geometry(bar), QRect(0, 0, 380, 25));
-    EXPECT_TRUE(Gone("ToolsBarFormMax"));
+    EXPECT_TRUE(Gone("Horalto 大工具条"));
 
     // Dragging the strip (beside the counter) moves the window.
     RunTool("xdotool", {"mousemove", "--sync", "100", "12"});
@@ -93,9 +93,9 @@ TEST(EndToEndDisplayModes, LowerCaseYesSelectsTheSmallToolbarWhoseButtonsAndStri
 
     // Full screen from the toolbar's button, then back to the main window from the lower panel.
     ProgramRun::click(moved.topLeft() + QPoint(358 + 9, 11));
-    const QString full = ProgramRun::findWindow("FullScreenForm", 5000);
+    const QString full = ProgramRun::findWindow("Horalto 全屏幕", 5000);
     ASSERT_FALSE(full.isEmpty()) << "全屏幕模式 did not open the full-screen window";
-    EXPECT_TRUE(Gone("ToolsBarForm"));
+    EXPECT_TRUE(Gone("Horalto 工具条"));
     const QRect screen = ProgramRun::geometry(full);
     // Over the lower panel the control labels appear; 返回主界面 is the third (left 3585 twips).
     const QPoint panel(5, screen.height() - 59 - 205 + 5);
@@ -103,5 +103,5 @@ TEST(EndToEndDisplayModes, LowerCaseYesSelectsTheSmallToolbarWhoseButtonsAndStri
     QThread::msleep(200);
     ProgramRun::click(QPoint(239 + 30, screen.height() - 59 - 205 + 182 + 8));
     EXPECT_FALSE(ProgramRun::findWindow(kMain, 5000).isEmpty()) << "返回主界面 did not bring the main window back";
-    EXPECT_TRUE(Gone("FullScreenForm"));
+    EXPECT_TRUE(Gone("Horalto 全屏幕"));
 }

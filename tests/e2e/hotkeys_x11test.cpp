@@ -177,16 +177,16 @@ TEST_F(EndToEndHotkeys, KeysActWhileAnotherProgramHasTheFocusAsTheMenuAllows)
     press("F9");
     QThread::msleep(400);
     EXPECT_TRUE(Visible(kMain3));
-    EXPECT_FALSE(Visible("ToolsBarForm") || Visible("FullScreenForm"));
+    EXPECT_FALSE(Visible("Horalto 工具条") || Visible("Horalto 全屏幕"));
     press("F7");
-    EXPECT_FALSE(ProgramRun::findWindow("ToolsBarForm", 3000).isEmpty()) << "F7 did not show the toolbar";
+    EXPECT_FALSE(ProgramRun::findWindow("Horalto 工具条", 3000).isEmpty()) << "F7 did not show the toolbar";
     EXPECT_TRUE(WaitFor([&] { return !Visible(kMain3); }, 2000));
     press("F8");
-    EXPECT_FALSE(ProgramRun::findWindow("FullScreenForm", 3000).isEmpty()) << "F8 did not go full screen";
-    EXPECT_TRUE(WaitFor([&] { return !Visible("ToolsBarForm"); }, 2000));
+    EXPECT_FALSE(ProgramRun::findWindow("Horalto 全屏幕", 3000).isEmpty()) << "F8 did not go full screen";
+    EXPECT_TRUE(WaitFor([&] { return !Visible("Horalto 工具条"); }, 2000));
     press("F9");
     EXPECT_FALSE(ProgramRun::findWindow(kMain3, 3000).isEmpty()) << "F9 did not return to the main window";
-    EXPECT_TRUE(WaitFor([&] { return !Visible("FullScreenForm"); }, 2000));
+    EXPECT_TRUE(WaitFor([&] { return !Visible("Horalto 全屏幕"); }, 2000));
 
     // Scheme keys work again after the reset.
     press("KP_1");
