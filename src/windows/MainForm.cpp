@@ -192,12 +192,14 @@ void MainForm::changeEvent(QEvent* e)
     const Qt::WindowStates s = windowState();
     if (s == Qt::WindowNoState)
         return;
+    // The main window itself is never shown minimised or maximised. The state goes back to
+    // normal before the switch: on X11 leaving the minimised state maps the window again, which
+    // must come before the mode switch hides it.
+    setWindowState(Qt::WindowNoState);
     if (s & Qt::WindowMinimized)
         app_.module.EnterToolbarMode();
     else if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
         app_.module.EnterFullScreenMode();
-    // The main window itself is never shown minimised or maximised.
-    setWindowState(Qt::WindowNoState);
 }
 
 void MainForm::closeEvent(QCloseEvent* e)

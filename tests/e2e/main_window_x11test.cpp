@@ -73,3 +73,24 @@ TEST(EndToEndMainWindow, DamagedConfigurationShowsTheMessageAndEnds)
     ProgramRun::key("Return");
     EXPECT_EQ(run.waitForEnd(), 1);
 }
+
+TEST(EndToEndMainWindow, WindowManagerMinimiseGivesTheToolbarAndItsCloseEndsTheProgram)
+{
+    ProgramRun run;
+    ASSERT_TRUE(run.start());
+    const QString id = ProgramRun::findWindow("Horalto 计时方案1");
+    ASSERT_FALSE(id.isEmpty());
+    RunTool("xdotool", {"windowminimize", id});
+    EXPECT_FALSE(ProgramRun::findWindow("Horalto 工具条", 5000).isEmpty()) << "no toolbar after minimising";
+    QThread::msleep(300);
+    EXPECT_TRUE(ProgramRun::findWindow("Horalto 计时方案1", 300).isEmpty()) << "the main window stayed on screen";
+
+    ProgramRun::key("F9"); // back to the main window, in its normal state
+    const QString again = ProgramRun::findWindow("Horalto 计时方案1", 5000);
+    ASSERT_FALSE(again.isEmpty());
+    EXPECT_EQ(ProgramRun::geometry(again).size(), QSize(441, 248));
+
+    RunTool("xdotool", {"windowactivate", "--sync", again});
+    ProgramRun::key("alt+F4"); // openbox closes the active window
+    EXPECT_EQ(run.waitForEnd(), 0);
+}
