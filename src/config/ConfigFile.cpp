@@ -129,19 +129,20 @@ std::int16_t ConfigFile::ReadIniInt(const QString& section, const QString& key, 
     return static_cast<std::int16_t>(number);
 }
 
-void ConfigFile::WriteIniText(const QString& section, const QString& key, const QString& value) const
+bool ConfigFile::WriteIniText(const QString& section, const QString& key, const QString& value) const
 {
     const QString path = ConfigFilePath();
     // A file that is there but cannot be read is not replaced: its content would be lost.
     const std::optional<QByteArray> bytes = load(path);
     if (!bytes)
-        return;
+        return false;
     const QByteArray updated = IniDocument(*bytes).withValue(toGbk(section), toGbk(key), toGbk(value));
-    if (updated != *bytes)
-        AtomicFile::replace(path, updated); // a failed write passes silently
+    if (updated == *bytes)
+        return true;
+    return AtomicFile::replace(path, updated);
 }
 
-void ConfigFile::WriteIniInt(const QString& section, const QString& key, std::int16_t value) const
+bool ConfigFile::WriteIniInt(const QString& section, const QString& key, std::int16_t value) const
 {
-    WriteIniText(section, key, QString::number(value));
+    return WriteIniText(section, key, QString::number(value));
 }

@@ -42,9 +42,10 @@ public:
     std::optional<QString> PeekIniText(const QString& section, const QString& key) const;
 
     // Creates the file, the section (appended at the end) or the key (at the end of its section)
-    // as needed, or replaces the value in place. A failed write passes silently.
-    void WriteIniText(const QString& section, const QString& key, const QString& value) const;
-    void WriteIniInt(const QString& section, const QString& key, std::int16_t value) const;
+    // as needed, or replaces the value in place. True when the file holds the value afterwards.
+    // Callers other than an explicit save by the user let a failed write pass silently.
+    bool WriteIniText(const QString& section, const QString& key, const QString& value) const;
+    bool WriteIniInt(const QString& section, const QString& key, std::int16_t value) const;
 
 private:
     const ProgramDir& dir_;
