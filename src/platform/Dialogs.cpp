@@ -12,6 +12,20 @@ void QtDialogs::warning(QWidget* owner, const QString& title, const QString& tex
     box.exec();
 }
 
+void QtDialogs::information(QWidget* owner, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+bool QtDialogs::question(QWidget* owner, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtDialogs::inputText(QWidget* owner, const QString& title, const QString& prompt,
                                             const QString& preset)
 {

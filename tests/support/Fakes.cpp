@@ -28,6 +28,16 @@ std::optional<QString> FakeDialogs::inputText(QWidget*, const QString& title, co
     return a;
 }
 
+bool FakeDialogs::question(QWidget*, const QString& title, const QString& text)
+{
+    questions.push_back({title, text});
+    if (questionAnswers.empty())
+        return false;
+    const bool a = questionAnswers.front();
+    questionAnswers.pop_front();
+    return a;
+}
+
 std::optional<int> FakeDialogs::chooseColor(QWidget*)
 {
     ++colorCalls;

@@ -39,6 +39,9 @@ public:
     struct Warning { QString title, text; };
     struct Input { QString title, prompt, preset; };
     std::vector<Warning> warnings;
+    std::vector<Warning> informations;
+    std::vector<Warning> questions;
+    std::deque<bool> questionAnswers; // empty: No
     std::vector<Input> inputs;
     int colorCalls = 0;
     std::deque<std::optional<QString>> inputAnswers; // empty: cancel
@@ -46,6 +49,11 @@ public:
     std::deque<std::optional<QString>> fileAnswers;  // empty: cancel
 
     void warning(QWidget*, const QString& title, const QString& text) override { warnings.push_back({title, text}); }
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        informations.push_back({title, text});
+    }
+    bool question(QWidget*, const QString& title, const QString& text) override;
     std::optional<QString> inputText(QWidget*, const QString& title, const QString& prompt,
                                      const QString& preset) override;
     std::optional<int> chooseColor(QWidget*) override;
