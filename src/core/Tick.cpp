@@ -29,13 +29,18 @@ void MainModule::Tick()
             ShakeWindows(200);
     }
 
-    if ((CounterSeconds == 0 && CountDirection == 0) || (CounterSeconds >= TimeLenSeconds && CountDirection == 1))
-        FinishTiming();
+    const bool ends = (CounterSeconds == 0 && CountDirection == 0)
+        || (CounterSeconds >= TimeLenSeconds && CountDirection == 1);
 
     if (CountDirection == 0)
         --CounterSeconds;
     else if (CountDirection == 1)
         ++CounterSeconds;
+
+    // The end comes after the step: it lets the waiting events run, and a start or a scheme
+    // switch among them sets up a new timing whose counter this tick must leave alone.
+    if (ends)
+        FinishTiming();
 }
 
 void MainModule::BlinkTick(int& blinkTicks)

@@ -3,6 +3,7 @@
 #include "support/TestApp.h"
 
 #include "core/Colors.h"
+#include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 QStringList Scheme(const QString& len, int direction, const QStringList& extra = {})
@@ -232,4 +235,46 @@ TEST(Tick, EndWithFinishStateZeroReturnsToTheMainWindow)
     EXPECT_TRUE(t.app->mainForm().isVisible());
     EXPECT_FALSE(t.app->toolsBarForm().isVisible());
     EXPECT_FALSE(t.app->fullScreenForm().Picture5->isVisible());
+}
+
+TEST(Tick, ATimingStartedWhileTheEndLetsEventsRunGetsItsFullLength)
+{
+    // A start click or hotkey waiting when a timing ends runs inside the end's event pump,
+    // alone or after a scheme switch; the tick that ended the old timing must not step the new.
+    const struct {
+        const char* name;
+        int direction1, direction2;
+        bool switchScheme;
+        QStringList shown; // the ticks of the new timing; the last one ends it and shows zero
+    } cases[] = {
+        {"down, start", 0, 0, false, {"00:00:03", "00:00:02", "00:00:01", "00:00:00"}},
+        {"up, start", 1, 1, false, {"00:00:00", "00:00:01", "00:00:02", "00:00:00"}},
+        {"down, switch to up, start", 0, 1, true, {"00:00:00", "00:00:01", "00:00:02", "00:00:03", "00:00:00"}},
+        {"up, switch to down, start", 1, 0, true, {"00:00:04", "00:00:03", "00:00:02", "00:00:01", "00:00:00"}},
+    };
+    for (const auto& c : cases) {
+        Running t;
+        ASSERT_TRUE(t.start({"[JSSET1]", "JSSS=03", "JSFX=" + QString::number(c.direction1),
+                             "[JSSET2]", "JSSS=04", "JSFX=" + QString::number(c.direction2)}));
+        t.app->mainForm().JishiStart_Click();
+        bool done = false;
+        t.w.events.pending = [&] {
+            if (std::exchange(done, true))
+                return;
+            if (c.switchScheme)
+                t.app->menuForm().MJsFa_Click(2);
+            t.app->mainForm().JishiStart_Click();
+        };
+        t.tick(4); // the end of the first timing
+        ASSERT_TRUE(done) << c.name;
+        ASSERT_TRUE(t.m().IsTiming) << c.name;
+        QStringList shown;
+        for (int i = 0; i < c.shown.size() && t.m().IsTiming; ++i) {
+            t.tick();
+            shown << t.app->toolsBarForm().Showtime->text();
+        }
+        EXPECT_EQ(shown, c.shown) << c.name;
+        EXPECT_FALSE(t.m().IsTiming) << c.name << ": no end after the full length";
+        EXPECT_EQ(t.w.sound.played.size(), 2) << c.name;
+    }
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -105,7 +106,13 @@ public:
 class FakeEvents final : public EventPump {
 public:
     int calls = 0;
-    void processPending() override { ++calls; }
+    std::function<void()> pending; // what the waiting events do, run by every processPending()
+    void processPending() override
+    {
+        ++calls;
+        if (pending)
+            pending();
+    }
 };
 
 // A complete set of doubles with a fresh temporary program directory.
