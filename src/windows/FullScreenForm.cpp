@@ -4,6 +4,7 @@
 #include "core/Colors.h"
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
+#include "platform/RegularFile.h"
 #include "platform/Timer.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
@@ -29,6 +30,7 @@ constexpr int kPanelHeight = 3075;     // Picture3
 constexpr int kShowtimeHeight = 3105;
 constexpr int kLightsWidth = 10035;    // Picture4
 constexpr int kLightsHeight = 465;
+constexpr qint64 kMaxPictureBytes = qint64(256) << 20; // larger counts as unreadable
 
 void SetControlLabelColors(Control* c)
 {
@@ -181,8 +183,11 @@ void FullScreenForm::Form_Load()
         QString name = app_.config.ReadIniText(QStringLiteral("InfoPicSet"), QStringLiteral("ShowInfoPicName"),
                                                QStringLiteral("InfoPic.jpg"));
         name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QPixmap picture(app_.svc.programDir.path() + QLatin1Char('/') + name);
-        // A missing or unreadable picture leaves the box empty (and without size); no message.
+        // A missing or unreadable picture, or a path that names no regular file (a named pipe
+        // would block the start-up), leaves the box empty (and without size); no message.
+        QPixmap picture;
+        if (const auto bytes = ReadRegularFile(app_.svc.programDir.path() + QLatin1Char('/') + name, kMaxPictureBytes))
+            picture.loadFromData(*bytes);
         if (!picture.isNull()) {
             Picture5->setPixmap(picture);
             Picture5->resize(picture.size());

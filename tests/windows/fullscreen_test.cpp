@@ -11,6 +11,7 @@
 #include "windows/ToolsBarForm.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
@@ -18,6 +19,8 @@
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -347,6 +350,28 @@ TEST_F(FullScreen, MissingInformationPictureLeavesTheBoxEmptyWithoutAMessage)
     EXPECT_TRUE(w.dialogs.warnings.empty());
     EXPECT_TRUE(w.iniLines().contains("ShowInfoPicName=InfoPic.jpg"));
     EXPECT_EQ(f.Label2->text(), DefaultInfoText()); // the load went on
+}
+
+TEST_F(FullScreen, InformationPictureIsReadFromRegularFilesOnly)
+{
+    // A named pipe would block the start-up in its open; it counts as unreadable, like a
+    // directory. A link to a picture is the picture.
+    const struct { const char* name; bool shown; } cases[] = {{"pipe", false}, {"folder", false}, {"link", true}};
+    for (const auto& c : cases) {
+        FakeWorld fresh;
+        WritePicture(fresh.path("real.png"), {40, 30});
+        const QByteArray target = QFile::encodeName(fresh.path(c.name));
+        if (QByteArray(c.name) == "pipe")
+            ASSERT_EQ(mkfifo(target.constData(), 0600), 0);
+        else if (QByteArray(c.name) == "folder")
+            ASSERT_TRUE(QDir().mkdir(fresh.path(c.name)));
+        else
+            ASSERT_TRUE(QFile::link(fresh.path("real.png"), fresh.path(c.name)));
+        fresh.writeIni({"[InfoPicSet]", "ShowInfoPic=Yes", QStringLiteral("ShowInfoPicName=") + c.name});
+        App program(fresh.services);
+        ASSERT_TRUE(program.Start()) << c.name;
+        EXPECT_EQ(program.fullScreenForm().Picture5->pixmap().size(), c.shown ? QSize(40, 30) : QSize(0, 0)) << c.name;
+    }
 }
 
 } // namespace
