@@ -18,6 +18,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -500,6 +502,35 @@ TEST_F(QtSoundRecorded, SameSoundAgainRestartsIt)
     EXPECT_NEAR(pitchBetween(r, sp.last * 10.0 - 1340, sp.last * 10.0 - 1000), 660, 660 * 0.03) << describe(r);
 }
 
+// A short sound of the user's own, without silence at its end: heard to its last sample.
+TEST_F(QtSoundRecorded, AUsersShortToneIsHeardForItsWholeLength)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.path() + "/chime.wav";
+    ASSERT_TRUE(writeFile(path, toneWav(1000, 0.3)));
+    QtSound sound;
+    const Recording r = record([&](Recorder&) { sound.play(path); }, 1200);
+    const Span sp = soundSpan(r);
+    ASSERT_GE(sp.first, 0) << "nothing was heard";
+    EXPECT_GE(sp.ms(), 290) << describe(r);
+    EXPECT_LE(sp.ms(), 360) << describe(r);
+    EXPECT_NEAR(pitchBetween(r, sp.first * 10.0 + 20, sp.last * 10.0), 1000, 1000 * 0.02) << describe(r);
+}
+
+// A named pipe is no sound file: the default sound, at once (opening it must not wait for a writer).
+TEST_F(QtSoundRecorded, ANamedPipePlaysTheDefaultSound)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.path() + "/pipe.wav";
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(QtSound::isPlayableWav(fifo));
+    QtSound sound;
+    const Recording r = record([&](Recorder&) { sound.play(fifo); }, 1200);
+    ExpectDefaultSound(r);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The header check alone; no sound server needed.
 
@@ -525,6 +556,22 @@ TEST(QtSoundHeader, AcceptsEightAndSixteenBitsMonoAndStereo)
     const QString tail = dir.path() + "/tail.wav";
     ASSERT_TRUE(writeFile(tail, wavBytes(1, 1, 44100, 16, 100) + QByteArray("LIST\4\0\0\0INFO", 12)));
     EXPECT_TRUE(QtSound::isPlayableWav(tail));
+}
+
+TEST(QtSoundHeader, PaddedCopyKeepsTheSamplesAndAddsSilenceOfTheirKind)
+{
+    const struct { quint16 ch, bits; quint32 rate; char silence; } kinds[] = {
+        {1, 8, 8000, char(0x80)}, {2, 16, 44100, 0}, {1, 16, 22050, 0}};
+    for (auto k : kinds) {
+        QtSound::Pcm pcm{k.ch, k.rate, k.bits, QByteArray(k.ch * k.bits / 8 * 3, '\x11')};
+        const std::optional<QtSound::Pcm> back = QtSound::decodeWav(QtSound::encodeWav(pcm, 250));
+        ASSERT_TRUE(back.has_value()) << k.bits;
+        EXPECT_EQ(back->channels, k.ch);
+        EXPECT_EQ(back->rate, k.rate);
+        EXPECT_EQ(back->bits, k.bits);
+        const QByteArray silence(qsizetype(k.rate / 4) * k.ch * k.bits / 8, k.silence);
+        EXPECT_EQ(back->samples, pcm.samples + silence) << k.bits;
+    }
 }
 
 TEST(QtSoundHeader, RejectsWhatCannotBePlayed)
