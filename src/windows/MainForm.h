@@ -48,10 +48,9 @@ public:
     void Label5_DblClick();
     void Showtime_DblClick();
 
-    // Moves a window by the mouse as if its title bar had been pressed: the window follows the
-    // mouse until the button that was pressed at globalPressPos is released. The left button
-    // hands the move to the window manager when there is one; any other button (and the left
-    // one without a window manager) moves the window by hand, so its release still arrives.
+    // Moves a window by the mouse as if its title bar had been pressed (StartWindowDrag): once
+    // the pointer has moved past the drag distance with the button held, the window follows the
+    // mouse until that button is released; a click without movement leaves it where it is.
     static void DragWindow(QWidget* window, Qt::MouseButton button, QPoint globalPressPos);
 
     Control* Picture1 = nullptr;

@@ -1,0 +1,11 @@
+#pragma once
+#include <QPoint>
+
+class QWindow;
+
+// Asks an X11 window manager to move `window` interactively with the left button held, as if
+// the move had begun with the pointer at `globalStart` (logical screen coordinates): the window
+// keeps the offset it had to the pointer there, however far the pointer has gone since. The
+// window manager owns the pointer afterwards; the release does not reach the program. False
+// when the program does not run on X11 or the window manager offers no such move.
+bool StartX11WindowMove(QWindow* window, QPoint globalStart);

@@ -1,0 +1,108 @@
+// The drag handles of the real program under the window manager: a click or double-click
+// without movement reaches the control (the title input box, the toolbar counters' colour
+// chooser), a drag moves the window, and a right-button release opens the popup menu.
+#include "support/E2e.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMain = QStringLiteral("Horalto 计时方案1");
+
+void DoubleClick(QPoint p)
+{
+    RunTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    QThread::msleep(100);
+    RunTool("xdotool", {"click", "--repeat", "2", "--delay", "80", "1"});
+}
+
+// Presses the left button at `from`, moves in ten steps by `by`, releases.
+void Drag(QPoint from, QPoint by)
+{
+    RunTool("xdotool", {"mousemove", "--sync", QString::number(from.x()), QString::number(from.y())});
+    RunTool("xdotool", {"mousedown", "1"});
+    QThread::msleep(100);
+    for (int step = 1; step <= 10; ++step) {
+        const QPoint p = from + by * step / 10;
+        RunTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+        QThread::msleep(20);
+    }
+    RunTool("xdotool", {"mouseup", "1"});
+    QThread::msleep(300);
+}
+
+// The popup menu: a visible window of the program that is taller than wide.
+bool MenuShown()
+{
+    for (int tries = 0; tries < 30; ++tries) {
+        const QString ids = RunTool("xdotool", {"search", "--onlyvisible", "--class", "horalto"});
+        for (const QString& id : ids.split('\n', Qt::SkipEmptyParts)) {
+            const QRect g = ProgramRun::geometry(id);
+            if (g.height() > 2 * g.width())
+                return true;
+        }
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(EndToEndDragHandles, MainTitleDoubleClickEditsTheTitleDragMovesRightReleaseOpensTheMenu)
+{
+    ProgramRun run;
+    ASSERT_TRUE(run.start());
+    const QString id = ProgramRun::findWindow(kMain);
+    ASSERT_FALSE(id.isEmpty()) << "the main window did not appear";
+    const QRect g = ProgramRun::geometry(id);
+
+    DoubleClick(g.topLeft() + QPoint(30, 12)); // on the title text
+    const QString box = ProgramRun::findWindow("Horalto", 5000);
+    ASSERT_FALSE(box.isEmpty()) << "the title input box did not open";
+    RunTool("xdotool", {"windowactivate", "--sync", box});
+    RunTool("xdotool", {"key", "ctrl+a"});
+    RunTool("xdotool", {"type", "Round2"});
+    ProgramRun::key("Return");
+    EXPECT_FALSE(ProgramRun::findWindow("Round2 计时方案1", 5000).isEmpty()) << "the new title is not shown";
+
+    Drag(g.topLeft() + QPoint(30, 12), QPoint(-200, 150));
+    EXPECT_EQ(ProgramRun::geometry(id).topLeft(), g.topLeft() + QPoint(-200, 150));
+
+    const QRect moved = ProgramRun::geometry(id);
+    ProgramRun::click(moved.topLeft() + QPoint(8, 120), 3); // the window background
+    EXPECT_TRUE(MenuShown()) << "no popup menu after the right-button release";
+    ProgramRun::key("Escape");
+    EXPECT_EQ(ProgramRun::geometry(id).topLeft(), moved.topLeft()) << "a click without movement moved the window";
+}
+
+TEST(EndToEndDragHandles, ToolbarCounterDoubleClickChoosesItsColourInBothSizes)
+{
+    const struct { const char* maxToolsBar; const char* name; QPoint counter; } sizes[] = {
+        {"No", "Horalto 工具条", {184, 12}},
+        {"Yes", "Horalto 大工具条", {364, 25}},
+    };
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(s.name);
+        ProgramRun run;
+        run.writeIni({"[COMMSET1]", QStringLiteral("MaxToolsBar=") + s.maxToolsBar});
+        ASSERT_TRUE(run.start());
+        ASSERT_FALSE(ProgramRun::findWindow(kMain).isEmpty());
+        ProgramRun::key("F7"); // toolbar mode
+        const QString bar = ProgramRun::findWindow(s.name, 5000);
+        ASSERT_FALSE(bar.isEmpty()) << "the toolbar did not appear";
+        const QPoint at = ProgramRun::geometry(bar).topLeft() + s.counter;
+
+        DoubleClick(at);
+        const QString chooser = ProgramRun::findWindow("Select Color", 5000);
+        ASSERT_FALSE(chooser.isEmpty()) << "the colour chooser did not open";
+        RunTool("xdotool", {"windowactivate", "--sync", chooser});
+        ProgramRun::key("Return"); // black
+        QThread::msleep(500);
+        EXPECT_TRUE(run.iniLines().contains("ToolsBar=0")) << "the chosen colour was not stored";
+
+        ProgramRun::click(at, 3);
+        EXPECT_TRUE(MenuShown()) << "no popup menu after the right-button release on the counter";
+        ProgramRun::key("Escape");
+    }
+}
