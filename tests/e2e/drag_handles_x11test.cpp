@@ -10,24 +10,21 @@ namespace {
 
 const QString kMain = QStringLiteral("Horalto 计时方案1");
 
+QStringList At(QPoint p) { return {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())}; }
+
 void DoubleClick(QPoint p)
 {
-    RunTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
-    QThread::msleep(100);
-    RunTool("xdotool", {"click", "--repeat", "2", "--delay", "80", "1"});
+    RunTool("xdotool", At(p) + QStringList{"sleep", "0.1", "click", "--repeat", "2", "--delay", "80", "1"});
 }
 
-// Presses the left button at `from`, moves in ten steps by `by`, releases.
+// Presses the left button at `from`, moves there by `by` in ten steps, releases.
 void Drag(QPoint from, QPoint by)
 {
-    RunTool("xdotool", {"mousemove", "--sync", QString::number(from.x()), QString::number(from.y())});
+    RunTool("xdotool", At(from));
     RunTool("xdotool", {"mousedown", "1"});
     QThread::msleep(100);
-    for (int step = 1; step <= 10; ++step) {
-        const QPoint p = from + by * step / 10;
-        RunTool("xdotool", {"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
-        QThread::msleep(20);
-    }
+    for (int step = 1; step <= 10; ++step, QThread::msleep(20))
+        RunTool("xdotool", At(from + by * step / 10));
     RunTool("xdotool", {"mouseup", "1"});
     QThread::msleep(300);
 }
@@ -35,15 +32,10 @@ void Drag(QPoint from, QPoint by)
 // The popup menu: a visible window of the program that is taller than wide.
 bool MenuShown()
 {
-    for (int tries = 0; tries < 30; ++tries) {
-        const QString ids = RunTool("xdotool", {"search", "--onlyvisible", "--class", "horalto"});
-        for (const QString& id : ids.split('\n', Qt::SkipEmptyParts)) {
-            const QRect g = ProgramRun::geometry(id);
-            if (g.height() > 2 * g.width())
+    for (int tries = 0; tries < 30; ++tries, QThread::msleep(100))
+        for (const QString& id : RunTool("xdotool", {"search", "--onlyvisible", "--class", "horalto"}).split('\n', Qt::SkipEmptyParts))
+            if (const QRect g = ProgramRun::geometry(id); g.height() > 2 * g.width())
                 return true;
-        }
-        QThread::msleep(100);
-    }
     return false;
 }
 
@@ -60,16 +52,14 @@ TEST(EndToEndDragHandles, MainTitleDoubleClickEditsTheTitleDragMovesRightRelease
     DoubleClick(g.topLeft() + QPoint(30, 12)); // on the title text
     const QString box = ProgramRun::findWindow("Horalto", 5000);
     ASSERT_FALSE(box.isEmpty()) << "the title input box did not open";
-    RunTool("xdotool", {"windowactivate", "--sync", box});
-    RunTool("xdotool", {"key", "ctrl+a"});
-    RunTool("xdotool", {"type", "Round2"});
+    RunTool("xdotool", {"windowactivate", "--sync", box, "key", "ctrl+a", "type", "Round2"});
     ProgramRun::key("Return");
     EXPECT_FALSE(ProgramRun::findWindow("Round2 计时方案1", 5000).isEmpty()) << "the new title is not shown";
 
     Drag(g.topLeft() + QPoint(30, 12), QPoint(-200, 150));
-    EXPECT_EQ(ProgramRun::geometry(id).topLeft(), g.topLeft() + QPoint(-200, 150));
-
     const QRect moved = ProgramRun::geometry(id);
+    EXPECT_EQ(moved.topLeft(), g.topLeft() + QPoint(-200, 150));
+
     ProgramRun::click(moved.topLeft() + QPoint(8, 120), 3); // the window background
     EXPECT_TRUE(MenuShown()) << "no popup menu after the right-button release";
     ProgramRun::key("Escape");
@@ -96,8 +86,7 @@ TEST(EndToEndDragHandles, ToolbarCounterDoubleClickChoosesItsColourInBothSizes)
         DoubleClick(at);
         const QString chooser = ProgramRun::findWindow("Select Color", 5000);
         ASSERT_FALSE(chooser.isEmpty()) << "the colour chooser did not open";
-        RunTool("xdotool", {"windowactivate", "--sync", chooser});
-        ProgramRun::key("Return"); // black
+        RunTool("xdotool", {"windowactivate", "--sync", chooser, "key", "Return"}); // black
         QThread::msleep(500);
         EXPECT_TRUE(run.iniLines().contains("ToolsBar=0")) << "the chosen colour was not stored";
 
