@@ -86,7 +86,7 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
         QLabel* caption = new QLabel(QString::fromUtf8(kRowCaptions[n]), this);
         caption->setGeometry(TwipsRect(150, 1080 + 489 * (n - 1), 1365, 345));
         caption->setFont(rowFont);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         SetTextColor(caption, QColor(0xE8, 0xEE, 0xF8));
         Label1[n] = caption;
     }
