@@ -108,16 +108,13 @@ public:
     void processPending() override { ++calls; }
 };
 
-// Programs "on PATH" by name; every start is recorded.
+// Programs "on PATH" by name (found as /usr/bin/<name>); every start is recorded.
 class FakePrograms final : public ProgramStarter {
 public:
-    QStringList onPath;       // names found, as /usr/bin/<name>
+    QStringList onPath;
     bool startWorks = true;
     std::vector<std::pair<QString, QStringList>> started;
-    QString findOnPath(const QString& name) const override
-    {
-        return onPath.contains(name) ? "/usr/bin/" + name : QString();
-    }
+    QString findOnPath(const QString& name) const override { return onPath.contains(name) ? "/usr/bin/" + name : QString(); }
     bool startDetached(const QString& program, const QStringList& args) override
     {
         started.emplace_back(program, args);
