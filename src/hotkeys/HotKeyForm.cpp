@@ -30,9 +30,7 @@ void HotKeyBox::keyPressEvent(QKeyEvent* e)
         KeyDown(keyCode, ShiftStateOf(*e));
     if (!e->text().isEmpty() && e->text()[0].isPrint() && KeyPress) {
         int keyAscii = e->text()[0].unicode();
-        KeyPress(keyAscii);
-        if (keyAscii)
-            insert(QString(QChar(keyAscii)));
+        KeyPress(keyAscii); // the box itself never takes the character
     }
     e->accept(); // Enter and Esc stay here: they neither press a button nor close the dialog
 }
