@@ -52,7 +52,8 @@ int main(int argc, char** argv)
     X11Hotkeys hotkeys;
     QtTimerFactory timers;
     QtEventPump events;
-    Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events};
+    QtProgramStarter programs;
+    Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs};
 
     App app(services);
     if (!app.Start())

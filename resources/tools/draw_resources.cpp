@@ -1,5 +1,6 @@
 // Draws every picture in resources/images: the main window background, the title-strip picture
-// buttons, the toolbar backgrounds, the ten toolbar button sprites and the pointing-hand cursor.
+// buttons, the toolbar backgrounds, the ten toolbar button sprites, the pointing-hand cursor, and
+// the title strips, close pictures and the About picture of the dialogs.
 //
 // Build and run through make_resources.sh (QT_QPA_PLATFORM=offscreen, no display needed):
 //   draw_resources OUTPUT_DIR
@@ -713,6 +714,133 @@ void drawCursor()
     save(img, "cursor_hand.png");
 }
 
+// ---------------------------------------------------------------------------------------------
+// The dialogs (hotkey dialog 418 x 476, About box 440 x 320) paint their dark-blue body
+// themselves; these are their title strips (the strip stands 4 px in from the edges, 24 px
+// high), the close picture on the strip's right end (42 x 18, transparent around the key, so it
+// sits on any part of the strip) and the About box's picture (64 x 64).
+
+void drawDialogStrip(const QString& name, int w)
+{
+    const int h = 24;
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, h);
+    g.setColorAt(0.0, QColor(0x3a, 0x6c, 0xc4));
+    g.setColorAt(0.5, QColor(0x24, 0x4f, 0x9e));
+    g.setColorAt(1.0, QColor(0x17, 0x38, 0x78));
+    p.fillRect(img.rect(), g);
+    p.setPen(QColor(0x7a, 0xa2, 0xe6));
+    p.drawLine(0, 0, w - 1, 0);
+    p.setPen(QColor(0x0a, 0x1c, 0x44));
+    p.drawLine(0, h - 1, w - 1, h - 1);
+    p.end();
+    save(img, name + "_title.png");
+}
+
+void drawDialogClose(const QString& name)
+{
+    const int w = 42, h = 18;
+    const char* states[] = {"normal", "hover", "pressed"};
+    for (int k = 0; k < 3; ++k) {
+        QImage img(w, h, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF key(1.5, 1.5, w - 3, h - 3);
+        QColor ink(0xe4, 0xec, 0xfa);
+        if (k == 0) {
+            p.setPen(QPen(QColor(0x8a, 0xac, 0xe8, 150), 1));
+            p.setBrush(QColor(0x10, 0x28, 0x5c, 90));
+        } else if (k == 1) {
+            p.setPen(QPen(QColor(0xff, 0xa0, 0xa0), 1));
+            QLinearGradient g(key.topLeft(), key.bottomLeft());
+            g.setColorAt(0, QColor(0xe8, 0x4a, 0x52));
+            g.setColorAt(1, QColor(0xb8, 0x22, 0x30));
+            p.setBrush(g);
+            ink = Qt::white;
+        } else {
+            p.setPen(QPen(QColor(0x50, 0x08, 0x10), 1));
+            p.setBrush(QColor(0x8e, 0x18, 0x24));
+            ink = QColor(0xd8, 0xc8, 0xcc);
+        }
+        p.drawRoundedRect(key, 4, 4);
+        const QPointF c = QPointF(w / 2.0, h / 2.0) + (k == 2 ? QPointF(1, 1) : QPointF(0, 0));
+        p.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c + QPointF(-4, -4), c + QPointF(4, 4));
+        p.drawLine(c + QPointF(-4, 4), c + QPointF(4, -4));
+        p.end();
+        save(img, QString("%1_close_%2.png").arg(name, states[k]));
+    }
+}
+
+// A stopwatch: steel case with crown and side button, white face with minute ticks, a red
+// sector for the time that is running out, and the hand.
+void drawAboutPicture()
+{
+    const int S = 64;
+    QImage img(S, S, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(32, 36);
+    const double R = 24;
+
+    // Crown and side button.
+    p.setPen(QPen(QColor(0x30, 0x3a, 0x48), 1));
+    p.setBrush(QColor(0xc8, 0xd0, 0xdc));
+    p.drawRoundedRect(QRectF(27, 3, 10, 6), 2, 2);
+    p.drawRect(QRectF(30, 8, 4, 4));
+    p.save();
+    p.translate(c);
+    p.rotate(45);
+    p.drawRoundedRect(QRectF(-3, -R - 6, 6, 5), 1.5, 1.5);
+    p.restore();
+
+    // Case.
+    QRadialGradient caseG(c - QPointF(8, 8), R * 1.6);
+    caseG.setColorAt(0, QColor(0xf0, 0xf4, 0xfa));
+    caseG.setColorAt(0.6, QColor(0x9c, 0xa8, 0xba));
+    caseG.setColorAt(1, QColor(0x4a, 0x56, 0x68));
+    p.setBrush(caseG);
+    p.setPen(QPen(QColor(0x26, 0x2e, 0x3a), 1.2));
+    p.drawEllipse(c, R + 3.5, R + 3.5);
+
+    // Face.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xfb, 0xfc, 0xff));
+    p.drawEllipse(c, R, R);
+    // The red sector: the last quarter of the span.
+    p.setBrush(QColor(0xe2, 0x3c, 0x3c, 200));
+    p.drawPie(QRectF(c.x() - R + 3, c.y() - R + 3, 2 * R - 6, 2 * R - 6), 90 * 16, 90 * 16);
+
+    // Ticks: long at the quarters.
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * M_PI / 6;
+        const double r0 = (i % 3 == 0) ? R - 7 : R - 4;
+        p.setPen(QPen(QColor(0x1c, 0x2a, 0x44), i % 3 == 0 ? 2.0 : 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c + QPointF(std::sin(a) * r0, -std::cos(a) * r0), c + QPointF(std::sin(a) * (R - 1.5), -std::cos(a) * (R - 1.5)));
+    }
+
+    // Hand at the start of the red sector, and the hub.
+    p.setPen(QPen(QColor(0x0c, 0x1b, 0x38), 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c, c + QPointF(-std::sin(M_PI / 2) * (R - 5), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xc0, 0x20, 0x20));
+    p.drawEllipse(c, 3, 3);
+    p.end();
+    save(img, "about_picture.png");
+}
+
+void drawDialogs()
+{
+    drawDialogStrip("hotkey", 410);
+    drawDialogClose("hotkey");
+    drawDialogStrip("about", 432);
+    drawDialogClose("about");
+    drawAboutPicture();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -727,5 +855,6 @@ int main(int argc, char** argv)
     drawTitleButtons();
     drawToolbars();
     drawCursor();
+    drawDialogs();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "core/App.h"
 
+#include "about/frmAbout.h"
+#include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
 #include "windows/FullScreenForm.h"
@@ -90,14 +92,18 @@ void App::ShowOptionForm(QWidget*)
     // The settings dialog is not built yet: the command is offered and does nothing.
 }
 
-void App::ShowHotKeyForm(QWidget*)
+void App::ShowHotKeyForm(QWidget* owner)
 {
-    // The hotkey dialog is not built yet: the command is offered and does nothing.
+    HotKeyForm form(*this, owner);
+    form.Form_Load();
+    form.exec();
 }
 
-void App::ShowAboutBox(QWidget*)
+void App::ShowAboutBox(QWidget* owner)
 {
-    // The About box is not built yet: the command is offered and does nothing.
+    frmAbout form(*this, owner);
+    form.Form_Load();
+    form.exec();
 }
 
 void App::Unload()

@@ -4,6 +4,7 @@
 #include "platform/EventPump.h"
 #include "platform/Hotkeys.h"
 #include "platform/ProgramEnv.h"
+#include "platform/ProgramStarter.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
 #include "platform/Timer.h"
@@ -20,4 +21,5 @@ struct Services {
     HotkeyService& hotkeys;
     TimerFactory& timers;
     EventPump& events;
+    ProgramStarter& programs;
 };

@@ -1,9 +1,11 @@
 #include "platform/VirtualKeys.h"
 #include "platform/X11Hotkeys.h"
 
+#include <Qt>
 #include <gtest/gtest.h>
 
 #define XK_MISCELLANY
+#define XK_XKB_KEYS
 #define XK_LATIN1
 #include <X11/keysymdef.h>
 #include <xcb/xproto.h>
@@ -69,4 +71,17 @@ TEST(X11HotkeysOffscreen, EveryKeyIsRefused)
     keys.unregisterKey(1);
     keys.unregisterKey(5);
     EXPECT_EQ(presses, 0);
+}
+
+// The other direction of the same table: the keys the keyboard delivers back to the stored code.
+TEST(VirtualKeys, KeysymsAndQtKeysMapBackToTheirWindowsCodes)
+{
+    for (int vk = 0; vk < 256; ++vk)
+        if (auto sym = KeysymForVirtualKey(vk))
+            EXPECT_EQ(VirtualKeyForKeysym(sym), vk) << "vk " << vk;
+    const std::pair<std::uint32_t, int> syms[] = {{XK_KP_Begin, 101}, {XK_KP_Delete, 110}, {XK_A, 65}, {XK_Shift_R, 16},
+                                                  {XK_Meta_L, 18}, {XK_ISO_Left_Tab, 9}, {XK_exclam, 0}, {0, 0}};
+    for (const auto& [sym, vk] : syms)
+        EXPECT_EQ(VirtualKeyForKeysym(sym), vk) << std::hex << sym;
+    EXPECT_EQ(VirtualKeyForQtKey(Qt::Key_Enter, true), 13); // listed off the keypad only
 }

@@ -115,6 +115,20 @@ public:
     }
 };
 
+// Programs "on PATH" by name (found as /usr/bin/<name>); every start is recorded.
+class FakePrograms final : public ProgramStarter {
+public:
+    QStringList onPath;
+    bool startWorks = true;
+    std::vector<std::pair<QString, QStringList>> started;
+    QString findOnPath(const QString& name) const override { return onPath.contains(name) ? "/usr/bin/" + name : QString(); }
+    bool startDetached(const QString& program, const QStringList& args) override
+    {
+        started.emplace_back(program, args);
+        return startWorks;
+    }
+};
+
 // A complete set of doubles with a fresh temporary program directory.
 struct FakeWorld {
     QTemporaryDir tmp;
@@ -127,7 +141,8 @@ struct FakeWorld {
     FakeHotkeys hotkeys;
     FakeTimers timers;
     FakeEvents events;
-    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events};
+    FakePrograms programs;
+    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs};
 
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QString iniPath() const { return path("config.ini"); }

@@ -4,7 +4,28 @@
 #include "core/App.h"
 #include "support/Fakes.h"
 
+#include <QApplication>
+#include <QTimer>
+#include <functional>
 #include <memory>
+
+// Runs `act` on the modal dialog of type D that `open` shows (once its loop runs), then closes
+// whatever modal dialog is still open. False when no D came up.
+template <typename D>
+bool WithModal(const std::function<void()>& open, const std::function<void(D&)>& act)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            ran = true;
+            act(*d);
+        }
+        if (QWidget* still = QApplication::activeModalWidget())
+            still->close();
+    });
+    open();
+    return ran;
+}
 
 struct TestApp {
     FakeWorld w;

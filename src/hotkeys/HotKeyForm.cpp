@@ -1,0 +1,181 @@
+#include "hotkeys/HotKeyForm.h"
+
+#include "config/ConfigFile.h"
+#include "core/App.h"
+#include "core/Twips.h"
+#include "hotkeys/HotKeys.h"
+#include "hotkeys/KeyNames.h"
+#include "platform/KeyEvents.h"
+#include "windows/Control.h"
+#include "windows/Look.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+HotKeyBox::HotKeyBox(QWidget* parent) : QLineEdit(parent)
+{
+    // Read-only keeps out pasting (menu, middle button), dropping and input methods; the key
+    // handlers below still get every key.
+    setReadOnly(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+}
+
+void HotKeyBox::keyPressEvent(QKeyEvent* e)
+{
+    int keyCode = VirtualKeyOf(*e);
+    if (KeyDown)
+        KeyDown(keyCode, ShiftStateOf(*e));
+    if (!e->text().isEmpty() && e->text()[0].isPrint() && KeyPress) {
+        int keyAscii = e->text()[0].unicode();
+        KeyPress(keyAscii); // the box itself never takes the character
+    }
+    e->accept(); // Enter and Esc stay here: they neither press a button nor close the dialog
+}
+
+void HotKeyBox::keyReleaseEvent(QKeyEvent* e)
+{
+    e->accept();
+    if (e->isAutoRepeat()) // a held key is one press
+        return;
+    int keyCode = VirtualKeyOf(*e);
+    if (KeyUp)
+        KeyUp(keyCode, ShiftStateOf(*e));
+}
+
+void HotKeyBox::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    if (LostFocus)
+        LostFocus();
+}
+
+namespace {
+const char* const kRowCaptions[12] = {"",          "开始计时",  "复位计时器", "工具条模式", "全屏幕模式", "返回主界面",
+                                      "暂停计时",  "计时方案1", "计时方案2",  "计时方案3",  "计时方案4",  "计时方案5"};
+
+void SetTextColor(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+} // namespace
+
+HotKeyForm::HotKeyForm(App& app, QWidget* owner)
+    : FramedDialog(owner, 6270, 7140, QStringLiteral("全局快捷键设置"), QStringLiteral("hotkey")), app_(app)
+{
+    Label15 = CaptionLabel;
+
+    Label2 = new QLabel(QStringLiteral("请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！"), this);
+    Label2->setGeometry(TwipsRect(240, 540, 5775, 375));
+    // One line: a stand-in face wider than the design face draws a pixel smaller.
+    QFont small = Label2->font();
+    while (QFontMetrics(small).horizontalAdvance(Label2->text()) > Label2->width() && small.pixelSize() > 10)
+        small.setPixelSize(small.pixelSize() - 1);
+    Label2->setFont(small);
+    Label2->setWordWrap(true);
+    SetTextColor(Label2, QColor(0xFF, 0x80, 0x80));
+
+    const QFont rowFont = look::DesignFont(look::SimSunFamilies(), 12, true);
+    for (int n = 1; n <= 11; ++n) {
+        QLabel* caption = new QLabel(QString::fromUtf8(kRowCaptions[n]), this);
+        caption->setGeometry(TwipsRect(150, 1080 + 489 * (n - 1), 1365, 345));
+        caption->setFont(rowFont);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        SetTextColor(caption, QColor(0xE8, 0xEE, 0xF8));
+        Label1[n] = caption;
+    }
+    for (int n = 1; n <= 11; ++n) {
+        HotKeyBox* box = new HotKeyBox(this);
+        box->setGeometry(TwipsRect(1650, 1020 + 490 * (n - 1), 4215, 360));
+        box->setFont(rowFont);
+        box->KeyDown = [this, n](int& keyCode, int shift) { Text1_KeyDown(n, keyCode, shift); };
+        box->KeyPress = [this, n](int& keyAscii) { Text1_KeyPress(n, keyAscii); };
+        box->KeyUp = [this, n](int& keyCode, int shift) { Text1_KeyUp(n, keyCode, shift); };
+        box->LostFocus = [this, n] {
+            // A box left while its key is still down (the mouse clicked elsewhere) settles as
+            // the release would have settled it, so what it shows is what the table holds.
+            if (keyDown_[n]) {
+                int none = 0;
+                Text1_KeyUp(n, none, 0);
+            }
+        };
+        Text1[n] = box;
+    }
+
+    Command1 = new QPushButton(QStringLiteral("保存设置"), this);
+    Command1->setGeometry(TwipsRect(3150, 6570, 1185, 405));
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Command2 = new QPushButton(QStringLiteral("取消退出"), this);
+    Command2->setGeometry(TwipsRect(4680, 6570, 1185, 405));
+    Command2->setAutoDefault(false);
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void HotKeyForm::Form_Load()
+{
+    PlaceOnScreen();
+    HotKeys& keys = app_.hotKeys();
+    keys.UnregisterAll();
+    keys.LoadHotKeys();
+    for (int n = 1; n <= 11; ++n)
+        Text1[n]->setText(app_.module.HotKeys[n].Desc);
+    Text1[1]->setFocus();
+}
+
+void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)
+{
+    HotKeyRecord& row = app_.module.HotKeys[index];
+    const QString name = KeyName(keyCode);
+    const ModifierCombination mods = ModifierCombinationOf(shift);
+    QString text = mods.prefix + name;
+    row.SetA = mods.setA;
+    row.SetB = QString::number(keyCode);
+    if (name == kNotSet)
+        text = kNotSet;
+    Text1[index]->setText(text);
+    keyDown_[index] = true;
+}
+
+void HotKeyForm::Text1_KeyPress(int, int& keyAscii)
+{
+    keyAscii = 0;
+}
+
+void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
+{
+    keyDown_[index] = false;
+    const QString text = Text1[index]->text();
+    if (text.endsWith(u'+') || text.isEmpty())
+        Text1[index]->setText(kNotSet);
+    app_.module.HotKeys[index].Desc = Text1[index]->text();
+    keyCode = 0;
+}
+
+void HotKeyForm::Command1_Click()
+{
+    const HotKeyTable& table = app_.module.HotKeys;
+    for (int n = 1; n <= 11; ++n) {
+        const QString id = QString::number(n);
+        app_.config.WriteIniText("COMMSET", "HotKeySetA" + id, table[n].SetA);
+        app_.config.WriteIniText("COMMSET", "HotKeySetB" + id, table[n].SetB);
+        app_.config.WriteIniText("COMMSET", "HotKeyDesc" + id, table[n].Desc);
+    }
+    accept();
+}
+
+void HotKeyForm::Command2_Click()
+{
+    reject();
+}
+
+void HotKeyForm::Form_Unload()
+{
+    HotKeys& keys = app_.hotKeys();
+    keys.LoadHotKeys();
+    keys.RegisterHotKeysAfterDialog();
+}

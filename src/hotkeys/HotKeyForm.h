@@ -1,0 +1,59 @@
+#pragma once
+#include "windows/FramedDialog.h"
+
+#include <QLineEdit>
+#include <array>
+#include <functional>
+
+class App;
+class QLabel;
+class QPushButton;
+
+// A text box of the hotkey dialog: it shows the hotkey and takes the keys pressed in it.
+// Key presses and releases go to the handlers, never into the text; nothing can be typed,
+// pasted or dropped into it.
+class HotKeyBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit HotKeyBox(QWidget* parent);
+    std::function<void(int& keyCode, int shift)> KeyDown;
+    std::function<void(int& keyAscii)> KeyPress;
+    std::function<void(int& keyCode, int shift)> KeyUp;
+    std::function<void()> LostFocus;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+// The hotkey dialog: eleven rows, one for each global hotkey; pressing a key combination in a
+// row sets that hotkey, BackSpace switches it off. While it is open no hotkey is registered;
+// closing it in any way reloads the hotkeys from the configuration and registers them again,
+// so only what "保存设置" wrote stays.
+class HotKeyForm : public FramedDialog {
+    Q_OBJECT
+public:
+    HotKeyForm(App& app, QWidget* owner);
+
+    void Form_Load();
+    void Text1_KeyDown(int index, int& keyCode, int shift);
+    void Text1_KeyPress(int index, int& keyAscii);
+    void Text1_KeyUp(int index, int& keyCode, int shift);
+    void Command1_Click();
+    void Command2_Click();
+
+    Control* Label15 = nullptr;           // caption of the title strip
+    QLabel* Label2 = nullptr;             // instruction
+    std::array<QLabel*, 12> Label1{};     // row captions, items 1..11
+    std::array<HotKeyBox*, 12> Text1{};   // items 1..11, one per hotkey id
+    QPushButton* Command1 = nullptr;      // 保存设置
+    QPushButton* Command2 = nullptr;      // 取消退出
+
+protected:
+    void Form_Unload() override;
+
+private:
+    App& app_;
+    std::array<bool, 12> keyDown_{}; // a key went down in the box and its release is still due
+};

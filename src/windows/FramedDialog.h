@@ -1,0 +1,37 @@
+#pragma once
+#include "windows/MainForm.h" // ImageButton
+
+#include <QDialog>
+
+class Control;
+
+// The frame shared by the program's modal dialogs: a frameless, topmost window that draws its
+// own body and title strip (Picture1) with a caption label and a close picture (Image1).
+// Pressing a mouse button on the body, the strip or its label moves the dialog; the close
+// picture shows its normal, hover and pressed pictures and closes the dialog (reject) when the
+// left button is released over it. Every way of closing runs Form_Unload once.
+class FramedDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `width` and `height` in twips; `pictures` names the strip and close pictures
+    // (":/images/<pictures>_title.png", "<pictures>_close_normal.png", ...).
+    FramedDialog(QWidget* owner, int width, int height, const QString& caption, const QString& pictures);
+
+    // Centred horizontally on the screen, its top at two fifths of the free height.
+    void PlaceOnScreen();
+
+    Control* Picture1 = nullptr;
+    Control* CaptionLabel = nullptr;
+    ImageButton Image1; // close
+
+    void done(int result) override;
+
+protected:
+    virtual void Form_Unload() {}
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    bool unloaded_ = false;
+};
