@@ -221,7 +221,9 @@ struct X11Hotkeys::Impl final : public QAbstractNativeEventFilter {
             return;
         if (conn) {
             ungrab(it->second.grabs);
-            xcb_flush(conn);
+            // A round trip: the key is free for other clients once this returns, not only
+            // once the server gets round to reading our requests.
+            std::free(xcb_get_input_focus_reply(conn, xcb_get_input_focus(conn), nullptr));
         }
         for (xcb_keycode_t c : it->second.keycodes)
             keys.erase(c);
