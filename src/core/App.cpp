@@ -2,6 +2,7 @@
 
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
+#include "settings/OptionForm.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
@@ -85,9 +86,11 @@ HotKeys& App::hotKeys()
     return *hotKeys_;
 }
 
-void App::ShowOptionForm(QWidget*)
+void App::ShowOptionForm(QWidget* owner)
 {
-    // The settings dialog is not built yet: the command is offered and does nothing.
+    OptionForm form(*this, owner);
+    form.Form_Load();
+    form.exec();
 }
 
 void App::ShowHotKeyForm(QWidget*)
