@@ -235,6 +235,18 @@ TEST_F(OptionFormTest, FailedSaveWarnsNamingTheFileAndKeepsTheEdits)
     EXPECT_TRUE(f->IsChanged);
 }
 
+TEST_F(OptionFormTest, CurrentSchemeSpoiledByHandKeepsWhatTheProgramHoldsOnSave)
+{
+    open();
+    t->app->config.WriteIniText("JSSET1", "JSHH", "99");
+    pick(f->Combo3, 1);
+    f->SaveMe->click(); // scheme 2 is saved; scheme 1 no longer loads
+    EXPECT_EQ(t->ini("JSSET2", "JSSS"), "30");
+    EXPECT_EQ(t->m().TimeLenText, "00:00:30");
+    EXPECT_EQ(t->m().TimeLenSeconds, 30);
+    EXPECT_FALSE(t->w.end.ended());
+}
+
 TEST_F(OptionFormTest, SoundsAreChosenInTheWavFolderTriedAndShownInFull)
 {
     ASSERT_TRUE(QDir(t->w.tmp.path()).mkdir("WAV"));
