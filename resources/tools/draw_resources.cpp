@@ -1,6 +1,7 @@
 // Draws every picture in resources/images: the main window background, the title-strip picture
-// buttons, the toolbar backgrounds, the ten toolbar button sprites, the pointing-hand cursor, and
-// the title strips, close pictures and the About picture of the dialogs.
+// buttons, the toolbar backgrounds, the ten toolbar button sprites, the pointing-hand cursor, the
+// settings dialog's background and close button, and the title strips, close pictures and the
+// About picture of the hotkey dialog and the About box.
 //
 // Build and run through make_resources.sh (QT_QPA_PLATFORM=offscreen, no display needed):
 //   draw_resources OUTPUT_DIR
@@ -841,6 +842,72 @@ void drawDialogs()
     drawAboutPicture();
 }
 
+// ---------------------------------------------------------------------------------------------
+// Settings dialog, 344 x 362: the blue title strip (a widget) covers (4,4,336,19); time rows at
+// y 37..187, sound rows at 203 and 231, state rows at 260 and 286, the scheme choice and the two
+// buttons at y 330, 25 high. Grooves part the four groups. Its close button is 42 x 15 on the
+// strip: normal, hover (red key) and pressed (dark red key, cross moved 1 px down-right).
+
+void drawOptionPictures()
+{
+    const int W = 344, H = 362;
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient base(0, 0, 0, H);
+    base.setColorAt(0.0, QColor(0x18, 0x31, 0x5e));
+    base.setColorAt(0.5, QColor(0x11, 0x25, 0x4a));
+    base.setColorAt(1.0, QColor(0x0b, 0x19, 0x35));
+    p.fillRect(img.rect(), base);
+    // One panel for each group of rows.
+    const QRectF panels[] = {{8.5, 29.5, W - 17.0, 165}, {8.5, 197.5, W - 17.0, 55},
+                             {8.5, 255.5, W - 17.0, 58}, {8.5, 320.5, W - 17.0, 37}};
+    for (const QRectF& r : panels) {
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, QColor(0x1d, 0x3a, 0x6c));
+        g.setColorAt(1, QColor(0x14, 0x2b, 0x54));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(0x2c, 0x4d, 0x85), 1));
+        p.drawRoundedRect(r, 4, 4);
+        p.setPen(QPen(QColor(0x08, 0x12, 0x28), 1));
+        p.drawLine(QPointF(r.left() + 4, r.bottom() + 1), QPointF(r.right() - 4, r.bottom() + 1));
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QColor(0x4a, 0x6f, 0xaa));
+    p.drawRect(0, 0, W - 1, H - 1);
+    p.setPen(QColor(0x07, 0x10, 0x24));
+    p.drawRect(1, 1, W - 3, H - 3);
+    p.end();
+    save(img, "option_background.png");
+
+    const char* states[] = {"normal", "hover", "pressed"};
+    for (int k = 0; k < 3; ++k) {
+        QImage b(42, 15, QImage::Format_RGB32);
+        b.fill(kTitleBlue);
+        QPainter q(&b);
+        q.setRenderHint(QPainter::Antialiasing);
+        const QRectF key(1.5, 0.5, 39, 14);
+        QColor ink(0xe4, 0xea, 0xff);
+        if (k == 0) {
+            q.setPen(QPen(QColor(0x4d, 0x5f, 0xff), 1));
+            q.setBrush(Qt::NoBrush);
+            q.drawRoundedRect(key, 3, 3);
+        } else {
+            q.setPen(QPen(k == 1 ? QColor(0xff, 0xa8, 0xa8) : QColor(0x50, 0x08, 0x10), 1));
+            q.setBrush(k == 1 ? QColor(0xe0, 0x3c, 0x46) : QColor(0x8c, 0x18, 0x24));
+            q.drawRoundedRect(key, 3, 3);
+            ink = k == 1 ? QColor(Qt::white) : QColor(0xd0, 0xc4, 0xcc);
+        }
+        const QPointF c = QPointF(21, 7) + (k == 2 ? QPointF(1, 1) : QPointF(0, 0));
+        q.setPen(QPen(ink, 1.8, Qt::SolidLine, Qt::RoundCap));
+        q.drawLine(c + QPointF(-3.5, -3.5), c + QPointF(3.5, 3.5));
+        q.drawLine(c + QPointF(-3.5, 3.5), c + QPointF(3.5, -3.5));
+        q.end();
+        save(b, QString("option_close_%1.png").arg(states[k]));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -856,5 +923,6 @@ int main(int argc, char** argv)
     drawToolbars();
     drawCursor();
     drawDialogs();
+    drawOptionPictures();
     return 0;
 }

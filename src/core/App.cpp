@@ -4,6 +4,7 @@
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
+#include "settings/OptionForm.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
@@ -87,9 +88,11 @@ HotKeys& App::hotKeys()
     return *hotKeys_;
 }
 
-void App::ShowOptionForm(QWidget*)
+void App::ShowOptionForm(QWidget* owner)
 {
-    // The settings dialog is not built yet: the command is offered and does nothing.
+    OptionForm form(*this, owner);
+    form.Form_Load();
+    form.exec();
 }
 
 void App::ShowHotKeyForm(QWidget* owner)

@@ -52,8 +52,14 @@ std::optional<int> QtDialogs::chooseColor(QWidget* owner)
 std::optional<QString> QtDialogs::openFile(QWidget* owner, const QString& title, const QString& startDir,
                                            const QString& filter)
 {
-    const QString path = QFileDialog::getOpenFileName(owner, title, startDir, filter);
-    if (path.isEmpty())
+    // Qt's own dialog: its name filters match without regard to letter case ("*.Wav" lists
+    // a.wav and B.WAV too), which the desktop's native choosers do not all do.
+    QFileDialog box(owner, title, startDir, filter);
+    box.setOption(QFileDialog::DontUseNativeDialog);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.setFileMode(QFileDialog::ExistingFile);
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return box.selectedFiles().first();
 }

@@ -19,7 +19,8 @@ public:
                                              const QString& preset) = 0;
     // The colour chooser, opened on black; the chosen colour as 0x00BBGGRR, nullopt when cancelled.
     virtual std::optional<int> chooseColor(QWidget* owner) = 0;
-    // The file chooser for an existing file; nullopt when cancelled.
+    // The file chooser for an existing file, opened in startDir; `filter` is "description
+    // (patterns)", patterns matched without regard to letter case. nullopt when cancelled.
     virtual std::optional<QString> openFile(QWidget* owner, const QString& title, const QString& startDir,
                                             const QString& filter) = 0;
 };

@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -14,8 +13,6 @@ namespace {
 const QString kMain1 = QStringLiteral("Horalto 计时方案1");
 const QString kMain3 = QStringLiteral("Horalto 计时方案3");
 const QString kMain4 = QStringLiteral("Horalto 计时方案4");
-// The counter of the main window, in window coordinates.
-const QRect kCounter(24, 86, 381, 111);
 // The centre of the main window's exit button "退 出".
 const QPoint kExit(374 + 27, 212 + 12);
 
@@ -69,32 +66,6 @@ private:
     QString id_;
 };
 
-// The counter in seconds as tesseract reads it off the screen; -1 when it cannot be read.
-int CounterSeconds(const QString& mainWindow)
-{
-    const QRect area = kCounter.translated(ProgramRun::geometry(mainWindow).topLeft());
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const QImage shot = ProgramRun::screenshot().copy(area);
-        // Red digits become black on white, with a margin, at half size: what tesseract reads best.
-        QImage bw(shot.width() + 60, shot.height() + 60, QImage::Format_Grayscale8);
-        bw.fill(255);
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = 0; x < shot.width(); ++x) {
-                const QColor c = shot.pixelColor(x, y);
-                if (c.red() > 150 && c.green() < 80)
-                    bw.setPixel(x + 30, y + 30, qRgb(0, 0, 0));
-            }
-        QTemporaryDir dir;
-        const QString file = dir.filePath("counter.png");
-        bw.scaled(bw.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(file);
-        const QString text = RunTool("tesseract", {file, "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789:"});
-        const auto m = QRegularExpression("^(\\d\\d):(\\d\\d):(\\d\\d)$").match(text.trimmed());
-        if (m.hasMatch())
-            return m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt();
-    }
-    return -1;
-}
-
 class EndToEndHotkeys : public ::testing::Test {
 protected:
     // Presses a key (xdotool syntax) while the other client has the focus.
@@ -133,22 +104,22 @@ TEST_F(EndToEndHotkeys, KeysActWhileAnotherProgramHasTheFocusAsTheMenuAllows)
     const QString main = ProgramRun::findWindow(kMain3, 3000);
     ASSERT_FALSE(main.isEmpty()) << "Num3 did not switch to scheme 3";
     EXPECT_EQ(scheme(), "3");
-    EXPECT_EQ(CounterSeconds(main), 300);
+    EXPECT_EQ(ProgramRun::counterSeconds(main), 300);
 
     // F5 starts.
     press("F5");
     int counter = 300;
-    ASSERT_TRUE(WaitFor([&] { return (counter = CounterSeconds(main)) < 300 && counter > 0; }, 4000))
+    ASSERT_TRUE(WaitFor([&] { return (counter = ProgramRun::counterSeconds(main)) < 300 && counter > 0; }, 4000))
         << "F5 did not start the count";
 
     // While timing: F5 does not start again, the scheme keys do nothing.
     QThread::msleep(1100);
-    const int before = CounterSeconds(main);
+    const int before = ProgramRun::counterSeconds(main);
     press("F5");
     press("KP_3");
     press("ctrl+F5");
     QThread::msleep(300);
-    const int after = CounterSeconds(main);
+    const int after = ProgramRun::counterSeconds(main);
     EXPECT_GT(before, 0);
     EXPECT_LE(after, before) << "F5 restarted the count";
     EXPECT_EQ(scheme(), "3");
@@ -157,21 +128,21 @@ TEST_F(EndToEndHotkeys, KeysActWhileAnotherProgramHasTheFocusAsTheMenuAllows)
     // Pause holds the counter, Pause again lets it go on.
     press("Pause");
     QThread::msleep(1100);
-    const int held = CounterSeconds(main);
+    const int held = ProgramRun::counterSeconds(main);
     QThread::msleep(1600);
-    EXPECT_EQ(CounterSeconds(main), held) << "Pause did not hold the count";
+    EXPECT_EQ(ProgramRun::counterSeconds(main), held) << "Pause did not hold the count";
     press("Pause");
-    EXPECT_TRUE(WaitFor([&] { return CounterSeconds(main) < held; }, 3000)) << "Pause did not resume";
+    EXPECT_TRUE(WaitFor([&] { return ProgramRun::counterSeconds(main) < held; }, 3000)) << "Pause did not resume";
 
     // F6 resets; the count stays at the full length.
     press("F6");
-    EXPECT_TRUE(WaitFor([&] { return CounterSeconds(main) == 300; }, 2000)) << "F6 did not reset";
+    EXPECT_TRUE(WaitFor([&] { return ProgramRun::counterSeconds(main) == 300; }, 2000)) << "F6 did not reset";
     QThread::msleep(1200);
-    EXPECT_EQ(CounterSeconds(main), 300);
+    EXPECT_EQ(ProgramRun::counterSeconds(main), 300);
     // Pause after a reset does nothing either.
     press("Pause");
     QThread::msleep(1200);
-    EXPECT_EQ(CounterSeconds(main), 300);
+    EXPECT_EQ(ProgramRun::counterSeconds(main), 300);
 
     // Display keys: F9 does nothing in the main window; F7 toolbar, F8 full screen, F9 back.
     press("F9");

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
 
 QString RunTool(const QString& program, const QStringList& args, int timeoutMs)
@@ -131,4 +132,29 @@ QImage ProgramRun::screenshot()
     QImage img;
     img.loadFromData(p.readAllStandardOutput(), "PNG");
     return img;
+}
+
+int ProgramRun::counterSeconds(const QString& mainWindowId)
+{
+    const QRect area = QRect(24, 86, 381, 111).translated(geometry(mainWindowId).topLeft());
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QImage shot = screenshot().copy(area);
+        // Red digits become black on white, with a margin, at half size: what tesseract reads best.
+        QImage bw(shot.width() + 60, shot.height() + 60, QImage::Format_Grayscale8);
+        bw.fill(255);
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 80)
+                    bw.setPixel(x + 30, y + 30, qRgb(0, 0, 0));
+            }
+        QTemporaryDir dir;
+        const QString file = dir.filePath("counter.png");
+        bw.scaled(bw.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(file);
+        const QString text = RunTool("tesseract", {file, "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789:"});
+        const auto m = QRegularExpression("^(\\d\\d):(\\d\\d):(\\d\\d)$").match(text.trimmed());
+        if (m.hasMatch())
+            return m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt();
+    }
+    return -1;
 }

@@ -39,6 +39,8 @@ public:
     static void key(const QString& keys);
     // The whole screen.
     static QImage screenshot();
+    // The main window's red counter in seconds, read off the screen by OCR; -1 when unreadable.
+    static int counterSeconds(const QString& mainWindowId);
 
 private:
     QTemporaryDir tmp_;

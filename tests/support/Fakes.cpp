@@ -48,8 +48,10 @@ std::optional<int> FakeDialogs::chooseColor(QWidget*)
     return a;
 }
 
-std::optional<QString> FakeDialogs::openFile(QWidget*, const QString&, const QString&, const QString&)
+std::optional<QString> FakeDialogs::openFile(QWidget*, const QString& title, const QString& startDir,
+                                             const QString& filter)
 {
+    fileQuestions.push_back({title, startDir, filter});
     if (fileAnswers.empty())
         return std::nullopt;
     auto a = fileAnswers.front();

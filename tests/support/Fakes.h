@@ -48,6 +48,8 @@ public:
     std::deque<std::optional<QString>> inputAnswers; // empty: cancel
     std::deque<std::optional<int>> colorAnswers;     // empty: cancel
     std::deque<std::optional<QString>> fileAnswers;  // empty: cancel
+    struct FileQuestion { QString title, startDir, filter; };
+    std::vector<FileQuestion> fileQuestions;
 
     void warning(QWidget*, const QString& title, const QString& text) override { warnings.push_back({title, text}); }
     void information(QWidget*, const QString& title, const QString& text) override

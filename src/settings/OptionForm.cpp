@@ -1,0 +1,324 @@
+#include "settings/OptionForm.h"
+
+#include "config/ConfigFile.h"
+#include "core/App.h"
+#include "core/MainModule.h"
+#include "core/Twips.h"
+#include "hotkeys/HotKeys.h"
+#include "settings/TimeField.h"
+#include "windows/Control.h"
+#include "windows/Look.h"
+#include "windows/MainForm.h"
+#include "windows/WindowDrag.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+const QString kTitle = QStringLiteral("Horalto");
+const QStringList kDefaultFont = {"Noto Sans CJK SC", "SimSun", "Liberation Sans"};
+
+const char* const kStartStates[4] = {"开始计时后显示主界面", "开始计时后显示工具条", "开始计时后全屏幕显示",
+                                     "开始计时后保持当前状态"};
+const char* const kEndStates[4] = {"结束计时后显示主界面", "结束计时后显示工具条", "结束计时后全屏幕显示",
+                                   "结束计时后保持当前状态"};
+
+// A stored display state as a list index; anything but "0".."3" is "keep the current state",
+// which is also what the timing commands do with it.
+int StateIndex(const QString& value)
+{
+    if (value.size() == 1 && value[0] >= u'0' && value[0] <= u'3')
+        return value[0].unicode() - u'0';
+    return 3;
+}
+
+// The program's sound folder "wav", whatever its letter case; the program directory without one.
+QString WavFolder(const QString& programDir)
+{
+    const QDir dir(programDir);
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (name.compare(QStringLiteral("wav"), Qt::CaseInsensitive) == 0)
+            return dir.filePath(name);
+    return programDir;
+}
+} // namespace
+
+OptionForm::OptionForm(App& app, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app)
+{
+    setWindowTitle(QStringLiteral("参数设置"));
+    setFixedSize(Twips(5160), Twips(5430));
+    setMouseTracking(true);
+    setFont(look::DesignFont(kDefaultFont, 9, false));
+    background_.load(QStringLiteral(":/images/option_background.png"));
+    BuildControls();
+}
+
+OptionForm::~OptionForm()
+{
+    // Fields losing the focus while they are destroyed must not reach the dialog any more.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
+std::vector<TimeField*> OptionForm::TimeFields() const
+{
+    std::vector<TimeField*> all{JscdHh, JscdMm, JscdSs};
+    for (int i = 1; i <= 5; ++i) {
+        all.push_back(TssjHh[i]);
+        all.push_back(TssjMm[i]);
+        all.push_back(TssjSs[i]);
+    }
+    return all;
+}
+
+void OptionForm::Form_Load()
+{
+    // No hotkey acts while the dialog is open.
+    app_.hotKeys().UnregisterAll();
+    // Centred, with its top at two fifths of the free height.
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
+
+    // Opens on the current scheme; a number that is not one of the five opens scheme 1.
+    std::int16_t n = 1;
+    try {
+        n = SchemeNumberFromText(app_.config.ReadIniText("FangAnSelect", "JsFangAnId", "1"));
+    } catch (const ConfigError&) {
+    }
+    EditFangAnId = (n >= 1 && n <= 5) ? n : 1;
+    Combo3->setCurrentIndex(EditFangAnId - 1);
+    LoadSchemeIntoFields();
+    JscdHh->setFocus();
+}
+
+void OptionForm::LoadSchemeIntoFields()
+{
+    const ConfigFile& c = app_.config;
+    const int n = EditFangAnId;
+    std::int16_t direction = 0;
+    try {
+        direction = c.ReadIniInt(numbered("JSSET", n), "JSFX", 0);
+    } catch (const ConfigError&) {
+    }
+    Check1->setChecked(direction == 1); // anything but 1 counts down
+    const QString js = numbered("JSSET", n);
+    JscdHh->setText(c.ReadIniText(js, "JSHH", "00"));
+    JscdMm->setText(c.ReadIniText(js, "JSMM", "00"));
+    JscdSs->setText(c.ReadIniText(js, "JSSS", "30"));
+    const QString ts = numbered("TSSET", n);
+    for (int i = 1; i <= 5; ++i) {
+        TssjHh[i]->setText(c.ReadIniText(ts, numbered("TSHH", i), "00"));
+        TssjMm[i]->setText(c.ReadIniText(ts, numbered("TSMM", i), "00"));
+        TssjSs[i]->setText(c.ReadIniText(ts, numbered("TSSS", i), "00"));
+    }
+    TsWav->setText(c.ReadIniText(numbered("WAVSET", n), "TSWAV", app_.module.DefaultPromptWav()));
+    JsWav->setText(c.ReadIniText(numbered("WAVSET", n), "JSWAV", app_.module.DefaultEndWav()));
+    TsWav->setCursorPosition(0);
+    JsWav->setCursorPosition(0);
+    const QString comm = numbered("COMMSET", n);
+    Combo1->setCurrentIndex(StateIndex(c.ReadIniText(comm, "STARTSTATE", "3")));
+    Combo2->setCurrentIndex(StateIndex(c.ReadIniText(comm, "FINSHSTATE", "3")));
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setEnabled(true);
+    Command1->setEnabled(true);
+    IsChanged = false;
+}
+
+void OptionForm::Combo3_Click()
+{
+    const int m = Combo3->currentData().toInt();
+    if (m != EditFangAnId && IsChanged) {
+        const QString question = QStringLiteral("计时方案%1 的配置还没有保存，您是否要保存对该配置的更改？").arg(EditFangAnId);
+        if (app_.svc.dialogs.question(this, kTitle, question)) {
+            SaveMe_Click();
+            if (IsChanged) {
+                // Not saved: the edits stay, and so does the scheme they belong to.
+                Combo3->setCurrentIndex(EditFangAnId - 1);
+                return;
+            }
+        }
+    }
+    EditFangAnId = std::int16_t(m);
+    LoadSchemeIntoFields();
+}
+
+void OptionForm::SaveMe_Click()
+{
+    // A field still being edited is normalised as leaving it would; every time saved converts.
+    for (TimeField* f : TimeFields())
+        f->LostFocus();
+    if (!WriteFields()) {
+        app_.svc.dialogs.warning(this, kTitle,
+                                 QStringLiteral("计时方案%1 的配置没有保存：无法写入配置文件\n%2")
+                                     .arg(EditFangAnId)
+                                     .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
+        return;
+    }
+    ReloadCurrentScheme();
+    IsChanged = false;
+}
+
+bool OptionForm::WriteFields()
+{
+    const ConfigFile& c = app_.config;
+    const int n = EditFangAnId;
+    auto text = [&c](const QString& section, const QString& key, const QString& value) {
+        return c.WriteIniText(section, key, value.trimmed());
+    };
+    const QString js = numbered("JSSET", n);
+    if (!c.WriteIniInt(js, "JSFX", Check1->isChecked() ? 1 : 0) || !text(js, "JSHH", JscdHh->text())
+        || !text(js, "JSMM", JscdMm->text()) || !text(js, "JSSS", JscdSs->text()))
+        return false;
+    const QString ts = numbered("TSSET", n);
+    for (int i = 1; i <= 5; ++i)
+        if (!text(ts, numbered("TSHH", i), TssjHh[i]->text()) || !text(ts, numbered("TSMM", i), TssjMm[i]->text())
+            || !text(ts, numbered("TSSS", i), TssjSs[i]->text()))
+            return false;
+    const QString wav = numbered("WAVSET", n);
+    if (!text(wav, "TSWAV", TsWav->text()) || !text(wav, "JSWAV", JsWav->text()))
+        return false;
+    const QString comm = numbered("COMMSET", n);
+    return text(comm, "STARTSTATE", QString::number(std::max(Combo1->currentIndex(), 0)))
+        && text(comm, "FINSHSTATE", QString::number(std::max(Combo2->currentIndex(), 0)));
+}
+
+void OptionForm::ReloadCurrentScheme()
+{
+    // The current scheme (not necessarily the one saved) goes into the shared state, and its
+    // length into the counters, as a scheme switch does. A current scheme that the file no
+    // longer describes properly keeps what the program holds; the next start or switch meets it.
+    MainModule& m = app_.module;
+    const auto held = std::make_tuple(m.TimeLenText, m.CountDirection, m.PromptTimes, m.PromptWav, m.EndWav,
+                                      m.TimeLenSeconds, m.PromptSeconds);
+    try {
+        m.LoadScheme();
+    } catch (const ConfigError&) {
+        std::tie(m.TimeLenText, m.CountDirection, m.PromptTimes, m.PromptWav, m.EndWav, m.TimeLenSeconds,
+                 m.PromptSeconds) = held;
+        return;
+    }
+    MainForm& f = app_.mainForm();
+    f.TimeLen->setText(m.TimeLenText);
+    f.TimeLen->adjustSize();
+    m.SetCounterTexts(m.TimeLenText);
+}
+
+void OptionForm::Command1_Click()
+{
+    reject();
+}
+
+void OptionForm::Image1_MouseUp()
+{
+    Image1.Show(1);
+    reject();
+}
+
+void OptionForm::done(int result)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+    }
+    QDialog::done(result);
+}
+
+void OptionForm::Form_Unload()
+{
+    // The hotkeys as the file holds them now: it may have been edited while the dialog was open.
+    app_.hotKeys().LoadHotKeys();
+    app_.hotKeys().RegisterHotKeysAfterDialog();
+}
+
+void OptionForm::ChooseSound(QLineEdit* field, const QString& title)
+{
+    const std::optional<QString> chosen = app_.svc.dialogs.openFile(
+        this, title, WavFolder(app_.svc.programDir.path()), QStringLiteral("声音文件 (*.Wav)"));
+    if (!chosen)
+        return;
+    field->setText(chosen->trimmed());
+    field->setCursorPosition(0);
+}
+
+void OptionForm::TsOpen_Click() { ChooseSound(TsWav, QStringLiteral("选择提示声音文件")); }
+void OptionForm::JsOpen_Click() { ChooseSound(JsWav, QStringLiteral("选择结束声音文件")); }
+void OptionForm::TsTest_Click() { app_.module.PlayWav(TsWav->text().trimmed()); }
+void OptionForm::JsTest_Click() { app_.module.PlayWav(JsWav->text().trimmed()); }
+
+void OptionForm::Combo1_Click()
+{
+    IsChanged = true;
+    if (Combo1->currentIndex() >= 0)
+        Label13->setText(QString::fromUtf8(kStartStates[Combo1->currentIndex()]));
+}
+
+void OptionForm::Combo2_Click()
+{
+    IsChanged = true;
+    if (Combo2->currentIndex() >= 0)
+        Label14->setText(QString::fromUtf8(kEndStates[Combo2->currentIndex()]));
+}
+
+void OptionForm::TsWav_MouseMove() { TsWav->setToolTip(TsWav->text()); }
+void OptionForm::JsWav_MouseMove() { JsWav->setToolTip(JsWav->text()); }
+
+bool OptionForm::eventFilter(QObject* watched, QEvent* e)
+{
+    // The sound fields show their whole path as tool tip, however long.
+    if (e->type() == QEvent::MouseMove || e->type() == QEvent::ToolTip) {
+        if (watched == TsWav)
+            TsWav_MouseMove();
+        else if (watched == JsWav)
+            JsWav_MouseMove();
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void OptionForm::keyPressEvent(QKeyEvent* e)
+{
+    if (e->modifiers() & ~Qt::KeypadModifier) {
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Escape:
+        Command1_Click();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the focused button; in a field it does nothing.
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget()))
+            b->click();
+        break;
+    default:
+        QDialog::keyPressEvent(e);
+    }
+}
+
+void OptionForm::mousePressEvent(QMouseEvent* e)
+{
+    StartWindowDrag(this, e->button(), e->globalPosition().toPoint());
+}
+
+void OptionForm::mouseMoveEvent(QMouseEvent*)
+{
+    Image1.Show(1);
+}
+
+void OptionForm::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!background_.isNull())
+        p.drawPixmap(rect(), background_);
+    else
+        p.fillRect(rect(), QColor(0x10, 0x1c, 0x3a));
+}

@@ -1,0 +1,99 @@
+#pragma once
+#include "windows/MainForm.h" // ImageButton
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class App;
+class Control;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TimeField;
+
+// The settings dialog "参数设置": edits one of the five timing schemes at a time (timing length,
+// count direction, prompt times, sounds, display states after start and end) and saves it to the
+// configuration. Modal, frameless and topmost; the global hotkeys are off while it is open.
+class OptionForm : public QDialog {
+    Q_OBJECT
+public:
+    OptionForm(App& app, QWidget* owner);
+    ~OptionForm() override;
+
+    // Hotkeys off, placed on the screen, opened on the current scheme.
+    void Form_Load();
+    // Hotkeys reloaded from the configuration and registered again. Runs once, when the dialog
+    // closes in any way.
+    void Form_Unload();
+
+    // A scheme picked in Combo3: asks to save unsaved edits of the shown scheme, then shows it.
+    void Combo3_Click();
+    // Writes the shown scheme, then reloads the current scheme into the running program.
+    void SaveMe_Click();
+    void Command1_Click();
+    void TsOpen_Click();
+    void JsOpen_Click();
+    void TsTest_Click();
+    void JsTest_Click();
+    void Combo1_Click();
+    void Combo2_Click();
+    void TsWav_MouseMove();
+    void JsWav_MouseMove();
+    void Image1_MouseUp();
+
+    // Number (1..5) of the scheme shown in the fields.
+    std::int16_t EditFangAnId = 1;
+    // An edit since the scheme was last loaded into the fields or saved.
+    bool IsChanged = false;
+
+    Control* Picture1 = nullptr; // title strip
+    Control* Label15 = nullptr;  // "Horalto设置"
+    ImageButton Image1;          // close
+    TimeField* JscdHh = nullptr;
+    TimeField* JscdMm = nullptr;
+    TimeField* JscdSs = nullptr;
+    QCheckBox* Check1 = nullptr; // "正计时"
+    std::array<TimeField*, 6> TssjHh{}; // prompt times 1..5 (index 0 unused)
+    std::array<TimeField*, 6> TssjMm{};
+    std::array<TimeField*, 6> TssjSs{};
+    QLineEdit* TsWav = nullptr;
+    QPushButton* TsOpen = nullptr;
+    QPushButton* TsTest = nullptr;
+    QLineEdit* JsWav = nullptr;
+    QPushButton* JsOpen = nullptr;
+    QPushButton* JsTest = nullptr;
+    QComboBox* Combo1 = nullptr; // display state after start
+    QLabel* Label13 = nullptr;
+    QComboBox* Combo2 = nullptr; // display state after end
+    QLabel* Label14 = nullptr;
+    QComboBox* Combo3 = nullptr; // scheme shown, item data 1..5
+    QPushButton* SaveMe = nullptr;
+    QPushButton* Command1 = nullptr; // "退 出"
+
+    // Every time field in reading order (hours, minutes, seconds of the length, then of each prompt).
+    std::vector<TimeField*> TimeFields() const;
+
+public slots:
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    void BuildControls();
+    void LoadSchemeIntoFields();
+    bool WriteFields();
+    void ReloadCurrentScheme();
+    void ChooseSound(QLineEdit* field, const QString& title);
+    App& app_;
+    QPixmap background_;
+    bool unloaded_ = false;
+};

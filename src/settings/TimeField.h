@@ -1,0 +1,32 @@
+#pragma once
+#include <QLineEdit>
+
+// The text of a time field after the user leaves it. Only the field's leading decimal number
+// counts (text after it is dropped, no number at all counts as empty): a one-character number
+// below 10 gets a "0" in front ("7" -> "07", "" -> "0"), a value of `limit` or more becomes "00",
+// anything else stays. `limit` is 24 for hours and 60 for minutes and seconds.
+QString NormalizeTimeText(const QString& text, int limit);
+
+// A two-character field for the hours, minutes or seconds of a time. Typing lets only digits,
+// Backspace and Enter through (control characters such as Ctrl+V are dropped); leaving the field
+// normalises its text.
+class TimeField : public QLineEdit {
+    Q_OBJECT
+public:
+    TimeField(int limit, QWidget* parent);
+
+    int Limit() const { return limit_; }
+    // The input filter: true when the typed character may reach the field.
+    static bool KeyPress(QChar typed);
+    // The normalisation, as on leaving the field.
+    void LostFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    int limit_;
+    QString shown_;  // the text now
+    QString before_; // the text before the latest change
+};
