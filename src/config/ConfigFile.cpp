@@ -72,10 +72,10 @@ std::optional<QByteArray> load(const QString& path)
     return bytes;
 }
 
-// The value's bytes in `bytes`, nullopt when the key is missing.
-std::optional<QByteArray> lookup(const QByteArray& bytes, const QString& section, const QString& key)
+// The value's bytes in `bytes` (in the encoding `enc`), nullopt when the key is missing.
+std::optional<QByteArray> lookup(const QByteArray& bytes, const IniEncoding& enc, const QString& section,
+                                 const QString& key)
 {
-    const IniEncoding enc = IniEncoding::of(bytes);
     return IniDocument(bytes).value(enc.encode(section), enc.encode(key));
 }
 
@@ -145,7 +145,7 @@ QString ConfigFile::ReadIniText(const QString& section, const QString& key, cons
 {
     if (const std::optional<Snapshot> s = current()) {
         const IniEncoding enc = IniEncoding::of(s->bytes);
-        if (const std::optional<QByteArray> value = textValue(lookup(s->bytes, section, key)))
+        if (const std::optional<QByteArray> value = textValue(lookup(s->bytes, enc, section, key)))
             return enc.decode(*value);
     }
     fillDefault(section, key, def);
@@ -165,16 +165,18 @@ std::optional<QString> ConfigFile::PeekIniText(const QString& section, const QSt
     const std::optional<Snapshot> s = current();
     if (!s)
         return std::nullopt;
-    const std::optional<QByteArray> value = textValue(lookup(s->bytes, section, key));
+    const IniEncoding enc = IniEncoding::of(s->bytes);
+    const std::optional<QByteArray> value = textValue(lookup(s->bytes, enc, section, key));
     if (!value)
         return std::nullopt;
-    return IniEncoding::of(s->bytes).decode(*value);
+    return enc.decode(*value);
 }
 
 std::int16_t ConfigFile::ReadIniInt(const QString& section, const QString& key, std::int16_t def) const
 {
     const std::optional<Snapshot> s = current();
-    const std::optional<QByteArray> value = s ? lookup(s->bytes, section, key) : std::nullopt;
+    const std::optional<QByteArray> value =
+        s ? lookup(s->bytes, IniEncoding::of(s->bytes), section, key) : std::nullopt;
     if (!value || value->isEmpty())
         return def;
     long number = 0;
