@@ -35,14 +35,15 @@ const QString kForeign = QStringLiteral("/opt/françois/😀/한.wav");
 
 TEST(ConfigBytes, FilesInBytesOut)
 {
-    // Key k of [S] reads as `read` (nothing written), then v is set to `value`.
+    // Key k of [S] reads as `read` (nothing written), then v is set to `value`; with `link`,
+    // config.ini links to real.ini.
     struct Case {
         const char* name;
         QByteArray before;
         QString read, value;
         QByteArray after;
         mode_t mode = 0644;
-        bool link = false; // config.ini links to real.ini
+        bool link = false;
     };
     const std::vector<Case> cases = {
         {"GBK", "[S]\r\nk=" + kGbk + "\r\n", "提示音", "提示音", "[S]\r\nk=" + kGbk + "\r\nv=" + kGbk + "\r\n"},
@@ -77,32 +78,29 @@ TEST(ConfigBytes, FilesInBytesOut)
 
 namespace {
 struct StartRun {
-    QByteArray bytes;
+    QByteArray bytes; // with the program directory as "DIR"
     int writes = 0;
-    bool beforeMessage = true; // every write came before the configuration-error message
+    bool early = true; // every write came before a message
+    std::size_t messages = 0;
 };
 // One start on `file` (none when null), defaults batched or written one by one as read.
-StartRun Start(TestApp& t, const QByteArray& file, bool batched)
+StartRun Start(const QByteArray& file, bool batched)
 {
-    t.app.reset();
-    t.w.hotkeys.registered.clear();
-    t.w.timers.made.clear();
-    t.w.dialogs.warnings.clear();
-    QFile::remove(t.w.iniPath());
+    TestApp t;
+    StartRun r;
     if (!file.isNull())
         Put(t.w.iniPath(), file);
-    StartRun r;
     AtomicFile::setBeforeRename([&](const QString&) {
         ++r.writes;
-        r.beforeMessage = r.beforeMessage && t.w.dialogs.warnings.empty();
+        r.early = r.early && t.w.dialogs.warnings.empty();
         return true;
     });
     ConfigFile::setBatching(batched);
-    t.app = std::make_unique<App>(t.w.services);
-    t.app->Start();
+    t.start();
     ConfigFile::setBatching(true);
     AtomicFile::setBeforeRename({});
-    r.bytes = t.w.iniBytes();
+    r.bytes = t.w.iniBytes().replace(t.w.tmp.path().toUtf8(), "DIR");
+    r.messages = t.w.dialogs.warnings.size();
     return r;
 }
 } // namespace
@@ -117,15 +115,13 @@ TEST(ConfigBytes, StartWritesItsDefaultsOnceWithTheBytesOfOneWriteEach)
     };
     for (const QByteArray& file : files) {
         SCOPED_TRACE(file.constData());
-        TestApp t;
-        const StartRun oneByOne = Start(t, file, false);
-        const StartRun batched = Start(t, file, true);
+        const StartRun oneByOne = Start(file, false), batched = Start(file, true);
         EXPECT_GT(oneByOne.writes, 10);
         EXPECT_EQ(batched.writes, 1);
         EXPECT_EQ(batched.bytes, oneByOne.bytes);
-        EXPECT_TRUE(batched.beforeMessage);
-        EXPECT_EQ(t.w.dialogs.warnings.size(), file.contains("24") ? 1u : 0u);
-        EXPECT_EQ(Start(t, batched.bytes, true).writes, 0); // complete now
+        EXPECT_TRUE(batched.early);
+        EXPECT_EQ(batched.messages, file.contains("24") ? 1u : 0u);
+        EXPECT_EQ(Start(batched.bytes, true).writes, 0); // complete now
     }
 }
 
@@ -135,7 +131,6 @@ TEST(ConfigBytes, ExplicitWriteDuringABatchIsOnDiskAtOnce)
     const ConfigFile cfg(w.dir);
     ConfigFile::DefaultsBatch batch(cfg);
     EXPECT_EQ(cfg.ReadIniText("A", "d", "1"), "1");
-    EXPECT_EQ(w.iniBytes(), "");
     EXPECT_TRUE(cfg.WriteIniText("A", "x", "2"));
     EXPECT_EQ(w.iniBytes(), "[A]\r\nd=1\r\nx=2\r\n");
     EXPECT_EQ(cfg.ReadIniText("A", "e", "3"), "3");
@@ -150,11 +145,11 @@ TEST(ConfigBytes, StartRemovesOnlyItsOwnStaleTemporaryFiles)
     const QStringList kept = {".config.ini.new", ".config.ini.ABC", ".config.ini.", ".config.ini.a.b",
                               ".config.ini.3w5e11264sgsfx", ".other.ini.abc", "config.ini.abc", ".config.ini.dir"};
     QDir(t.w.tmp.path()).mkdir(".config.ini.dir");
+    const utimbuf old{1000, 1000};
     for (const QString& name : stale + kept) {
         if (!name.endsWith(".dir"))
             Put(t.w.path(name), "x");
-        const utimbuf old{1000, 1000};
-        if (name != ".config.ini.new") // a write of another running copy
+        if (name != ".config.ini.new") // .new: a write of another running copy
             ::utime(QFile::encodeName(t.w.path(name)).constData(), &old);
     }
     ASSERT_TRUE(t.start({"[FangAnSelect]", "JsFangAnId=1"}));
