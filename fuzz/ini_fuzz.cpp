@@ -67,8 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray otherKey = pickName(in);
     const std::string v = in.ConsumeRandomLengthString(64);
     const QByteArray value(v.data(), qsizetype(v.size()));
+    const bool bom = in.ConsumeBool();
     const std::string rest = in.ConsumeRemainingBytesAsString();
-    const QByteArray bytes(rest.data(), qsizetype(rest.size()));
+    const QByteArray bytes = (bom ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + QByteArray(rest.data(), qsizetype(rest.size()));
+    // New lines end as the file's first line does (CR LF when it has no line end).
+    const qsizetype firstLf = bytes.indexOf('\n');
+    const QByteArray eol = firstLf >= 0 && (firstLf == 0 || bytes[firstLf - 1] != '\r') ? "\n" : "\r\n";
 
     const IniDocument before(bytes);
     check(before.bytes() == bytes);
@@ -102,7 +106,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ++s;
     const std::size_t oldLeft = o.size() - p - s, newLeft = n.size() - p - s;
     check(oldLeft <= 1 && newLeft <= 3);
+    // Apart from a value replaced in place, the lines are new and end in the file's line end.
+    // A last line that is only a byte-order mark is followed by them directly.
+    const bool grown = oldLeft == 1 && newLeft > 1
+        && (n[p] == o[p] + eol || (o[p] == "\xEF\xBB\xBF" && n[p].startsWith(o[p])));
     if (oldLeft == 1)
-        check(newLeft == 1 || n[p] == o[p] + "\r\n");
+        check(newLeft == 1 || grown);
+    if (oldLeft == 0 || grown)
+        for (std::size_t i = p; i < p + newLeft; ++i)
+            check(n[i].endsWith(eol));
     return 0;
 }

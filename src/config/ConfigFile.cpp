@@ -2,19 +2,22 @@
 
 #include "config/AtomicFile.h"
 #include "config/IniDocument.h"
+#include "config/IniEncoding.h"
 #include "platform/ProgramEnv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include <cerrno>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
 const QString kFileName = QStringLiteral("config.ini");
+
+bool batching = true;
 
 bool isConfigName(const QString& name)
 {
@@ -29,16 +32,30 @@ bool isConfigName(const QString& name)
     return true;
 }
 
-QByteArray toGbk(const QString& text)
+// The configuration file in a directory: "config.ini", or an existing file whose name differs
+// only in case ("Config.ini"), which is the same file to the program.
+QString findIn(const QString& dir)
 {
-    QStringEncoder enc("GBK");
-    return enc.encode(text);
+    const QString plain = dir + QLatin1Char('/') + kFileName;
+    if (QFileInfo::exists(plain))
+        return plain;
+    const QStringList names = QDir(dir).entryList(QDir::Files, QDir::Name);
+    for (const QString& name : names)
+        if (isConfigName(name))
+            return dir + QLatin1Char('/') + name;
+    return plain;
 }
 
-QString fromGbk(const QByteArray& bytes)
+// Creates a folder and its missing parents, private to the user as configuration folders are.
+bool makeFolder(const QString& path)
 {
-    QStringDecoder dec("GBK");
-    return dec.decode(bytes);
+    const QFileInfo info(path);
+    if (info.isDir())
+        return true;
+    const QString parent = info.absolutePath();
+    if (parent == info.absoluteFilePath() || !makeFolder(parent))
+        return false;
+    return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST;
 }
 
 // The file's bytes: empty when there is no file, nullopt when it is there but cannot be read.
@@ -55,19 +72,16 @@ std::optional<QByteArray> load(const QString& path)
     return bytes;
 }
 
-// The value's bytes, nullopt when the key is missing. An unreadable file has no keys.
-std::optional<QByteArray> lookup(const QString& path, const QString& section, const QString& key)
+// The value's bytes in `bytes` (in the encoding `enc`), nullopt when the key is missing.
+std::optional<QByteArray> lookup(const QByteArray& bytes, const IniEncoding& enc, const QString& section,
+                                 const QString& key)
 {
-    const std::optional<QByteArray> bytes = load(path);
-    if (!bytes)
-        return std::nullopt;
-    return IniDocument(*bytes).value(toGbk(section), toGbk(key));
+    return IniDocument(bytes).value(enc.encode(section), enc.encode(key));
 }
 
 // The value as text (up to a NUL, as a C string would end); nullopt when missing or empty.
-std::optional<QByteArray> textValue(const QString& path, const QString& section, const QString& key)
+std::optional<QByteArray> textValue(std::optional<QByteArray> value)
 {
-    std::optional<QByteArray> value = lookup(path, section, key);
     if (value) {
         const qsizetype nul = value->indexOf('\0');
         if (nul >= 0)
@@ -78,43 +92,91 @@ std::optional<QByteArray> textValue(const QString& path, const QString& section,
     return value;
 }
 
+QByteArray withValue(const QByteArray& bytes, const QString& section, const QString& key, const QString& value)
+{
+    const IniEncoding enc = IniEncoding::of(bytes);
+    return IniDocument(bytes).withValue(enc.encode(section), enc.encode(key), enc.encode(value));
+}
+
 } // namespace
+
+ConfigFile::Location ConfigFile::locate() const
+{
+    const QString home = dir_.configHome();
+    if (dir_.writable() || home.isEmpty()) {
+        const QString path = findIn(dir_.path());
+        return {path, path};
+    }
+    // Installed where the user may not write: the user's own file, started from the program
+    // directory's one.
+    const QString own = findIn(home + QStringLiteral("/horalto"));
+    if (QFileInfo::exists(own))
+        return {own, own};
+    return {own, findIn(dir_.path())};
+}
+
+std::optional<ConfigFile::Snapshot> ConfigFile::current() const
+{
+    if (pending_)
+        return pending_;
+    const Location at = locate();
+    const std::optional<QByteArray> bytes = load(at.source);
+    if (!bytes)
+        return std::nullopt;
+    Snapshot s{at, *bytes, *bytes};
+    if (batchDepth_ > 0 && batching)
+        pending_ = s;
+    return s;
+}
+
+bool ConfigFile::store(const Location& at, const QByteArray& bytes) const
+{
+    if (at.path != at.source && !makeFolder(QFileInfo(at.path).absolutePath()))
+        return false;
+    return AtomicFile::replace(at.path, bytes);
+}
 
 QString ConfigFile::ConfigFilePath() const
 {
-    const QString dir = dir_.path();
-    const QString plain = dir + QLatin1Char('/') + kFileName;
-    if (QFileInfo::exists(plain))
-        return plain;
-    // A file that differs only in case ("Config.ini") is the same file to the program.
-    const QStringList names = QDir(dir).entryList(QDir::Files, QDir::Name);
-    for (const QString& name : names)
-        if (isConfigName(name))
-            return dir + QLatin1Char('/') + name;
-    return plain;
+    return locate().path;
 }
 
 QString ConfigFile::ReadIniText(const QString& section, const QString& key, const QString& def) const
 {
-    const std::optional<QByteArray> value = textValue(ConfigFilePath(), section, key);
-    if (!value) {
-        WriteIniText(section, key, def);
-        return def;
+    if (const std::optional<Snapshot> s = current()) {
+        const IniEncoding enc = IniEncoding::of(s->bytes);
+        if (const std::optional<QByteArray> value = textValue(lookup(s->bytes, enc, section, key)))
+            return enc.decode(*value);
     }
-    return fromGbk(*value);
+    fillDefault(section, key, def);
+    return def;
+}
+
+void ConfigFile::fillDefault(const QString& section, const QString& key, const QString& def) const
+{
+    if (pending_)
+        pending_->bytes = withValue(pending_->bytes, section, key, def);
+    else
+        WriteIniText(section, key, def);
 }
 
 std::optional<QString> ConfigFile::PeekIniText(const QString& section, const QString& key) const
 {
-    const std::optional<QByteArray> value = textValue(ConfigFilePath(), section, key);
+    const std::optional<Snapshot> s = current();
+    if (!s)
+        return std::nullopt;
+    const IniEncoding enc = IniEncoding::of(s->bytes);
+    const std::optional<QByteArray> value = textValue(lookup(s->bytes, enc, section, key));
     if (!value)
         return std::nullopt;
-    return fromGbk(*value);
+    return enc.decode(*value);
 }
 
 std::int16_t ConfigFile::ReadIniInt(const QString& section, const QString& key, std::int16_t def) const
 {
-    const std::optional<QByteArray> value = lookup(ConfigFilePath(), section, key);
+    const std::optional<Snapshot> s = current();
+    const std::optional<QByteArray> value =
+        s ? lookup(s->bytes, IniEncoding::of(s->bytes), section, key) : std::nullopt;
     if (!value || value->isEmpty())
         return def;
     long number = 0;
@@ -131,18 +193,55 @@ std::int16_t ConfigFile::ReadIniInt(const QString& section, const QString& key, 
 
 bool ConfigFile::WriteIniText(const QString& section, const QString& key, const QString& value) const
 {
-    const QString path = ConfigFilePath();
     // A file that is there but cannot be read is not replaced: its content would be lost.
-    const std::optional<QByteArray> bytes = load(path);
-    if (!bytes)
+    const std::optional<Snapshot> s = current();
+    if (!s)
         return false;
-    const QByteArray updated = IniDocument(*bytes).withValue(toGbk(section), toGbk(key), toGbk(value));
-    if (updated == *bytes)
-        return true;
-    return AtomicFile::replace(path, updated);
+    const QByteArray updated = withValue(s->bytes, section, key, value);
+    const bool ok = updated == s->disk || store(s->at, updated);
+    if (ok && pending_)
+        pending_->disk = pending_->bytes = updated;
+    return ok;
 }
 
 bool ConfigFile::WriteIniInt(const QString& section, const QString& key, std::int16_t value) const
 {
     return WriteIniText(section, key, QString::number(value));
+}
+
+void ConfigFile::RemoveStaleTempFiles() const
+{
+    AtomicFile::removeLeftovers(locate().path);
+}
+
+ConfigFile::DefaultsBatch::DefaultsBatch(const ConfigFile& config) : config_(config)
+{
+    ++config_.batchDepth_;
+}
+
+ConfigFile::DefaultsBatch::~DefaultsBatch()
+{
+    commit();
+}
+
+void ConfigFile::DefaultsBatch::commit()
+{
+    if (done_)
+        return;
+    done_ = true;
+    config_.endBatch();
+}
+
+void ConfigFile::endBatch() const
+{
+    if (--batchDepth_ > 0)
+        return;
+    if (pending_ && pending_->bytes != pending_->disk)
+        store(pending_->at, pending_->bytes);
+    pending_.reset();
+}
+
+void ConfigFile::setBatching(bool on)
+{
+    batching = on;
 }

@@ -17,16 +17,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// config.ini in the program directory: every setting of the program. Nothing is cached; each call
-// opens, reads or updates, and closes the file. Sections and keys are matched without regard to
-// ASCII case, the first occurrence wins, blanks around names and values are not part of them.
-// The file is GBK with CR LF line ends; lines a write does not touch keep their bytes.
+// config.ini: every setting of the program. Nothing is cached between calls; each call opens,
+// reads or updates, and closes the file (see DefaultsBatch for the one exception). Sections and
+// keys are matched without regard to ASCII case, the first occurrence wins, blanks around names
+// and values are not part of them. The file is GB18030 (GBK for every character GBK has) or,
+// when an editor saved it so, UTF-8 (see IniEncoding); a new file is GBK with CR LF line ends,
+// new lines take the line end of the file; lines a write does not touch keep their bytes.
 class ConfigFile {
 public:
     explicit ConfigFile(const ProgramDir& dir) : dir_(dir) {}
 
-    // The file's full path, built anew on every call: an existing file whose name is "config.ini"
-    // in any case is the one used; otherwise "config.ini" in the program directory.
+    // The file's full path, built anew on every call. In a writable program directory: an
+    // existing file whose name is "config.ini" in any case there, otherwise "config.ini" there.
+    // When the program directory is not writable, the user's own file "horalto/config.ini" in
+    // the configuration folder (the same rule for the case of its name); until that file exists,
+    // values are read from the program directory's file, and the first write creates the user's
+    // file from that file's content.
     QString ConfigFilePath() const;
 
     // The key's value; when the key is missing or its value empty (or only blanks), writes
@@ -44,9 +50,56 @@ public:
     // Creates the file, the section (appended at the end) or the key (at the end of its section)
     // as needed, or replaces the value in place. True when the file holds the value afterwards.
     // Callers other than an explicit save by the user let a failed write pass silently.
+    // Each call is one write, also while a DefaultsBatch lives.
     bool WriteIniText(const QString& section, const QString& key, const QString& value) const;
     bool WriteIniInt(const QString& section, const QString& key, std::int16_t value) const;
 
+    // Removes the temporary files that a write killed midway left beside the file.
+    void RemoveStaleTempFiles() const;
+
+    // While one lives, the defaults that ReadIniText fills in are gathered in memory and reach
+    // the disk in one write when the outermost one ends or is committed: the same bytes as one
+    // write per default would give. Reads meanwhile see them. An explicit write goes to disk at
+    // once, together with the defaults gathered so far. For one start-up and one scheme load.
+    class DefaultsBatch {
+    public:
+        explicit DefaultsBatch(const ConfigFile& config);
+        ~DefaultsBatch();
+        DefaultsBatch(const DefaultsBatch&) = delete;
+        DefaultsBatch& operator=(const DefaultsBatch&) = delete;
+        // Writes the gathered defaults now (before a message that ends the program).
+        void commit();
+
+    private:
+        const ConfigFile& config_;
+        bool done_ = false;
+    };
+
+    // For tests: with batching off every default is written on its own as it is read.
+    static void setBatching(bool on);
+
 private:
+    // Where the file is kept and where its content comes from now: the program directory's
+    // file, until the user's own file exists.
+    struct Location {
+        QString path;
+        QString source;
+    };
+    // The content as read (`disk`) and with the defaults gathered since (`bytes`).
+    struct Snapshot {
+        Location at;
+        QByteArray disk;
+        QByteArray bytes;
+    };
+
+    Location locate() const;
+    // The file's content now; nullopt when it is there but cannot be read.
+    std::optional<Snapshot> current() const;
+    bool store(const Location& at, const QByteArray& bytes) const;
+    void fillDefault(const QString& section, const QString& key, const QString& def) const;
+    void endBatch() const;
+
     const ProgramDir& dir_;
+    mutable int batchDepth_ = 0;
+    mutable std::optional<Snapshot> pending_; // the batch's content, once read
 };

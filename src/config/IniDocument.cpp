@@ -66,8 +66,13 @@ IniDocument::IniDocument(QByteArray bytes) : bytes_(std::move(bytes))
 {
     const char* d = bytes_.constData();
     const qsizetype n = bytes_.size();
+    if (bytes_.startsWith("\xEF\xBB\xBF"))
+        bom_ = 3;
+    const qsizetype firstLf = bytes_.indexOf('\n');
+    if (firstLf >= 0 && (firstLf == 0 || d[firstLf - 1] != '\r'))
+        lineEnd_ = "\n";
     bool inSection = false;
-    for (qsizetype start = 0; start < n;) {
+    for (qsizetype start = bom_; start < n;) {
         Line l;
         l.start = start;
         qsizetype lf = bytes_.indexOf('\n', start);
@@ -166,14 +171,14 @@ QByteArray IniDocument::withValue(QByteArrayView section, QByteArrayView key, QB
         out.replace(l.start, l.contentEnd - l.start, line);
     } else if (p.header) {
         const Line& after = lines_[p.lastEntry ? *p.lastEntry : *p.header];
-        QByteArray line = key.toByteArray() + '=' + value.toByteArray() + "\r\n";
+        QByteArray line = key.toByteArray() + '=' + value.toByteArray() + lineEnd_;
         if (after.contentEnd == after.end) // the last line of a file without a final line end
-            line.prepend("\r\n");
+            line.prepend(lineEnd_);
         out.insert(after.end, line);
     } else {
-        if (!out.isEmpty() && !out.endsWith('\n'))
-            out += "\r\n";
-        out += '[' + section.toByteArray() + "]\r\n" + key.toByteArray() + '=' + value.toByteArray() + "\r\n";
+        if (out.size() > bom_ && !out.endsWith('\n'))
+            out += lineEnd_;
+        out += '[' + section.toByteArray() + ']' + lineEnd_ + key.toByteArray() + '=' + value.toByteArray() + lineEnd_;
     }
     return out;
 }

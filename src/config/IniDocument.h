@@ -5,8 +5,8 @@
 #include <vector>
 
 // The bytes of an INI file, read and edited without any change of encoding: names and values
-// are byte strings (GBK in config.ini). Only LF ends a line; a CR before it belongs to the line
-// end. Blanks (space, tab, CR) around names and values are not part of them. A line whose first
+// are byte strings (GBK or UTF-8 in config.ini). Only LF ends a line; a CR before it belongs to
+// the line end. A UTF-8 byte-order mark at the start belongs to no line and stays. Blanks (space, tab, CR) around names and values are not part of them. A line whose first
 // non-blank is "[" and that holds a "]" opens a section named by the text up to the last "]";
 // inside a section a line holding "=" that does not begin with ";", "#" or "[" is an entry.
 // Everything else is kept but means nothing. Names match without regard to ASCII case (the
@@ -25,7 +25,8 @@ public:
     // A present key has its line replaced in place, keeping its spelling and its line end; a
     // missing key goes on a new line after the last entry of the section (after the header
     // when it has none); a missing section is appended at the end of the file. New lines end
-    // in CR LF. Every other byte stays as it is. Names that could not be read back (see
+    // as the file's first line does (CR LF when it has no line end). Every other byte stays as
+    // it is. Names that could not be read back (see
     // usableSection, usableKey) leave the bytes unchanged.
     QByteArray withValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) const;
 
@@ -56,4 +57,6 @@ private:
 
     QByteArray bytes_;
     std::vector<Line> lines_;
+    qsizetype bom_ = 0;                    // length of a leading byte-order mark
+    QByteArray lineEnd_ = "\r\n";          // the line end of new lines
 };

@@ -26,11 +26,18 @@ App::~App()
 
 bool App::Start()
 {
-    try {
-        mainForm().Form_Load();
-    } catch (const ConfigError&) {
-        module.StartupConfigError();
-        return false;
+    config.RemoveStaleTempFiles();
+    {
+        // The defaults that the start fills in reach the disk in one write, also when a
+        // configuration error ends the start: before its message shows.
+        ConfigFile::DefaultsBatch defaults(config);
+        try {
+            mainForm().Form_Load();
+        } catch (const ConfigError&) {
+            defaults.commit();
+            module.StartupConfigError();
+            return false;
+        }
     }
     if (ended_)
         return false;

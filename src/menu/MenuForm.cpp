@@ -67,13 +67,16 @@ void MenuForm::MJsFa_Click(int index)
     for (int i = 1; i <= 5; ++i)
         MJsFa[i]->setChecked(false);
     MJsFa[index]->setChecked(true);
+    // The chosen scheme is the one in effect whether or not its number could be stored (a
+    // locked file, a full disk): check mark, title and loaded scheme agree.
     m.FangAnId = std::int16_t(index);
     app_.config.WriteIniText("FangAnSelect", "JsFangAnId", QString::number(index));
+    ConfigFile::DefaultsBatch defaults(app_.config); // one write for the scheme's defaults
     try {
-        m.FangAnId = SchemeNumberFromText(app_.config.ReadIniText("FangAnSelect", "JsFangAnId", "1"));
         m.ShowSchemeTitle();
         m.LoadCurrentSchemeIntoWindows(false);
     } catch (const ConfigError&) {
+        defaults.commit();
         m.StartupConfigError();
     }
 }
@@ -99,17 +102,27 @@ void MenuForm::MAppInfo_Click()
     app_.fullScreenForm().Label2->setText(app_.config.ReadIniText("InfoTxtSet", "ShowinfoTxt", DefaultInfoText()));
 }
 
+// The check mark of a per-scheme switch shows the value in effect, which is the stored one:
+// after a write that failed it shows the value that stayed.
+static bool StoredYes(const ConfigFile& config, const QString& section, const QString& key)
+{
+    return config.PeekIniText(section, key).value_or(QStringLiteral("No")) == QStringLiteral("Yes");
+}
+
 void MenuForm::MDouDong_Click()
 {
+    const QString section = app_.module.Section("COMMSET");
     MDouDong->setChecked(!MDouDong->isChecked());
-    app_.config.WriteIniText(app_.module.Section("COMMSET"), "DouDong", MDouDong->isChecked() ? "Yes" : "No");
+    if (!app_.config.WriteIniText(section, "DouDong", MDouDong->isChecked() ? "Yes" : "No"))
+        MDouDong->setChecked(StoredYes(app_.config, section, "DouDong"));
 }
 
 void MenuForm::MMaxToolsBar_Click()
 {
     MainModule& m = app_.module;
     MMaxToolsBar->setChecked(!MMaxToolsBar->isChecked());
-    app_.config.WriteIniText(m.Section("COMMSET"), "MaxToolsBar", MMaxToolsBar->isChecked() ? "Yes" : "No");
+    if (!app_.config.WriteIniText(m.Section("COMMSET"), "MaxToolsBar", MMaxToolsBar->isChecked() ? "Yes" : "No"))
+        MMaxToolsBar->setChecked(StoredYes(app_.config, m.Section("COMMSET"), "MaxToolsBar"));
     if (app_.toolsBarForm().isVisible() || app_.toolsBarFormMax().isVisible())
         m.ShowChosenToolbar();
     // A colour that is not a number leaves the toolbar counters as they are.

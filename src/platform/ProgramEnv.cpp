@@ -1,10 +1,33 @@
 #include "platform/ProgramEnv.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
 
 QString ExecutableDir::path() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+bool ExecutableDir::writable() const
+{
+    // Creating and renaming files needs write and search permission on the directory; a
+    // read-only file system answers no as well.
+    return ::access(QFile::encodeName(path()).constData(), W_OK | X_OK) == 0;
+}
+
+QString ExecutableDir::configHome() const
+{
+    // Only an absolute XDG_CONFIG_HOME counts; otherwise ~/.config.
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isAbsolutePath(xdg))
+        return QDir::cleanPath(xdg);
+    const QString home = qEnvironmentVariable("HOME");
+    if (QDir::isAbsolutePath(home))
+        return QDir::cleanPath(home + QStringLiteral("/.config"));
+    return QString();
 }
 
 void QtProgramEnd::end(int status)

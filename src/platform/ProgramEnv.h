@@ -1,26 +1,42 @@
 #pragma once
 #include <QString>
 
-// Where the program lives (the directory that holds the executable, no trailing separator).
+// Where the program lives (the directory that holds the executable, no trailing separator),
+// whether it may create files there, and the user's configuration folder.
 class ProgramDir {
 public:
     virtual ~ProgramDir() = default;
     virtual QString path() const = 0;
+    // Whether the program may create and replace files in its directory.
+    virtual bool writable() const = 0;
+    // The folder for the user's own configuration files ($XDG_CONFIG_HOME, else ~/.config);
+    // empty when there is none.
+    virtual QString configHome() const = 0;
 };
 
 class ExecutableDir final : public ProgramDir {
 public:
     QString path() const override;
+    bool writable() const override;
+    QString configHome() const override;
 };
 
-// A fixed directory: the program directory of a test.
+// A fixed directory: the program directory of a test, writable or not as the test says, with
+// the configuration folder it gives (none by default).
 class FixedDir final : public ProgramDir {
 public:
-    explicit FixedDir(QString dir) : dir_(std::move(dir)) {}
+    explicit FixedDir(QString dir, QString configHome = {}, bool writable = true)
+        : dir_(std::move(dir)), configHome_(std::move(configHome)), writable_(writable)
+    {
+    }
     QString path() const override { return dir_; }
+    bool writable() const override { return writable_; }
+    QString configHome() const override { return configHome_; }
 
 private:
     QString dir_;
+    QString configHome_;
+    bool writable_;
 };
 
 // Ending the program with an exit status, from anywhere, without showing anything further.

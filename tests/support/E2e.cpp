@@ -60,15 +60,24 @@ QStringList ProgramRun::iniLines() const
     return lines;
 }
 
-bool ProgramRun::start()
+bool ProgramRun::start(const QStringList& launcher, const QList<QPair<QString, QString>>& extra)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QT_QPA_PLATFORM");
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    for (const auto& [name, value] : extra) {
+        if (value.isEmpty())
+            env.remove(name);
+        else
+            env.insert(name, value);
+    }
     proc_.setProcessEnvironment(env);
     proc_.setWorkingDirectory("/");
     proc_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    proc_.start(path("horalto"), {});
+    if (launcher.isEmpty())
+        proc_.start(path("horalto"), {});
+    else
+        proc_.start(launcher.first(), launcher.mid(1) << path("horalto"));
     return proc_.waitForStarted(10000);
 }
 

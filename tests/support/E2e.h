@@ -23,7 +23,9 @@ public:
     // config.ini decoded, one entry a line.
     QStringList iniLines() const;
 
-    bool start();
+    // Starts the program, through `launcher` when given (for example setpriv with its
+    // arguments), with `env` added to the environment (an empty value removes a variable).
+    bool start(const QStringList& launcher = {}, const QList<QPair<QString, QString>>& env = {});
     // Waits for the program to end; its exit status, or -1 when it did not end in time.
     int waitForEnd(int timeoutMs = 10000);
     QProcess& process() { return proc_; }
