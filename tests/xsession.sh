@@ -19,12 +19,21 @@ fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 wm=""
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 if [ "${HORALTO_NO_WM:-0}" != 1 ]; then
-  openbox --sm-disable >"$tmp/wm.log" 2>&1 &
-  wm=$!
-  for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
+  # On a loaded machine openbox now and then dies or hangs before it is up: start it again.
+  for attempt in 1 2 3; do
+    openbox --sm-disable >>"$tmp/wm.log" 2>&1 &
+    wm=$!
+    for _ in $(seq 1 200); do
+      wm_ready && break 2
+      kill -0 "$wm" 2>/dev/null || break
+      sleep 0.05
+    done
+    echo "xsession: openbox not up (attempt $attempt)" >&2
+    cat "$tmp/wm.log" >&2
+    kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null
+    wm=""
   done
 fi
 "$@"
