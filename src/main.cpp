@@ -20,9 +20,13 @@ bool CanOpenDisplay()
 
 int main(int argc, char** argv)
 {
+    // Variables set here are the program's own choices; programs it starts do not inherit them.
+    QStringList ownVariables;
     // Global hotkeys need X11: under a Wayland session the program runs through XWayland.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+        ownVariables << QStringLiteral("QT_QPA_PLATFORM");
+    }
     if (qEnvironmentVariable("QT_QPA_PLATFORM") == "xcb") {
         if (qEnvironmentVariableIsEmpty("DISPLAY")) {
             std::fprintf(stderr, "Horalto: no X display to open (DISPLAY is not set); start Horalto from a desktop session.\n");
@@ -35,8 +39,10 @@ int main(int argc, char** argv)
         }
     }
     // The ffmpeg media backend fails without an audio device; GStreamer copes.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) {
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+        ownVariables << QStringLiteral("QT_MEDIA_BACKEND");
+    }
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalto"));
@@ -52,7 +58,7 @@ int main(int argc, char** argv)
     X11Hotkeys hotkeys;
     QtTimerFactory timers;
     QtEventPump events;
-    QtProgramStarter programs;
+    QtProgramStarter programs(ownVariables);
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs};
 
     App app(services);

@@ -26,5 +26,9 @@ bool QtProgramStarter::startDetached(const QString& program, const QStringList& 
     p.setArguments(args);
     p.setWorkingDirectory(QDir::homePath());
     p.setStandardInputFile(QProcess::nullDevice());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : own_)
+        env.remove(name);
+    p.setProcessEnvironment(env);
     return p.startDetached();
 }

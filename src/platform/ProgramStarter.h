@@ -17,6 +17,12 @@ public:
 
 class QtProgramStarter final : public ProgramStarter {
 public:
+    // `ownVariables`: environment variables this program set for itself at start-up (the
+    // platform choices); a started program gets the user's environment without them.
+    explicit QtProgramStarter(QStringList ownVariables = {}) : own_(std::move(ownVariables)) {}
     QString findOnPath(const QString& name) const override;
     bool startDetached(const QString& program, const QStringList& args) override;
+
+private:
+    QStringList own_;
 };

@@ -60,13 +60,14 @@ TEST(AboutBox, SystemInformationStartsTheFirstProgramFoundOnPathOrSaysItIsNotAva
     for (const QString& script : {bin1.filePath("gnome-system-monitor"), bin2.filePath("kinfocenter"), cwd.filePath("hardinfo")}) {
         QFile f(script);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QString("#!/bin/sh\necho \"$0 $*\" >> '%1'\n").arg(log).toLocal8Bit());
+        f.write(QString("#!/bin/sh\necho \"$0 $*${HORALTO_OWN:+ inherited}\" >> '%1'\n").arg(log).toLocal8Bit());
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     const QString oldCwd = QDir::currentPath();
     const QByteArray oldPath = qgetenv("PATH");
     QDir::setCurrent(cwd.path());
-    QtProgramStarter real;
+    qputenv("HORALTO_OWN", "1"); // set by the program for itself: not passed on
+    QtProgramStarter real({"HORALTO_OWN"});
     for (const bool found : {true, false}) {
         FakeWorld w;
         Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, real};
@@ -86,5 +87,6 @@ TEST(AboutBox, SystemInformationStartsTheFirstProgramFoundOnPathOrSaysItIsNotAva
         EXPECT_EQ(w.dialogs.informations.size(), found ? 0u : 1u);
     }
     qputenv("PATH", oldPath);
+    qunsetenv("HORALTO_OWN");
     QDir::setCurrent(oldCwd);
 }
