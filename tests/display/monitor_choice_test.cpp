@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 namespace {
+std::string text(const QStringList& lines) { return lines.join(" | ").toStdString(); }
 const Monitor laptop{"DP-1", QRect(0, 0, 1280, 800), QSize(1280, 800)};
 const Monitor projector{"HDMI-1", QRect(1280, 0, 1920, 1080), QSize(1920, 1080)};
 const Monitor unnamed{"", QRect(0, 800, 800, 600), QSize(1600, 1200)};
@@ -45,8 +46,8 @@ TEST(MonitorChoice, MenuListsThePrimaryThenEveryNamedMonitorAndChecksTheChoiceIn
             names << item.name;
             checked << item.checked;
         }
-        EXPECT_EQ(texts, QStringList({"主显示器", "DP-1  1280×800", "HDMI-1  1920×1080"}));
-        EXPECT_EQ(names, QStringList({"", "DP-1", "HDMI-1"}));
+        EXPECT_EQ(text(texts), text(QStringList({"主显示器", "DP-1  1280×800", "HDMI-1  1920×1080"})));
+        EXPECT_EQ(text(names), text(QStringList({"", "DP-1", "HDMI-1"})));
         EXPECT_EQ(checked, c.checked) << c.stored.toStdString();
     }
 }
@@ -55,18 +56,18 @@ TEST(MonitorChoice, ReadingLeavesAnOldFileAsItIsAndPickingWritesItsOwnSection)
 {
     FakeWorld w;
     const ConfigFile config(w.dir);
-    EXPECT_EQ(ReadFullScreenMonitor(config), "");
+    EXPECT_EQ(ReadFullScreenMonitor(config).toStdString(), "");
     EXPECT_TRUE(w.iniBytes().isEmpty()) << "no file is made by reading";
     w.writeIni({"[SET]", "FangAn=1", "[JSSET1]", "BT=计时"});
     const QByteArray old = w.iniBytes();
-    EXPECT_EQ(ReadFullScreenMonitor(config), "");
+    EXPECT_EQ(ReadFullScreenMonitor(config).toStdString(), "");
     EXPECT_EQ(w.iniBytes(), old);
 
     ASSERT_TRUE(WriteFullScreenMonitor(config, "HDMI-1"));
     EXPECT_TRUE(w.iniBytes().startsWith(old));
-    EXPECT_EQ(w.iniLines().mid(4), QStringList({"[FullScreenSet]", "ScreenName=HDMI-1"}));
-    EXPECT_EQ(ReadFullScreenMonitor(config), "HDMI-1");
+    EXPECT_EQ(text(w.iniLines().mid(4)), text(QStringList({"[FullScreenSet]", "ScreenName=HDMI-1"})));
+    EXPECT_EQ(ReadFullScreenMonitor(config).toStdString(), "HDMI-1");
     ASSERT_TRUE(WriteFullScreenMonitor(config, ""));
-    EXPECT_EQ(ReadFullScreenMonitor(config), "");
-    EXPECT_EQ(w.iniLines().mid(4, 2), QStringList({"[FullScreenSet]", "ScreenName="}));
+    EXPECT_EQ(ReadFullScreenMonitor(config).toStdString(), "");
+    EXPECT_EQ(text(w.iniLines().mid(4, 2)), text(QStringList({"[FullScreenSet]", "ScreenName="})));
 }
