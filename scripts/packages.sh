@@ -1,13 +1,13 @@
 # Debian 12 packages Horalto needs, and a function that installs the missing ones.
 # Sourced by scripts/run and scripts/test.
 HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libxcb1-dev libxcb-keysyms1-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good"
+  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good"
 # The sound server comes with the desktop (PulseAudio or PipeWire's pulse server); nothing to add
 # for running. The tests start a private PulseAudio with a null sink to record what is played;
 # on a machine with PipeWire's pulse server, which conflicts with the pulseaudio package, that
 # test is skipped rather than replacing the desktop's sound server.
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
-  imagemagick pulseaudio-utils sox tesseract-ocr"
+  imagemagick pulseaudio-utils sox tesseract-ocr dbus-daemon"
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
   HORALTO_TEST_PACKAGES="$HORALTO_TEST_PACKAGES pulseaudio"
 fi

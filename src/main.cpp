@@ -1,5 +1,6 @@
 // Horalto: a countdown and count-up timer for speech contests.
 #include "core/App.h"
+#include "platform/DesktopScreenSaver.h"
 #include "platform/QtSound.h"
 #include "platform/X11Hotkeys.h"
 
@@ -59,7 +60,9 @@ int main(int argc, char** argv)
     QtTimerFactory timers;
     QtEventPump events;
     QtProgramStarter programs(ownVariables);
-    Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs};
+    DesktopScreenSaver screenSaver;
+    Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
+                      screenSaver};
 
     App app(services);
     if (!app.Start())

@@ -6,6 +6,7 @@
 #include "platform/ProgramEnv.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Random.h"
+#include "platform/ScreenSaver.h"
 #include "platform/Sound.h"
 #include "platform/Timer.h"
 
@@ -22,4 +23,5 @@ struct Services {
     TimerFactory& timers;
     EventPump& events;
     ProgramStarter& programs;
+    ScreenSaver& screenSaver;
 };

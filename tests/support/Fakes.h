@@ -131,6 +131,18 @@ public:
     }
 };
 
+// Every setHeld() call in order, and the state asked for last.
+class FakeScreenSaver final : public ScreenSaver {
+public:
+    std::vector<bool> calls;
+    bool held = false;
+    void setHeld(bool h) override
+    {
+        calls.push_back(h);
+        held = h;
+    }
+};
+
 // A complete set of doubles with a fresh temporary program directory.
 struct FakeWorld {
     QTemporaryDir tmp;
@@ -144,7 +156,8 @@ struct FakeWorld {
     FakeTimers timers;
     FakeEvents events;
     FakePrograms programs;
-    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs};
+    FakeScreenSaver screenSaver;
+    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs, screenSaver};
 
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QString iniPath() const { return path("config.ini"); }

@@ -1,0 +1,48 @@
+#pragma once
+// Which monitor the full-screen window covers: the choice kept in config.ini, the items of the
+// menu that changes it, and the connected monitors as Qt reports them. Nothing here touches a
+// window.
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class ConfigFile;
+class QScreen;
+
+// A connected monitor.
+struct Monitor {
+    QString name;     // the output's name ("HDMI-1"); the choice is kept by it
+    QRect geometry;   // its place on the desktop, in the pixels windows are placed in
+    QSize resolution; // its size in device pixels
+};
+
+inline const QString kMonitorMenuTitle = QStringLiteral("全屏显示器");
+inline const QString kPrimaryMonitorItem = QStringLiteral("主显示器");
+
+// The index in `monitors` of the one to cover: the monitor named `stored` when one of that name
+// (exactly) is connected, else `primary`. An empty name never matches: it means the primary.
+int ChooseMonitor(const QList<Monitor>& monitors, int primary, const QString& stored);
+
+// The menu item of a monitor: its name, two spaces, its resolution ("HDMI-1  1920×1080").
+QString MonitorItemText(const Monitor& monitor);
+
+struct MonitorMenuItem {
+    QString text;
+    QString name; // what choosing the item stores: empty for the primary
+    bool checked = false;
+};
+// "主显示器", then one item per monitor that has a name, in the order given. The item of the
+// choice in effect is checked: the stored monitor when it is connected, else "主显示器".
+QList<MonitorMenuItem> MonitorMenuItems(const QList<Monitor>& monitors, const QString& stored);
+
+// The choice in [FullScreenSet] ScreenName; empty (the primary) when the key is missing or
+// empty. Reading writes nothing.
+QString ReadFullScreenMonitor(const ConfigFile& config);
+// Keeps the choice, only when the user picks an item; an empty name is the primary.
+bool WriteFullScreenMonitor(const ConfigFile& config, const QString& name);
+
+// The connected monitors in Qt's order, and which of them is the primary (-1 when none is).
+QList<Monitor> ConnectedMonitors(int* primary = nullptr);
+// The screen the full-screen window covers for the stored choice; null only without screens.
+QScreen* FullScreenScreen(const QString& stored);
