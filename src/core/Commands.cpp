@@ -1,4 +1,5 @@
 // Start, pause/continue and reset, and the enabled states that go with them.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
 #include "menu/MenuForm.h"
@@ -78,7 +79,7 @@ void MainModule::StartTiming()
     SetRunningControls();
     IsTiming = true;
     app_.svc.sound.prepare();
-    ApplyDisplayState(app_.config.ReadIniText(Section("COMMSET"), "STARTSTATE", "3"));
+    ApplyDisplayState(app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::STARTSTATE, "3"));
 }
 
 void MainModule::TogglePause()

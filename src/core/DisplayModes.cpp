@@ -1,4 +1,5 @@
 // The three display modes: the main window, a toolbar strip, the full-screen window.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
 #include "menu/MenuForm.h"
@@ -44,7 +45,7 @@ void MainModule::EnterMainMode()
 
 void MainModule::ShowChosenToolbar()
 {
-    const bool large = app_.config.ReadIniText(Section("COMMSET"), "MaxToolsBar", "No") == "Yes";
+    const bool large = app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::MaxToolsBar, "No") == "Yes";
     ToolsBarForm& shown = large ? app_.toolsBarFormMax() : app_.toolsBarForm();
     ToolsBarForm& other = large ? app_.toolsBarForm() : app_.toolsBarFormMax();
     ShowOnTop(shown);

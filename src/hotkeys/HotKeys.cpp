@@ -1,5 +1,6 @@
 #include "hotkeys/HotKeys.h"
 
+#include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/App.h"
 #include "menu/MenuForm.h"
@@ -93,9 +94,9 @@ void HotKeys::LoadHotKeys()
     HotKeyTable& table = app_.module.HotKeys;
     for (int id = 1; id <= 11; ++id) {
         const QString n = QString::number(id);
-        table[id].SetA = app_.config.ReadIniText("COMMSET", "HotKeySetA" + n, "");
-        table[id].SetB = app_.config.ReadIniText("COMMSET", "HotKeySetB" + n, kDefaults[id].setB);
-        table[id].Desc = app_.config.ReadIniText("COMMSET", "HotKeyDesc" + n, kDefaults[id].desc);
+        table[id].SetA = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetA + n, "");
+        table[id].SetB = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetB + n, kDefaults[id].setB);
+        table[id].Desc = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeyDesc + n, kDefaults[id].desc);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "menu/MenuForm.h"
 
+#include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/App.h"
 #include "core/Colors.h"
@@ -70,7 +71,7 @@ void MenuForm::MJsFa_Click(int index)
     // The chosen scheme is the one in effect whether or not its number could be stored (a
     // locked file, a full disk): check mark, title and loaded scheme agree.
     m.FangAnId = std::int16_t(index);
-    app_.config.WriteIniText("FangAnSelect", "JsFangAnId", QString::number(index));
+    app_.config.WriteIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, QString::number(index));
     ConfigFile::DefaultsBatch defaults(app_.config); // one write for the scheme's defaults
     try {
         m.ShowSchemeTitle();
@@ -98,8 +99,8 @@ void MenuForm::MAppInfo_Click()
     QString text = answer.value_or(QString());
     if (text.isEmpty())
         text = DefaultInfoText();
-    app_.config.WriteIniText("InfoTxtSet", "ShowinfoTxt", text.trimmed());
-    app_.fullScreenForm().Label2->setText(app_.config.ReadIniText("InfoTxtSet", "ShowinfoTxt", DefaultInfoText()));
+    app_.config.WriteIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, text.trimmed());
+    app_.fullScreenForm().Label2->setText(app_.config.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, DefaultInfoText()));
 }
 
 // The check mark of a per-scheme switch shows the value in effect, which is the stored one:
@@ -111,22 +112,22 @@ static bool StoredYes(const ConfigFile& config, const QString& section, const QS
 
 void MenuForm::MDouDong_Click()
 {
-    const QString section = app_.module.Section("COMMSET");
+    const QString section = app_.module.Section(IniSection::COMMSET);
     MDouDong->setChecked(!MDouDong->isChecked());
-    if (!app_.config.WriteIniText(section, "DouDong", MDouDong->isChecked() ? "Yes" : "No"))
-        MDouDong->setChecked(StoredYes(app_.config, section, "DouDong"));
+    if (!app_.config.WriteIniText(section, IniKey::DouDong, MDouDong->isChecked() ? "Yes" : "No"))
+        MDouDong->setChecked(StoredYes(app_.config, section, IniKey::DouDong));
 }
 
 void MenuForm::MMaxToolsBar_Click()
 {
     MainModule& m = app_.module;
     MMaxToolsBar->setChecked(!MMaxToolsBar->isChecked());
-    if (!app_.config.WriteIniText(m.Section("COMMSET"), "MaxToolsBar", MMaxToolsBar->isChecked() ? "Yes" : "No"))
-        MMaxToolsBar->setChecked(StoredYes(app_.config, m.Section("COMMSET"), "MaxToolsBar"));
+    if (!app_.config.WriteIniText(m.Section(IniSection::COMMSET), IniKey::MaxToolsBar, MMaxToolsBar->isChecked() ? "Yes" : "No"))
+        MMaxToolsBar->setChecked(StoredYes(app_.config, m.Section(IniSection::COMMSET), IniKey::MaxToolsBar));
     if (app_.toolsBarForm().isVisible() || app_.toolsBarFormMax().isVisible())
         m.ShowChosenToolbar();
     // A colour that is not a number leaves the toolbar counters as they are.
-    if (const auto c = ParseBgr(app_.config.ReadIniText(m.Section("ColorSet"), "ToolsBar", "65535"))) {
+    if (const auto c = ParseBgr(app_.config.ReadIniText(m.Section(IniSection::ColorSet), IniKey::ToolsBar, "65535"))) {
         SetForeColor(app_.toolsBarForm().Showtime, *c);
         SetForeColor(app_.toolsBarFormMax().Showtime, *c);
     }

@@ -1,5 +1,6 @@
 #include "windows/MainForm.h"
 
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
 #include "core/Twips.h"
@@ -158,7 +159,7 @@ void MainForm::Label5_DblClick()
 
 void MainForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, QStringLiteral("Normal"));
+    app_.module.PickCounterColor(Showtime, IniKey::Normal);
 }
 
 void MainForm::ImageButtonsNormal()

@@ -1,5 +1,6 @@
 #include "windows/ToolsBarForm.h"
 
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/Twips.h"
@@ -218,7 +219,7 @@ void ToolsBarForm::Button_MouseUp(ToolButton b, Qt::MouseButton button, QPoint g
 
 void ToolsBarForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, QStringLiteral("ToolsBar"));
+    app_.module.PickCounterColor(Showtime, IniKey::ToolsBar);
 }
 
 void ToolsBarForm::ShowPopup(QPoint globalPos)
