@@ -2,12 +2,10 @@
 #include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
-#include "menu/MenuForm.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
 
-#include <QAction>
 
 namespace {
 void ShowOnTop(QWidget& w)
@@ -36,11 +34,8 @@ void MainModule::EnterMainMode()
     f.setWindowState(Qt::WindowNoState);
     ShowOnTop(f);
     f.activateWindow();
-    MenuForm& menu = app_.menuForm();
-    menu.MBacktoMain->setVisible(false);
-    menu.MMinME->setVisible(true);
-    menu.MMaxME->setVisible(true);
-    menu.MAppInfo->setEnabled(true);
+    Mode = DisplayMode::Main;
+    ApplyOffers();
 }
 
 void MainModule::ShowChosenToolbar()
@@ -57,11 +52,8 @@ void MainModule::EnterToolbarMode()
     ShowChosenToolbar();
     app_.fullScreenForm().hide();
     app_.mainForm().hide();
-    MenuForm& menu = app_.menuForm();
-    menu.MBacktoMain->setVisible(true);
-    menu.MMinME->setVisible(false);
-    menu.MMaxME->setVisible(true);
-    menu.MAppInfo->setEnabled(true);
+    Mode = DisplayMode::Toolbar;
+    ApplyOffers();
 }
 
 void MainModule::EnterFullScreenMode()
@@ -72,9 +64,6 @@ void MainModule::EnterFullScreenMode()
     app_.toolsBarForm().hide();
     app_.toolsBarFormMax().hide();
     app_.mainForm().hide();
-    MenuForm& menu = app_.menuForm();
-    menu.MBacktoMain->setVisible(true);
-    menu.MMinME->setVisible(true);
-    menu.MMaxME->setVisible(false);
-    menu.MAppInfo->setEnabled(false);
+    Mode = DisplayMode::FullScreen;
+    ApplyOffers();
 }

@@ -133,6 +133,7 @@ void MainModule::LoadCurrentSchemeIntoWindows(bool startUp)
         ShowChosenToolbar();
     LoadScheme();
     IsTiming = false;
+    Phase = TimingPhase::Idle;
     if (startUp) {
         app_.hotKeys().LoadHotKeys();
         app_.hotKeys().RegisterHotKeys();
@@ -142,17 +143,30 @@ void MainModule::LoadCurrentSchemeIntoWindows(bool startUp)
     SetCounterTexts(TimeLenText);
     f.IsTime->setText(DateTimeText(app_.svc.clock.now()));
     f.IsTime->adjustSize();
-    menu.MJishiEnd->setEnabled(true);
-    menu.MMinME->setEnabled(true);
-    menu.MMaxME->setEnabled(true);
-    menu.MBacktoMain->setEnabled(true);
-    menu.MSetupMe->setEnabled(true);
-    f.JishiEnd->setEnabled(true);
+    ApplyOffers();
     f.JishiPause->setText(QStringLiteral("暂 停"));
-    f.JishiPause->setEnabled(false);
-    menu.MJishiPause->setEnabled(false);
     SetPauseMenuCaption(QStringLiteral("暂停"));
     ApplyCounterColors();
     // The shake check mark shows the stored value of the scheme (looked at, not written).
     menu.MDouDong->setChecked(app_.config.PeekIniText(Section(IniSection::COMMSET), IniKey::DouDong).value_or("No") == "Yes");
+}
+
+void MainModule::SwitchScheme(int index)
+{
+    MenuForm& menu = app_.menuForm();
+    for (int i = 1; i <= 5; ++i)
+        menu.MJsFa[i]->setChecked(false);
+    menu.MJsFa[index]->setChecked(true);
+    // The chosen scheme is the one in effect whether or not its number could be stored (a
+    // locked file, a full disk): check mark, title and loaded scheme agree.
+    FangAnId = std::int16_t(index);
+    app_.config.WriteIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, QString::number(index));
+    ConfigFile::DefaultsBatch defaults(app_.config); // one write for the scheme's defaults
+    try {
+        ShowSchemeTitle();
+        LoadCurrentSchemeIntoWindows(false);
+    } catch (const ConfigError&) {
+        defaults.commit();
+        StartupConfigError();
+    }
 }

@@ -260,10 +260,10 @@ void FullScreenForm::HideFullScreenControls()
     KongZhi4->setVisible(false);
 }
 
-void FullScreenForm::KongZhi1_Click() { app_.module.StartTiming(); }
-void FullScreenForm::KongZhi2_Click() { app_.module.ResetTiming(); }
-void FullScreenForm::KongZhi3_Click() { app_.module.EnterMainMode(); }
-void FullScreenForm::KongZhi4_Click() { app_.module.EnterToolbarMode(); }
+void FullScreenForm::KongZhi1_Click() { app_.Run(CommandId::Start, this); }
+void FullScreenForm::KongZhi2_Click() { app_.Run(CommandId::Reset, this); }
+void FullScreenForm::KongZhi3_Click() { app_.Run(CommandId::BackToMain, this); }
+void FullScreenForm::KongZhi4_Click() { app_.Run(CommandId::ToolbarMode, this); }
 
 void FullScreenForm::Showtime_DblClick()
 {
