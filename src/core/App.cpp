@@ -95,6 +95,35 @@ HotKeys& App::hotKeys()
     return *hotKeys_;
 }
 
+void App::Run(CommandId id, QWidget* owner)
+{
+    if (const int scheme = SchemeOf(id)) {
+        module.SwitchScheme(scheme);
+        return;
+    }
+    switch (id) {
+    case CommandId::Start: module.StartTiming(); break;
+    case CommandId::Reset: module.ResetTiming(); break;
+    case CommandId::ToolbarMode: module.EnterToolbarMode(); break;
+    case CommandId::FullScreenMode: module.EnterFullScreenMode(); break;
+    case CommandId::BackToMain: module.EnterMainMode(); break;
+    case CommandId::PauseContinue: module.TogglePause(); break;
+    case CommandId::About: ShowAboutBox(owner); break;
+    case CommandId::Setup: ShowOptionForm(owner); break;
+    case CommandId::HotKeySetup: ShowHotKeyForm(owner); break;
+    case CommandId::AppInfo: menuForm().MAppInfo_Click(); break;
+    case CommandId::Shake: menuForm().MDouDong_Click(); break;
+    case CommandId::LargeToolbar: menuForm().MMaxToolsBar_Click(); break;
+    case CommandId::Exit: Unload(); break;
+    default: break;
+    }
+}
+
+void App::ShowHotKeyCaptions()
+{
+    menuForm().ShowHotKeyCaptions(module.HotKeys);
+}
+
 void App::ShowOptionForm(QWidget* owner)
 {
     OptionForm form(*this, owner);

@@ -42,6 +42,14 @@ public:
     MenuForm& menuForm();
     HotKeys& hotKeys();
 
+    // The one command surface: the buttons, the toolbar and full-screen controls, the popup
+    // menu and the hotkeys send their command here; `owner` is the window a dialog belongs to.
+    // Runs the command whether or not it is offered: a control that is not offered cannot send.
+    void Run(CommandId id, QWidget* owner = nullptr);
+
+    // The hotkey texts of the current table into the popup menu's captions.
+    void ShowHotKeyCaptions();
+
     // The settings dialog, the hotkey dialog and the About box, shown modally.
     void ShowOptionForm(QWidget* owner);
     void ShowHotKeyForm(QWidget* owner);

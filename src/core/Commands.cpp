@@ -1,4 +1,5 @@
 // Start, pause/continue and reset, and the enabled states that go with them.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
 #include "menu/MenuForm.h"
@@ -15,50 +16,50 @@ const QString kPause = QStringLiteral("暂 停");
 const QString kContinue = QStringLiteral("继 续");
 } // namespace
 
-void MainModule::SetRunningControls()
+void MainModule::ApplyOffers()
 {
     MainForm& f = app_.mainForm();
+    ToolsBarForm& small = app_.toolsBarForm();
+    ToolsBarForm& large = app_.toolsBarFormMax();
+    FullScreenForm& fs = app_.fullScreenForm();
     MenuForm& menu = app_.menuForm();
-    f.JishiStart->setEnabled(false);
-    app_.toolsBarForm().StartTimer->setEnabled(false);
-    app_.toolsBarFormMax().StartTimer->setEnabled(false);
-    app_.toolsBarForm().SystemSetup->setEnabled(false);
-    app_.toolsBarFormMax().SystemSetup->setEnabled(false);
-    app_.fullScreenForm().KongZhi1->setEnabled(false);
-    f.SetupMe->setEnabled(false);
-    menu.MJishiStart->setEnabled(false);
-    menu.MSetupMe->setEnabled(false);
+    // The buttons of the display windows are always there; only their enabled state follows.
+    const std::pair<QWidget*, CommandId> buttons[] = {
+        {f.JishiStart, CommandId::Start},         {f.JishiEnd, CommandId::Reset},
+        {f.JishiPause, CommandId::PauseContinue}, {f.MinMe, CommandId::ToolbarMode},
+        {f.MaxMe, CommandId::FullScreenMode},     {f.SetupMe, CommandId::Setup},
+        {small.StartTimer, CommandId::Start},     {large.StartTimer, CommandId::Start},
+        {small.StopTimer, CommandId::Reset},      {large.StopTimer, CommandId::Reset},
+        {small.SystemSetup, CommandId::Setup},    {large.SystemSetup, CommandId::Setup},
+        {small.BacktoMain, CommandId::BackToMain}, {large.BacktoMain, CommandId::BackToMain},
+        {small.GoFullScreen, CommandId::FullScreenMode}, {large.GoFullScreen, CommandId::FullScreenMode},
+        {fs.KongZhi1, CommandId::Start},          {fs.KongZhi2, CommandId::Reset},
+        {fs.KongZhi3, CommandId::BackToMain},     {fs.KongZhi4, CommandId::ToolbarMode},
+    };
+    for (const auto& [button, id] : buttons)
+        button->setEnabled(Offered(id).enabled);
+    for (int n = 1; n <= int(CommandId::Exit); ++n) {
+        const CommandOffer offer = Offered(CommandId(n));
+        QAction* item = menu.CommandItem(CommandId(n));
+        item->setVisible(offer.visible);
+        item->setEnabled(offer.enabled);
+    }
+}
 
-    f.JishiPause->setText(kPause);
-    f.JishiPause->setEnabled(true);
-    menu.MJishiPause->setEnabled(true);
+void MainModule::SetRunningControls()
+{
+    Phase = TimingPhase::Running;
+    ApplyOffers();
+    app_.mainForm().JishiPause->setText(kPause);
     SetPauseMenuCaption(QStringLiteral("暂停"));
-
-    for (int i = 1; i <= 5; ++i)
-        menu.MJsFa[i]->setEnabled(false);
 }
 
 void MainModule::SetIdleControls()
 {
-    MainForm& f = app_.mainForm();
-    MenuForm& menu = app_.menuForm();
-    f.JishiStart->setEnabled(true);
-    f.SetupMe->setEnabled(true);
-    menu.MJishiStart->setEnabled(true);
-    menu.MSetupMe->setEnabled(true);
-    app_.toolsBarForm().StartTimer->setEnabled(true);
-    app_.toolsBarFormMax().StartTimer->setEnabled(true);
-    app_.toolsBarForm().SystemSetup->setEnabled(true);
-    app_.toolsBarFormMax().SystemSetup->setEnabled(true);
-    app_.fullScreenForm().KongZhi1->setEnabled(true);
-
-    f.JishiPause->setText(kPause);
-    f.JishiPause->setEnabled(false);
-    menu.MJishiPause->setEnabled(false);
+    Phase = TimingPhase::Idle;
+    ApplyOffers();
+    app_.mainForm().JishiPause->setText(kPause);
     SetPauseMenuCaption(QStringLiteral("暂停"));
-
-    for (int i = 1; i <= 5; ++i)
-        menu.MJsFa[i]->setEnabled(true);
 }
 
 void MainModule::StartTiming()
@@ -78,17 +79,19 @@ void MainModule::StartTiming()
     SetRunningControls();
     IsTiming = true;
     app_.svc.sound.prepare();
-    ApplyDisplayState(app_.config.ReadIniText(Section("COMMSET"), "STARTSTATE", "3"));
+    ApplyDisplayState(app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::STARTSTATE, "3"));
 }
 
 void MainModule::TogglePause()
 {
     MainForm& f = app_.mainForm();
-    if (f.JishiPause->text() == kPause && IsTiming) {
+    if (Phase == TimingPhase::Running) {
+        Phase = TimingPhase::Paused;
         IsTiming = false;
         f.JishiPause->setText(kContinue);
         SetPauseMenuCaption(QStringLiteral("继续"));
-    } else if (f.JishiPause->text() == kContinue && !IsTiming) {
+    } else if (Phase == TimingPhase::Paused) {
+        Phase = TimingPhase::Running;
         IsTiming = true;
         f.JishiPause->setText(kPause);
         SetPauseMenuCaption(QStringLiteral("暂停"));

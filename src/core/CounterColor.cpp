@@ -1,3 +1,4 @@
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/MainModule.h"
@@ -11,5 +12,5 @@ void MainModule::PickCounterColor(QWidget* label, const QString& key)
     if (!chosen)
         return;
     SetForeColor(label, *chosen);
-    app_.config.WriteIniText(Section("ColorSet"), key, QString::number(*chosen));
+    app_.config.WriteIniText(Section(IniSection::ColorSet), key, QString::number(*chosen));
 }

@@ -1,12 +1,11 @@
 // The three display modes: the main window, a toolbar strip, the full-screen window.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
-#include "menu/MenuForm.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
 
-#include <QAction>
 
 namespace {
 void ShowOnTop(QWidget& w)
@@ -35,16 +34,13 @@ void MainModule::EnterMainMode()
     f.setWindowState(Qt::WindowNoState);
     ShowOnTop(f);
     f.activateWindow();
-    MenuForm& menu = app_.menuForm();
-    menu.MBacktoMain->setVisible(false);
-    menu.MMinME->setVisible(true);
-    menu.MMaxME->setVisible(true);
-    menu.MAppInfo->setEnabled(true);
+    Mode = DisplayMode::Main;
+    ApplyOffers();
 }
 
 void MainModule::ShowChosenToolbar()
 {
-    const bool large = app_.config.ReadIniText(Section("COMMSET"), "MaxToolsBar", "No") == "Yes";
+    const bool large = app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::MaxToolsBar, "No") == "Yes";
     ToolsBarForm& shown = large ? app_.toolsBarFormMax() : app_.toolsBarForm();
     ToolsBarForm& other = large ? app_.toolsBarForm() : app_.toolsBarFormMax();
     ShowOnTop(shown);
@@ -56,11 +52,8 @@ void MainModule::EnterToolbarMode()
     ShowChosenToolbar();
     app_.fullScreenForm().hide();
     app_.mainForm().hide();
-    MenuForm& menu = app_.menuForm();
-    menu.MBacktoMain->setVisible(true);
-    menu.MMinME->setVisible(false);
-    menu.MMaxME->setVisible(true);
-    menu.MAppInfo->setEnabled(true);
+    Mode = DisplayMode::Toolbar;
+    ApplyOffers();
 }
 
 void MainModule::EnterFullScreenMode()
@@ -71,9 +64,6 @@ void MainModule::EnterFullScreenMode()
     app_.toolsBarForm().hide();
     app_.toolsBarFormMax().hide();
     app_.mainForm().hide();
-    MenuForm& menu = app_.menuForm();
-    menu.MBacktoMain->setVisible(true);
-    menu.MMinME->setVisible(true);
-    menu.MMaxME->setVisible(false);
-    menu.MAppInfo->setEnabled(false);
+    Mode = DisplayMode::FullScreen;
+    ApplyOffers();
 }

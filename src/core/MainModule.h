@@ -1,4 +1,5 @@
 #pragma once
+#include "core/OfferedCommands.h"
 #include "hotkeys/HotKeyTable.h"
 
 #include <QDateTime>
@@ -25,6 +26,8 @@ public:
     QString PromptWav;
     QString EndWav;
     bool IsTiming = false;
+    TimingPhase Phase = TimingPhase::Idle;
+    DisplayMode Mode = DisplayMode::Main;
     std::int32_t CounterSeconds = 0;       // remaining (down) or elapsed (up)
     QString TitleText;
     HotKeyTable HotKeys;                   // the hotkey table (HotKeyTable)
@@ -55,6 +58,13 @@ public:
     void ResetTiming();
     void SetRunningControls();
     void SetIdleControls();
+    // Whether a command is offered now (OfferedCommand for the current phase and mode).
+    CommandOffer Offered(CommandId id) const { return OfferedCommand(id, Phase, Mode); }
+    // The enabled states of every command button and the enabled and visible states of every
+    // command item of the popup menu, from OfferedCommand.
+    void ApplyOffers();
+    // Makes scheme `index` (1..5) the current one: check mark, stored number, title, scheme.
+    void SwitchScheme(int index);
     void FinishTiming();
     void ShakeWindows(int cycles);
     void PlayWav(const QString& path);

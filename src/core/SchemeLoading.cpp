@@ -1,4 +1,5 @@
 // Loading the current scheme into the shared state and the scheme-dependent captions and colours.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/MainModule.h"
@@ -16,21 +17,21 @@
 void MainModule::LoadScheme()
 {
     const ConfigFile& c = app_.config;
-    const QString js = Section("JSSET");
-    const QString hh = c.ReadIniText(js, "JSHH", "00");
-    const QString mm = c.ReadIniText(js, "JSMM", "00");
-    const QString ss = c.ReadIniText(js, "JSSS", "30");
+    const QString js = Section(IniSection::JSSET);
+    const QString hh = c.ReadIniText(js, IniKey::JSHH, "00");
+    const QString mm = c.ReadIniText(js, IniKey::JSMM, "00");
+    const QString ss = c.ReadIniText(js, IniKey::JSSS, "30");
     TimeLenText = hh + ":" + mm + ":" + ss;
-    CountDirection = c.ReadIniInt(js, "JSFX", 0);
-    const QString ts = Section("TSSET");
+    CountDirection = c.ReadIniInt(js, IniKey::JSFX, 0);
+    const QString ts = Section(IniSection::TSSET);
     for (int k = 1; k <= 5; ++k) {
-        const QString h = c.ReadIniText(ts, "TSHH" + QString::number(k), "00");
-        const QString m = c.ReadIniText(ts, "TSMM" + QString::number(k), "00");
-        const QString s = c.ReadIniText(ts, "TSSS" + QString::number(k), "00");
+        const QString h = c.ReadIniText(ts, IniKey::TSHH + QString::number(k), "00");
+        const QString m = c.ReadIniText(ts, IniKey::TSMM + QString::number(k), "00");
+        const QString s = c.ReadIniText(ts, IniKey::TSSS + QString::number(k), "00");
         PromptTimes[k - 1] = h + ":" + m + ":" + s;
     }
-    PromptWav = c.ReadIniText(Section("WAVSET"), "TSWAV", DefaultPromptWav());
-    EndWav = c.ReadIniText(Section("WAVSET"), "JSWAV", DefaultEndWav());
+    PromptWav = c.ReadIniText(Section(IniSection::WAVSET), IniKey::TSWAV, DefaultPromptWav());
+    EndWav = c.ReadIniText(Section(IniSection::WAVSET), IniKey::JSWAV, DefaultEndWav());
     TimeLenSeconds = TimeTextToSeconds(TimeLenText);
     for (int k = 0; k < 5; ++k)
         PromptSeconds[k] = TimeTextToSeconds(PromptTimes[k]);
@@ -59,15 +60,15 @@ void MainModule::ShowSchemeTitle()
 void MainModule::ApplyCounterColors()
 {
     auto color = [this](const QString& key, const QString& def) {
-        const auto v = ParseBgr(app_.config.ReadIniText(Section("ColorSet"), key, def));
+        const auto v = ParseBgr(app_.config.ReadIniText(Section(IniSection::ColorSet), key, def));
         if (!v)
             throw ConfigError("colour is not a number");
         return *v;
     };
-    SetForeColor(app_.mainForm().Showtime, color("Normal", "255"));
-    SetForeColor(app_.toolsBarForm().Showtime, color("ToolsBar", "65535"));
-    SetForeColor(app_.toolsBarFormMax().Showtime, color("ToolsBar", "65535"));
-    SetForeColor(app_.fullScreenForm().Showtime, color("FullScreen", "16711935"));
+    SetForeColor(app_.mainForm().Showtime, color(IniKey::Normal, "255"));
+    SetForeColor(app_.toolsBarForm().Showtime, color(IniKey::ToolsBar, "65535"));
+    SetForeColor(app_.toolsBarFormMax().Showtime, color(IniKey::ToolsBar, "65535"));
+    SetForeColor(app_.fullScreenForm().Showtime, color(IniKey::FullScreen, "16711935"));
 }
 
 void MainModule::RestoreCounterColors()
@@ -75,13 +76,13 @@ void MainModule::RestoreCounterColors()
     // A colour edited into something unusable while the program runs keeps the counter's
     // current colour; the others are restored.
     auto restore = [this](QWidget* label, const QString& key, const QString& def) {
-        if (const auto v = ParseBgr(app_.config.ReadIniText(Section("ColorSet"), key, def)))
+        if (const auto v = ParseBgr(app_.config.ReadIniText(Section(IniSection::ColorSet), key, def)))
             SetForeColor(label, *v);
     };
-    restore(app_.mainForm().Showtime, "Normal", "255");
-    restore(app_.toolsBarForm().Showtime, "ToolsBar", "65535");
-    restore(app_.toolsBarFormMax().Showtime, "ToolsBar", "65535");
-    restore(app_.fullScreenForm().Showtime, "FullScreen", "16711935");
+    restore(app_.mainForm().Showtime, IniKey::Normal, "255");
+    restore(app_.toolsBarForm().Showtime, IniKey::ToolsBar, "65535");
+    restore(app_.toolsBarFormMax().Showtime, IniKey::ToolsBar, "65535");
+    restore(app_.fullScreenForm().Showtime, IniKey::FullScreen, "16711935");
 }
 
 void MainModule::SetPauseMenuCaption(const QString& word)
@@ -126,12 +127,13 @@ void MainModule::LoadCurrentSchemeIntoWindows(bool startUp)
 {
     MenuForm& menu = app_.menuForm();
     MainForm& f = app_.mainForm();
-    const QString maxTools = app_.config.ReadIniText(Section("COMMSET"), "MaxToolsBar", "No");
+    const QString maxTools = app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::MaxToolsBar, "No");
     menu.MMaxToolsBar->setChecked(maxTools == "Yes");
     if (!startUp && (app_.toolsBarForm().isVisible() || app_.toolsBarFormMax().isVisible()))
         ShowChosenToolbar();
     LoadScheme();
     IsTiming = false;
+    Phase = TimingPhase::Idle;
     if (startUp) {
         app_.hotKeys().LoadHotKeys();
         app_.hotKeys().RegisterHotKeys();
@@ -141,17 +143,30 @@ void MainModule::LoadCurrentSchemeIntoWindows(bool startUp)
     SetCounterTexts(TimeLenText);
     f.IsTime->setText(DateTimeText(app_.svc.clock.now()));
     f.IsTime->adjustSize();
-    menu.MJishiEnd->setEnabled(true);
-    menu.MMinME->setEnabled(true);
-    menu.MMaxME->setEnabled(true);
-    menu.MBacktoMain->setEnabled(true);
-    menu.MSetupMe->setEnabled(true);
-    f.JishiEnd->setEnabled(true);
+    ApplyOffers();
     f.JishiPause->setText(QStringLiteral("暂 停"));
-    f.JishiPause->setEnabled(false);
-    menu.MJishiPause->setEnabled(false);
     SetPauseMenuCaption(QStringLiteral("暂停"));
     ApplyCounterColors();
     // The shake check mark shows the stored value of the scheme (looked at, not written).
-    menu.MDouDong->setChecked(app_.config.PeekIniText(Section("COMMSET"), "DouDong").value_or("No") == "Yes");
+    menu.MDouDong->setChecked(app_.config.PeekIniText(Section(IniSection::COMMSET), IniKey::DouDong).value_or("No") == "Yes");
+}
+
+void MainModule::SwitchScheme(int index)
+{
+    MenuForm& menu = app_.menuForm();
+    for (int i = 1; i <= 5; ++i)
+        menu.MJsFa[i]->setChecked(false);
+    menu.MJsFa[index]->setChecked(true);
+    // The chosen scheme is the one in effect whether or not its number could be stored (a
+    // locked file, a full disk): check mark, title and loaded scheme agree.
+    FangAnId = std::int16_t(index);
+    app_.config.WriteIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, QString::number(index));
+    ConfigFile::DefaultsBatch defaults(app_.config); // one write for the scheme's defaults
+    try {
+        ShowSchemeTitle();
+        LoadCurrentSchemeIntoWindows(false);
+    } catch (const ConfigError&) {
+        defaults.commit();
+        StartupConfigError();
+    }
 }

@@ -1,4 +1,5 @@
 // The start-up sequence of the main window's load handler.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
 #include "menu/MenuForm.h"
@@ -16,7 +17,7 @@ void MainForm::Form_Load()
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
 
-    m.FangAnId = SchemeNumberFromText(app_.config.ReadIniText("FangAnSelect", "JsFangAnId", "1"));
+    m.FangAnId = SchemeNumberFromText(app_.config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1"));
     m.TitleText = QStringLiteral("Horalto");
     m.ShowSchemeTitle();
 

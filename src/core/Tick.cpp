@@ -1,4 +1,5 @@
 // The one-second tick, the blink after a prompt, the end of a timing and the window shake.
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/MainModule.h"
@@ -25,7 +26,7 @@ void MainModule::Tick()
     if (prompt) {
         PlayWav(PromptWav);
         f.Timer2->setEnabled(true);
-        if (app_.config.ReadIniText(Section("COMMSET"), "DouDong", "No") == "Yes")
+        if (app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::DouDong, "No") == "Yes")
             ShakeWindows(200);
     }
 
@@ -75,15 +76,15 @@ void MainModule::FinishTiming()
     SetCounterTexts(QStringLiteral("00:00:00"));
     SetIdleControls();
     IsTiming = false;
-    const QString state = app_.config.ReadIniText(Section("COMMSET"), "FINSHSTATE", "3");
-    if (state == "2" && app_.config.ReadIniText("InfoPicSet", "ShowInfoPic", "No") == "Yes")
+    const QString state = app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::FINSHSTATE, "3");
+    if (state == "2" && app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPic, "No") == "Yes")
         app_.fullScreenForm().Picture5->setVisible(true);
     ApplyDisplayState(state);
     app_.svc.events.processPending();
     app_.svc.events.processPending();
     if (app_.Ended())
         return;
-    if (app_.config.ReadIniText(Section("COMMSET"), "DouDong", "No") == "Yes")
+    if (app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::DouDong, "No") == "Yes")
         ShakeWindows(500);
 }
 

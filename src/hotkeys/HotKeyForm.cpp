@@ -1,5 +1,6 @@
 #include "hotkeys/HotKeyForm.h"
 
+#include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/App.h"
 #include "core/Twips.h"
@@ -161,9 +162,9 @@ void HotKeyForm::Command1_Click()
     const HotKeyTable& table = app_.module.HotKeys;
     for (int n = 1; n <= 11; ++n) {
         const QString id = QString::number(n);
-        app_.config.WriteIniText("COMMSET", "HotKeySetA" + id, table[n].SetA);
-        app_.config.WriteIniText("COMMSET", "HotKeySetB" + id, table[n].SetB);
-        app_.config.WriteIniText("COMMSET", "HotKeyDesc" + id, table[n].Desc);
+        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
+        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
+        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
     }
     accept();
 }

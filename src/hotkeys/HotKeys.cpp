@@ -1,38 +1,29 @@
 #include "hotkeys/HotKeys.h"
 
+#include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/App.h"
-#include "menu/MenuForm.h"
-
-#include <QAction>
 
 namespace {
 struct HotKeyDefault {
     const char* setB;
     const char* desc;
-    const char* label; // the menu item's plain label
 };
 // Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5.
 const HotKeyDefault kDefaults[12] = {
-    {"", "", ""},
-    {"116", "F5", "计时"},
-    {"117", "F6", "复位"},
-    {"118", "F7", "工具条模式"},
-    {"119", "F8", "全屏幕模式"},
-    {"120", "F9", "返回主界面"},
-    {"19", "Pause", "暂停"},
-    {"97", "Num1", "计时方案一"},
-    {"98", "Num2", "计时方案二"},
-    {"99", "Num3", "计时方案三"},
-    {"100", "Num4", "计时方案四"},
-    {"101", "Num5", "计时方案五"},
+    {"", ""},
+    {"116", "F5"},
+    {"117", "F6"},
+    {"118", "F7"},
+    {"119", "F8"},
+    {"120", "F9"},
+    {"19", "Pause"},
+    {"97", "Num1"},
+    {"98", "Num2"},
+    {"99", "Num3"},
+    {"100", "Num4"},
+    {"101", "Num5"},
 };
-
-// The label filled with ideographic spaces to seven characters.
-QString Filled(const QString& label)
-{
-    return label + QString(7 - label.size(), QChar(0x3000));
-}
 
 int ModifierBits(const QString& text)
 {
@@ -74,28 +65,14 @@ HotKeys::~HotKeys()
         app_.svc.hotkeys.setPressHandler(nullptr);
 }
 
-QAction* HotKeys::MenuItem(int id)
-{
-    MenuForm& menu = app_.menuForm();
-    switch (id) {
-    case 1: return menu.MJishiStart;
-    case 2: return menu.MJishiEnd;
-    case 3: return menu.MMinME;
-    case 4: return menu.MMaxME;
-    case 5: return menu.MBacktoMain;
-    case 6: return menu.MJishiPause;
-    default: return (id >= 7 && id <= 11) ? menu.MJsFa[id - 6] : nullptr;
-    }
-}
-
 void HotKeys::LoadHotKeys()
 {
     HotKeyTable& table = app_.module.HotKeys;
     for (int id = 1; id <= 11; ++id) {
         const QString n = QString::number(id);
-        table[id].SetA = app_.config.ReadIniText("COMMSET", "HotKeySetA" + n, "");
-        table[id].SetB = app_.config.ReadIniText("COMMSET", "HotKeySetB" + n, kDefaults[id].setB);
-        table[id].Desc = app_.config.ReadIniText("COMMSET", "HotKeyDesc" + n, kDefaults[id].desc);
+        table[id].SetA = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetA + n, "");
+        table[id].SetB = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetB + n, kDefaults[id].setB);
+        table[id].Desc = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeyDesc + n, kDefaults[id].desc);
     }
 }
 
@@ -123,11 +100,7 @@ void HotKeys::RegisterAll(bool tolerant)
             // After a dialog a key code that does not convert leaves that one hotkey unregistered.
         }
     }
-    for (int id = 1; id <= 11; ++id)
-        MenuItem(id)->setText(Filled(kDefaults[id].label) + table[id].Desc);
-    for (int id = 1; id <= 11; ++id)
-        if (table[id].Desc == kNotSet)
-            MenuItem(id)->setText(kDefaults[id].label);
+    app_.ShowHotKeyCaptions();
 }
 
 void HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
@@ -168,21 +141,10 @@ void HotKeys::UnregisterAll()
 
 void HotKeys::HotKeyWndProc(int id)
 {
-    if (id < 1 || id > 11)
+    if (id < 1 || id > kHotKeyCommands)
         return;
-    QAction* item = MenuItem(id);
-    const bool visible = item->isVisible();
-    const bool enabled = item->isEnabled();
-    if (!visible || !enabled)
+    // The key does what its command's menu item would do, and only when the command is offered.
+    if (!app_.module.Offered(CommandId(id)).offered())
         return;
-    MenuForm& menu = app_.menuForm();
-    switch (id) {
-    case 1: menu.MJishiStart_Click(); break;
-    case 2: menu.MJishiEnd_Click(); break;
-    case 3: menu.MMinME_Click(); break;
-    case 4: menu.MMaxME_Click(); break;
-    case 5: menu.MBacktoMain_Click(); break;
-    case 6: menu.MJishiPause_Click(); break;
-    default: menu.MJsFa_Click(id - 6); break;
-    }
+    app_.Run(CommandId(id));
 }

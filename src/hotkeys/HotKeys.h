@@ -2,10 +2,9 @@
 #include <QString>
 
 class App;
-class QAction;
 
 // The eleven global hotkeys: loading the table from the configuration, registering them with
-// the window system, and turning a press into the popup menu's command.
+// the window system, and turning a press into its command.
 class HotKeys {
 public:
     explicit HotKeys(App& app);
@@ -23,12 +22,9 @@ public:
     // The same registration after a dialog closes: a key code that does not convert leaves
     // that one hotkey unregistered and changes nothing else.
     void RegisterHotKeysAfterDialog();
-    // A press delivered by the window system: runs the menu item's handler when the item is
-    // visible and enabled.
+    // A press delivered by the window system: sends the command of the same id when it is
+    // offered (OfferedCommand).
     void HotKeyWndProc(int id);
-
-    // The popup-menu item of a hotkey id (1..11).
-    QAction* MenuItem(int id);
 
     // Of the last SetHotKey call.
     int HotKeyId = 0;

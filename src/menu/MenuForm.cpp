@@ -1,5 +1,6 @@
 #include "menu/MenuForm.h"
 
+#include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/App.h"
 #include "core/Colors.h"
@@ -44,10 +45,10 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     Mabout = item(QStringLiteral("关于Horalto..."), [this] { Mabout_Click(); });
     MSetupMe = item(QStringLiteral("计时选项设置"), [this] { MSetupMe_Click(); });
     MHotKey = item(QStringLiteral("全局热键设置"), [this] { MHotKey_Click(); });
-    MAppInfo = item(QStringLiteral("修改程序信息"), [this] { MAppInfo_Click(); });
+    MAppInfo = item(QStringLiteral("修改程序信息"), [this] { app_.Run(CommandId::AppInfo, owner_); });
     MypopMenu->addSeparator(); // fg4
-    MDouDong = item(QStringLiteral("开启窗口抖动"), [this] { MDouDong_Click(); }, true);
-    MMaxToolsBar = item(QStringLiteral("使用大工具条"), [this] { MMaxToolsBar_Click(); }, true);
+    MDouDong = item(QStringLiteral("开启窗口抖动"), [this] { app_.Run(CommandId::Shake, owner_); }, true);
+    MMaxToolsBar = item(QStringLiteral("使用大工具条"), [this] { app_.Run(CommandId::LargeToolbar, owner_); }, true);
     MypopMenu->addSeparator(); // fg3
     MExitMe = item(QStringLiteral("退出Horalto"), [this] { MExitMe_Click(); });
 }
@@ -61,35 +62,54 @@ void MenuForm::ShowPopup(QWidget* owner, QPoint globalPos)
     MypopMenu->popup(globalPos);
 }
 
-void MenuForm::MJsFa_Click(int index)
+void MenuForm::MJsFa_Click(int index) { app_.Run(SchemeCommand(index), owner_); }
+void MenuForm::MJishiStart_Click() { app_.Run(CommandId::Start, owner_); }
+void MenuForm::MJishiEnd_Click() { app_.Run(CommandId::Reset, owner_); }
+void MenuForm::MJishiPause_Click() { app_.Run(CommandId::PauseContinue, owner_); }
+void MenuForm::MMinME_Click() { app_.Run(CommandId::ToolbarMode, owner_); }
+void MenuForm::MMaxME_Click() { app_.Run(CommandId::FullScreenMode, owner_); }
+void MenuForm::MBacktoMain_Click() { app_.Run(CommandId::BackToMain, owner_); }
+void MenuForm::Mabout_Click() { app_.Run(CommandId::About, owner_); }
+void MenuForm::MSetupMe_Click() { app_.Run(CommandId::Setup, owner_); }
+void MenuForm::MHotKey_Click() { app_.Run(CommandId::HotKeySetup, owner_); }
+
+QAction* MenuForm::CommandItem(CommandId id) const
 {
-    MainModule& m = app_.module;
-    for (int i = 1; i <= 5; ++i)
-        MJsFa[i]->setChecked(false);
-    MJsFa[index]->setChecked(true);
-    // The chosen scheme is the one in effect whether or not its number could be stored (a
-    // locked file, a full disk): check mark, title and loaded scheme agree.
-    m.FangAnId = std::int16_t(index);
-    app_.config.WriteIniText("FangAnSelect", "JsFangAnId", QString::number(index));
-    ConfigFile::DefaultsBatch defaults(app_.config); // one write for the scheme's defaults
-    try {
-        m.ShowSchemeTitle();
-        m.LoadCurrentSchemeIntoWindows(false);
-    } catch (const ConfigError&) {
-        defaults.commit();
-        m.StartupConfigError();
+    if (const int scheme = SchemeOf(id))
+        return MJsFa[scheme];
+    switch (id) {
+    case CommandId::Start: return MJishiStart;
+    case CommandId::Reset: return MJishiEnd;
+    case CommandId::ToolbarMode: return MMinME;
+    case CommandId::FullScreenMode: return MMaxME;
+    case CommandId::BackToMain: return MBacktoMain;
+    case CommandId::PauseContinue: return MJishiPause;
+    case CommandId::About: return Mabout;
+    case CommandId::Setup: return MSetupMe;
+    case CommandId::HotKeySetup: return MHotKey;
+    case CommandId::AppInfo: return MAppInfo;
+    case CommandId::Shake: return MDouDong;
+    case CommandId::LargeToolbar: return MMaxToolsBar;
+    case CommandId::Exit: return MExitMe;
+    default: return nullptr;
     }
 }
 
-void MenuForm::MJishiStart_Click() { app_.mainForm().JishiStart_Click(); }
-void MenuForm::MJishiEnd_Click() { app_.mainForm().JishiEnd_Click(); }
-void MenuForm::MJishiPause_Click() { app_.mainForm().JishiPause_Click(); }
-void MenuForm::MMinME_Click() { app_.mainForm().MinMe_Click(); }
-void MenuForm::MMaxME_Click() { app_.mainForm().MaxMe_Click(); }
-void MenuForm::MBacktoMain_Click() { app_.module.EnterMainMode(); }
-void MenuForm::Mabout_Click() { app_.ShowAboutBox(owner_); }
-void MenuForm::MSetupMe_Click() { app_.ShowOptionForm(owner_); }
-void MenuForm::MHotKey_Click() { app_.ShowHotKeyForm(owner_); }
+void MenuForm::ShowHotKeyCaptions(const HotKeyTable& table)
+{
+    // The plain labels of the hotkey commands 1..11, filled with ideographic spaces to seven
+    // characters before the key's text; a switched-off key leaves the plain label.
+    static const char16_t* const labels[kHotKeyCommands + 1] = {
+        u"", u"计时", u"复位", u"工具条模式", u"全屏幕模式", u"返回主界面", u"暂停",
+        u"计时方案一", u"计时方案二", u"计时方案三", u"计时方案四", u"计时方案五"};
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
+        const QString label = QString::fromUtf16(labels[id]);
+        CommandItem(CommandId(id))->setText(label + QString(7 - label.size(), QChar(0x3000)) + table[id].Desc);
+    }
+    for (int id = 1; id <= kHotKeyCommands; ++id)
+        if (table[id].Desc == kNotSet)
+            CommandItem(CommandId(id))->setText(QString::fromUtf16(labels[id]));
+}
 
 void MenuForm::MAppInfo_Click()
 {
@@ -98,8 +118,8 @@ void MenuForm::MAppInfo_Click()
     QString text = answer.value_or(QString());
     if (text.isEmpty())
         text = DefaultInfoText();
-    app_.config.WriteIniText("InfoTxtSet", "ShowinfoTxt", text.trimmed());
-    app_.fullScreenForm().Label2->setText(app_.config.ReadIniText("InfoTxtSet", "ShowinfoTxt", DefaultInfoText()));
+    app_.config.WriteIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, text.trimmed());
+    app_.fullScreenForm().Label2->setText(app_.config.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, DefaultInfoText()));
 }
 
 // The check mark of a per-scheme switch shows the value in effect, which is the stored one:
@@ -111,25 +131,25 @@ static bool StoredYes(const ConfigFile& config, const QString& section, const QS
 
 void MenuForm::MDouDong_Click()
 {
-    const QString section = app_.module.Section("COMMSET");
+    const QString section = app_.module.Section(IniSection::COMMSET);
     MDouDong->setChecked(!MDouDong->isChecked());
-    if (!app_.config.WriteIniText(section, "DouDong", MDouDong->isChecked() ? "Yes" : "No"))
-        MDouDong->setChecked(StoredYes(app_.config, section, "DouDong"));
+    if (!app_.config.WriteIniText(section, IniKey::DouDong, MDouDong->isChecked() ? "Yes" : "No"))
+        MDouDong->setChecked(StoredYes(app_.config, section, IniKey::DouDong));
 }
 
 void MenuForm::MMaxToolsBar_Click()
 {
     MainModule& m = app_.module;
     MMaxToolsBar->setChecked(!MMaxToolsBar->isChecked());
-    if (!app_.config.WriteIniText(m.Section("COMMSET"), "MaxToolsBar", MMaxToolsBar->isChecked() ? "Yes" : "No"))
-        MMaxToolsBar->setChecked(StoredYes(app_.config, m.Section("COMMSET"), "MaxToolsBar"));
+    if (!app_.config.WriteIniText(m.Section(IniSection::COMMSET), IniKey::MaxToolsBar, MMaxToolsBar->isChecked() ? "Yes" : "No"))
+        MMaxToolsBar->setChecked(StoredYes(app_.config, m.Section(IniSection::COMMSET), IniKey::MaxToolsBar));
     if (app_.toolsBarForm().isVisible() || app_.toolsBarFormMax().isVisible())
         m.ShowChosenToolbar();
     // A colour that is not a number leaves the toolbar counters as they are.
-    if (const auto c = ParseBgr(app_.config.ReadIniText(m.Section("ColorSet"), "ToolsBar", "65535"))) {
+    if (const auto c = ParseBgr(app_.config.ReadIniText(m.Section(IniSection::ColorSet), IniKey::ToolsBar, "65535"))) {
         SetForeColor(app_.toolsBarForm().Showtime, *c);
         SetForeColor(app_.toolsBarFormMax().Showtime, *c);
     }
 }
 
-void MenuForm::MExitMe_Click() { app_.Unload(); }
+void MenuForm::MExitMe_Click() { app_.Run(CommandId::Exit, owner_); }

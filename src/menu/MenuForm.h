@@ -1,4 +1,7 @@
 #pragma once
+#include "core/OfferedCommands.h"
+#include "hotkeys/HotKeyTable.h"
+
 #include <QWidget>
 #include <array>
 
@@ -33,6 +36,11 @@ public:
     void ShowPopup(QWidget* owner, QPoint globalPos);
     int PopupCount() const { return popups_; }
 
+    // The item of a command.
+    QAction* CommandItem(CommandId id) const;
+    // The hotkey texts in the captions of the hotkey commands' items.
+    void ShowHotKeyCaptions(const HotKeyTable& table);
+
     void MJsFa_Click(int index);
     void MJishiStart_Click();
     void MJishiEnd_Click();
@@ -43,6 +51,7 @@ public:
     void Mabout_Click();
     void MSetupMe_Click();
     void MHotKey_Click();
+    // What the commands AppInfo, Shake and LargeToolbar do (run through App::Run).
     void MAppInfo_Click();
     void MDouDong_Click();
     void MMaxToolsBar_Click();

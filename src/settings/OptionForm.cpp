@@ -1,5 +1,6 @@
 #include "settings/OptionForm.h"
 
+#include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/App.h"
 #include "core/MainModule.h"
@@ -91,7 +92,7 @@ void OptionForm::Form_Load()
     // Opens on the current scheme; a number that is not one of the five opens scheme 1.
     std::int16_t n = 1;
     try {
-        n = SchemeNumberFromText(app_.config.ReadIniText("FangAnSelect", "JsFangAnId", "1"));
+        n = SchemeNumberFromText(app_.config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1"));
     } catch (const ConfigError&) {
     }
     EditFangAnId = (n >= 1 && n <= 5) ? n : 1;
@@ -106,27 +107,27 @@ void OptionForm::LoadSchemeIntoFields()
     const int n = EditFangAnId;
     std::int16_t direction = 0;
     try {
-        direction = c.ReadIniInt(numbered("JSSET", n), "JSFX", 0);
+        direction = c.ReadIniInt(numbered(IniSection::JSSET, n), IniKey::JSFX, 0);
     } catch (const ConfigError&) {
     }
     Check1->setChecked(direction == 1); // anything but 1 counts down
-    const QString js = numbered("JSSET", n);
-    JscdHh->setText(c.ReadIniText(js, "JSHH", "00"));
-    JscdMm->setText(c.ReadIniText(js, "JSMM", "00"));
-    JscdSs->setText(c.ReadIniText(js, "JSSS", "30"));
-    const QString ts = numbered("TSSET", n);
+    const QString js = numbered(IniSection::JSSET, n);
+    JscdHh->setText(c.ReadIniText(js, IniKey::JSHH, "00"));
+    JscdMm->setText(c.ReadIniText(js, IniKey::JSMM, "00"));
+    JscdSs->setText(c.ReadIniText(js, IniKey::JSSS, "30"));
+    const QString ts = numbered(IniSection::TSSET, n);
     for (int i = 1; i <= 5; ++i) {
-        TssjHh[i]->setText(c.ReadIniText(ts, numbered("TSHH", i), "00"));
-        TssjMm[i]->setText(c.ReadIniText(ts, numbered("TSMM", i), "00"));
-        TssjSs[i]->setText(c.ReadIniText(ts, numbered("TSSS", i), "00"));
+        TssjHh[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSHH, i), "00"));
+        TssjMm[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSMM, i), "00"));
+        TssjSs[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSSS, i), "00"));
     }
-    TsWav->setText(c.ReadIniText(numbered("WAVSET", n), "TSWAV", app_.module.DefaultPromptWav()));
-    JsWav->setText(c.ReadIniText(numbered("WAVSET", n), "JSWAV", app_.module.DefaultEndWav()));
+    TsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::TSWAV, app_.module.DefaultPromptWav()));
+    JsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::JSWAV, app_.module.DefaultEndWav()));
     TsWav->setCursorPosition(0);
     JsWav->setCursorPosition(0);
-    const QString comm = numbered("COMMSET", n);
-    Combo1->setCurrentIndex(StateIndex(c.ReadIniText(comm, "STARTSTATE", "3")));
-    Combo2->setCurrentIndex(StateIndex(c.ReadIniText(comm, "FINSHSTATE", "3")));
+    const QString comm = numbered(IniSection::COMMSET, n);
+    Combo1->setCurrentIndex(StateIndex(c.ReadIniText(comm, IniKey::STARTSTATE, "3")));
+    Combo2->setCurrentIndex(StateIndex(c.ReadIniText(comm, IniKey::FINSHSTATE, "3")));
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     Command1->setEnabled(true);
@@ -174,21 +175,21 @@ bool OptionForm::WriteFields()
     auto text = [&c](const QString& section, const QString& key, const QString& value) {
         return c.WriteIniText(section, key, value.trimmed());
     };
-    const QString js = numbered("JSSET", n);
-    if (!c.WriteIniInt(js, "JSFX", Check1->isChecked() ? 1 : 0) || !text(js, "JSHH", JscdHh->text())
-        || !text(js, "JSMM", JscdMm->text()) || !text(js, "JSSS", JscdSs->text()))
+    const QString js = numbered(IniSection::JSSET, n);
+    if (!c.WriteIniInt(js, IniKey::JSFX, Check1->isChecked() ? 1 : 0) || !text(js, IniKey::JSHH, JscdHh->text())
+        || !text(js, IniKey::JSMM, JscdMm->text()) || !text(js, IniKey::JSSS, JscdSs->text()))
         return false;
-    const QString ts = numbered("TSSET", n);
+    const QString ts = numbered(IniSection::TSSET, n);
     for (int i = 1; i <= 5; ++i)
-        if (!text(ts, numbered("TSHH", i), TssjHh[i]->text()) || !text(ts, numbered("TSMM", i), TssjMm[i]->text())
-            || !text(ts, numbered("TSSS", i), TssjSs[i]->text()))
+        if (!text(ts, numbered(IniKey::TSHH, i), TssjHh[i]->text()) || !text(ts, numbered(IniKey::TSMM, i), TssjMm[i]->text())
+            || !text(ts, numbered(IniKey::TSSS, i), TssjSs[i]->text()))
             return false;
-    const QString wav = numbered("WAVSET", n);
-    if (!text(wav, "TSWAV", TsWav->text()) || !text(wav, "JSWAV", JsWav->text()))
+    const QString wav = numbered(IniSection::WAVSET, n);
+    if (!text(wav, IniKey::TSWAV, TsWav->text()) || !text(wav, IniKey::JSWAV, JsWav->text()))
         return false;
-    const QString comm = numbered("COMMSET", n);
-    return text(comm, "STARTSTATE", QString::number(std::max(Combo1->currentIndex(), 0)))
-        && text(comm, "FINSHSTATE", QString::number(std::max(Combo2->currentIndex(), 0)));
+    const QString comm = numbered(IniSection::COMMSET, n);
+    return text(comm, IniKey::STARTSTATE, QString::number(std::max(Combo1->currentIndex(), 0)))
+        && text(comm, IniKey::FINSHSTATE, QString::number(std::max(Combo2->currentIndex(), 0)));
 }
 
 void OptionForm::ReloadCurrentScheme()

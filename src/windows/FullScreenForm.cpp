@@ -1,5 +1,6 @@
 #include "windows/FullScreenForm.h"
 
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/Twips.h"
@@ -178,9 +179,9 @@ void FullScreenForm::Form_Load()
     Picture4->setGeometry(TwipsRect((screenW - kLightsWidth) / 2.0 - 80, 450, kLightsWidth, kLightsHeight));
 
     // 6. The information picture, loaded once.
-    if (app_.config.ReadIniText(QStringLiteral("InfoPicSet"), QStringLiteral("ShowInfoPic"), QStringLiteral("No"))
+    if (app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPic, QStringLiteral("No"))
         == QStringLiteral("Yes")) {
-        QString name = app_.config.ReadIniText(QStringLiteral("InfoPicSet"), QStringLiteral("ShowInfoPicName"),
+        QString name = app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPicName,
                                                QStringLiteral("InfoPic.jpg"));
         name.replace(QLatin1Char('\\'), QLatin1Char('/'));
         // A missing or unreadable picture, or a path that names no regular file (a named pipe
@@ -198,7 +199,7 @@ void FullScreenForm::Form_Load()
     }
 
     // 7. Information text.
-    Label2->setText(app_.config.ReadIniText(QStringLiteral("InfoTxtSet"), QStringLiteral("ShowinfoTxt"),
+    Label2->setText(app_.config.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt,
                                             DefaultInfoText()));
 
     // 8.
@@ -259,14 +260,14 @@ void FullScreenForm::HideFullScreenControls()
     KongZhi4->setVisible(false);
 }
 
-void FullScreenForm::KongZhi1_Click() { app_.module.StartTiming(); }
-void FullScreenForm::KongZhi2_Click() { app_.module.ResetTiming(); }
-void FullScreenForm::KongZhi3_Click() { app_.module.EnterMainMode(); }
-void FullScreenForm::KongZhi4_Click() { app_.module.EnterToolbarMode(); }
+void FullScreenForm::KongZhi1_Click() { app_.Run(CommandId::Start, this); }
+void FullScreenForm::KongZhi2_Click() { app_.Run(CommandId::Reset, this); }
+void FullScreenForm::KongZhi3_Click() { app_.Run(CommandId::BackToMain, this); }
+void FullScreenForm::KongZhi4_Click() { app_.Run(CommandId::ToolbarMode, this); }
 
 void FullScreenForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, QStringLiteral("FullScreen"));
+    app_.module.PickCounterColor(Showtime, IniKey::FullScreen);
 }
 
 void FullScreenForm::mouseMoveEvent(QMouseEvent*)

@@ -1,5 +1,6 @@
 #include "windows/MainForm.h"
 
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/MainModule.h"
 #include "core/Twips.h"
@@ -136,13 +137,13 @@ void MainForm::BuildControls()
 void MainForm::Timer1_Timer() { app_.module.Tick(); }
 void MainForm::Timer2_Timer() { app_.module.BlinkTick(BlinkTicks); }
 
-void MainForm::JishiStart_Click() { app_.module.StartTiming(); }
-void MainForm::JishiPause_Click() { app_.module.TogglePause(); }
-void MainForm::JishiEnd_Click() { app_.module.ResetTiming(); }
-void MainForm::MinMe_Click() { app_.module.EnterToolbarMode(); }
-void MainForm::MaxMe_Click() { app_.module.EnterFullScreenMode(); }
-void MainForm::SetupMe_Click() { app_.ShowOptionForm(this); }
-void MainForm::ExitMe_Click() { app_.Unload(); }
+void MainForm::JishiStart_Click() { app_.Run(CommandId::Start, this); }
+void MainForm::JishiPause_Click() { app_.Run(CommandId::PauseContinue, this); }
+void MainForm::JishiEnd_Click() { app_.Run(CommandId::Reset, this); }
+void MainForm::MinMe_Click() { app_.Run(CommandId::ToolbarMode, this); }
+void MainForm::MaxMe_Click() { app_.Run(CommandId::FullScreenMode, this); }
+void MainForm::SetupMe_Click() { app_.Run(CommandId::Setup, this); }
+void MainForm::ExitMe_Click() { app_.Run(CommandId::Exit, this); }
 
 void MainForm::Label5_DblClick()
 {
@@ -158,7 +159,7 @@ void MainForm::Label5_DblClick()
 
 void MainForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, QStringLiteral("Normal"));
+    app_.module.PickCounterColor(Showtime, IniKey::Normal);
 }
 
 void MainForm::ImageButtonsNormal()

@@ -1,5 +1,6 @@
 #include "windows/ToolsBarForm.h"
 
+#include "config/ConfigKeys.h"
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/Twips.h"
@@ -208,17 +209,17 @@ void ToolsBarForm::Button_MouseUp(ToolButton b, Qt::MouseButton button, QPoint g
     if (button != Qt::LeftButton)
         return;
     switch (b) {
-    case ToolButton::StartTimer: app_.module.StartTiming(); break;
-    case ToolButton::StopTimer: app_.module.ResetTiming(); break;
-    case ToolButton::SystemSetup: app_.ShowOptionForm(this); break;
-    case ToolButton::GoFullScreen: app_.module.EnterFullScreenMode(); break;
-    case ToolButton::BacktoMain: app_.module.EnterMainMode(); break;
+    case ToolButton::StartTimer: app_.Run(CommandId::Start, this); break;
+    case ToolButton::StopTimer: app_.Run(CommandId::Reset, this); break;
+    case ToolButton::SystemSetup: app_.Run(CommandId::Setup, this); break;
+    case ToolButton::GoFullScreen: app_.Run(CommandId::FullScreenMode, this); break;
+    case ToolButton::BacktoMain: app_.Run(CommandId::BackToMain, this); break;
     }
 }
 
 void ToolsBarForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, QStringLiteral("ToolsBar"));
+    app_.module.PickCounterColor(Showtime, IniKey::ToolsBar);
 }
 
 void ToolsBarForm::ShowPopup(QPoint globalPos)

@@ -4,6 +4,7 @@
 
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeys.h"
+#include "menu/MenuForm.h"
 
 #include <QAction>
 #include <QDir>
@@ -44,7 +45,7 @@ TEST(AboutBox, ShowsTheProgramSuspendsTheHotkeysAndRegistersTheFilesAfterOk)
         box.cmdOK->click();
     }));
     EXPECT_EQ(t.w.hotkeys.registered.at(1).modifiers, 2);
-    EXPECT_TRUE(t.app->hotKeys().MenuItem(1)->text().endsWith("Ctrl+F5"));
+    EXPECT_TRUE(t.app->menuForm().CommandItem(CommandId(1))->text().endsWith("Ctrl+F5"));
     t.w.hotkeys.press(1);
     EXPECT_TRUE(t.m().IsTiming);
 }

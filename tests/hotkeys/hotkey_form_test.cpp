@@ -5,6 +5,7 @@
 
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
+#include "menu/MenuForm.h"
 #include "windows/Control.h"
 
 #include <QAction>
@@ -74,8 +75,8 @@ TEST(HotKeyForm, KeysPressedInTheRowsAreShownStoredOnSaveAndRegistered)
     const Grabs expected = {{1, {7, 65}}, {5, {0, 96}}, {6, {0, 123}}, {7, {0, 35}},
                             {8, {0, 110}}, {10, {2, 116}}, {11, {0, 90}}};
     EXPECT_EQ(Registered(t.w.hotkeys), expected);
-    EXPECT_EQ(t.app->hotKeys().MenuItem(3)->text(), "工具条模式");
-    EXPECT_EQ(t.app->hotKeys().MenuItem(1)->text(), "计时" + QString(5, QChar(0x3000)) + "Shift+Ctrl+Alt+A");
+    EXPECT_EQ(t.app->menuForm().CommandItem(CommandId(3))->text(), "工具条模式");
+    EXPECT_EQ(t.app->menuForm().CommandItem(CommandId(1))->text(), "计时" + QString(5, QChar(0x3000)) + "Shift+Ctrl+Alt+A");
     t.w.hotkeys.press(10); // the hotkeys act again: scheme 4
     EXPECT_EQ(t.m().FangAnId, 4);
 }

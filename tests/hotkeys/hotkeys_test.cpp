@@ -12,6 +12,7 @@
 #include "windows/FullScreenForm.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -48,7 +49,7 @@ QStringList Section(const QStringList& lines, const QString& name)
     return out;
 }
 
-QAction* Item(App& app, int id) { return app.hotKeys().MenuItem(id); }
+QAction* Item(App& app, int id) { return app.menuForm().CommandItem(CommandId(id)); }
 
 // A started program with a press of each hotkey at hand.
 struct Running : TestApp {
@@ -362,28 +363,28 @@ TEST(HotKeyDispatch, DisplayKeysWorkEverywhereButInTheirOwnMode)
     EXPECT_FALSE(t.app->toolsBarForm().isVisible());
 }
 
-TEST(HotKeyDispatch, HiddenOrDisabledItemBlocksItsKey)
+TEST(HotKeyDispatch, KeyOfACommandNotOfferedDoesNothing)
 {
+    // The rule is the table of offered commands (the same states the menu items show), not
+    // the flags of the menu items.
     Running t;
     ASSERT_TRUE(t.start());
-    t.menu().MJishiEnd->setVisible(false);
+    t.press(6);
+    EXPECT_EQ(t.main().JishiPause->text(), "暂 停") << "pause ran while idle";
     t.press(1);
-    t.press(2);
-    EXPECT_TRUE(t.m().IsTiming) << "reset ran through a hidden item";
-    t.menu().MJishiEnd->setVisible(true);
-    t.menu().MJishiEnd->setEnabled(false);
-    t.press(2);
-    EXPECT_TRUE(t.m().IsTiming) << "reset ran through a disabled item";
-    t.menu().MJishiEnd->setEnabled(true);
-
+    t.press(9);
+    EXPECT_EQ(t.m().FangAnId, 1) << "a scheme switch ran while timing";
     t.press(6);
     ASSERT_FALSE(t.m().IsTiming); // paused
-    t.menu().MJishiPause->setEnabled(false);
-    t.press(6);
-    EXPECT_FALSE(t.m().IsTiming) << "continue ran through a disabled item";
-    t.menu().MJishiPause->setEnabled(true);
+    t.press(1);
+    EXPECT_FALSE(t.m().IsTiming) << "start ran while paused";
+    t.press(10);
+    EXPECT_EQ(t.m().FangAnId, 1) << "a scheme switch ran while paused";
     t.press(6);
     EXPECT_TRUE(t.m().IsTiming);
+    t.menu().MJishiEnd->setEnabled(false);
+    t.press(2);
+    EXPECT_FALSE(t.m().IsTiming) << "reset is offered in every phase and mode";
 }
 
 TEST(HotKeyDispatch, OtherIdsDoNothingAndUnloadReleasesAllElevenWithTheDispatch)

@@ -1,0 +1,63 @@
+#pragma once
+// Every section and key name of config.ini. Names are matched without regard to ASCII case; a
+// new file gets them spelled as here. A section marked "per scheme" is the word followed by the
+// scheme number 1..5 (numbered(JSSET, 2) gives "JSSET2"); a key marked "k" is numbered too.
+//
+//   [FangAnSelect]  JsFangAnId        the current scheme ("FangAn" = scheme), 1..5
+//   [JSSET] per scheme ("JiShi" = timing)
+//                   JSHH JSMM JSSS    timing length: hours, minutes, seconds
+//                   JSFX              count direction: 0 down, 1 up, else the counter stands
+//   [TSSET] per scheme ("TiShi" = prompt)
+//                   TSHHk TSMMk TSSSk prompt time k (1..5) as a counter value; 00:00:00 = none
+//   [WAVSET] per scheme
+//                   TSWAV JSWAV       prompt sound, end sound (paths)
+//   [COMMSET] per scheme (common switches)
+//                   STARTSTATE        display after a start: 0 main, 1 toolbar, 2 full screen, 3 stay
+//                   FINSHSTATE        display after the end, the same values
+//                   MaxToolsBar       Yes: the large toolbar, No: the small one
+//                   DouDong           Yes: the windows shake at a prompt and at the end
+//   [COMMSET] without a number: the global hotkeys, k = command id 1..11
+//                   HotKeySetAk       modifiers ("Ctrl", "Shift+Alt", ...)
+//                   HotKeySetBk       virtual-key code in decimal
+//                   HotKeyDesck       the key's text, "NotSet" when switched off
+//   [ColorSet] per scheme: counter colours as 0x00BBGGRR in decimal
+//                   Normal ToolsBar FullScreen   main window, both toolbars, full screen
+//   [InfoPicSet]    ShowInfoPic       Yes: the information picture after an end in full screen
+//                   ShowInfoPicName   its file, relative to the program directory
+//   [InfoTxtSet]    ShowinfoTxt       the information text of the full-screen window
+namespace IniSection {
+inline constexpr const char FangAnSelect[] = "FangAnSelect";
+inline constexpr const char JSSET[] = "JSSET";
+inline constexpr const char TSSET[] = "TSSET";
+inline constexpr const char WAVSET[] = "WAVSET";
+inline constexpr const char COMMSET[] = "COMMSET";
+inline constexpr const char ColorSet[] = "ColorSet";
+inline constexpr const char InfoPicSet[] = "InfoPicSet";
+inline constexpr const char InfoTxtSet[] = "InfoTxtSet";
+} // namespace IniSection
+
+namespace IniKey {
+inline constexpr const char JsFangAnId[] = "JsFangAnId";
+inline constexpr const char JSHH[] = "JSHH";
+inline constexpr const char JSMM[] = "JSMM";
+inline constexpr const char JSSS[] = "JSSS";
+inline constexpr const char JSFX[] = "JSFX";
+inline constexpr const char TSHH[] = "TSHH";
+inline constexpr const char TSMM[] = "TSMM";
+inline constexpr const char TSSS[] = "TSSS";
+inline constexpr const char TSWAV[] = "TSWAV";
+inline constexpr const char JSWAV[] = "JSWAV";
+inline constexpr const char STARTSTATE[] = "STARTSTATE";
+inline constexpr const char FINSHSTATE[] = "FINSHSTATE";
+inline constexpr const char MaxToolsBar[] = "MaxToolsBar";
+inline constexpr const char DouDong[] = "DouDong";
+inline constexpr const char HotKeySetA[] = "HotKeySetA";
+inline constexpr const char HotKeySetB[] = "HotKeySetB";
+inline constexpr const char HotKeyDesc[] = "HotKeyDesc";
+inline constexpr const char Normal[] = "Normal";
+inline constexpr const char ToolsBar[] = "ToolsBar";
+inline constexpr const char FullScreen[] = "FullScreen";
+inline constexpr const char ShowInfoPic[] = "ShowInfoPic";
+inline constexpr const char ShowInfoPicName[] = "ShowInfoPicName";
+inline constexpr const char ShowinfoTxt[] = "ShowinfoTxt";
+} // namespace IniKey

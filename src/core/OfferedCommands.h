@@ -1,0 +1,47 @@
+#pragma once
+// The commands of the buttons, the toolbar and full-screen controls, the popup menu and the
+// hotkeys, and the one table that says which of them is offered (shown and usable) in which
+// timing phase and display mode.
+
+// Ids 1..11 are the hotkey ids of the same commands.
+enum class CommandId : int {
+    Start = 1,          // "计时": JishiStart, StartTimer, KongZhi1, MJishiStart
+    Reset = 2,          // "复位": JishiEnd, StopTimer, KongZhi2, MJishiEnd
+    ToolbarMode = 3,    // "工具条模式": MinMe, KongZhi4, MMinME
+    FullScreenMode = 4, // "全屏幕模式": MaxMe, GoFullScreen, MMaxME
+    BackToMain = 5,     // "返回主界面": BacktoMain, KongZhi3, MBacktoMain
+    PauseContinue = 6,  // "暂停"/"继续": JishiPause, MJishiPause
+    Scheme1 = 7,        // "计时方案1".."计时方案5": MJsFa(1..5)
+    Scheme5 = 11,
+    About,              // Mabout
+    Setup,              // "计时选项设置": SetupMe, SystemSetup, MSetupMe
+    HotKeySetup,        // MHotKey
+    AppInfo,            // "修改程序信息": MAppInfo
+    Shake,              // "开启窗口抖动": MDouDong
+    LargeToolbar,       // "使用大工具条": MMaxToolsBar
+    Exit,               // ExitMe, MExitMe
+};
+
+inline constexpr int kHotKeyCommands = 11;
+
+inline CommandId SchemeCommand(int scheme) { return CommandId(int(CommandId::Scheme1) + scheme - 1); }
+// The scheme number 1..5 of a scheme command, 0 for any other command.
+inline int SchemeOf(CommandId id)
+{
+    const int n = int(id) - int(CommandId::Scheme1) + 1;
+    return n >= 1 && n <= 5 ? n : 0;
+}
+
+// Idle: no timing, or the last one ended or was reset. Paused: a timing stands still until it
+// is continued.
+enum class TimingPhase { Idle, Running, Paused };
+// Which display window is in use: the main window, a toolbar strip or the full-screen window.
+enum class DisplayMode { Main, Toolbar, FullScreen };
+
+struct CommandOffer {
+    bool visible = true;
+    bool enabled = true;
+    bool offered() const { return visible && enabled; }
+};
+
+CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode);
