@@ -25,6 +25,9 @@
 //   [InfoPicSet]    ShowInfoPic       Yes: the information picture after an end in full screen
 //                   ShowInfoPicName   its file, relative to the program directory
 //   [InfoTxtSet]    ShowinfoTxt       the information text of the full-screen window
+//   [FullScreenSet] ScreenName        the monitor the full-screen window covers (its output's
+//                                     name); missing or empty: the primary monitor. Written only
+//                                     when the user picks a monitor in the menu.
 namespace IniSection {
 inline constexpr const char FangAnSelect[] = "FangAnSelect";
 inline constexpr const char JSSET[] = "JSSET";
@@ -34,6 +37,7 @@ inline constexpr const char COMMSET[] = "COMMSET";
 inline constexpr const char ColorSet[] = "ColorSet";
 inline constexpr const char InfoPicSet[] = "InfoPicSet";
 inline constexpr const char InfoTxtSet[] = "InfoTxtSet";
+inline constexpr const char FullScreenSet[] = "FullScreenSet";
 } // namespace IniSection
 
 namespace IniKey {
@@ -60,4 +64,5 @@ inline constexpr const char FullScreen[] = "FullScreen";
 inline constexpr const char ShowInfoPic[] = "ShowInfoPic";
 inline constexpr const char ShowInfoPicName[] = "ShowInfoPicName";
 inline constexpr const char ShowinfoTxt[] = "ShowinfoTxt";
+inline constexpr const char ScreenName[] = "ScreenName";
 } // namespace IniKey

@@ -14,6 +14,11 @@ App::App(Services& services) : svc(services), config(services.programDir), modul
 
 App::~App()
 {
+    // The screen saver is let go however the program ends.
+    if (module.ScreenSaverHeld) {
+        module.ScreenSaverHeld = false;
+        svc.screenSaver.setHeld(false);
+    }
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
     toolsBarFormMax_.reset();
@@ -167,6 +172,7 @@ void App::Unload()
         toolsBarFormMax_->hide();
     if (mainForm_)
         mainForm_->hide();
+    module.ApplyScreenSaverHold(); // released: the program is unloaded
     EndProgram(0);
 }
 

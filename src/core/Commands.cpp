@@ -44,6 +44,18 @@ void MainModule::ApplyOffers()
         item->setVisible(offer.visible);
         item->setEnabled(offer.enabled);
     }
+    ApplyScreenSaverHold();
+}
+
+void MainModule::ApplyScreenSaverHold()
+{
+    if (EndSwitchingDisplay)
+        return;
+    const bool held = !app_.IsUnloaded() && (Phase != TimingPhase::Idle || Mode == DisplayMode::FullScreen);
+    if (held == ScreenSaverHeld)
+        return;
+    ScreenSaverHeld = held;
+    app_.svc.screenSaver.setHeld(held);
 }
 
 void MainModule::SetRunningControls()
@@ -90,11 +102,13 @@ void MainModule::TogglePause()
         IsTiming = false;
         f.JishiPause->setText(kContinue);
         SetPauseMenuCaption(QStringLiteral("继续"));
+        ApplyOffers();
     } else if (Phase == TimingPhase::Paused) {
         Phase = TimingPhase::Running;
         IsTiming = true;
         f.JishiPause->setText(kPause);
         SetPauseMenuCaption(QStringLiteral("暂停"));
+        ApplyOffers();
         // Counting down the counter holds the time still to run; counting up it holds the
         // elapsed time, so the time still to run is the length minus the counter.
         const std::int32_t left = CountDirection == 1 ? TimeLenSeconds - CounterSeconds : CounterSeconds;

@@ -59,6 +59,7 @@ void MainModule::EnterToolbarMode()
 void MainModule::EnterFullScreenMode()
 {
     FullScreenForm& fs = app_.fullScreenForm();
+    fs.PlaceOnChosenMonitor(); // monitors may have come or gone while it was hidden
     ShowOnTop(fs);
     fs.activateWindow();
     app_.toolsBarForm().hide();

@@ -31,6 +31,8 @@ public:
     std::int32_t CounterSeconds = 0;       // remaining (down) or elapsed (up)
     QString TitleText;
     HotKeyTable HotKeys;                   // the hotkey table (HotKeyTable)
+    bool ScreenSaverHeld = false;          // what the screen-saver service was last told
+    bool EndSwitchingDisplay = false;      // an end is switching the display: the hold waits for it
 
     // ---- scheme loading and captions ----
     // Reads scheme FangAnId into the state above; throws ConfigError when a value does not convert.
@@ -63,6 +65,11 @@ public:
     // The enabled states of every command button and the enabled and visible states of every
     // command item of the popup menu, from OfferedCommand.
     void ApplyOffers();
+    // The screen saver is held off while a timing runs or is paused and while the full-screen
+    // window shows, never once the program is unloaded. Called after every phase or mode change
+    // (by ApplyOffers) and at the unload; tells the service only when the hold changes. An end
+    // that switches to the full-screen window keeps the hold without a release in between.
+    void ApplyScreenSaverHold();
     // Makes scheme `index` (1..5) the current one: check mark, stored number, title, scheme.
     void SwitchScheme(int index);
     void FinishTiming();

@@ -74,12 +74,15 @@ void MainModule::FinishTiming()
     f.EndTime->setText(QStringLiteral("00:00:00"));
     f.EndTime->adjustSize();
     SetCounterTexts(QStringLiteral("00:00:00"));
+    EndSwitchingDisplay = true;
     SetIdleControls();
     IsTiming = false;
     const QString state = app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::FINSHSTATE, "3");
     if (state == "2" && app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPic, "No") == "Yes")
         app_.fullScreenForm().Picture5->setVisible(true);
     ApplyDisplayState(state);
+    EndSwitchingDisplay = false;
+    ApplyScreenSaverHold();
     app_.svc.events.processPending();
     app_.svc.events.processPending();
     if (app_.Ended())

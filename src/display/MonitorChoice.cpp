@@ -1,14 +1,12 @@
 #include "display/MonitorChoice.h"
 
 #include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace {
-const QString kSection = QStringLiteral("FullScreenSet");
-const QString kKey = QStringLiteral("ScreenName");
-
 int namedIndex(const QList<Monitor>& monitors, const QString& name)
 {
     if (name.isEmpty())
@@ -47,12 +45,12 @@ QList<MonitorMenuItem> MonitorMenuItems(const QList<Monitor>& monitors, const QS
 
 QString ReadFullScreenMonitor(const ConfigFile& config)
 {
-    return config.PeekIniText(kSection, kKey).value_or(QString());
+    return config.PeekIniText(IniSection::FullScreenSet, IniKey::ScreenName).value_or(QString());
 }
 
 bool WriteFullScreenMonitor(const ConfigFile& config, const QString& name)
 {
-    return config.WriteIniText(kSection, kKey, name);
+    return config.WriteIniText(IniSection::FullScreenSet, IniKey::ScreenName, name);
 }
 
 QList<Monitor> ConnectedMonitors(int* primary)

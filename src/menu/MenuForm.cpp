@@ -5,6 +5,7 @@
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/MainModule.h"
+#include "display/MonitorChoice.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
@@ -49,6 +50,9 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     MypopMenu->addSeparator(); // fg4
     MDouDong = item(QStringLiteral("开启窗口抖动"), [this] { app_.Run(CommandId::Shake, owner_); }, true);
     MMaxToolsBar = item(QStringLiteral("使用大工具条"), [this] { app_.Run(CommandId::LargeToolbar, owner_); }, true);
+    // With the display switches, after every command item.
+    MFullScreenMonitor = MypopMenu->addMenu(kMonitorMenuTitle);
+    connect(MFullScreenMonitor, &QMenu::aboutToShow, this, &MenuForm::FillMonitorMenu);
     MypopMenu->addSeparator(); // fg3
     MExitMe = item(QStringLiteral("退出Horalto"), [this] { MExitMe_Click(); });
 }
@@ -153,3 +157,22 @@ void MenuForm::MMaxToolsBar_Click()
 }
 
 void MenuForm::MExitMe_Click() { app_.Run(CommandId::Exit, owner_); }
+
+void MenuForm::FillMonitorMenu()
+{
+    MFullScreenMonitor->clear();
+    for (const MonitorMenuItem& m : MonitorMenuItems(ConnectedMonitors(), ReadFullScreenMonitor(app_.config))) {
+        QAction* a = MFullScreenMonitor->addAction(m.text);
+        a->setCheckable(true);
+        a->setChecked(m.checked);
+        connect(a, &QAction::triggered, this, [this, name = m.name] { MonitorItem_Click(name); });
+    }
+}
+
+void MenuForm::MonitorItem_Click(const QString& name)
+{
+    WriteFullScreenMonitor(app_.config, name);
+    FullScreenForm& fs = app_.fullScreenForm();
+    if (fs.isVisible())
+        fs.PlaceOnChosenMonitor();
+}

@@ -31,6 +31,7 @@ public:
     QAction* MDouDong = nullptr;
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;
+    QMenu* MFullScreenMonitor = nullptr; // "全屏显示器": filled each time it opens
 
     // Shows MypopMenu at the global position, on behalf of the owner window.
     void ShowPopup(QWidget* owner, QPoint globalPos);
@@ -56,6 +57,11 @@ public:
     void MDouDong_Click();
     void MMaxToolsBar_Click();
     void MExitMe_Click();
+    // The items of MFullScreenMonitor from the connected monitors and the stored choice.
+    void FillMonitorMenu();
+    // Keeps the monitor picked (empty: the primary) and moves the full-screen window there
+    // when it shows.
+    void MonitorItem_Click(const QString& name);
 
 private:
     App& app_;

@@ -4,6 +4,7 @@
 #include "core/App.h"
 #include "core/Colors.h"
 #include "core/Twips.h"
+#include "display/MonitorChoice.h"
 #include "menu/MenuForm.h"
 #include "platform/RegularFile.h"
 #include "platform/Timer.h"
@@ -56,6 +57,9 @@ FullScreenForm::FullScreenForm(App& app)
     setMouseTracking(true);
     BuildControls();
     Timer1 = app_.svc.timers.create(500, [this] { Timer1_Timer(); });
+    connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenForm::MonitorsChanged);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenForm::MonitorsChanged);
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, &FullScreenForm::MonitorsChanged);
 }
 
 FullScreenForm::~FullScreenForm() = default;
@@ -155,30 +159,11 @@ void FullScreenForm::Form_Load()
     // The timer runs from the moment the window exists, shown or not.
     Timer1->setEnabled(true);
 
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const int screenW = screen.width() * 15; // twips
-    const int screenH = screen.height() * 15;
-
-    // 1. The window covers the screen.
-    setGeometry(screen);
-    DockPanels();
-
-    // 2. The counter's lower edge lies on the middle line of the screen.
-    Showtime->setGeometry(TwipsRect(0, screenH / 2.0 - kShowtimeHeight, screenW, kShowtimeHeight));
-    look::PlaceOnDesignBaseline(Showtime, Showtime->geometry(), look::ArialNarrowAscent, look::TextFit::KeepSize);
-
-    // 3. Title.
+    // 3. Title (placed with the layout below).
     const MainModule& m = app_.module;
     Label1->setText(m.TitleText + QStringLiteral(" 计时方案") + QString::number(m.FangAnId));
-    look::PlaceOnDesignBaseline(Label1, TwipsRect(0, 270, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
 
-    // 4. Information text.
-    look::PlaceOnDesignBaseline(Label2, TwipsRect(0, 240, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
-
-    // 5. The lights strip in the middle (a little left of it).
-    Picture4->setGeometry(TwipsRect((screenW - kLightsWidth) / 2.0 - 80, 450, kLightsWidth, kLightsHeight));
-
-    // 6. The information picture, loaded once.
+    // 6. The information picture, loaded once (centred with the layout below).
     if (app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPic, QStringLiteral("No"))
         == QStringLiteral("Yes")) {
         QString name = app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPicName,
@@ -193,10 +178,12 @@ void FullScreenForm::Form_Load()
             Picture5->setPixmap(picture);
             Picture5->resize(picture.size());
         }
-        const int picW = Picture5->width() * 15, picH = Picture5->height() * 15;
-        Picture5->move(Twips((screenW - picW) / 2.0), Twips((screenH - picH) / 2.0));
+        centrePicture_ = true;
         Picture5->setVisible(false);
     }
+
+    // 1.-6. The window covers the chosen monitor, the controls laid out for its size.
+    PlaceOnChosenMonitor();
 
     // 7. Information text.
     Label2->setText(app_.config.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt,
@@ -205,6 +192,51 @@ void FullScreenForm::Form_Load()
     // 8.
     Picture3->setEnabled(true);
     // 9. Topmost: the window is created with Qt::WindowStaysOnTopHint.
+}
+
+void FullScreenForm::PlaceOnChosenMonitor()
+{
+    QScreen* target = FullScreenScreen(ReadFullScreenMonitor(app_.config));
+    if (!target)
+        return; // no monitor at all: nothing to cover
+    if (target != placedOn_) {
+        disconnect(placedGeometry_);
+        placedGeometry_ = connect(target, &QScreen::geometryChanged, this, &FullScreenForm::MonitorsChanged);
+        placedOn_ = target;
+    }
+    const QRect screen = target->geometry();
+    const int screenW = screen.width() * 15; // twips
+    const int screenH = screen.height() * 15;
+
+    // 1. The window covers the screen.
+    setGeometry(screen);
+    DockPanels();
+
+    // 2. The counter's lower edge lies on the middle line of the screen.
+    Showtime->setGeometry(TwipsRect(0, screenH / 2.0 - kShowtimeHeight, screenW, kShowtimeHeight));
+    look::PlaceOnDesignBaseline(Showtime, Showtime->geometry(), look::ArialNarrowAscent, look::TextFit::KeepSize);
+
+    // 3. Title.
+    look::PlaceOnDesignBaseline(Label1, TwipsRect(0, 270, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
+
+    // 4. Information text.
+    look::PlaceOnDesignBaseline(Label2, TwipsRect(0, 240, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
+
+    // 5. The lights strip in the middle (a little left of it).
+    Picture4->setGeometry(TwipsRect((screenW - kLightsWidth) / 2.0 - 80, 450, kLightsWidth, kLightsHeight));
+
+    // 6. The information picture in the middle of the screen.
+    if (centrePicture_) {
+        const int picW = Picture5->width() * 15, picH = Picture5->height() * 15;
+        Picture5->move(Twips((screenW - picW) / 2.0), Twips((screenH - picH) / 2.0));
+    }
+}
+
+void FullScreenForm::MonitorsChanged()
+{
+    // While hidden the window is placed again when it is shown.
+    if (isVisible())
+        PlaceOnChosenMonitor();
 }
 
 void FullScreenForm::DockPanels()

@@ -1,4 +1,7 @@
 #pragma once
+#include <QMetaObject>
+#include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <memory>
 
@@ -16,6 +19,11 @@ public:
     ~FullScreenForm() override;
 
     void Form_Load();
+    // Covers the monitor chosen in the menu (the primary when it is not connected) and lays the
+    // controls out for its size. Reads the choice, writes nothing; timing is not touched.
+    void PlaceOnChosenMonitor();
+    // The screen the window was last placed on.
+    QScreen* PlacedScreen() const { return placedOn_; }
     void Timer1_Timer(); // the running lights, every 500 ms
 
     void ShowFullScreenControls();
@@ -55,5 +63,10 @@ private:
     void DockPanels();
     void PopupOnRightRelease(Control* c);
     void ShowPopup(QPoint globalPos);
+    // A monitor came, went, became the primary or changed its geometry.
+    void MonitorsChanged();
     App& app_;
+    bool centrePicture_ = false; // the information picture is centred on the screen
+    QPointer<QScreen> placedOn_;
+    QMetaObject::Connection placedGeometry_;
 };
