@@ -10,7 +10,14 @@
 #include "windows/ToolsBarForm.h"
 #include "platform/Timer.h"
 
-App::App(Services& services) : svc(services), config(services.programDir), module(*this) {}
+App::App(Services& services)
+    : svc(services), config(services.programDir), module(*this), session(services.random, services.timers)
+{
+    QObject::connect(&session, &TimingSession::blinkColorDrawn, &session,
+                     [this](int view, int color) { module.ShowBlinkColor(view, color); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::blinkRestored, &session,
+                     [this] { module.RestoreCounterColors(); }, Qt::DirectConnection);
+}
 
 App::~App()
 {
@@ -158,10 +165,9 @@ void App::Unload()
     // Hotkeys first, then every other window; the program ends with no window left.
     // Nothing is written to the configuration.
     hotKeys().UnregisterAll();
-    if (mainForm_) {
+    if (mainForm_)
         mainForm_->Timer1->setEnabled(false);
-        mainForm_->Timer2->setEnabled(false);
-    }
+    session.StopBlink();
     if (fullScreenForm_)
         fullScreenForm_->hide();
     if (menuForm_)

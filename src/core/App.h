@@ -1,6 +1,7 @@
 #pragma once
 #include "config/ConfigFile.h"
 #include "core/MainModule.h"
+#include "core/TimingSession.h"
 #include "platform/Services.h"
 
 #include <memory>
@@ -34,6 +35,7 @@ public:
     Services& svc;
     ConfigFile config;
     MainModule module;
+    TimingSession session; // the blink after a prompt
 
     MainForm& mainForm();
     ToolsBarForm& toolsBarForm();

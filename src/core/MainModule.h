@@ -50,9 +50,10 @@ public:
     // number and the title are set); throws ConfigError.
     void LoadCurrentSchemeIntoWindows(bool startUp);
 
-    // ---- the tick (every 1000 ms) and the blink (every 500 ms while on) ----
+    // ---- the tick (every 1000 ms) and the blink colours ----
     void Tick();
-    void BlinkTick(int& blinkTicks);
+    // A blink colour of the session (TimingSession::CounterView order) into that counter label.
+    void ShowBlinkColor(int view, int color);
 
     // ---- timing commands ----
     void StartTiming();

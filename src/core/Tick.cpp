@@ -25,7 +25,7 @@ void MainModule::Tick()
         && std::find(PromptSeconds.begin(), PromptSeconds.end(), CounterSeconds) != PromptSeconds.end();
     if (prompt) {
         PlayWav(PromptWav);
-        f.Timer2->setEnabled(true);
+        app_.session.StartBlink();
         if (app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::DouDong, "No") == "Yes")
             ShakeWindows(200);
     }
@@ -44,25 +44,11 @@ void MainModule::Tick()
         FinishTiming();
 }
 
-void MainModule::BlinkTick(int& blinkTicks)
+void MainModule::ShowBlinkColor(int view, int color)
 {
-    if (blinkTicks <= 6) {
-        Random& r = app_.svc.random;
-        for (QWidget* label : {static_cast<QWidget*>(app_.mainForm().Showtime),
-                               static_cast<QWidget*>(app_.toolsBarForm().Showtime),
-                               static_cast<QWidget*>(app_.toolsBarFormMax().Showtime),
-                               static_cast<QWidget*>(app_.fullScreenForm().Showtime)}) {
-            const int red = r.between(0, 255);
-            const int green = r.between(0, 255);
-            const int blue = r.between(0, 255);
-            SetForeColor(label, blue * 65536 + green * 256 + red);
-        }
-        ++blinkTicks;
-    } else {
-        RestoreCounterColors();
-        app_.mainForm().Timer2->setEnabled(false);
-        blinkTicks = 0;
-    }
+    QWidget* labels[] = {app_.mainForm().Showtime, app_.toolsBarForm().Showtime,
+                         app_.toolsBarFormMax().Showtime, app_.fullScreenForm().Showtime};
+    SetForeColor(labels[view], color);
 }
 
 void MainModule::FinishTiming()

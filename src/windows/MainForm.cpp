@@ -39,7 +39,6 @@ MainForm::MainForm(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindow
     background_.load(QStringLiteral(":/images/main_background.png"));
     BuildControls();
     Timer1 = app_.svc.timers.create(1000, [this] { Timer1_Timer(); });
-    Timer2 = app_.svc.timers.create(500, [this] { Timer2_Timer(); });
 }
 
 MainForm::~MainForm() = default;
@@ -135,7 +134,6 @@ void MainForm::BuildControls()
 }
 
 void MainForm::Timer1_Timer() { app_.module.Tick(); }
-void MainForm::Timer2_Timer() { app_.module.BlinkTick(BlinkTicks); }
 
 void MainForm::JishiStart_Click() { app_.Run(CommandId::Start, this); }
 void MainForm::JishiPause_Click() { app_.Run(CommandId::PauseContinue, this); }

@@ -19,7 +19,8 @@ struct ImageButton {
 };
 
 // The main window: title strip, clock, start/end time, timing length, the large counter and
-// seven command buttons. Owner of the tick (Timer1) and the blink (Timer2).
+// seven command buttons. Owner of the tick (Timer1); the blink
+// belongs to the timing session.
 class MainForm : public QWidget {
     Q_OBJECT
 public:
@@ -31,10 +32,7 @@ public:
 
     // Timers and their handlers.
     std::unique_ptr<IntervalTimer> Timer1; // 1000 ms, the tick
-    std::unique_ptr<IntervalTimer> Timer2; // 500 ms, the blink
     void Timer1_Timer();
-    void Timer2_Timer();
-    int BlinkTicks = 0;
 
     // Buttons.
     void JishiStart_Click();

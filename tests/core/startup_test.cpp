@@ -90,7 +90,7 @@ TEST(Startup, FreshStartShowsSchemeOneIdleInTheMainWindow)
     EXPECT_FALSE(a.toolsBarFormMax().isVisible());
     EXPECT_FALSE(a.fullScreenForm().isVisible());
     EXPECT_TRUE(a.mainForm().Timer1->isEnabled());
-    EXPECT_FALSE(a.mainForm().Timer2->isEnabled());
+    EXPECT_FALSE(a.session.Timer2->isEnabled());
 
     MenuForm& menu = a.menuForm();
     EXPECT_TRUE(menu.MJsFa[1]->isChecked());

@@ -94,7 +94,7 @@ TEST(Tick, PromptTimesAgainstTheCounter)
     t.app->mainForm().JishiStart_Click();
     t.tick();
     EXPECT_EQ(t.w.sound.played, QStringList{t.w.path("wav/提示音.wav")});
-    EXPECT_TRUE(t.app->mainForm().Timer2->isEnabled());
+    EXPECT_TRUE(t.app->session.Timer2->isEnabled());
     t.tick(4);
     EXPECT_EQ(t.w.sound.played.size(), 1);
     t.tick(); // 00:00:05: two equal prompt entries still give one prompt
@@ -111,7 +111,7 @@ TEST(Tick, PromptAndEndOnTheSameTickPlayBothAndStillBlink)
     t.app->mainForm().JishiStart_Click();
     t.tick(4);
     EXPECT_EQ(t.w.sound.played, (QStringList{t.w.path("wav/提示音.wav"), t.w.path("wav/终止音.wav")}));
-    EXPECT_TRUE(t.app->mainForm().Timer2->isEnabled());
+    EXPECT_TRUE(t.app->session.Timer2->isEnabled());
     EXPECT_FALSE(t.m().IsTiming);
 }
 
@@ -157,8 +157,8 @@ TEST(Tick, BlinkShowsSevenRandomColoursThenRestoresTheConfiguredOnes)
     MainForm& f = t.app->mainForm();
     f.JishiStart_Click();
     t.tick(2); // prompt at 00:00:59
-    ASSERT_TRUE(f.Timer2->isEnabled());
-    auto* blink = static_cast<FakeTimer*>(f.Timer2.get());
+    ASSERT_TRUE(t.app->session.Timer2->isEnabled());
+    auto* blink = static_cast<FakeTimer*>(t.app->session.Timer2.get());
     t.w.random.script = {1, 2, 3};
     blink->fire();
     EXPECT_EQ(ForeColor(f.Showtime), 3 * 65536 + 2 * 256 + 1); // red drawn first
@@ -169,13 +169,13 @@ TEST(Tick, BlinkShowsSevenRandomColoursThenRestoresTheConfiguredOnes)
     for (int i = 0; i < 3; ++i)
         blink->fire();
     EXPECT_EQ(t.w.random.calls, 7 * 12);
-    EXPECT_TRUE(f.Timer2->isEnabled());
+    EXPECT_TRUE(t.app->session.Timer2->isEnabled());
     blink->fire(); // eighth tick: restore
-    EXPECT_FALSE(f.Timer2->isEnabled());
+    EXPECT_FALSE(t.app->session.Timer2->isEnabled());
     EXPECT_EQ(ForeColor(f.Showtime), 255);
     EXPECT_EQ(ForeColor(t.app->toolsBarForm().Showtime), 65535);
     EXPECT_EQ(ForeColor(t.app->fullScreenForm().Showtime), 16711935);
-    EXPECT_EQ(f.BlinkTicks, 0);
+    EXPECT_EQ(t.app->session.BlinkTicks(), 0);
 }
 
 TEST(Tick, BlinkRestoreKeepsTheColourOfAValueEditedIntoText)
@@ -185,7 +185,7 @@ TEST(Tick, BlinkRestoreKeepsTheColourOfAValueEditedIntoText)
     MainForm& f = t.app->mainForm();
     f.JishiStart_Click();
     t.tick(2);
-    auto* blink = static_cast<FakeTimer*>(f.Timer2.get());
+    auto* blink = static_cast<FakeTimer*>(t.app->session.Timer2.get());
     for (int i = 0; i < 7; ++i)
         blink->fire();
     const int current = ForeColor(f.Showtime);

@@ -1,0 +1,33 @@
+#include "core/TimingSession.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+
+TimingSession::TimingSession(Random& random, TimerFactory& timers) : random_(random)
+{
+    Timer2 = timers.create(500, [this] { BlinkTick(); });
+}
+
+TimingSession::~TimingSession() = default;
+
+bool TimingSession::Blinking() const { return Timer2->isEnabled(); }
+
+void TimingSession::StartBlink() { Timer2->setEnabled(true); }
+
+void TimingSession::StopBlink() { Timer2->setEnabled(false); }
+
+void TimingSession::BlinkTick()
+{
+    if (blinkTicks_ <= 6) {
+        for (int view = 0; view < CounterViews; ++view) {
+            const int red = random_.between(0, 255);
+            const int green = random_.between(0, 255);
+            const int blue = random_.between(0, 255);
+            emit blinkColorDrawn(view, blue * 65536 + green * 256 + red);
+        }
+        ++blinkTicks_;
+    } else {
+        emit blinkRestored();
+        Timer2->setEnabled(false);
+        blinkTicks_ = 0;
+    }
+}

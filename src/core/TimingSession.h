@@ -1,0 +1,42 @@
+#pragma once
+#include <QObject>
+#include <memory>
+
+class IntervalTimer;
+class Random;
+class TimerFactory;
+
+// The timing state that every view of the counter follows, kept apart from the windows: the
+// views read it through the getters and follow its signals (direct connections, emitted at the
+// point where a view is to change). Holds the blink after a prompt: its 500 ms timer (Timer2),
+// its count and its random colours.
+class TimingSession : public QObject {
+    Q_OBJECT
+public:
+    // The counter views in the order the blink draws their colours.
+    enum CounterView { MainCounter, SmallToolbarCounter, LargeToolbarCounter, FullScreenCounter, CounterViews };
+
+    TimingSession(Random& random, TimerFactory& timers);
+    ~TimingSession() override;
+
+    std::unique_ptr<IntervalTimer> Timer2; // 500 ms, the blink
+
+    // Blink steps shown since the blink began (0 when it is off or has just been restored).
+    int BlinkTicks() const { return blinkTicks_; }
+    bool Blinking() const;
+    // A prompt: the blink runs (a blink already running goes on with its count).
+    void StartBlink();
+    // Stops the blink where it is (the program unloads).
+    void StopBlink();
+    // One blink step: seven steps of random colours (red, green, blue drawn for each view in
+    // CounterView order), then the eighth restores the configured colours and ends the blink.
+    void BlinkTick();
+
+signals:
+    void blinkColorDrawn(int view, int color); // color as 0xBBGGRR
+    void blinkRestored();                      // before the blink timer stops
+
+private:
+    Random& random_;
+    int blinkTicks_ = 0;
+};
