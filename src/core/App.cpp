@@ -17,6 +17,10 @@ App::App(Services& services)
                      [this](int view, int color) { module.ShowBlinkColor(view, color); }, Qt::DirectConnection);
     QObject::connect(&session, &TimingSession::blinkRestored, &session,
                      [this] { module.RestoreCounterColors(); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::counterTextChanged, &session,
+                     [this](const QString& text) { module.ShowCounterInWindows(text); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::schemeTitleChanged, &session,
+                     [this](const QString& caption) { module.ShowTitleInWindows(caption); }, Qt::DirectConnection);
 }
 
 App::~App()

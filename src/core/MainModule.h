@@ -37,7 +37,9 @@ public:
     // ---- scheme loading and captions ----
     // Reads scheme FangAnId into the state above; throws ConfigError when a value does not convert.
     void LoadScheme();
+    // The scheme title into the session, which tells every view (ShowTitleInWindows).
     void ShowSchemeTitle();
+    void ShowTitleInWindows(const QString& caption);
     // Counter colours of the four display windows from ColorSet<n>; throws ConfigError when a
     // colour is not a number.
     void ApplyCounterColors();
@@ -86,7 +88,9 @@ public:
     void ShowChosenToolbar();
 
     // ---- the counter labels ----
+    // The counter text into the session, which tells every view (ShowCounterInWindows).
     void SetCounterTexts(const QString& text);
+    void ShowCounterInWindows(const QString& text);
 
     // ---- colour choice of a counter label, stored under key of ColorSet<n> ----
     void PickCounterColor(QWidget* label, const QString& key);

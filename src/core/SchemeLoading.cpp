@@ -49,7 +49,11 @@ QString MainModule::DefaultEndWav() const
 
 void MainModule::ShowSchemeTitle()
 {
-    const QString caption = TitleText + QStringLiteral(" 计时方案") + QString::number(FangAnId);
+    app_.session.SetSchemeTitle(TitleText + QStringLiteral(" 计时方案") + QString::number(FangAnId));
+}
+
+void MainModule::ShowTitleInWindows(const QString& caption)
+{
     MainForm& f = app_.mainForm();
     f.Label5->setText(caption);
     f.Label5->adjustSize();
@@ -99,6 +103,11 @@ void MainModule::StartupConfigError()
 }
 
 void MainModule::SetCounterTexts(const QString& text)
+{
+    app_.session.SetCounterText(text);
+}
+
+void MainModule::ShowCounterInWindows(const QString& text)
 {
     app_.mainForm().Showtime->setText(text);
     app_.toolsBarForm().Showtime->setText(text);

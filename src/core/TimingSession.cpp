@@ -9,6 +9,18 @@ TimingSession::TimingSession(Random& random, TimerFactory& timers) : random_(ran
 
 TimingSession::~TimingSession() = default;
 
+void TimingSession::SetCounterText(const QString& text)
+{
+    counterText_ = text;
+    emit counterTextChanged(counterText_);
+}
+
+void TimingSession::SetSchemeTitle(const QString& caption)
+{
+    schemeTitle_ = caption;
+    emit schemeTitleChanged(schemeTitle_);
+}
+
 bool TimingSession::Blinking() const { return Timer2->isEnabled(); }
 
 void TimingSession::StartBlink() { Timer2->setEnabled(true); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <memory>
 
 class IntervalTimer;
@@ -8,8 +9,8 @@ class TimerFactory;
 
 // The timing state that every view of the counter follows, kept apart from the windows: the
 // views read it through the getters and follow its signals (direct connections, emitted at the
-// point where a view is to change). Holds the blink after a prompt: its 500 ms timer (Timer2),
-// its count and its random colours.
+// point where a view is to change). Holds the counter text and the scheme title every view
+// shows, and the blink after a prompt: its 500 ms timer (Timer2), its count and its random colours.
 class TimingSession : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,13 @@ public:
     ~TimingSession() override;
 
     std::unique_ptr<IntervalTimer> Timer2; // 500 ms, the blink
+
+    // The counter text of every counter view ("hh:mm:ss") and the scheme title
+    // ("<title> 计时方案<n>"). Each set is told to the views, changed or not.
+    const QString& CounterText() const { return counterText_; }
+    const QString& SchemeTitle() const { return schemeTitle_; }
+    void SetCounterText(const QString& text);
+    void SetSchemeTitle(const QString& caption);
 
     // Blink steps shown since the blink began (0 when it is off or has just been restored).
     int BlinkTicks() const { return blinkTicks_; }
@@ -33,10 +41,14 @@ public:
     void BlinkTick();
 
 signals:
+    void counterTextChanged(const QString& text);
+    void schemeTitleChanged(const QString& caption);
     void blinkColorDrawn(int view, int color); // color as 0xBBGGRR
     void blinkRestored();                      // before the blink timer stops
 
 private:
     Random& random_;
     int blinkTicks_ = 0;
+    QString counterText_;
+    QString schemeTitle_;
 };
