@@ -5,6 +5,7 @@
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
 #include "settings/OptionForm.h"
+#include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
@@ -17,6 +18,8 @@ App::App(Services& services)
                      [this](int view, int color) { module.ShowBlinkColor(view, color); }, Qt::DirectConnection);
     QObject::connect(&session, &TimingSession::blinkRestored, &session,
                      [this] { module.RestoreCounterColors(); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::infoPictureShownChanged, &session,
+                     [this](bool shown) { fullScreenForm().Picture5->setVisible(shown); }, Qt::DirectConnection);
     QObject::connect(&session, &TimingSession::counterTextChanged, &session,
                      [this](const QString& text) { module.ShowCounterInWindows(text); }, Qt::DirectConnection);
     QObject::connect(&session, &TimingSession::schemeTitleChanged, &session,

@@ -35,7 +35,7 @@ public:
     Services& svc;
     ConfigFile config;
     MainModule module;
-    TimingSession session; // the counter text, the scheme title, the blink after a prompt
+    TimingSession session; // the counter text, the scheme title, the information picture, the blink after a prompt
 
     MainForm& mainForm();
     ToolsBarForm& toolsBarForm();

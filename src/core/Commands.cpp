@@ -77,7 +77,7 @@ void MainModule::SetIdleControls()
 void MainModule::StartTiming()
 {
     MainForm& f = app_.mainForm();
-    app_.fullScreenForm().Picture5->setVisible(false);
+    app_.session.SetInfoPictureShown(false);
     if (CountDirection == 0)
         CounterSeconds = TimeLenSeconds;
     else if (CountDirection == 1)
@@ -120,7 +120,7 @@ void MainModule::TogglePause()
 void MainModule::ResetTiming()
 {
     MainForm& f = app_.mainForm();
-    app_.fullScreenForm().Picture5->setVisible(false);
+    app_.session.SetInfoPictureShown(false);
     f.StartTime->setText(QStringLiteral("00:00:00"));
     f.StartTime->adjustSize();
     f.EndTime->setText(QStringLiteral("00:00:00"));

@@ -65,7 +65,7 @@ void MainModule::FinishTiming()
     IsTiming = false;
     const QString state = app_.config.ReadIniText(Section(IniSection::COMMSET), IniKey::FINSHSTATE, "3");
     if (state == "2" && app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPic, "No") == "Yes")
-        app_.fullScreenForm().Picture5->setVisible(true);
+        app_.session.SetInfoPictureShown(true);
     ApplyDisplayState(state);
     EndSwitchingDisplay = false;
     ApplyScreenSaverHold();

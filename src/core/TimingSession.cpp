@@ -21,6 +21,12 @@ void TimingSession::SetSchemeTitle(const QString& caption)
     emit schemeTitleChanged(schemeTitle_);
 }
 
+void TimingSession::SetInfoPictureShown(bool shown)
+{
+    infoPictureShown_ = shown;
+    emit infoPictureShownChanged(infoPictureShown_);
+}
+
 bool TimingSession::Blinking() const { return Timer2->isEnabled(); }
 
 void TimingSession::StartBlink() { Timer2->setEnabled(true); }

@@ -10,7 +10,7 @@ class TimerFactory;
 // The timing state that every view of the counter follows, kept apart from the windows: the
 // views read it through the getters and follow its signals (direct connections, emitted at the
 // point where a view is to change). Holds the counter text and the scheme title every view
-// shows, and the blink after a prompt: its 500 ms timer (Timer2), its count and its random colours.
+// shows, whether the information picture shows, and the blink after a prompt: its 500 ms timer (Timer2), its count and its random colours.
 class TimingSession : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +29,11 @@ public:
     void SetCounterText(const QString& text);
     void SetSchemeTitle(const QString& caption);
 
+    // The information picture of the full-screen window: shown by an end into full screen,
+    // hidden by a start or a reset.
+    bool InfoPictureShown() const { return infoPictureShown_; }
+    void SetInfoPictureShown(bool shown);
+
     // Blink steps shown since the blink began (0 when it is off or has just been restored).
     int BlinkTicks() const { return blinkTicks_; }
     bool Blinking() const;
@@ -43,6 +48,7 @@ public:
 signals:
     void counterTextChanged(const QString& text);
     void schemeTitleChanged(const QString& caption);
+    void infoPictureShownChanged(bool shown);
     void blinkColorDrawn(int view, int color); // color as 0xBBGGRR
     void blinkRestored();                      // before the blink timer stops
 
@@ -51,4 +57,5 @@ private:
     int blinkTicks_ = 0;
     QString counterText_;
     QString schemeTitle_;
+    bool infoPictureShown_ = false;
 };

@@ -200,7 +200,7 @@ void ToolsBarForm::Button_MouseMove(ToolButton b)
 void ToolsBarForm::Button_MouseUp(ToolButton b, Qt::MouseButton button, QPoint globalPos)
 {
     if (b == ToolButton::StartTimer || b == ToolButton::StopTimer)
-        app_.fullScreenForm().Picture5->setVisible(false);
+        app_.session.SetInfoPictureShown(false);
     PaintButtonFrame(b, ToolFrame::Normal);
     if (button == Qt::RightButton) {
         ShowPopup(globalPos);

@@ -5,9 +5,13 @@
 #include "core/TimingSession.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
+#include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 
 #include <QAction>
+#include <functional>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,4 +88,26 @@ TEST(SessionObserver, RecorderSeesTheMainWindowsCounterAndTitleOverAWholeTiming)
     EXPECT_EQ(counters, betweenTicks);
     EXPECT_EQ(r.titles, titles);
     EXPECT_EQ(titles, (QStringList{"Horalto 计时方案1", "Horalto 计时方案2"}));
+}
+
+TEST(SessionObserver, InformationPictureFollowsTheSessionThroughEndStartAndReset)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start({"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=01", "JSFX=0",
+                         "[COMMSET1]", "FINSHSTATE=2", "[InfoPicSet]", "ShowInfoPic=Yes"}));
+    MainForm& f = t.app->mainForm();
+    QWidget* picture = t.app->fullScreenForm().Picture5;
+    std::vector<bool> told;
+    QObject::connect(&t.app->session, &TimingSession::infoPictureShownChanged, [&](bool s) { told.push_back(s); });
+    for (const auto& [act, shown] : std::vector<std::pair<std::function<void()>, bool>>{
+             {[&] { f.JishiStart_Click(); }, false},
+             {[&] { for (int i = 0; i < 2; ++i) f.Timer1_Timer(); }, true}, // the end, into full screen
+             {[&] { f.JishiStart_Click(); }, false},
+             {[&] { for (int i = 0; i < 2; ++i) f.Timer1_Timer(); }, true},
+             {[&] { f.JishiEnd_Click(); }, false}}) {
+        act();
+        EXPECT_EQ(t.app->session.InfoPictureShown(), shown);
+        EXPECT_EQ(picture->isVisible(), shown);
+    }
+    EXPECT_EQ(told, (std::vector<bool>{false, true, false, true, false}));
 }
