@@ -27,6 +27,15 @@ void TimingSession::SetInfoPictureShown(bool shown)
     emit infoPictureShownChanged(infoPictureShown_);
 }
 
+void TimingSession::StepRunningLight(bool timing)
+{
+    constexpr int lights = 9;
+    const int from = litLight_;
+    litLight_ = timing ? (from + 1) % lights : 0;
+    if (litLight_ != from)
+        emit runningLightMoved(from, litLight_);
+}
+
 bool TimingSession::Blinking() const { return Timer2->isEnabled(); }
 
 void TimingSession::StartBlink() { Timer2->setEnabled(true); }

@@ -10,7 +10,7 @@ class TimerFactory;
 // The timing state that every view of the counter follows, kept apart from the windows: the
 // views read it through the getters and follow its signals (direct connections, emitted at the
 // point where a view is to change). Holds the counter text and the scheme title every view
-// shows, whether the information picture shows, and the blink after a prompt: its 500 ms timer (Timer2), its count and its random colours.
+// shows, whether the information picture shows, the lit running light, and the blink after a prompt: its 500 ms timer (Timer2), its count and its random colours.
 class TimingSession : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +34,12 @@ public:
     bool InfoPictureShown() const { return infoPictureShown_; }
     void SetInfoPictureShown(bool shown);
 
+    // The lit light of the full-screen window's strip of running lights (0..8; 0 is the blank
+    // step at rest). While a timing runs each step lights the next one, round the strip;
+    // otherwise a step puts it back to 0.
+    int LitLight() const { return litLight_; }
+    void StepRunningLight(bool timing);
+
     // Blink steps shown since the blink began (0 when it is off or has just been restored).
     int BlinkTicks() const { return blinkTicks_; }
     bool Blinking() const;
@@ -49,6 +55,7 @@ signals:
     void counterTextChanged(const QString& text);
     void schemeTitleChanged(const QString& caption);
     void infoPictureShownChanged(bool shown);
+    void runningLightMoved(int from, int to); // only when the lit light changes
     void blinkColorDrawn(int view, int color); // color as 0xBBGGRR
     void blinkRestored();                      // before the blink timer stops
 
@@ -58,4 +65,5 @@ private:
     QString counterText_;
     QString schemeTitle_;
     bool infoPictureShown_ = false;
+    int litLight_ = 0;
 };

@@ -57,6 +57,15 @@ FullScreenForm::FullScreenForm(App& app)
     setMouseTracking(true);
     BuildControls();
     Timer1 = app_.svc.timers.create(500, [this] { Timer1_Timer(); });
+    // The strip shows the session's lit light, now and after every step.
+    if (app_.session.LitLight() != 0) {
+        Picture4->SetLit(0, false);
+        Picture4->SetLit(app_.session.LitLight(), true);
+    }
+    connect(&app_.session, &TimingSession::runningLightMoved, this, [this](int from, int to) {
+        Picture4->SetLit(from, false);
+        Picture4->SetLit(to, true);
+    }, Qt::DirectConnection);
     connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenForm::MonitorsChanged);
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenForm::MonitorsChanged);
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, &FullScreenForm::MonitorsChanged);
@@ -256,19 +265,7 @@ void FullScreenForm::resizeEvent(QResizeEvent* e)
 
 void FullScreenForm::Timer1_Timer()
 {
-    if (app_.module.IsTiming) {
-        for (int k = 0; k < RunningLights::kLights; ++k) {
-            if (Picture4->IsLit(k)) {
-                Picture4->SetLit(k, false);
-                Picture4->SetLit(k == RunningLights::kLights - 1 ? 0 : k + 1, true);
-                return;
-            }
-        }
-        return;
-    }
-    for (int k = 1; k < RunningLights::kLights; ++k)
-        Picture4->SetLit(k, false);
-    Picture4->SetLit(0, true);
+    app_.session.StepRunningLight(app_.module.IsTiming);
 }
 
 bool FullScreenForm::LightLit(int k) const

@@ -1,4 +1,4 @@
-// The timing session alone, with no window: the blink's random colours and its restore.
+// The timing session alone, with no window: the blink and the running light.
 #include "support/Fakes.h"
 
 #include "core/TimingSession.h"
@@ -50,4 +50,25 @@ TEST(TimingSession, BlinkDrawsRedGreenBlueForEachViewSevenTimesThenRestoresOnce)
     s.StopBlink();
     blink.fire();
     EXPECT_EQ(colors.size(), 7u * 4u);
+}
+
+TEST(TimingSession, RunningLightGoesRoundWhileTimingAndBackToRestOtherwise)
+{
+    FakeRandom random;
+    FakeTimers timers;
+    TimingSession s(random, timers);
+    std::vector<std::pair<int, int>> moves;
+    QObject::connect(&s, &TimingSession::runningLightMoved, [&](int from, int to) { moves.emplace_back(from, to); });
+    s.StepRunningLight(false); // at rest already: nothing moves
+    EXPECT_TRUE(moves.empty());
+    for (int i = 0; i < 10; ++i)
+        s.StepRunningLight(true);
+    EXPECT_EQ(s.LitLight(), 1); // round the nine steps once, then one more
+    ASSERT_EQ(moves.size(), 10u);
+    EXPECT_EQ(moves[7], std::make_pair(7, 8));
+    EXPECT_EQ(moves[8], std::make_pair(8, 0));
+    s.StepRunningLight(true);
+    s.StepRunningLight(false);
+    EXPECT_EQ(s.LitLight(), 0);
+    EXPECT_EQ(moves.back(), std::make_pair(2, 0));
 }
