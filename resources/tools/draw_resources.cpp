@@ -547,6 +547,17 @@ void drawToolbars()
 // at y 38 and 62; the window draws light lines at y 86 and 198 around the counter; the seven
 // push buttons stand at y 212, 25 high.
 
+// The frame of a window background: light outer edge, dark inner edge.
+void drawWindowFrame(QPainter& p, int W, int H)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QColor(0x4a, 0x6f, 0xaa));
+    p.drawRect(0, 0, W - 1, H - 1);
+    p.setPen(QColor(0x07, 0x10, 0x24));
+    p.drawRect(1, 1, W - 3, H - 3);
+}
+
 void drawMainBackground()
 {
     const int W = 441, H = 248;
@@ -594,13 +605,7 @@ void drawMainBackground()
     p.setPen(QPen(QColor(0x2a, 0x4a, 0x80), 1));
     p.drawLine(QPointF(tray.left() + 4, tray.bottom() + 1), QPointF(tray.right() - 4, tray.bottom() + 1));
 
-    // Window frame: light outer edge, dark inner edge.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QColor(0x4a, 0x6f, 0xaa));
-    p.drawRect(0, 0, W - 1, H - 1);
-    p.setPen(QColor(0x07, 0x10, 0x24));
-    p.drawRect(1, 1, W - 3, H - 3);
+    drawWindowFrame(p, W, H);
     p.end();
     save(img, "main_background.png");
 }
@@ -872,12 +877,7 @@ void drawOptionPictures()
         p.setPen(QPen(QColor(0x08, 0x12, 0x28), 1));
         p.drawLine(QPointF(r.left() + 4, r.bottom() + 1), QPointF(r.right() - 4, r.bottom() + 1));
     }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QColor(0x4a, 0x6f, 0xaa));
-    p.drawRect(0, 0, W - 1, H - 1);
-    p.setPen(QColor(0x07, 0x10, 0x24));
-    p.drawRect(1, 1, W - 3, H - 3);
+    drawWindowFrame(p, W, H);
     p.end();
     save(img, "option_background.png");
 

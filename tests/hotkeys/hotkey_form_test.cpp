@@ -16,16 +16,6 @@
 #include <map>
 
 namespace {
-using Grabs = std::map<int, std::pair<int, int>>; // id -> (modifiers, virtual key)
-
-Grabs Registered(const FakeHotkeys& h)
-{
-    Grabs g;
-    for (const auto& [id, grab] : h.registered)
-        g[id] = {grab.modifiers, grab.virtualKey};
-    return g;
-}
-
 bool WithHotKeyForm(TestApp& t, const std::function<void(HotKeyForm&)>& act)
 {
     return WithModal<HotKeyForm>([&] { t.app->ShowHotKeyForm(&t.app->mainForm()); }, act);

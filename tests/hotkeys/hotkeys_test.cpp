@@ -19,16 +19,6 @@
 
 namespace {
 
-using Grabs = std::map<int, std::pair<int, int>>; // id -> (modifiers, virtual key)
-
-Grabs Registered(const FakeHotkeys& h)
-{
-    Grabs g;
-    for (const auto& [id, grab] : h.registered)
-        g[id] = {grab.modifiers, grab.virtualKey};
-    return g;
-}
-
 const Grabs kDefaultGrabs = {{1, {0, 116}}, {2, {0, 117}},  {3, {0, 118}},  {4, {0, 119}},
                              {5, {0, 120}}, {6, {0, 19}},   {7, {0, 97}},   {8, {0, 98}},
                              {9, {0, 99}},  {10, {0, 100}}, {11, {0, 101}}};

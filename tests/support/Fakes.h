@@ -84,6 +84,16 @@ public:
     void press(int id) { if (handler) handler(id); }
 };
 
+// The registered hotkeys as id -> (modifiers, virtual key), for comparing with a table.
+using Grabs = std::map<int, std::pair<int, int>>;
+inline Grabs Registered(const FakeHotkeys& h)
+{
+    Grabs g;
+    for (const auto& [id, grab] : h.registered)
+        g[id] = {grab.modifiers, grab.virtualKey};
+    return g;
+}
+
 class FakeTimer final : public IntervalTimer {
 public:
     FakeTimer(int interval, std::function<void()> f) : interval_(interval), tick_(std::move(f)) {}
