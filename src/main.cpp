@@ -1,5 +1,6 @@
 // Horalto: a countdown and count-up timer for speech contests.
-#include "core/App.h"
+#include "app/App.h"
+#include "core/TimeText.h"
 #include "platform/DesktopScreenSaver.h"
 #include "platform/QtSound.h"
 #include "platform/X11Hotkeys.h"

@@ -1,7 +1,7 @@
 #include "about/frmAbout.h"
 
-#include "core/App.h"
-#include "core/MainModule.h"
+#include "app/App.h"
+#include "core/TimeText.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "windows/Control.h"

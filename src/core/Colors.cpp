@@ -1,7 +1,5 @@
 #include "core/Colors.h"
 
-#include <QWidget>
-
 QColor ColorFromBgr(int bgr)
 {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -19,17 +17,4 @@ std::optional<int> ParseBgr(const QString& text)
     if (!ok || v < 0 || v > 0xFFFFFF)
         return std::nullopt;
     return int(v);
-}
-
-void SetForeColor(QWidget* label, int bgr)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, ColorFromBgr(bgr));
-    p.setColor(QPalette::Text, ColorFromBgr(bgr));
-    label->setPalette(p);
-}
-
-int ForeColor(const QWidget* label)
-{
-    return BgrFromColor(label->palette().color(QPalette::WindowText));
 }

@@ -1,5 +1,5 @@
 #include "config/ConfigFile.h"
-#include "core/MainModule.h"
+#include "core/TimeText.h"
 
 #include <QStringList>
 #include <cmath>

@@ -1,13 +1,34 @@
+// The session's state setters, the display modes, the running lights, the blink and the
+// screen-saver hold.
 #include "core/TimingSession.h"
+
+#include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
+#include "core/Colors.h"
 #include "platform/Random.h"
+#include "platform/ScreenSaver.h"
 #include "platform/Timer.h"
 
-TimingSession::TimingSession(Random& random, TimerFactory& timers) : random_(random)
+TimingSession::TimingSession(const SessionServices& services, ConfigFile& config)
+    : svc_(services), config_(config)
 {
-    Timer2 = timers.create(500, [this] { BlinkTick(); });
+    Timer2 = svc_.timers.create(500, [this] { BlinkTick(); });
+    Timer1 = svc_.timers.create(1000, [this] { Tick(); });
+    LightsTimer = svc_.timers.create(500, [this] { StepRunningLight(IsTiming()); });
 }
 
 TimingSession::~TimingSession() = default;
+
+void TimingSession::SetFangAnId(std::int16_t scheme)
+{
+    fangAnId_ = scheme;
+    emit schemeNumberChanged(scheme);
+}
+
+QString TimingSession::PauseWord() const
+{
+    return phase_ == TimingPhase::Paused ? QStringLiteral("继续") : QStringLiteral("暂停");
+}
 
 void TimingSession::SetCounterText(const QString& text)
 {
@@ -21,11 +42,130 @@ void TimingSession::SetSchemeTitle(const QString& caption)
     emit schemeTitleChanged(schemeTitle_);
 }
 
+void TimingSession::ShowSchemeTitle()
+{
+    SetSchemeTitle(TitleText + QStringLiteral(" 计时方案") + QString::number(fangAnId_));
+}
+
+void TimingSession::SetTitleText(const QString& answer)
+{
+    TitleText = answer.isEmpty() ? QStringLiteral("Horalto") : answer;
+    ShowSchemeTitle();
+}
+
 void TimingSession::SetInfoPictureShown(bool shown)
 {
     infoPictureShown_ = shown;
     emit infoPictureShownChanged(infoPictureShown_);
 }
+
+void TimingSession::SetTimeLabels(const QString& start, const QString& end)
+{
+    startTimeText_ = start;
+    endTimeText_ = end;
+    emit timeLabelsChanged();
+}
+
+void TimingSession::SetCounterColor(CounterView view, int color)
+{
+    counterColors_[view] = color;
+    emit counterColorChanged(view, color);
+}
+
+void TimingSession::SetPhase(TimingPhase phase)
+{
+    phase_ = phase;
+    emit phaseChanged(phase_);
+    emit offersChanged();
+    ApplyScreenSaverHold();
+}
+
+void TimingSession::SetRunningControls() { SetPhase(TimingPhase::Running); }
+void TimingSession::SetIdleControls() { SetPhase(TimingPhase::Idle); }
+
+// ---- display modes ----
+
+void TimingSession::SetMode(DisplayMode mode)
+{
+    mode_ = mode;
+    emit modeChanged(mode_);
+    emit offersChanged();
+    ApplyScreenSaverHold();
+}
+
+void TimingSession::ApplyDisplayState(const QString& value)
+{
+    if (value == "0")
+        EnterMainMode();
+    else if (value == "1")
+        EnterToolbarMode();
+    else if (value == "2")
+        EnterFullScreenMode();
+}
+
+void TimingSession::EnterMainMode() { SetMode(DisplayMode::Main); }
+
+void TimingSession::ReadLargeToolbarChoice()
+{
+    largeToolbarChosen_ = config_.ReadIniText(Section(IniSection::COMMSET), IniKey::MaxToolsBar, "No") == "Yes";
+}
+
+void TimingSession::EnterToolbarMode()
+{
+    ReadLargeToolbarChoice();
+    SetMode(DisplayMode::Toolbar);
+}
+
+void TimingSession::EnterFullScreenMode() { SetMode(DisplayMode::FullScreen); }
+
+void TimingSession::ShowChosenToolbar()
+{
+    ReadLargeToolbarChoice();
+    emit toolbarChosen(largeToolbarChosen_);
+}
+
+// ---- the user's switches ----
+
+bool TimingSession::StoredYes(const QString& section, const QString& key) const
+{
+    // A switch shows the value in effect, which is the stored one: after a write that failed
+    // it shows the value that stayed.
+    return config_.PeekIniText(section, key).value_or(QStringLiteral("No")) == QStringLiteral("Yes");
+}
+
+void TimingSession::ToggleShake()
+{
+    const QString section = Section(IniSection::COMMSET);
+    shakeMarked_ = !shakeMarked_;
+    if (!config_.WriteIniText(section, IniKey::DouDong, shakeMarked_ ? "Yes" : "No"))
+        shakeMarked_ = StoredYes(section, IniKey::DouDong);
+    emit shakeMarkChanged(shakeMarked_);
+}
+
+void TimingSession::ToggleLargeToolbar()
+{
+    const QString section = Section(IniSection::COMMSET);
+    largeToolbarMarked_ = !largeToolbarMarked_;
+    if (!config_.WriteIniText(section, IniKey::MaxToolsBar, largeToolbarMarked_ ? "Yes" : "No"))
+        largeToolbarMarked_ = StoredYes(section, IniKey::MaxToolsBar);
+    emit largeToolbarMarkChanged(largeToolbarMarked_);
+    if (mode_ == DisplayMode::Toolbar && !unloaded_)
+        ShowChosenToolbar();
+    // A colour that is not a number leaves the toolbar counters as they are.
+    if (const auto c = ParseBgr(config_.ReadIniText(Section(IniSection::ColorSet), IniKey::ToolsBar, "65535"))) {
+        SetCounterColor(SmallToolbarCounter, *c);
+        SetCounterColor(LargeToolbarCounter, *c);
+    }
+}
+
+void TimingSession::ChooseCounterColor(CounterView view, int color)
+{
+    static const QString keys[CounterViews] = {IniKey::Normal, IniKey::ToolsBar, IniKey::ToolsBar, IniKey::FullScreen};
+    SetCounterColor(view, color);
+    config_.WriteIniText(Section(IniSection::ColorSet), keys[view], QString::number(color));
+}
+
+// ---- the running lights and the blink ----
 
 void TimingSession::StepRunningLight(bool timing)
 {
@@ -46,15 +186,40 @@ void TimingSession::BlinkTick()
 {
     if (blinkTicks_ <= 6) {
         for (int view = 0; view < CounterViews; ++view) {
-            const int red = random_.between(0, 255);
-            const int green = random_.between(0, 255);
-            const int blue = random_.between(0, 255);
-            emit blinkColorDrawn(view, blue * 65536 + green * 256 + red);
+            const int red = svc_.random.between(0, 255);
+            const int green = svc_.random.between(0, 255);
+            const int blue = svc_.random.between(0, 255);
+            SetCounterColor(CounterView(view), blue * 65536 + green * 256 + red);
         }
         ++blinkTicks_;
     } else {
-        emit blinkRestored();
+        RestoreCounterColors();
         Timer2->setEnabled(false);
         blinkTicks_ = 0;
     }
+}
+
+// ---- the screen saver and the end of the program ----
+
+void TimingSession::ApplyScreenSaverHold()
+{
+    if (endSwitchingDisplay_)
+        return;
+    const bool held = !unloaded_ && (phase_ != TimingPhase::Idle || mode_ == DisplayMode::FullScreen);
+    if (held == screenSaverHeld_)
+        return;
+    screenSaverHeld_ = held;
+    svc_.screenSaver.setHeld(held);
+}
+
+void TimingSession::StopTimers()
+{
+    Timer1->setEnabled(false);
+    StopBlink();
+}
+
+void TimingSession::SetUnloaded()
+{
+    unloaded_ = true;
+    ApplyScreenSaverHold();
 }

@@ -1,69 +1,230 @@
 #pragma once
+#include "core/HotKeyTable.h"
+#include "core/OfferedCommands.h"
+
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <array>
+#include <cstdint>
 #include <memory>
 
+class Clock;
+class ConfigFile;
+class EventPump;
 class IntervalTimer;
+class ProgramDir;
 class Random;
+class ScreenSaver;
+class Sound;
 class TimerFactory;
 
-// The timing state that every view of the counter follows, kept apart from the windows: the
-// views read it through the getters and follow its signals (direct connections, emitted at the
-// point where a view is to change). Holds the counter text and the scheme title every view
-// shows, whether the information picture shows, the lit running light, and the blink after a prompt: its 500 ms timer (Timer2), its count and its random colours.
+// What the timing session needs from the outside world.
+struct SessionServices {
+    Clock& clock;
+    Random& random;
+    Sound& sound;
+    TimerFactory& timers;
+    EventPump& events;
+    ScreenSaver& screenSaver;
+    ProgramDir& programDir;
+};
+
+// The one timing session: the current scheme, the timing phase, the display mode and everything
+// a view of the counter shows, with the tick, the blink and the running-light timers and the
+// timing commands. It knows no window. Views read the getters when they are created and then
+// follow the signals (direct connections, emitted at the point where a view is to change); the
+// application shows and hides the display windows on modeChanged and toolbarChosen.
 class TimingSession : public QObject {
     Q_OBJECT
 public:
-    // The counter views in the order the blink draws their colours.
+    // The counter views, in the order the blink draws their colours.
     enum CounterView { MainCounter, SmallToolbarCounter, LargeToolbarCounter, FullScreenCounter, CounterViews };
 
-    TimingSession(Random& random, TimerFactory& timers);
+    TimingSession(const SessionServices& services, ConfigFile& config);
     ~TimingSession() override;
 
-    std::unique_ptr<IntervalTimer> Timer2; // 500 ms, the blink
+    // ---- the current scheme, as read from config.ini ----
+    std::int16_t FangAnId() const { return fangAnId_; } // 1..5 once loaded
+    void SetFangAnId(std::int16_t scheme);               // the scheme check marks follow
+    QString TitleText;                     // the first part of the scheme title
+    QString TimeLenText;                   // "JSHH:JSMM:JSSS" as read
+    std::int32_t TimeLenSeconds = 0;       // 0..86399
+    std::int16_t CountDirection = 0;       // 0 down, 1 up, anything else stands still
+    std::array<QString, 5> PromptTimes;    // "TSHHk:TSMMk:TSSSk"
+    std::array<std::int32_t, 5> PromptSeconds{}; // 0 = no prompt
+    QString PromptWav;
+    QString EndWav;
+    std::int32_t CounterSeconds = 0;       // remaining (down) or elapsed (up)
+    HotKeyTable HotKeys;                   // the eleven global hotkeys as configured
+    // A section name of the current scheme: "JSSET" + "2".
+    QString Section(const QString& word) const { return word + QString::number(fangAnId_); }
 
-    // The counter text of every counter view ("hh:mm:ss") and the scheme title
-    // ("<title> 计时方案<n>"). Each set is told to the views, changed or not.
-    const QString& CounterText() const { return counterText_; }
-    const QString& SchemeTitle() const { return schemeTitle_; }
-    void SetCounterText(const QString& text);
-    void SetSchemeTitle(const QString& caption);
+    // ---- timers ----
+    std::unique_ptr<IntervalTimer> Timer2;      // 500 ms, the blink after a prompt
+    std::unique_ptr<IntervalTimer> Timer1;      // 1000 ms, the tick
+    std::unique_ptr<IntervalTimer> LightsTimer; // 500 ms, the running lights of the full-screen strip
 
-    // The information picture of the full-screen window: shown by an end into full screen,
-    // hidden by a start or a reset.
+    // ---- phase, display mode and what is offered ----
+    TimingPhase Phase() const { return phase_; }
+    bool IsTiming() const { return phase_ == TimingPhase::Running; }
+    DisplayMode Mode() const { return mode_; }
+    // Which toolbar the toolbar mode shows (chosen by MaxToolsBar when the mode is entered).
+    bool LargeToolbarChosen() const { return largeToolbarChosen_; }
+    CommandOffer Offered(CommandId id) const { return OfferedCommand(id, phase_, mode_); }
+    // "暂停", or "继续" while paused: the pause command's word.
+    QString PauseWord() const;
+
+    // ---- what the views show ----
+    const QString& CounterText() const { return counterText_; }  // every counter view
+    const QString& SchemeTitle() const { return schemeTitle_; }  // "<title> 计时方案<n>"
+    const QString& ClockText() const { return clockText_; }      // the main window's clock
+    const QString& StartTimeText() const { return startTimeText_; }
+    const QString& EndTimeText() const { return endTimeText_; }
+    const QString& TimeLenShown() const { return timeLenShown_; } // the main window's length label
+    const QString& InfoText() const { return infoText_; }         // the full-screen information text
+    // The information picture's file (relative to the program directory); empty when it is off.
+    const QString& InfoPictureName() const { return infoPictureName_; }
     bool InfoPictureShown() const { return infoPictureShown_; }
-    void SetInfoPictureShown(bool shown);
-
-    // The lit light of the full-screen window's strip of running lights (0..8; 0 is the blank
-    // step at rest). While a timing runs each step lights the next one, round the strip;
-    // otherwise a step puts it back to 0.
-    int LitLight() const { return litLight_; }
-    void StepRunningLight(bool timing);
-
-    // Blink steps shown since the blink began (0 when it is off or has just been restored).
+    int LitLight() const { return litLight_; } // 0..8; 0 is the blank step at rest
+    // The colour of a counter view as 0xBBGGRR; -1 until the scheme's colours are applied.
+    int CounterColor(CounterView view) const { return counterColors_[view]; }
+    bool ShakeMarked() const { return shakeMarked_; }
+    bool LargeToolbarMarked() const { return largeToolbarMarked_; }
     int BlinkTicks() const { return blinkTicks_; }
     bool Blinking() const;
+    bool ScreenSaverHeld() const { return screenSaverHeld_; }
+    bool Ended() const { return ended_; }
+
+    // ---- start-up and the scheme ----
+    // The information text and picture of the full-screen window from [InfoTxtSet] and
+    // [InfoPicSet], read once; the running lights start.
+    void LoadInfoDisplay();
+    void ShowSchemeTitle();
+    // Reads scheme FangAnId into the state above; throws ConfigError when a value does not convert.
+    void LoadScheme();
+    // The large-toolbar mark, the scheme, idle; throws ConfigError. The views follow with
+    // ShowLoadedScheme.
+    void ReadSchemeState();
+    // The loaded scheme into the views: length, counter, clock, offers, colours, shake mark;
+    // throws ConfigError when a colour is not a number.
+    void ShowLoadedScheme();
+    // The current scheme again after the settings dialog: the state and the counters. A scheme
+    // that does not convert keeps what is held.
+    void ReloadCurrentScheme();
+    // Counter colours from ColorSet<n>; throws ConfigError when one is not a number.
+    void ApplyCounterColors();
+    // The same, but a colour that does not convert leaves that counter's current colour.
+    void RestoreCounterColors();
+
+    // ---- timing commands ----
+    void StartTiming();
+    void TogglePause();
+    void ResetTiming();
+    void SetRunningControls();
+    void SetIdleControls();
+    // The one-second tick: clock, counter, prompt, end and step.
+    void Tick();
+    void FinishTiming();
+    void PlayWav(const QString& path);
+
+    // ---- display modes ----
+    // "0" main window, "1" toolbar, "2" full screen, anything else no change.
+    void ApplyDisplayState(const QString& value);
+    void EnterMainMode();
+    void EnterToolbarMode();
+    void EnterFullScreenMode();
+    // The toolbar chosen by MaxToolsBar of the current scheme, told by toolbarChosen.
+    void ShowChosenToolbar();
+
+    // ---- the user's choices ----
+    void SetTitleText(const QString& answer);        // empty: "Horalto"
+    void SetInfoTextFrom(const QString& answer);     // stored, then shown as stored
+    void ToggleShake();
+    void ToggleLargeToolbar();
+    // A colour picked for a counter view: shown and stored under the view's ColorSet<n> key.
+    void ChooseCounterColor(CounterView view, int color);
+    void SetCounterColor(CounterView view, int color);
+    void SetCounterText(const QString& text);
+    void SetSchemeTitle(const QString& caption);
+    // The information picture of the full-screen window: shown by an end into full screen,
+    // hidden by a start or a reset.
+    void SetInfoPictureShown(bool shown);
+
+    // ---- the running lights and the blink ----
+    // While a timing runs each step lights the next light, round the strip; otherwise a step
+    // puts it back to 0.
+    void StepRunningLight(bool timing);
     // A prompt: the blink runs (a blink already running goes on with its count).
     void StartBlink();
-    // Stops the blink where it is (the program unloads).
     void StopBlink();
     // One blink step: seven steps of random colours (red, green, blue drawn for each view in
     // CounterView order), then the eighth restores the configured colours and ends the blink.
     void BlinkTick();
 
+    // ---- the end of the program ----
+    // The screen saver is held off while a timing runs or is paused and while the full-screen
+    // window shows, never once the program is unloaded. Tells the service only when the hold
+    // changes; an end that switches to the full-screen window keeps the hold throughout.
+    void ApplyScreenSaverHold();
+    // The program unloads: the tick and the blink stop.
+    void StopTimers();
+    // Unloaded: the screen saver is let go and stays so.
+    void SetUnloaded();
+    // The program has been ended: an end that is still running stops after its event pumps.
+    void MarkEnded() { ended_ = true; }
+
+    QString DateTimeText(const QDateTime& t) const;
+    QString DefaultPromptWav() const;
+    QString DefaultEndWav() const;
+
 signals:
     void counterTextChanged(const QString& text);
     void schemeTitleChanged(const QString& caption);
+    void schemeNumberChanged(int scheme);
+    void phaseChanged(TimingPhase phase);         // the pause captions follow
+    void offersChanged();                         // after every phase or mode change
+    void modeChanged(DisplayMode mode);           // every mode entry, changed or not
+    void toolbarChosen(bool large);               // the toolbar to show in toolbar mode
+    void clockTextChanged(const QString& text);
+    void timeLabelsChanged();                     // start, end or length text
+    void infoTextChanged(const QString& text);
     void infoPictureShownChanged(bool shown);
-    void runningLightMoved(int from, int to); // only when the lit light changes
-    void blinkColorDrawn(int view, int color); // color as 0xBBGGRR
-    void blinkRestored();                      // before the blink timer stops
+    void runningLightMoved(int from, int to);     // only when the lit light changes
+    void counterColorChanged(int view, int color); // color as 0xBBGGRR
+    void shakeMarkChanged(bool marked);
+    void largeToolbarMarkChanged(bool marked);
+    void shakeRequested(int cycles);              // the visible windows shake
 
 private:
-    Random& random_;
-    int blinkTicks_ = 0;
+    void SetPhase(TimingPhase phase);
+    void SetMode(DisplayMode mode);
+    void SetTimeLabels(const QString& start, const QString& end);
+    void ReadLargeToolbarChoice();
+    bool StoredYes(const QString& section, const QString& key) const;
+
+    SessionServices svc_;
+    ConfigFile& config_;
+    std::int16_t fangAnId_ = 0;
+    TimingPhase phase_ = TimingPhase::Idle;
+    DisplayMode mode_ = DisplayMode::Main;
+    bool largeToolbarChosen_ = false;
     QString counterText_;
     QString schemeTitle_;
+    QString clockText_;
+    QString startTimeText_ = QStringLiteral("00:00:00");
+    QString endTimeText_ = QStringLiteral("00:00:00");
+    QString timeLenShown_ = QStringLiteral("00:00:00");
+    QString infoText_;
+    QString infoPictureName_;
     bool infoPictureShown_ = false;
     int litLight_ = 0;
+    std::array<int, CounterViews> counterColors_{-1, -1, -1, -1};
+    bool shakeMarked_ = false;
+    bool largeToolbarMarked_ = false;
+    int blinkTicks_ = 0;
+    bool screenSaverHeld_ = false;
+    bool endSwitchingDisplay_ = false; // an end is switching the display: the hold waits for it
+    bool unloaded_ = false;
+    bool ended_ = false;
 };

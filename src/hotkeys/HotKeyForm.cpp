@@ -2,7 +2,7 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "core/App.h"
+#include "app/App.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyNames.h"
@@ -124,13 +124,13 @@ void HotKeyForm::Form_Load()
     keys.UnregisterAll();
     keys.LoadHotKeys();
     for (int n = 1; n <= 11; ++n)
-        Text1[n]->setText(app_.module.HotKeys[n].Desc);
+        Text1[n]->setText(app_.session.HotKeys[n].Desc);
     Text1[1]->setFocus();
 }
 
 void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)
 {
-    HotKeyRecord& row = app_.module.HotKeys[index];
+    HotKeyRecord& row = app_.session.HotKeys[index];
     const QString name = KeyName(keyCode);
     const ModifierCombination mods = ModifierCombinationOf(shift);
     QString text = mods.prefix + name;
@@ -153,13 +153,13 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
     const QString text = Text1[index]->text();
     if (text.endsWith(u'+') || text.isEmpty())
         Text1[index]->setText(kNotSet);
-    app_.module.HotKeys[index].Desc = Text1[index]->text();
+    app_.session.HotKeys[index].Desc = Text1[index]->text();
     keyCode = 0;
 }
 
 void HotKeyForm::Command1_Click()
 {
-    const HotKeyTable& table = app_.module.HotKeys;
+    const HotKeyTable& table = app_.session.HotKeys;
     for (int n = 1; n <= 11; ++n) {
         const QString id = QString::number(n);
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);

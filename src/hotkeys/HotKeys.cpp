@@ -2,7 +2,7 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "core/App.h"
+#include "app/App.h"
 
 namespace {
 struct HotKeyDefault {
@@ -67,7 +67,7 @@ HotKeys::~HotKeys()
 
 void HotKeys::LoadHotKeys()
 {
-    HotKeyTable& table = app_.module.HotKeys;
+    HotKeyTable& table = app_.session.HotKeys;
     for (int id = 1; id <= 11; ++id) {
         const QString n = QString::number(id);
         table[id].SetA = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetA + n, "");
@@ -88,7 +88,7 @@ void HotKeys::RegisterHotKeysAfterDialog()
 
 void HotKeys::RegisterAll(bool tolerant)
 {
-    const HotKeyTable& table = app_.module.HotKeys;
+    const HotKeyTable& table = app_.session.HotKeys;
     for (int id = 1; id <= 11; ++id) {
         if (table[id].Desc == kNotSet)
             continue;
@@ -144,7 +144,7 @@ void HotKeys::HotKeyWndProc(int id)
     if (id < 1 || id > kHotKeyCommands)
         return;
     // The key does what its command's menu item would do, and only when the command is offered.
-    if (!app_.module.Offered(CommandId(id)).offered())
+    if (!app_.session.Offered(CommandId(id)).offered())
         return;
     app_.Run(CommandId(id));
 }

@@ -1,6 +1,6 @@
 #include "hotkeys/KeyNames.h"
 
-#include "hotkeys/HotKeyTable.h"
+#include "core/HotKeyTable.h"
 
 QString KeyName(int keyCode)
 {

@@ -1,15 +1,10 @@
 #include "menu/MenuForm.h"
 
-#include "config/ConfigKeys.h"
+#include "app/App.h"
 #include "config/ConfigFile.h"
-#include "core/App.h"
-#include "core/Colors.h"
-#include "core/MainModule.h"
+#include "core/TimeText.h"
 #include "display/MonitorChoice.h"
-#include "windows/Control.h"
 #include "windows/FullScreenForm.h"
-#include "windows/MainForm.h"
-#include "windows/ToolsBarForm.h"
 
 #include <QAction>
 #include <QMenu>
@@ -55,6 +50,42 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     connect(MFullScreenMonitor, &QMenu::aboutToShow, this, &MenuForm::FillMonitorMenu);
     MypopMenu->addSeparator(); // fg3
     MExitMe = item(QStringLiteral("退出Horalto"), [this] { MExitMe_Click(); });
+
+    // From here on the items follow the session. The menu is built at start-up, before the
+    // hotkeys are read: their captions come with App::ShowHotKeyCaptions.
+    const TimingSession& s = app_.session;
+    ShowSchemeMarks(s.FangAnId());
+    MDouDong->setChecked(s.ShakeMarked());
+    MMaxToolsBar->setChecked(s.LargeToolbarMarked());
+    ApplyOffers();
+    const auto direct = Qt::DirectConnection;
+    connect(&s, &TimingSession::schemeNumberChanged, this, &MenuForm::ShowSchemeMarks, direct);
+    connect(&s, &TimingSession::shakeMarkChanged, MDouDong, &QAction::setChecked, direct);
+    connect(&s, &TimingSession::largeToolbarMarkChanged, MMaxToolsBar, &QAction::setChecked, direct);
+    connect(&s, &TimingSession::phaseChanged, this, [this] { SetPauseMenuCaption(app_.session.PauseWord()); }, direct);
+    connect(&s, &TimingSession::offersChanged, this, &MenuForm::ApplyOffers, direct);
+}
+
+void MenuForm::ShowSchemeMarks(int scheme)
+{
+    for (int i = 1; i <= 5; ++i)
+        MJsFa[i]->setChecked(i == scheme);
+}
+
+void MenuForm::SetPauseMenuCaption(const QString& word)
+{
+    const QString desc = app_.session.HotKeys[6].Desc;
+    MJishiPause->setText(desc == kNotSet ? word : word + QString(5, QChar(0x3000)) + desc);
+}
+
+void MenuForm::ApplyOffers()
+{
+    for (int n = 1; n <= int(CommandId::Exit); ++n) {
+        const CommandOffer offer = app_.session.Offered(CommandId(n));
+        QAction* item = CommandItem(CommandId(n));
+        item->setVisible(offer.visible);
+        item->setEnabled(offer.enabled);
+    }
 }
 
 MenuForm::~MenuForm() = default;
@@ -115,47 +146,9 @@ void MenuForm::ShowHotKeyCaptions(const HotKeyTable& table)
             CommandItem(CommandId(id))->setText(QString::fromUtf16(labels[id]));
 }
 
-void MenuForm::MAppInfo_Click()
-{
-    const std::optional<QString> answer = app_.svc.dialogs.inputText(
-        owner_, QStringLiteral("Horalto"), QStringLiteral("请在输入需要在全屏状态下显示的程序信息！"), DefaultInfoText());
-    QString text = answer.value_or(QString());
-    if (text.isEmpty())
-        text = DefaultInfoText();
-    app_.config.WriteIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, text.trimmed());
-    app_.fullScreenForm().Label2->setText(app_.config.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, DefaultInfoText()));
-}
-
-// The check mark of a per-scheme switch shows the value in effect, which is the stored one:
-// after a write that failed it shows the value that stayed.
-static bool StoredYes(const ConfigFile& config, const QString& section, const QString& key)
-{
-    return config.PeekIniText(section, key).value_or(QStringLiteral("No")) == QStringLiteral("Yes");
-}
-
-void MenuForm::MDouDong_Click()
-{
-    const QString section = app_.module.Section(IniSection::COMMSET);
-    MDouDong->setChecked(!MDouDong->isChecked());
-    if (!app_.config.WriteIniText(section, IniKey::DouDong, MDouDong->isChecked() ? "Yes" : "No"))
-        MDouDong->setChecked(StoredYes(app_.config, section, IniKey::DouDong));
-}
-
-void MenuForm::MMaxToolsBar_Click()
-{
-    MainModule& m = app_.module;
-    MMaxToolsBar->setChecked(!MMaxToolsBar->isChecked());
-    if (!app_.config.WriteIniText(m.Section(IniSection::COMMSET), IniKey::MaxToolsBar, MMaxToolsBar->isChecked() ? "Yes" : "No"))
-        MMaxToolsBar->setChecked(StoredYes(app_.config, m.Section(IniSection::COMMSET), IniKey::MaxToolsBar));
-    if (app_.toolsBarForm().isVisible() || app_.toolsBarFormMax().isVisible())
-        m.ShowChosenToolbar();
-    // A colour that is not a number leaves the toolbar counters as they are.
-    if (const auto c = ParseBgr(app_.config.ReadIniText(m.Section(IniSection::ColorSet), IniKey::ToolsBar, "65535"))) {
-        SetForeColor(app_.toolsBarForm().Showtime, *c);
-        SetForeColor(app_.toolsBarFormMax().Showtime, *c);
-    }
-}
-
+void MenuForm::MAppInfo_Click() { app_.EditInfoText(owner_); }
+void MenuForm::MDouDong_Click() { app_.session.ToggleShake(); }
+void MenuForm::MMaxToolsBar_Click() { app_.session.ToggleLargeToolbar(); }
 void MenuForm::MExitMe_Click() { app_.Run(CommandId::Exit, owner_); }
 
 void MenuForm::FillMonitorMenu()
@@ -172,7 +165,6 @@ void MenuForm::FillMonitorMenu()
 void MenuForm::MonitorItem_Click(const QString& name)
 {
     WriteFullScreenMonitor(app_.config, name);
-    FullScreenForm& fs = app_.fullScreenForm();
-    if (fs.isVisible())
-        fs.PlaceOnChosenMonitor();
+    if (app_.FullScreenBuilt() && app_.fullScreenForm().isVisible())
+        app_.fullScreenForm().PlaceOnChosenMonitor();
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "core/OfferedCommands.h"
-#include "hotkeys/HotKeyTable.h"
+#include "core/HotKeyTable.h"
 
 #include <QWidget>
 #include <array>
@@ -10,6 +10,7 @@ class QAction;
 class QMenu;
 
 // The hidden window that owns the popup menu shared by every display window, and its handlers.
+// The check marks, the pause caption and the items' states follow the timing session.
 class MenuForm : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +42,12 @@ public:
     QAction* CommandItem(CommandId id) const;
     // The hotkey texts in the captions of the hotkey commands' items.
     void ShowHotKeyCaptions(const HotKeyTable& table);
+    // The pause item's caption: the word, then the pause hotkey's text when it has one.
+    void SetPauseMenuCaption(const QString& word);
+    // The visible and enabled states of the command items, as the session offers them.
+    void ApplyOffers();
+    // The scheme check marks: the current scheme's item only.
+    void ShowSchemeMarks(int scheme);
 
     void MJsFa_Click(int index);
     void MJishiStart_Click();
@@ -52,7 +59,6 @@ public:
     void Mabout_Click();
     void MSetupMe_Click();
     void MHotKey_Click();
-    // What the commands AppInfo, Shake and LargeToolbar do (run through App::Run).
     void MAppInfo_Click();
     void MDouDong_Click();
     void MMaxToolsBar_Click();

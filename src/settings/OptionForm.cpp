@@ -2,8 +2,8 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "core/App.h"
-#include "core/MainModule.h"
+#include "app/App.h"
+#include "core/TimeText.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "settings/TimeField.h"
@@ -121,8 +121,8 @@ void OptionForm::LoadSchemeIntoFields()
         TssjMm[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSMM, i), "00"));
         TssjSs[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSSS, i), "00"));
     }
-    TsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::TSWAV, app_.module.DefaultPromptWav()));
-    JsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::JSWAV, app_.module.DefaultEndWav()));
+    TsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::TSWAV, app_.session.DefaultPromptWav()));
+    JsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::JSWAV, app_.session.DefaultEndWav()));
     TsWav->setCursorPosition(0);
     JsWav->setCursorPosition(0);
     const QString comm = numbered(IniSection::COMMSET, n);
@@ -197,20 +197,7 @@ void OptionForm::ReloadCurrentScheme()
     // The current scheme (not necessarily the one saved) goes into the shared state, and its
     // length into the counters, as a scheme switch does. A current scheme that the file no
     // longer describes properly keeps what the program holds; the next start or switch meets it.
-    MainModule& m = app_.module;
-    const auto held = std::make_tuple(m.TimeLenText, m.CountDirection, m.PromptTimes, m.PromptWav, m.EndWav,
-                                      m.TimeLenSeconds, m.PromptSeconds);
-    try {
-        m.LoadScheme();
-    } catch (const ConfigError&) {
-        std::tie(m.TimeLenText, m.CountDirection, m.PromptTimes, m.PromptWav, m.EndWav, m.TimeLenSeconds,
-                 m.PromptSeconds) = held;
-        return;
-    }
-    MainForm& f = app_.mainForm();
-    f.TimeLen->setText(m.TimeLenText);
-    f.TimeLen->adjustSize();
-    m.SetCounterTexts(m.TimeLenText);
+    app_.session.ReloadCurrentScheme();
 }
 
 void OptionForm::Command1_Click()
@@ -252,8 +239,8 @@ void OptionForm::ChooseSound(QLineEdit* field, const QString& title)
 
 void OptionForm::TsOpen_Click() { ChooseSound(TsWav, QStringLiteral("选择提示声音文件")); }
 void OptionForm::JsOpen_Click() { ChooseSound(JsWav, QStringLiteral("选择结束声音文件")); }
-void OptionForm::TsTest_Click() { app_.module.PlayWav(TsWav->text().trimmed()); }
-void OptionForm::JsTest_Click() { app_.module.PlayWav(JsWav->text().trimmed()); }
+void OptionForm::TsTest_Click() { app_.session.PlayWav(TsWav->text().trimmed()); }
+void OptionForm::JsTest_Click() { app_.session.PlayWav(JsWav->text().trimmed()); }
 
 void OptionForm::Combo1_Click()
 {

@@ -1,6 +1,6 @@
 #include "windows/Control.h"
 
-#include "core/Colors.h"
+#include "windows/LabelColor.h"
 
 #include <QMouseEvent>
 

@@ -1,14 +1,14 @@
 #include "windows/FullScreenForm.h"
 
 #include "config/ConfigKeys.h"
-#include "core/App.h"
-#include "core/Colors.h"
+#include "app/App.h"
+#include "core/TimeText.h"
 #include "core/Twips.h"
 #include "display/MonitorChoice.h"
 #include "menu/MenuForm.h"
 #include "platform/RegularFile.h"
-#include "platform/Timer.h"
 #include "windows/Control.h"
+#include "windows/LabelColor.h"
 #include "windows/Look.h"
 #include "windows/RunningLights.h"
 
@@ -56,16 +56,6 @@ FullScreenForm::FullScreenForm(App& app)
     setAutoFillBackground(true);
     setMouseTracking(true);
     BuildControls();
-    Timer1 = app_.svc.timers.create(500, [this] { Timer1_Timer(); });
-    // The strip shows the session's lit light, now and after every step.
-    if (app_.session.LitLight() != 0) {
-        Picture4->SetLit(0, false);
-        Picture4->SetLit(app_.session.LitLight(), true);
-    }
-    connect(&app_.session, &TimingSession::runningLightMoved, this, [this](int from, int to) {
-        Picture4->SetLit(from, false);
-        Picture4->SetLit(to, true);
-    }, Qt::DirectConnection);
     connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenForm::MonitorsChanged);
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenForm::MonitorsChanged);
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, &FullScreenForm::MonitorsChanged);
@@ -165,42 +155,61 @@ void FullScreenForm::ShowPopup(QPoint globalPos)
 
 void FullScreenForm::Form_Load()
 {
-    // The timer runs from the moment the window exists, shown or not.
-    Timer1->setEnabled(true);
+    const TimingSession& s = app_.session;
 
-    // 3. Title (placed with the layout below).
-    const MainModule& m = app_.module;
-    Label1->setText(m.TitleText + QStringLiteral(" 计时方案") + QString::number(m.FangAnId));
-
-    // 6. The information picture, loaded once (centred with the layout below).
-    if (app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPic, QStringLiteral("No"))
-        == QStringLiteral("Yes")) {
-        QString name = app_.config.ReadIniText(IniSection::InfoPicSet, IniKey::ShowInfoPicName,
-                                               QStringLiteral("InfoPic.jpg"));
-        name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // The information picture, loaded once (centred with the layout below).
+    if (!s.InfoPictureName().isEmpty()) {
         // A missing or unreadable picture, or a path that names no regular file (a named pipe
-        // would block the start-up), leaves the box empty (and without size); no message.
+        // would block), leaves the box empty (and without size); no message.
         QPixmap picture;
-        if (const auto bytes = ReadRegularFile(app_.svc.programDir.path() + QLatin1Char('/') + name, kMaxPictureBytes))
+        if (const auto bytes = ReadRegularFile(app_.svc.programDir.path() + QLatin1Char('/') + s.InfoPictureName(), kMaxPictureBytes))
             picture.loadFromData(*bytes);
         if (!picture.isNull()) {
             Picture5->setPixmap(picture);
             Picture5->resize(picture.size());
         }
         centrePicture_ = true;
-        Picture5->setVisible(false);
     }
+    Label1->setText(s.SchemeTitle());
+    Label2->setText(s.InfoText());
 
-    // 1.-6. The window covers the chosen monitor, the controls laid out for its size.
+    // The window covers the chosen monitor, the controls laid out for its size.
     PlaceOnChosenMonitor();
-
-    // 7. Information text.
-    Label2->setText(app_.config.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt,
-                                            DefaultInfoText()));
-
-    // 8.
     Picture3->setEnabled(true);
-    // 9. Topmost: the window is created with Qt::WindowStaysOnTopHint.
+    // Topmost: the window is created with Qt::WindowStaysOnTopHint.
+
+    auto showColor = [this](int view, int color) {
+        if (view == TimingSession::FullScreenCounter && color >= 0)
+            SetForeColor(Showtime, color);
+    };
+    auto moveLight = [this](int from, int to) {
+        Picture4->SetLit(from, false);
+        Picture4->SetLit(to, true);
+    };
+    Showtime->setText(s.CounterText());
+    showColor(TimingSession::FullScreenCounter, s.CounterColor(TimingSession::FullScreenCounter));
+    Picture5->setVisible(s.InfoPictureShown());
+    if (s.LitLight() != 0)
+        moveLight(0, s.LitLight());
+    ApplyOffers();
+    const auto direct = Qt::DirectConnection;
+    connect(&s, &TimingSession::counterTextChanged, this, [this](const QString& text) { Showtime->setText(text); }, direct);
+    connect(&s, &TimingSession::schemeTitleChanged, this, [this](const QString& caption) { Label1->setText(caption); }, direct);
+    connect(&s, &TimingSession::infoTextChanged, this, [this](const QString& text) { Label2->setText(text); }, direct);
+    connect(&s, &TimingSession::infoPictureShownChanged, this, [this](bool shown) { Picture5->setVisible(shown); }, direct);
+    connect(&s, &TimingSession::runningLightMoved, this, moveLight, direct);
+    connect(&s, &TimingSession::counterColorChanged, this, showColor, direct);
+    connect(&s, &TimingSession::offersChanged, this, &FullScreenForm::ApplyOffers, direct);
+}
+
+void FullScreenForm::ApplyOffers()
+{
+    const std::pair<Control*, CommandId> labels[] = {
+        {KongZhi1, CommandId::Start}, {KongZhi2, CommandId::Reset},
+        {KongZhi3, CommandId::BackToMain}, {KongZhi4, CommandId::ToolbarMode},
+    };
+    for (const auto& [label, id] : labels)
+        label->setEnabled(app_.session.Offered(id).enabled);
 }
 
 void FullScreenForm::PlaceOnChosenMonitor()
@@ -265,7 +274,7 @@ void FullScreenForm::resizeEvent(QResizeEvent* e)
 
 void FullScreenForm::Timer1_Timer()
 {
-    app_.session.StepRunningLight(app_.module.IsTiming);
+    app_.session.StepRunningLight(app_.session.IsTiming());
 }
 
 bool FullScreenForm::LightLit(int k) const
@@ -296,7 +305,7 @@ void FullScreenForm::KongZhi4_Click() { app_.Run(CommandId::ToolbarMode, this); 
 
 void FullScreenForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, IniKey::FullScreen);
+    app_.PickCounterColor(TimingSession::FullScreenCounter, this);
 }
 
 void FullScreenForm::mouseMoveEvent(QMouseEvent*)

@@ -7,7 +7,6 @@
 
 class App;
 class Control;
-class IntervalTimer;
 class RunningLights;
 
 // The full-screen window: title bar, counter in very large digits, running lights,
@@ -18,13 +17,17 @@ public:
     explicit FullScreenForm(App& app);
     ~FullScreenForm() override;
 
+    // Loads the information picture, covers the chosen monitor, then shows the session's state
+    // and follows it.
     void Form_Load();
+    // The enabled states of the control labels, as the session offers the commands.
+    void ApplyOffers();
     // Covers the monitor chosen in the menu (the primary when it is not connected) and lays the
     // controls out for its size. Reads the choice, writes nothing; timing is not touched.
     void PlaceOnChosenMonitor();
     // The screen the window was last placed on.
     QScreen* PlacedScreen() const { return placedOn_; }
-    void Timer1_Timer(); // the running lights, every 500 ms
+    void Timer1_Timer(); // one step of the running lights (the session's LightsTimer)
 
     void ShowFullScreenControls();
     void HideFullScreenControls();
@@ -50,7 +53,6 @@ public:
     Control* KongZhi2 = nullptr; // "复位计时器"
     Control* KongZhi3 = nullptr; // "返回主界面"
     Control* KongZhi4 = nullptr; // "工具条模式"
-    std::unique_ptr<IntervalTimer> Timer1;
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;

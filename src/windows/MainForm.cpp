@@ -1,12 +1,12 @@
 #include "windows/MainForm.h"
 
 #include "config/ConfigKeys.h"
-#include "core/App.h"
-#include "core/MainModule.h"
+#include "app/App.h"
+#include "core/TimeText.h"
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
-#include "platform/Timer.h"
 #include "windows/Control.h"
+#include "windows/LabelColor.h"
 #include "windows/Look.h"
 #include "windows/WindowDrag.h"
 
@@ -38,7 +38,59 @@ MainForm::MainForm(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindow
     setFont(FontOf(kDefaultFont, 9, false));
     background_.load(QStringLiteral(":/images/main_background.png"));
     BuildControls();
-    Timer1 = app_.svc.timers.create(1000, [this] { Timer1_Timer(); });
+    FollowSession();
+}
+
+void MainForm::FollowSession()
+{
+    const TimingSession& s = app_.session;
+    auto fit = [](Control* label, const QString& text) {
+        label->setText(text);
+        label->adjustSize();
+    };
+    auto showTitle = [this, fit](const QString& caption) {
+        fit(Label5, caption);
+        setWindowTitle(caption);
+    };
+    auto showTimes = [this, &s, fit] {
+        fit(StartTime, s.StartTimeText());
+        fit(EndTime, s.EndTimeText());
+        fit(TimeLen, s.TimeLenShown());
+    };
+    auto showPause = [this](TimingPhase phase) {
+        JishiPause->setText(phase == TimingPhase::Paused ? QStringLiteral("继 续") : QStringLiteral("暂 停"));
+    };
+    auto showColor = [this](int view, int color) {
+        if (view == TimingSession::MainCounter && color >= 0)
+            SetForeColor(Showtime, color);
+    };
+    Showtime->setText(s.CounterText());
+    if (!s.SchemeTitle().isEmpty())
+        showTitle(s.SchemeTitle());
+    fit(IsTime, s.ClockText());
+    showTimes();
+    showPause(s.Phase());
+    showColor(TimingSession::MainCounter, s.CounterColor(TimingSession::MainCounter));
+    ApplyOffers();
+    const auto direct = Qt::DirectConnection;
+    connect(&s, &TimingSession::counterTextChanged, this, [this](const QString& text) { Showtime->setText(text); }, direct);
+    connect(&s, &TimingSession::schemeTitleChanged, this, showTitle, direct);
+    connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
+    connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
+    connect(&s, &TimingSession::phaseChanged, this, showPause, direct);
+    connect(&s, &TimingSession::counterColorChanged, this, showColor, direct);
+    connect(&s, &TimingSession::offersChanged, this, &MainForm::ApplyOffers, direct);
+}
+
+void MainForm::ApplyOffers()
+{
+    const std::pair<QPushButton*, CommandId> buttons[] = {
+        {JishiStart, CommandId::Start},         {JishiEnd, CommandId::Reset},
+        {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
+        {MaxMe, CommandId::FullScreenMode},     {SetupMe, CommandId::Setup},
+    };
+    for (const auto& [button, id] : buttons)
+        button->setEnabled(app_.session.Offered(id).enabled);
 }
 
 MainForm::~MainForm() = default;
@@ -133,7 +185,7 @@ void MainForm::BuildControls()
     ExitMe = button(5610, QStringLiteral("退 出"), &MainForm::ExitMe_Click);
 }
 
-void MainForm::Timer1_Timer() { app_.module.Tick(); }
+void MainForm::Timer1_Timer() { app_.session.Tick(); }
 
 void MainForm::JishiStart_Click() { app_.Run(CommandId::Start, this); }
 void MainForm::JishiPause_Click() { app_.Run(CommandId::PauseContinue, this); }
@@ -145,19 +197,12 @@ void MainForm::ExitMe_Click() { app_.Run(CommandId::Exit, this); }
 
 void MainForm::Label5_DblClick()
 {
-    MainModule& m = app_.module;
-    const QString preset = QStringLiteral("Horalto 版本 ") + ProgramVersion();
-    const std::optional<QString> answer = app_.svc.dialogs.inputText(
-        this, QStringLiteral("Horalto"), QStringLiteral("请在下面文本框中输入您需要显示的标题信息！"), preset);
-    m.TitleText = answer.value_or(QString());
-    if (m.TitleText.isEmpty())
-        m.TitleText = QStringLiteral("Horalto");
-    m.ShowSchemeTitle();
+    app_.EditTitle(this);
 }
 
 void MainForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, IniKey::Normal);
+    app_.PickCounterColor(TimingSession::MainCounter, this);
 }
 
 void MainForm::ImageButtonsNormal()
@@ -196,9 +241,9 @@ void MainForm::changeEvent(QEvent* e)
     // must come before the mode switch hides it.
     setWindowState(Qt::WindowNoState);
     if (s & Qt::WindowMinimized)
-        app_.module.EnterToolbarMode();
+        app_.session.EnterToolbarMode();
     else if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        app_.module.EnterFullScreenMode();
+        app_.session.EnterFullScreenMode();
 }
 
 void MainForm::closeEvent(QCloseEvent* e)

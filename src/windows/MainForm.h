@@ -6,7 +6,6 @@
 
 class App;
 class Control;
-class IntervalTimer;
 class QPushButton;
 
 // A picture button of the title strip: element 0 is shown, 1..3 hold the normal, hover and
@@ -19,8 +18,8 @@ struct ImageButton {
 };
 
 // The main window: title strip, clock, start/end time, timing length, the large counter and
-// seven command buttons. Owner of the tick (Timer1); the blink
-// belongs to the timing session.
+// seven command buttons. It shows what the timing session holds and follows its signals; the
+// tick (Timer1) and the blink belong to the session.
 class MainForm : public QWidget {
     Q_OBJECT
 public:
@@ -29,9 +28,10 @@ public:
 
     // The start-up sequence; throws ConfigError.
     void Form_Load();
+    // The enabled states of the command buttons, as the session offers the commands.
+    void ApplyOffers();
 
-    // Timers and their handlers.
-    std::unique_ptr<IntervalTimer> Timer1; // 1000 ms, the tick
+    // The tick of the session's Timer1.
     void Timer1_Timer();
 
     // Buttons.
@@ -82,6 +82,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    // Shows the session's current state and follows its signals from now on.
+    void FollowSession();
     void BuildControls();
     void ImageButtonsNormal();
     void ImageButton_MouseUp(ImageButton& b);

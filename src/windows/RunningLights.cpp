@@ -1,6 +1,6 @@
 #include "windows/RunningLights.h"
 
-#include "core/Colors.h"
+#include "windows/LabelColor.h"
 #include "core/Twips.h"
 
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #include "windows/ToolsBarForm.h"
 
 #include "config/ConfigKeys.h"
-#include "core/App.h"
-#include "core/Colors.h"
+#include "app/App.h"
+#include "windows/LabelColor.h"
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
@@ -147,6 +147,35 @@ void ToolsBarForm::Form_Load()
     // Topmost: the window is created with Qt::WindowStaysOnTopHint.
     for (SpriteButton* b : buttons_)
         b->setEnabled(true);
+
+    const TimingSession& s = app_.session;
+    const int view = large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter;
+    auto showColor = [this, view](int of, int color) {
+        if (of == view && color >= 0)
+            SetForeColor(Showtime, color);
+    };
+    Showtime->setText(s.CounterText());
+    FitShowtime();
+    showColor(view, s.CounterColor(TimingSession::CounterView(view)));
+    ApplyOffers();
+    const auto direct = Qt::DirectConnection;
+    connect(&s, &TimingSession::counterTextChanged, this, [this](const QString& text) {
+        Showtime->setText(text);
+        FitShowtime();
+    }, direct);
+    connect(&s, &TimingSession::counterColorChanged, this, showColor, direct);
+    connect(&s, &TimingSession::offersChanged, this, &ToolsBarForm::ApplyOffers, direct);
+}
+
+void ToolsBarForm::ApplyOffers()
+{
+    const std::pair<Control*, CommandId> buttons[] = {
+        {StartTimer, CommandId::Start},       {StopTimer, CommandId::Reset},
+        {SystemSetup, CommandId::Setup},      {BacktoMain, CommandId::BackToMain},
+        {GoFullScreen, CommandId::FullScreenMode},
+    };
+    for (const auto& [button, id] : buttons)
+        button->setEnabled(app_.session.Offered(id).enabled);
 }
 
 SpriteButton* ToolsBarForm::Button(ToolButton b) const
@@ -219,7 +248,7 @@ void ToolsBarForm::Button_MouseUp(ToolButton b, Qt::MouseButton button, QPoint g
 
 void ToolsBarForm::Showtime_DblClick()
 {
-    app_.module.PickCounterColor(Showtime, IniKey::ToolsBar);
+    app_.PickCounterColor(large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter, this);
 }
 
 void ToolsBarForm::ShowPopup(QPoint globalPos)

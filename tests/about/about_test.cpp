@@ -33,7 +33,7 @@ TEST(AboutBox, ShowsTheProgramSuspendsTheHotkeysAndRegistersTheFilesAfterOk)
     EXPECT_TRUE(WithAboutBox(*t.app, [&](frmAbout& box) {
         EXPECT_TRUE(t.w.hotkeys.registered.empty());
         t.w.hotkeys.press(1);
-        EXPECT_FALSE(t.m().IsTiming);
+        EXPECT_FALSE(t.m().IsTiming());
         EXPECT_EQ(box.windowTitle(), "关于 Horalto");
         EXPECT_EQ(box.lblVersion->text(), "版本 11.3.15");
         EXPECT_FALSE(box.Image4->pixmap().isNull());
@@ -47,7 +47,7 @@ TEST(AboutBox, ShowsTheProgramSuspendsTheHotkeysAndRegistersTheFilesAfterOk)
     EXPECT_EQ(t.w.hotkeys.registered.at(1).modifiers, 2);
     EXPECT_TRUE(t.app->menuForm().CommandItem(CommandId(1))->text().endsWith("Ctrl+F5"));
     t.w.hotkeys.press(1);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
 }
 
 // The real starter. Recording scripts stand in for the programs: the first of the box's order

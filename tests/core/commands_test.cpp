@@ -22,7 +22,7 @@ struct Cmd : TestApp {
             f().Timer1_Timer();
         }
     }
-    QString at(int seconds) const { return app->module.DateTimeText(w.clock.t.addSecs(seconds)); }
+    QString at(int seconds) const { return app->session.DateTimeText(w.clock.t.addSecs(seconds)); }
     // Start controls of every window and the menu, as one enabled flag (they move together).
     void expectStartControls(bool enabled)
     {
@@ -52,7 +52,7 @@ TEST(Commands, StartCountingUpShowsTheLengthUntilTheFirstTick)
     EXPECT_EQ(t.app->fullScreenForm().Showtime->text(), "00:10:00");
     EXPECT_EQ(t.f().StartTime->text(), t.at(0));
     EXPECT_EQ(t.f().EndTime->text(), t.at(600));
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     t.expectStartControls(false);
     EXPECT_TRUE(t.f().JishiPause->isEnabled());
     EXPECT_TRUE(t.menu().MJishiPause->isEnabled());
@@ -110,7 +110,7 @@ TEST(Commands, PauseThenResetReturnsToIdleAndAContinueDoesNothing)
     EXPECT_EQ(t.f().EndTime->text(), "00:00:00");
     t.expectStartControls(true);
     t.f().JishiPause_Click();
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_EQ(t.f().JishiPause->text(), "暂 停");
 }
 
@@ -131,7 +131,7 @@ TEST(Commands, PauseWhileIdleDoesNothing)
     Cmd t;
     ASSERT_TRUE(t.start());
     t.f().JishiPause_Click();
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_EQ(t.f().JishiPause->text(), "暂 停");
 }
 
@@ -169,7 +169,7 @@ TEST(Commands, StartAfterStartBeginsAfresh)
     ASSERT_TRUE(t.start());
     t.f().JishiStart_Click();
     t.tick(10);
-    t.app->module.StartTiming();
+    t.app->session.StartTiming();
     t.tick();
     EXPECT_EQ(t.f().Showtime->text(), "00:00:30");
 }
@@ -178,7 +178,7 @@ TEST(DisplayModes, EachModeShowsOneWindowAndHidesItsOwnMenuEntry)
 {
     Cmd t;
     ASSERT_TRUE(t.start());
-    MainModule& m = t.m();
+    TimingSession& m = t.m();
     m.EnterFullScreenMode();
     EXPECT_TRUE(t.app->fullScreenForm().isVisible());
     EXPECT_FALSE(t.f().isVisible());

@@ -25,7 +25,7 @@ void run(TestApp& t, const char* steps)
         case 'X': t.app->Run(CommandId::Exit); break;
         case 'D': t.app.reset(); break;
         case 'E':
-            for (int i = 0; i < 5 && t.m().Phase != TimingPhase::Idle; ++i)
+            for (int i = 0; i < 5 && t.m().Phase() != TimingPhase::Idle; ++i)
                 t.app->mainForm().Timer1_Timer();
             break;
         }

@@ -1,12 +1,13 @@
 // Start-up: loading the current scheme, a fresh config.ini, and the configuration error.
 #include "support/TestApp.h"
+#include "core/TimeText.h"
 
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
-#include "core/Colors.h"
+#include "windows/LabelColor.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -66,11 +67,11 @@ TEST(Startup, FreshStartShowsSchemeOneIdleInTheMainWindow)
     TestApp t;
     ASSERT_TRUE(t.start());
     App& a = *t.app;
-    EXPECT_EQ(t.m().FangAnId, 1);
+    EXPECT_EQ(t.m().FangAnId(), 1);
     EXPECT_EQ(t.m().TimeLenText, "00:00:30");
     EXPECT_EQ(t.m().TimeLenSeconds, 30);
     EXPECT_EQ(t.m().CountDirection, 0);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_EQ(a.mainForm().windowTitle(), "Horalto 计时方案1");
     EXPECT_EQ(a.mainForm().Label5->text(), "Horalto 计时方案1");
     EXPECT_EQ(a.fullScreenForm().Label1->text(), "Horalto 计时方案1");
@@ -82,14 +83,14 @@ TEST(Startup, FreshStartShowsSchemeOneIdleInTheMainWindow)
     EXPECT_EQ(ForeColor(a.toolsBarForm().Showtime), 65535);
     EXPECT_EQ(ForeColor(a.toolsBarFormMax().Showtime), 65535);
     EXPECT_EQ(ForeColor(a.fullScreenForm().Showtime), 16711935);
-    EXPECT_EQ(a.mainForm().IsTime->text(), a.module.DateTimeText(t.w.clock.t));
+    EXPECT_EQ(a.mainForm().IsTime->text(), a.session.DateTimeText(t.w.clock.t));
     EXPECT_EQ(a.mainForm().StartTime->text(), "00:00:00");
 
     EXPECT_TRUE(a.mainForm().isVisible());
     EXPECT_FALSE(a.toolsBarForm().isVisible());
     EXPECT_FALSE(a.toolsBarFormMax().isVisible());
     EXPECT_FALSE(a.fullScreenForm().isVisible());
-    EXPECT_TRUE(a.mainForm().Timer1->isEnabled());
+    EXPECT_TRUE(a.session.Timer1->isEnabled());
     EXPECT_FALSE(a.session.Timer2->isEnabled());
 
     MenuForm& menu = a.menuForm();
@@ -147,7 +148,7 @@ TEST(Startup, SchemeFromTheFileWithItsOwnSectionsAndCaseInsensitiveNames)
     TestApp t;
     ASSERT_TRUE(t.start({"[fangANselect]", "jsfanganid = 4", "[jsset4]", "JSHH=01", "JSMM=02", "JSSS=03", "JSFX=1",
                          "[TSSET4]", "TSMM1=01", "[COLORSET4]", "Normal=65280", "[COMMSET4]", "MaxToolsBar=Yes"}));
-    EXPECT_EQ(t.m().FangAnId, 4);
+    EXPECT_EQ(t.m().FangAnId(), 4);
     EXPECT_EQ(t.m().TimeLenSeconds, 3723);
     EXPECT_EQ(t.m().CountDirection, 1);
     EXPECT_EQ(t.m().PromptSeconds[0], 60);

@@ -2,7 +2,7 @@
 // the tick handlers with a fake clock, sound and random source.
 #include "support/TestApp.h"
 
-#include "core/Colors.h"
+#include "windows/LabelColor.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
@@ -50,7 +50,7 @@ TEST(Tick, CountDownShowsTheValueBeforeItsStepAndEndsOnZero)
     t.tick();
     EXPECT_EQ(t.shown(), "00:00:00");
     EXPECT_EQ(t.w.sound.played, QStringList{t.w.path("wav/终止音.wav")});
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_TRUE(t.app->mainForm().JishiStart->isEnabled());
     EXPECT_EQ(t.app->mainForm().StartTime->text(), "00:00:00");
     EXPECT_EQ(t.w.events.calls, 2);
@@ -66,10 +66,10 @@ TEST(Tick, CountUpEndsWhenTheLengthIsShown)
     t.tick();
     EXPECT_EQ(t.shown(), "00:00:00");
     t.tick(29);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     t.tick();
     // The end resets the labels to zero.
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_EQ(t.w.sound.played.size(), 1);
 }
 
@@ -81,7 +81,7 @@ TEST(Tick, ZeroLengthEndsOnTheFirstTickInEitherDirection)
         t.app->mainForm().JishiStart_Click();
         t.tick();
         EXPECT_EQ(t.shown(), "00:00:00");
-        EXPECT_FALSE(t.m().IsTiming) << dir;
+        EXPECT_FALSE(t.m().IsTiming()) << dir;
         EXPECT_EQ(t.w.sound.played.size(), 1) << dir;
     }
 }
@@ -112,7 +112,7 @@ TEST(Tick, PromptAndEndOnTheSameTickPlayBothAndStillBlink)
     t.tick(4);
     EXPECT_EQ(t.w.sound.played, (QStringList{t.w.path("wav/提示音.wav"), t.w.path("wav/终止音.wav")}));
     EXPECT_TRUE(t.app->session.Timer2->isEnabled());
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
 }
 
 TEST(Tick, DirectionTwoStandsStillAndNeverEnds)
@@ -122,7 +122,7 @@ TEST(Tick, DirectionTwoStandsStillAndNeverEnds)
     t.app->mainForm().JishiStart_Click();
     t.tick(20);
     EXPECT_EQ(t.shown(), "00:00:00"); // the counter was never set by the start
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     EXPECT_TRUE(t.w.sound.played.isEmpty());
 }
 
@@ -267,14 +267,14 @@ TEST(Tick, ATimingStartedWhileTheEndLetsEventsRunGetsItsFullLength)
         };
         t.tick(4); // the end of the first timing
         ASSERT_TRUE(done) << c.name;
-        ASSERT_TRUE(t.m().IsTiming) << c.name;
+        ASSERT_TRUE(t.m().IsTiming()) << c.name;
         QStringList shown;
-        for (int i = 0; i < c.shown.size() && t.m().IsTiming; ++i) {
+        for (int i = 0; i < c.shown.size() && t.m().IsTiming(); ++i) {
             t.tick();
             shown << t.app->toolsBarForm().Showtime->text();
         }
         EXPECT_EQ(shown.join(" "), c.shown.join(" ")) << c.name;
-        EXPECT_FALSE(t.m().IsTiming) << c.name << ": no end after the full length";
+        EXPECT_FALSE(t.m().IsTiming()) << c.name << ": no end after the full length";
         EXPECT_EQ(t.w.sound.played.size(), 2) << c.name;
     }
 }

@@ -92,7 +92,7 @@ TEST(FullScreenMonitor, AFileWithoutTheChoiceIsUntouchedByAWholeTiming)
     (void)t.monitorItems();
     for (int i = 0; i < 4; ++i)
         t.app->mainForm().Timer1_Timer();
-    EXPECT_EQ(t.m().Phase, TimingPhase::Idle);
+    EXPECT_EQ(t.m().Phase(), TimingPhase::Idle);
     t.app->Run(CommandId::Exit);
     EXPECT_EQ(t.w.iniBytes(), before);
     EXPECT_FALSE(t.w.iniLines().contains("[FullScreenSet]"));
@@ -128,7 +128,7 @@ TEST(FullScreenMonitor, MonitorChangesPlaceTheShownWindowAgainWithoutTouchingThe
     EXPECT_EQ(t.fs().geometry(), kLaptop);
     t.app->Run(CommandId::FullScreenMode);
     EXPECT_EQ(t.fs().geometry(), kProjector);
-    EXPECT_EQ(t.m().Phase, TimingPhase::Running);
+    EXPECT_EQ(t.m().Phase(), TimingPhase::Running);
     EXPECT_EQ(t.m().CounterSeconds, counter);
     EXPECT_EQ(t.w.iniBytes(), before);
 }

@@ -68,7 +68,7 @@ TEST(HotKeyForm, KeysPressedInTheRowsAreShownStoredOnSaveAndRegistered)
     EXPECT_EQ(t.app->menuForm().CommandItem(CommandId(3))->text(), "工具条模式");
     EXPECT_EQ(t.app->menuForm().CommandItem(CommandId(1))->text(), "计时" + QString(5, QChar(0x3000)) + "Shift+Ctrl+Alt+A");
     t.w.hotkeys.press(10); // the hotkeys act again: scheme 4
-    EXPECT_EQ(t.m().FangAnId, 4);
+    EXPECT_EQ(t.m().FangAnId(), 4);
 }
 
 TEST(HotKeyForm, CancelAndTheClosePictureLeaveTheFileAsItWasAndRestoreTheHotkeys)

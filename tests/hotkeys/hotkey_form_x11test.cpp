@@ -76,16 +76,16 @@ TEST_F(DialogsOnX11, RealKeysSetTheRowsAndTheSavedCtrlF5ActsWhileAnotherClientHa
             key(pressed);
             EXPECT_TRUE(shows(shown)) << pressed << " showed " << f.Text1[1]->text().toStdString();
         }
-        EXPECT_FALSE(app->module.IsTiming);
+        EXPECT_FALSE(app->session.IsTiming());
         f.Command1->click();
     }));
     EXPECT_EQ(app->config.PeekIniText("COMMSET", "HotKeyDesc1").value_or(""), "Ctrl+F5");
 
     ASSERT_TRUE(focusOther());
     key("F5", 500);
-    EXPECT_FALSE(app->module.IsTiming) << "the bare F5 started timing";
+    EXPECT_FALSE(app->session.IsTiming()) << "the bare F5 started timing";
     key("ctrl+F5");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app->module.IsTiming; }, 3000)) << "Ctrl+F5 did not start timing";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app->session.IsTiming(); }, 3000)) << "Ctrl+F5 did not start timing";
 }
 
 TEST_F(DialogsOnX11, TheStartKeyDoesNothingWhileTheAboutBoxIsOpenAndWorksAfterwards)
@@ -96,8 +96,8 @@ TEST_F(DialogsOnX11, TheStartKeyDoesNothingWhileTheAboutBoxIsOpenAndWorksAfterwa
         key("F5", 400); // to the other client
         box.cmdOK->click();
     }));
-    EXPECT_FALSE(app->module.IsTiming);
+    EXPECT_FALSE(app->session.IsTiming());
     ASSERT_TRUE(focusOther());
     key("F5");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app->module.IsTiming; }, 3000)) << "F5 did not act after the About box";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app->session.IsTiming(); }, 3000)) << "F5 did not act after the About box";
 }

@@ -2,6 +2,7 @@
 // registration with the window system (FakeHotkeys), the menu captions, and a press run through
 // the popup menu's item states.
 #include "support/TestApp.h"
+#include "core/TimeText.h"
 
 #include "config/ConfigFile.h"
 #include "hotkeys/HotKeys.h"
@@ -116,8 +117,8 @@ TEST(HotKeyTable, AllElevenSwitchedOffRegisterNothingAndPressesDoNothing)
     EXPECT_EQ(t.menu().MJishiPause->text(), "暂停");
     t.press(1);
     t.press(9);
-    EXPECT_FALSE(t.m().IsTiming);
-    EXPECT_EQ(t.m().FangAnId, 1);
+    EXPECT_FALSE(t.m().IsTiming());
+    EXPECT_EQ(t.m().FangAnId(), 1);
 }
 
 TEST(HotKeyTable, ModifierTextsMapExactlyAndCaseSensitively)
@@ -223,12 +224,12 @@ TEST(SetHotKey, FirstAddInstallsTheDispatchAndAnyDelRemovesIt)
     EXPECT_FALSE(t.w.hotkeys.handler);
     EXPECT_EQ(t.w.hotkeys.registered.size(), 10u) << "the other ten stay registered";
     t.press(1);
-    EXPECT_FALSE(t.m().IsTiming) << "a press without the dispatch in place does nothing";
+    EXPECT_FALSE(t.m().IsTiming()) << "a press without the dispatch in place does nothing";
 
     h.SetHotKey(3, ",118", "Add");
     ASSERT_TRUE(t.w.hotkeys.handler);
     t.press(1);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
 }
 
 TEST(SetHotKey, AfterADialogABadKeyCodeLeavesOnlyThatHotkeyUnregistered)
@@ -264,20 +265,20 @@ TEST(HotKeyDispatch, StartWorksOnlyWhileStoppedResetAlways)
     Running t;
     ASSERT_TRUE(t.start());
     t.press(2); // reset while stopped
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     t.press(1);
-    ASSERT_TRUE(t.m().IsTiming);
+    ASSERT_TRUE(t.m().IsTiming());
     t.tick()->fire();
     t.tick()->fire();
     EXPECT_EQ(t.m().CounterSeconds, 28);
     t.press(1); // would restart the count
     EXPECT_EQ(t.m().CounterSeconds, 28);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     t.press(2);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_EQ(t.main().Showtime->text(), "00:00:30");
     t.press(1);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
 }
 
 TEST(HotKeyDispatch, PauseTogglesWhileStarted)
@@ -286,22 +287,22 @@ TEST(HotKeyDispatch, PauseTogglesWhileStarted)
     ASSERT_TRUE(t.start());
     t.press(1);
     t.press(6);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_EQ(t.menu().MJishiPause->text(), "继续" + Fill(5) + "Pause");
     t.tick()->fire();
     EXPECT_EQ(t.m().CounterSeconds, 30);
     t.press(6);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     EXPECT_EQ(t.menu().MJishiPause->text(), "暂停" + Fill(5) + "Pause");
     t.tick()->fire();
     EXPECT_EQ(t.m().CounterSeconds, 29);
     t.press(6);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     // Reset while paused: pause is offered no more, so the key cannot resume a stopped count.
     t.press(2);
     EXPECT_FALSE(t.menu().MJishiPause->isEnabled());
     t.press(6);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
 }
 
 TEST(HotKeyDispatch, SchemeKeysOnlyWhileStopped)
@@ -310,16 +311,16 @@ TEST(HotKeyDispatch, SchemeKeysOnlyWhileStopped)
     ASSERT_TRUE(t.start({"[JSSET3]", "JSHH=00", "JSMM=02", "JSSS=00"}));
     t.press(1);
     t.press(9);
-    EXPECT_EQ(t.m().FangAnId, 1);
+    EXPECT_EQ(t.m().FangAnId(), 1);
     EXPECT_EQ(t.ini("FangAnSelect", "JsFangAnId"), "1");
     t.press(2);
     t.press(9);
-    EXPECT_EQ(t.m().FangAnId, 3);
+    EXPECT_EQ(t.m().FangAnId(), 3);
     EXPECT_EQ(t.ini("FangAnSelect", "JsFangAnId"), "3");
     EXPECT_TRUE(t.menu().MJsFa[3]->isChecked());
     EXPECT_EQ(t.main().Showtime->text(), "00:02:00");
     t.press(11);
-    EXPECT_EQ(t.m().FangAnId, 5);
+    EXPECT_EQ(t.m().FangAnId(), 5);
 }
 
 TEST(HotKeyDispatch, DisplayKeysWorkEverywhereButInTheirOwnMode)
@@ -363,18 +364,18 @@ TEST(HotKeyDispatch, KeyOfACommandNotOfferedDoesNothing)
     EXPECT_EQ(t.main().JishiPause->text(), "暂 停") << "pause ran while idle";
     t.press(1);
     t.press(9);
-    EXPECT_EQ(t.m().FangAnId, 1) << "a scheme switch ran while timing";
+    EXPECT_EQ(t.m().FangAnId(), 1) << "a scheme switch ran while timing";
     t.press(6);
-    ASSERT_FALSE(t.m().IsTiming); // paused
+    ASSERT_FALSE(t.m().IsTiming()); // paused
     t.press(1);
-    EXPECT_FALSE(t.m().IsTiming) << "start ran while paused";
+    EXPECT_FALSE(t.m().IsTiming()) << "start ran while paused";
     t.press(10);
-    EXPECT_EQ(t.m().FangAnId, 1) << "a scheme switch ran while paused";
+    EXPECT_EQ(t.m().FangAnId(), 1) << "a scheme switch ran while paused";
     t.press(6);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     t.menu().MJishiEnd->setEnabled(false);
     t.press(2);
-    EXPECT_FALSE(t.m().IsTiming) << "reset is offered in every phase and mode";
+    EXPECT_FALSE(t.m().IsTiming()) << "reset is offered in every phase and mode";
 }
 
 TEST(HotKeyDispatch, OtherIdsDoNothingAndUnloadReleasesAllElevenWithTheDispatch)
@@ -383,9 +384,9 @@ TEST(HotKeyDispatch, OtherIdsDoNothingAndUnloadReleasesAllElevenWithTheDispatch)
     ASSERT_TRUE(t.start());
     for (int id : {0, -1, 12, 786})
         t.press(id);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_TRUE(t.main().isVisible());
-    EXPECT_EQ(t.m().FangAnId, 1);
+    EXPECT_EQ(t.m().FangAnId(), 1);
 
     t.menu().MExitMe_Click();
     EXPECT_TRUE(t.w.hotkeys.registered.empty());
@@ -394,5 +395,5 @@ TEST(HotKeyDispatch, OtherIdsDoNothingAndUnloadReleasesAllElevenWithTheDispatch)
     for (int id = 1; id <= 11; ++id)
         EXPECT_EQ(dels[id - 1], QString("del %1").arg(id));
     t.press(1);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
 }

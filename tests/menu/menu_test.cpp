@@ -1,7 +1,8 @@
 // The popup menu: scheme switching, the information text and the two per-scheme switches.
 #include "support/TestApp.h"
+#include "core/TimeText.h"
 
-#include "core/Colors.h"
+#include "windows/LabelColor.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
@@ -33,7 +34,7 @@ TEST(Menu, SwitchingToSchemeThreeWhileStopped)
     for (int i : {1, 2, 4, 5})
         EXPECT_FALSE(menu.MJsFa[i]->isChecked()) << i;
     EXPECT_EQ(t.ini("FangAnSelect", "JsFangAnId"), "3");
-    EXPECT_EQ(t.m().FangAnId, 3);
+    EXPECT_EQ(t.m().FangAnId(), 3);
     EXPECT_EQ(t.app->mainForm().windowTitle(), "初赛 计时方案3");
     EXPECT_EQ(t.app->fullScreenForm().Label1->text(), "初赛 计时方案3");
     EXPECT_EQ(t.app->mainForm().TimeLen->text(), "01:00:00");
@@ -45,7 +46,7 @@ TEST(Menu, SwitchingToSchemeThreeWhileStopped)
     EXPECT_EQ(t.ini("JSSET3", "JSSS"), "00");
     EXPECT_EQ(t.ini("TSSET3", "TSHH5"), "00"); // the new scheme's keys appear as they are read
     EXPECT_TRUE(t.app->mainForm().isVisible());
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
 }
 
 TEST(Menu, SwitchingWhileTheSmallToolbarShowsExchangesItForTheLargeOne)
@@ -142,11 +143,11 @@ TEST(Menu, ItemStatesFollowTheTimingState)
     ASSERT_TRUE(t.start());
     MenuForm& menu = t.app->menuForm();
     menu.MJishiStart->trigger();
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     EXPECT_FALSE(menu.MJishiStart->isEnabled());
     EXPECT_TRUE(menu.MJishiPause->isEnabled());
     menu.MJishiPause->trigger();
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     EXPECT_TRUE(menu.MJishiPause->isEnabled());
     menu.MJishiEnd->trigger();
     EXPECT_TRUE(menu.MJishiStart->isEnabled());

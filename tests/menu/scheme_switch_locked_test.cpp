@@ -18,7 +18,7 @@ TEST(MenuLockedFile, SchemeSwitchTakesTheChosenSchemeAndTheMarksShowTheStoredVal
     const QByteArray locked = t.w.iniBytes();
 
     menu.MJsFa_Click(3);
-    EXPECT_EQ(t.m().FangAnId, 3);
+    EXPECT_EQ(t.m().FangAnId(), 3);
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(menu.MJsFa[i]->isChecked(), i == 3) << i;
     EXPECT_EQ(t.app->mainForm().windowTitle(), "Horalto 计时方案3");

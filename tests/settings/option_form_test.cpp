@@ -161,7 +161,7 @@ TEST_F(OptionFormTest, SavingTheCurrentSchemeChangesTheCountersAtOnceAlsoWhileTi
         EXPECT_EQ(t->m().TimeLenSeconds, 120);
         EXPECT_EQ(t->m().PromptSeconds[0], 10);
         EXPECT_EQ(counters(), QStringList(5, "00:02:00"));
-        EXPECT_EQ(t->m().IsTiming, timing);
+        EXPECT_EQ(t->m().IsTiming(), timing);
     }
 }
 

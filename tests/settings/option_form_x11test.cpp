@@ -1,6 +1,6 @@
 // The settings dialog and the real global hotkeys (XCB key grabs on Xvfb): no hotkey acts while
 // the dialog is open, and every hotkey acts again after it closes, as the file then holds them.
-#include "core/App.h"
+#include "app/App.h"
 #include "platform/X11Hotkeys.h"
 #include "settings/OptionForm.h"
 #include "support/Fakes.h"
@@ -28,7 +28,7 @@ TEST(OptionFormOnX11, NoHotkeyWhileOpenAndAllAfterClosing)
     App app(services);
     ASSERT_TRUE(app.Start());
     Key("KP_2"); // the keys act before the dialog opens
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app.module.FangAnId == 2; }, 3000)) << "hotkeys do not work at all";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.session.FangAnId() == 2; }, 3000)) << "hotkeys do not work at all";
 
     bool opened = false;
     QTimer::singleShot(0, [&] {
@@ -39,8 +39,8 @@ TEST(OptionFormOnX11, NoHotkeyWhileOpenAndAllAfterClosing)
         Key("KP_3");
         Key("F5");
         QTest::qWait(600);
-        EXPECT_EQ(app.module.FangAnId, 2) << "a scheme hotkey acted while the dialog was open";
-        EXPECT_FALSE(app.module.IsTiming) << "the start hotkey acted while the dialog was open";
+        EXPECT_EQ(app.session.FangAnId(), 2) << "a scheme hotkey acted while the dialog was open";
+        EXPECT_FALSE(app.session.IsTiming()) << "the start hotkey acted while the dialog was open";
         // The start key is moved to F7 by hand meanwhile.
         app.config.WriteIniText("COMMSET", "HotKeySetB1", "118");
         app.config.WriteIniText("COMMSET", "HotKeyDesc1", "F7");
@@ -50,9 +50,9 @@ TEST(OptionFormOnX11, NoHotkeyWhileOpenAndAllAfterClosing)
     ASSERT_TRUE(opened);
 
     Key("KP_4");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app.module.FangAnId == 4; }, 3000)) << "Num4 after closing";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.session.FangAnId() == 4; }, 3000)) << "Num4 after closing";
     Key("F7");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app.module.IsTiming; }, 3000)) << "the start key as the file holds it";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app.session.IsTiming(); }, 3000)) << "the start key as the file holds it";
     Key("Pause");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !app.module.IsTiming; }, 3000)) << "Pause after closing";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !app.session.IsTiming(); }, 3000)) << "Pause after closing";
 }

@@ -4,18 +4,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-int FakeRandom::between(int low, int high)
-{
-    ++calls;
-    int v;
-    if (!script.empty()) {
-        v = script.front();
-        script.pop_front();
-    } else {
-        v = next++;
-    }
-    return std::clamp(v, low, high);
-}
 
 std::optional<QString> FakeDialogs::inputText(QWidget*, const QString& title, const QString& prompt,
                                               const QString& preset)
@@ -80,12 +68,6 @@ void FakeHotkeys::unregisterKey(int id)
     registered.erase(id);
 }
 
-std::unique_ptr<IntervalTimer> FakeTimers::create(int intervalMs, std::function<void()> onTick)
-{
-    auto t = std::make_unique<FakeTimer>(intervalMs, std::move(onTick));
-    made.push_back(t.get());
-    return t;
-}
 
 void FakeWorld::writeIni(const QStringList& lines) const
 {

@@ -2,6 +2,7 @@
 // Test doubles for every outside-world service: a clock the test sets, scripted random numbers,
 // recorded sounds, scripted dialog answers, recorded hotkey grabs, timers that tick on demand.
 #include "platform/Services.h"
+#include "support/CoreFakes.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -11,29 +12,6 @@
 #include <map>
 #include <memory>
 #include <vector>
-
-class FakeClock final : public Clock {
-public:
-    QDateTime t{QDate(2026, 12, 7), QTime(9, 0, 0)};
-    QDateTime now() const override { return t; }
-    void advance(int seconds) { t = t.addSecs(seconds); }
-};
-
-class FakeRandom final : public Random {
-public:
-    std::deque<int> script; // values handed out first; afterwards `next`, counting up
-    int next = 0;
-    int calls = 0;
-    int between(int low, int high) override;
-};
-
-class FakeSound final : public Sound {
-public:
-    QStringList played;
-    int prepared = 0;
-    void play(const QString& path) override { played << path; }
-    void prepare() override { ++prepared; }
-};
 
 class FakeDialogs final : public Dialogs {
 public:
@@ -94,39 +72,6 @@ inline Grabs Registered(const FakeHotkeys& h)
     return g;
 }
 
-class FakeTimer final : public IntervalTimer {
-public:
-    FakeTimer(int interval, std::function<void()> f) : interval_(interval), tick_(std::move(f)) {}
-    void setEnabled(bool on) override { enabled_ = on; }
-    bool isEnabled() const override { return enabled_; }
-    int interval() const override { return interval_; }
-    // One tick, as the real timer would give it: only while enabled.
-    void fire() { if (enabled_) tick_(); }
-
-private:
-    int interval_;
-    std::function<void()> tick_;
-    bool enabled_ = false;
-};
-
-class FakeTimers final : public TimerFactory {
-public:
-    std::vector<FakeTimer*> made; // in creation order; owned by whoever asked for them
-    std::unique_ptr<IntervalTimer> create(int intervalMs, std::function<void()> onTick) override;
-};
-
-class FakeEvents final : public EventPump {
-public:
-    int calls = 0;
-    std::function<void()> pending; // what the waiting events do, run by every processPending()
-    void processPending() override
-    {
-        ++calls;
-        if (pending)
-            pending();
-    }
-};
-
 // Programs "on PATH" by name (found as /usr/bin/<name>); every start is recorded.
 class FakePrograms final : public ProgramStarter {
 public:
@@ -138,18 +83,6 @@ public:
     {
         started.emplace_back(program, args);
         return startWorks;
-    }
-};
-
-// Every setHeld() call in order, and the state asked for last.
-class FakeScreenSaver final : public ScreenSaver {
-public:
-    std::vector<bool> calls;
-    bool held = false;
-    void setHeld(bool h) override
-    {
-        calls.push_back(h);
-        held = h;
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The whole program on test doubles: a fresh temporary program directory, fake clock, sound,
 // dialogs, hotkeys and timers. start() runs the real start-up sequence.
-#include "core/App.h"
+#include "app/App.h"
 #include "support/Fakes.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ struct TestApp {
         app = std::make_unique<App>(w.services);
         return app->Start();
     }
-    MainModule& m() { return app->module; }
+    TimingSession& m() { return app->session; }
     // The value of a key in config.ini as the program reads it (empty when missing).
     QString ini(const QString& section, const QString& key) const
     {

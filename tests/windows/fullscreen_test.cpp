@@ -1,7 +1,8 @@
 // The full-screen window: layout from the screen, running lights, control labels, mouse rules
 // and the information picture.
-#include "core/App.h"
-#include "core/Colors.h"
+#include "app/App.h"
+#include "core/TimeText.h"
+#include "windows/LabelColor.h"
 #include "menu/MenuForm.h"
 #include "support/Fakes.h"
 #include "windows/Control.h"
@@ -37,7 +38,7 @@ struct FullScreen : ::testing::Test {
     }
     void TearDown() override { closeMenu(); }
     FullScreenForm& fs() { return app->fullScreenForm(); }
-    MainModule& m() { return app->module; }
+    TimingSession& m() { return app->session; }
     int popups() { return app->menuForm().PopupCount(); }
 
     FullScreenForm& shown()
@@ -124,9 +125,9 @@ TEST_F(FullScreen, LoadSetsCaptionsColoursAndTheRestState)
     EXPECT_TRUE(f.Picture5->isHidden());
     EXPECT_TRUE(f.Picture5->pixmap().isNull());
     EXPECT_EQ(lit(), "0");
-    ASSERT_NE(f.Timer1, nullptr);
-    EXPECT_EQ(f.Timer1->interval(), 500);
-    EXPECT_TRUE(f.Timer1->isEnabled());
+    ASSERT_NE(app->session.LightsTimer, nullptr);
+    EXPECT_EQ(app->session.LightsTimer->interval(), 500);
+    EXPECT_TRUE(app->session.LightsTimer->isEnabled());
     // The information text is read after the picture switch: the order of a fresh file.
     const QStringList lines = w.iniLines();
     const qsizetype pic = lines.indexOf("[InfoPicSet]"), txt = lines.indexOf("[InfoTxtSet]");
@@ -160,7 +161,7 @@ TEST_F(FullScreen, RunningLightsStepOncePerTickWhileTiming)
     }
     // One light runs left to right, one tick all dark, then it starts again.
     EXPECT_EQ(seen, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "0", "1"}));
-    dynamic_cast<FakeTimer&>(*fs().Timer1).fire(); // the timer drives the same handler
+    dynamic_cast<FakeTimer&>(*app->session.LightsTimer).fire(); // the timer drives the same handler
     EXPECT_EQ(lit(), "2");
 }
 
@@ -177,7 +178,7 @@ TEST_F(FullScreen, PauseReturnsTheLightsToRest)
     EXPECT_EQ(lit(), "5");
     // A tick while paused puts the lights at rest; after continuing they start at light 1.
     m().TogglePause();
-    ASSERT_FALSE(m().IsTiming);
+    ASSERT_FALSE(m().IsTiming());
     tick(2);
     EXPECT_EQ(lit(), "0");
     m().TogglePause();
@@ -225,7 +226,7 @@ TEST_F(FullScreen, ControlLabelsIssueTheirCommands)
     move(f.Picture3, {5, 5});
     f.Picture5->setVisible(true);
     click(f.KongZhi1, Qt::LeftButton);
-    EXPECT_TRUE(m().IsTiming);
+    EXPECT_TRUE(m().IsTiming());
     EXPECT_FALSE(f.KongZhi1->isEnabled());
     EXPECT_TRUE(f.Picture5->isHidden());
     EXPECT_FALSE(app->toolsBarForm().SystemSetup->isEnabled());
@@ -233,10 +234,10 @@ TEST_F(FullScreen, ControlLabelsIssueTheirCommands)
     EXPECT_NE(f.KongZhi1->palette().color(QPalette::Disabled, QPalette::WindowText), ColorFromBgr(0x000040C0));
     m().TogglePause();
     click(f.KongZhi1, Qt::LeftButton);
-    EXPECT_FALSE(m().IsTiming);
+    EXPECT_FALSE(m().IsTiming());
     click(f.KongZhi2, Qt::LeftButton);
     EXPECT_TRUE(f.KongZhi1->isEnabled());
-    EXPECT_FALSE(m().IsTiming);
+    EXPECT_FALSE(m().IsTiming());
     EXPECT_EQ(app->mainForm().JishiPause->text(), "暂 停");
     click(f.KongZhi4, Qt::LeftButton);
     EXPECT_TRUE(app->toolsBarForm().isVisible());

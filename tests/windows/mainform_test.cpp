@@ -1,7 +1,7 @@
 // The main window: picture buttons, minimise/maximise, title edit, counter colour, popup, unload.
 #include "support/TestApp.h"
 
-#include "core/Colors.h"
+#include "windows/LabelColor.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
@@ -86,7 +86,7 @@ TEST(MainForm, CloseReleasedElsewhereStillClosesAndReleasesEveryHotkey)
         EXPECT_EQ(dels[id - 1], QString("del %1").arg(id));
     EXPECT_TRUE(t.w.sound.played.isEmpty());
     EXPECT_EQ(t.w.iniBytes(), before);
-    EXPECT_FALSE(f.Timer1->isEnabled());
+    EXPECT_FALSE(t.app->session.Timer1->isEnabled());
 }
 
 TEST(MainForm, ExitButtonAndWindowSystemCloseUnloadOnce)
@@ -175,9 +175,9 @@ TEST(MainForm, ButtonsRunTheirCommands)
     ASSERT_TRUE(t.start());
     MainForm& f = t.app->mainForm();
     QTest::mouseClick(f.JishiStart, Qt::LeftButton);
-    EXPECT_TRUE(t.m().IsTiming);
+    EXPECT_TRUE(t.m().IsTiming());
     QTest::mouseClick(f.JishiPause, Qt::LeftButton);
-    EXPECT_FALSE(t.m().IsTiming);
+    EXPECT_FALSE(t.m().IsTiming());
     QTest::mouseClick(f.JishiEnd, Qt::LeftButton);
     EXPECT_FALSE(f.JishiPause->isEnabled());
     QTest::mouseClick(f.MaxMe, Qt::LeftButton);

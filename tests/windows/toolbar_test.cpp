@@ -1,6 +1,6 @@
 // The toolbar windows: layout, the frame table of the picture buttons and the mouse rules.
-#include "core/App.h"
-#include "core/Colors.h"
+#include "app/App.h"
+#include "windows/LabelColor.h"
 #include "menu/MenuForm.h"
 #include "support/Fakes.h"
 #include "windows/Control.h"
@@ -259,7 +259,7 @@ TEST_F(Toolbar, RightClickOnStartWhileIdleShowsTheMenuWithoutStarting)
     EXPECT_EQ(popups(), before + 1);
     EXPECT_TRUE(app->menuForm().MypopMenu->isVisible());
     EXPECT_EQ(frames(t), "NNNNN");
-    EXPECT_FALSE(app->module.IsTiming);
+    EXPECT_FALSE(app->session.IsTiming());
     EXPECT_TRUE(t.StartTimer->isEnabled());
     EXPECT_TRUE(fs.Picture5->isHidden());
 }
@@ -268,13 +268,13 @@ TEST_F(Toolbar, MiddleButtonOnlyHidesThePictureAndPaintsNormal)
 {
     ToolsBarForm& t = shown(small());
     FullScreenForm& fs = app->fullScreenForm();
-    app->module.StartTiming();
+    app->session.StartTiming();
     fs.Picture5->setVisible(true);
     t.Showtime->setText("00:00:07");
     click(t.StopTimer, Qt::MiddleButton);
     EXPECT_TRUE(fs.Picture5->isHidden());
     EXPECT_EQ(frames(t)[1], 'N');
-    EXPECT_TRUE(app->module.IsTiming); // no reset
+    EXPECT_TRUE(app->session.IsTiming()); // no reset
     EXPECT_EQ(t.Showtime->text(), "00:00:07");
     EXPECT_EQ(popups(), 0);
     // Other buttons leave the picture alone.
@@ -283,7 +283,7 @@ TEST_F(Toolbar, MiddleButtonOnlyHidesThePictureAndPaintsNormal)
     EXPECT_FALSE(fs.Picture5->isHidden());
     // The left button resets.
     click(t.StopTimer, Qt::LeftButton);
-    EXPECT_FALSE(app->module.IsTiming);
+    EXPECT_FALSE(app->session.IsTiming());
     EXPECT_TRUE(fs.Picture5->isHidden());
 }
 
@@ -296,7 +296,7 @@ TEST_F(Toolbar, PressMoveReleaseStartsThenTheDisabledButtonIgnoresTheMouse)
     EXPECT_EQ(frames(t), "HNNNN");
     release(t.StartTimer, Qt::LeftButton);
     EXPECT_EQ(frames(t), "NNNNN");
-    ASSERT_TRUE(app->module.IsTiming);
+    ASSERT_TRUE(app->session.IsTiming());
     ASSERT_FALSE(t.StartTimer->isEnabled());
     ASSERT_FALSE(t.SystemSetup->isEnabled());
     move(t.StopTimer);

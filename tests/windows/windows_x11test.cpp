@@ -1,7 +1,7 @@
 // The toolbar and full-screen windows on a real X server with a window manager (Xvfb and
 // openbox, see xsession.sh): where they appear, that they stay above an ordinary window that is
 // activated after them, and what the screen shows. Screenshots are left in /tmp for a look.
-#include "core/App.h"
+#include "app/App.h"
 #include "menu/MenuForm.h"
 #include "support/Fakes.h"
 #include "windows/Control.h"
@@ -116,7 +116,7 @@ struct WindowsOnX11 : ::testing::Test {
 
     void timingFor(int seconds)
     {
-        app->module.StartTiming();
+        app->session.StartTiming();
         for (int i = 0; i < seconds; ++i) {
             w.clock.advance(1);
             app->mainForm().Timer1_Timer();
@@ -129,7 +129,7 @@ struct WindowsOnX11 : ::testing::Test {
 
 TEST_F(WindowsOnX11, SmallToolbarStaysAboveAtTheCorner)
 {
-    app->module.EnterToolbarMode();
+    app->session.EnterToolbarMode();
     ToolsBarForm& t = app->toolsBarForm();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
     EXPECT_TRUE(QTest::qWaitFor([&] { return XGeometry(t) == QRect(0, 0, 380, 25); }, 5000)) ;
@@ -146,7 +146,7 @@ TEST_F(WindowsOnX11, SmallToolbarStaysAboveAtTheCorner)
 TEST_F(WindowsOnX11, LargeToolbarStaysAboveAtTheCorner)
 {
     app->config.WriteIniText("COMMSET1", "MaxToolsBar", "Yes");
-    app->module.EnterToolbarMode();
+    app->session.EnterToolbarMode();
     ToolsBarForm& t = app->toolsBarFormMax();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
     EXPECT_TRUE(QTest::qWaitFor([&] { return XGeometry(t) == QRect(0, 0, 760, 50); }, 5000));
@@ -163,7 +163,7 @@ TEST_F(WindowsOnX11, LargeToolbarStaysAboveAtTheCorner)
 
 TEST_F(WindowsOnX11, CounterDoubleClickReachesTheColourChooserUnderTheWindowManager)
 {
-    app->module.EnterToolbarMode();
+    app->session.EnterToolbarMode();
     ToolsBarForm& t = app->toolsBarForm();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&t));
     ASSERT_TRUE(QTest::qWaitFor([&] { return XGeometry(t) == QRect(0, 0, 380, 25); }, 5000));
@@ -178,7 +178,7 @@ TEST_F(WindowsOnX11, CounterDoubleClickReachesTheColourChooserUnderTheWindowMana
 TEST_F(WindowsOnX11, FullScreenCoversTheScreenAboveOtherWindows)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    app->module.EnterFullScreenMode();
+    app->session.EnterFullScreenMode();
     FullScreenForm& f = app->fullScreenForm();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_TRUE(QTest::qWaitFor([&] { return XGeometry(f) == screen; }, 5000));

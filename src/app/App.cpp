@@ -1,38 +1,33 @@
-#include "core/App.h"
+#include "app/App.h"
 
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
 #include "settings/OptionForm.h"
-#include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
-#include "platform/Timer.h"
 
 App::App(Services& services)
-    : svc(services), config(services.programDir), module(*this), session(services.random, services.timers)
+    : svc(services)
+    , config(services.programDir)
+    , session(SessionServices{services.clock, services.random, services.sound, services.timers, services.events,
+                              services.screenSaver, services.programDir},
+              config)
 {
-    QObject::connect(&session, &TimingSession::blinkColorDrawn, &session,
-                     [this](int view, int color) { module.ShowBlinkColor(view, color); }, Qt::DirectConnection);
-    QObject::connect(&session, &TimingSession::blinkRestored, &session,
-                     [this] { module.RestoreCounterColors(); }, Qt::DirectConnection);
-    QObject::connect(&session, &TimingSession::infoPictureShownChanged, &session,
-                     [this](bool shown) { fullScreenForm().Picture5->setVisible(shown); }, Qt::DirectConnection);
-    QObject::connect(&session, &TimingSession::counterTextChanged, &session,
-                     [this](const QString& text) { module.ShowCounterInWindows(text); }, Qt::DirectConnection);
-    QObject::connect(&session, &TimingSession::schemeTitleChanged, &session,
-                     [this](const QString& caption) { module.ShowTitleInWindows(caption); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::modeChanged, &session,
+                     [this](DisplayMode mode) { ShowModeWindows(mode); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::toolbarChosen, &session,
+                     [this](bool large) { ShowToolbar(large); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::shakeRequested, &session,
+                     [this](int cycles) { ShakeWindows(cycles); }, Qt::DirectConnection);
 }
 
 App::~App()
 {
     // The screen saver is let go however the program ends.
-    if (module.ScreenSaverHeld) {
-        module.ScreenSaverHeld = false;
-        svc.screenSaver.setHeld(false);
-    }
+    session.SetUnloaded();
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
     toolsBarFormMax_.reset();
@@ -54,7 +49,7 @@ bool App::Start()
             mainForm().Form_Load();
         } catch (const ConfigError&) {
             defaults.commit();
-            module.StartupConfigError();
+            StartupConfigError();
             return false;
         }
     }
@@ -117,22 +112,22 @@ HotKeys& App::hotKeys()
 void App::Run(CommandId id, QWidget* owner)
 {
     if (const int scheme = SchemeOf(id)) {
-        module.SwitchScheme(scheme);
+        SwitchScheme(scheme);
         return;
     }
     switch (id) {
-    case CommandId::Start: module.StartTiming(); break;
-    case CommandId::Reset: module.ResetTiming(); break;
-    case CommandId::ToolbarMode: module.EnterToolbarMode(); break;
-    case CommandId::FullScreenMode: module.EnterFullScreenMode(); break;
-    case CommandId::BackToMain: module.EnterMainMode(); break;
-    case CommandId::PauseContinue: module.TogglePause(); break;
+    case CommandId::Start: session.StartTiming(); break;
+    case CommandId::Reset: session.ResetTiming(); break;
+    case CommandId::ToolbarMode: session.EnterToolbarMode(); break;
+    case CommandId::FullScreenMode: session.EnterFullScreenMode(); break;
+    case CommandId::BackToMain: session.EnterMainMode(); break;
+    case CommandId::PauseContinue: session.TogglePause(); break;
     case CommandId::About: ShowAboutBox(owner); break;
     case CommandId::Setup: ShowOptionForm(owner); break;
     case CommandId::HotKeySetup: ShowHotKeyForm(owner); break;
-    case CommandId::AppInfo: menuForm().MAppInfo_Click(); break;
-    case CommandId::Shake: menuForm().MDouDong_Click(); break;
-    case CommandId::LargeToolbar: menuForm().MMaxToolsBar_Click(); break;
+    case CommandId::AppInfo: EditInfoText(owner); break;
+    case CommandId::Shake: session.ToggleShake(); break;
+    case CommandId::LargeToolbar: session.ToggleLargeToolbar(); break;
     case CommandId::Exit: Unload(); break;
     default: break;
     }
@@ -140,7 +135,7 @@ void App::Run(CommandId id, QWidget* owner)
 
 void App::ShowHotKeyCaptions()
 {
-    menuForm().ShowHotKeyCaptions(module.HotKeys);
+    menuForm().ShowHotKeyCaptions(session.HotKeys);
 }
 
 void App::ShowOptionForm(QWidget* owner)
@@ -172,9 +167,7 @@ void App::Unload()
     // Hotkeys first, then every other window; the program ends with no window left.
     // Nothing is written to the configuration.
     hotKeys().UnregisterAll();
-    if (mainForm_)
-        mainForm_->Timer1->setEnabled(false);
-    session.StopBlink();
+    session.StopTimers();
     if (fullScreenForm_)
         fullScreenForm_->hide();
     if (menuForm_)
@@ -185,7 +178,7 @@ void App::Unload()
         toolsBarFormMax_->hide();
     if (mainForm_)
         mainForm_->hide();
-    module.ApplyScreenSaverHold(); // released: the program is unloaded
+    session.SetUnloaded(); // the screen saver is let go
     EndProgram(0);
 }
 
@@ -194,5 +187,6 @@ void App::EndProgram(int status)
     if (ended_)
         return;
     ended_ = true;
+    session.MarkEnded();
     svc.programEnd.end(status);
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include "config/ConfigFile.h"
-#include "core/MainModule.h"
 #include "core/TimingSession.h"
 #include "platform/Services.h"
 
@@ -13,9 +12,10 @@ class MenuForm;
 class HotKeys;
 class QWidget;
 
-// The application object: owns the shared timing state, the configuration access and every
-// window. Windows reach each other through it by their names. A window is created (and its
-// load handler run) the first time it is touched, as the start-up sequence expects.
+// The application object: owns the configuration access, the timing session, the hotkeys and
+// every window. The windows observe the session; the application shows and hides them as the
+// session's display mode says. The main window and the popup menu are built at start-up; the
+// toolbars and the full-screen window the first time they are shown (or touched).
 class App {
 public:
     explicit App(Services& services);
@@ -34,8 +34,7 @@ public:
 
     Services& svc;
     ConfigFile config;
-    MainModule module;
-    TimingSession session; // the counter text, the scheme title, the information picture, the blink after a prompt
+    TimingSession session;
 
     MainForm& mainForm();
     ToolsBarForm& toolsBarForm();
@@ -43,11 +42,24 @@ public:
     FullScreenForm& fullScreenForm();
     MenuForm& menuForm();
     HotKeys& hotKeys();
+    // Whether a window has been built yet.
+    bool ToolbarBuilt(bool large) const { return large ? bool(toolsBarFormMax_) : bool(toolsBarForm_); }
+    bool FullScreenBuilt() const { return bool(fullScreenForm_); }
 
     // The one command surface: the buttons, the toolbar and full-screen controls, the popup
     // menu and the hotkeys send their command here; `owner` is the window a dialog belongs to.
     // Runs the command whether or not it is offered: a control that is not offered cannot send.
     void Run(CommandId id, QWidget* owner = nullptr);
+
+    // Makes scheme `index` (1..5) the current one: check mark, stored number, title, scheme.
+    void SwitchScheme(int index);
+    // The colour chooser for a counter view; the choice is shown and stored.
+    void PickCounterColor(TimingSession::CounterView view, QWidget* owner);
+    // The title and the information text, asked for and set.
+    void EditTitle(QWidget* owner);
+    void EditInfoText(QWidget* owner);
+    // The configuration-error message box, then the end of the program.
+    void StartupConfigError();
 
     // The hotkey texts of the current table into the popup menu's captions.
     void ShowHotKeyCaptions();
@@ -62,6 +74,11 @@ public:
     void EndProgram(int status);
 
 private:
+    // The display windows of a mode: the mode's window shown on top, the others hidden.
+    void ShowModeWindows(DisplayMode mode);
+    void ShowToolbar(bool large);
+    void ShakeWindows(int cycles);
+
     std::unique_ptr<MainForm> mainForm_;
     std::unique_ptr<ToolsBarForm> toolsBarForm_;
     std::unique_ptr<ToolsBarForm> toolsBarFormMax_;

@@ -1,0 +1,77 @@
+// The display windows of the three modes (the main window, a toolbar strip, the full-screen
+// window) and the window shake.
+#include "app/App.h"
+#include "core/Twips.h"
+#include "windows/FullScreenForm.h"
+#include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
+
+namespace {
+void ShowOnTop(QWidget& w)
+{
+    w.show();
+    w.raise();
+}
+} // namespace
+
+void App::ShowToolbar(bool large)
+{
+    ShowOnTop(large ? toolsBarFormMax() : toolsBarForm());
+    if (ToolbarBuilt(!large))
+        (large ? toolsBarForm() : toolsBarFormMax()).hide();
+}
+
+void App::ShowModeWindows(DisplayMode mode)
+{
+    // Windows not built yet are not shown and need no hiding.
+    auto hideToolbars = [this] {
+        if (toolsBarForm_)
+            toolsBarForm_->hide();
+        if (toolsBarFormMax_)
+            toolsBarFormMax_->hide();
+    };
+    switch (mode) {
+    case DisplayMode::Main: {
+        hideToolbars();
+        if (fullScreenForm_)
+            fullScreenForm_->hide();
+        MainForm& f = mainForm();
+        f.setWindowState(Qt::WindowNoState);
+        ShowOnTop(f);
+        f.activateWindow();
+        break;
+    }
+    case DisplayMode::Toolbar:
+        ShowToolbar(session.LargeToolbarChosen());
+        if (fullScreenForm_)
+            fullScreenForm_->hide();
+        mainForm().hide();
+        break;
+    case DisplayMode::FullScreen: {
+        FullScreenForm& fs = fullScreenForm();
+        fs.PlaceOnChosenMonitor(); // monitors may have come or gone while it was hidden
+        ShowOnTop(fs);
+        fs.activateWindow();
+        hideToolbars();
+        mainForm().hide();
+        break;
+    }
+    }
+}
+
+void App::ShakeWindows(int cycles)
+{
+    // 50 twips, rounded to whole pixels. The full-screen window never moves.
+    constexpr int step = Twips(50);
+    QWidget* windows[] = {mainForm_.get(), toolsBarForm_.get(), toolsBarFormMax_.get()};
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        for (QWidget* w : windows) {
+            if (!w || !w->isVisible())
+                continue;
+            w->move(w->x(), w->y() + step);
+            w->move(w->x() + step, w->y());
+            w->move(w->x(), w->y() - step);
+            w->move(w->x() - step, w->y());
+        }
+    }
+}

@@ -1,0 +1,34 @@
+// The start-up sequence of the main window's load handler.
+#include "app/App.h"
+#include "config/ConfigKeys.h"
+#include "core/TimeText.h"
+#include "hotkeys/HotKeys.h"
+#include "menu/MenuForm.h"
+#include "platform/Timer.h"
+#include "windows/MainForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+void MainForm::Form_Load()
+{
+    TimingSession& s = app_.session;
+    // Centred, with its top at two fifths of the free height; topmost by its window flags.
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
+
+    s.SetFangAnId(SchemeNumberFromText(app_.config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1")));
+    s.TitleText = QStringLiteral("Horalto");
+    s.LoadInfoDisplay();
+    s.ShowSchemeTitle();
+
+    app_.menuForm(); // the scheme check marks follow the session
+    if (s.FangAnId() < 1 || s.FangAnId() > 5)
+        throw ConfigError("no such scheme");
+
+    s.ReadSchemeState();
+    app_.hotKeys().LoadHotKeys();
+    app_.hotKeys().RegisterHotKeys();
+    s.ShowLoadedScheme();
+    s.Timer1->setEnabled(true);
+}

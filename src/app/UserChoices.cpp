@@ -1,0 +1,50 @@
+// The commands that ask the user first (a colour, a title, the information text) and the
+// scheme switch with its configuration error.
+#include "app/App.h"
+#include "config/ConfigKeys.h"
+#include "core/TimeText.h"
+
+void App::PickCounterColor(TimingSession::CounterView view, QWidget* owner)
+{
+    // The chooser opens on black with no colour preselected; cancelling changes nothing.
+    if (const std::optional<int> chosen = svc.dialogs.chooseColor(owner))
+        session.ChooseCounterColor(view, *chosen);
+}
+
+void App::EditTitle(QWidget* owner)
+{
+    const QString preset = QStringLiteral("Horalto 版本 ") + ProgramVersion();
+    const std::optional<QString> answer = svc.dialogs.inputText(
+        owner, QStringLiteral("Horalto"), QStringLiteral("请在下面文本框中输入您需要显示的标题信息！"), preset);
+    session.SetTitleText(answer.value_or(QString()));
+}
+
+void App::EditInfoText(QWidget* owner)
+{
+    const std::optional<QString> answer = svc.dialogs.inputText(
+        owner, QStringLiteral("Horalto"), QStringLiteral("请在输入需要在全屏状态下显示的程序信息！"), DefaultInfoText());
+    session.SetInfoTextFrom(answer.value_or(QString()));
+}
+
+void App::SwitchScheme(int index)
+{
+    // The chosen scheme is the one in effect whether or not its number could be stored (a
+    // locked file, a full disk): check mark, title and loaded scheme agree.
+    session.SetFangAnId(std::int16_t(index));
+    config.WriteIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, QString::number(index));
+    ConfigFile::DefaultsBatch defaults(config); // one write for the scheme's defaults
+    try {
+        session.ShowSchemeTitle();
+        session.ReadSchemeState();
+        session.ShowLoadedScheme();
+    } catch (const ConfigError&) {
+        defaults.commit();
+        StartupConfigError();
+    }
+}
+
+void App::StartupConfigError()
+{
+    svc.dialogs.warning(nullptr, QStringLiteral("Horalto"), ConfigErrorMessage());
+    EndProgram(1);
+}

@@ -1,0 +1,182 @@
+// The timing session with no window at all: the end rules, prompts, pause and continue, the
+// blink. This target links no QtWidgets.
+#include "support/CoreFakes.h"
+
+#include "config/ConfigFile.h"
+#include "core/TimingSession.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+struct SessionWorld {
+    QTemporaryDir tmp;
+    FixedDir dir{tmp.path()};
+    ConfigFile config{dir};
+    FakeClock clock;
+    FakeRandom random;
+    FakeSound sound;
+    FakeTimers timers;
+    FakeEvents events;
+    FakeScreenSaver screenSaver;
+    TimingSession s{SessionServices{clock, random, sound, timers, events, screenSaver, dir}, config};
+
+    // config.ini from ASCII lines, then the start-up steps of scheme 1.
+    void load(const QStringList& lines)
+    {
+        QFile f(tmp.path() + "/config.ini");
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(lines.join("\r\n").toLatin1() + "\r\n");
+        f.close();
+        s.SetFangAnId(1);
+        s.TitleText = "Horalto";
+        s.LoadInfoDisplay();
+        s.ShowSchemeTitle();
+        s.ReadSchemeState();
+        s.ShowLoadedScheme();
+        s.Timer1->setEnabled(true);
+    }
+    FakeTimer& timer(const std::unique_ptr<IntervalTimer>& t) { return static_cast<FakeTimer&>(*t); }
+};
+
+QStringList Scheme(int direction, int length, int prompt = 0)
+{
+    return {"[FangAnSelect]", "JsFangAnId=1", "[JSSET1]", "JSHH=00", "JSMM=00", QString("JSSS=%1").arg(length, 2, 10, QChar('0')),
+            QString("JSFX=%1").arg(direction), "[TSSET1]", QString("TSSS1=%1").arg(prompt)};
+}
+} // namespace
+
+TEST(TimingSessionAlone, EndRulesByDirection)
+{
+    struct Case {
+        int direction, length;
+        QStringList shown; // the counter after each tick while timing
+        bool ends;         // on the last of those ticks
+    };
+    const Case cases[] = {
+        {0, 3, {"00:00:03", "00:00:02", "00:00:01", "00:00:00"}, true},
+        {1, 3, {"00:00:00", "00:00:01", "00:00:02", "00:00:03"}, true},
+        {0, 0, {"00:00:00"}, true},
+        {1, 0, {"00:00:00"}, true},
+        {2, 3, {"00:00:00", "00:00:00", "00:00:00", "00:00:00", "00:00:00"}, false}, // stands still
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "direction " << c.direction << " length " << c.length);
+        SessionWorld w;
+        w.load(Scheme(c.direction, c.length));
+        QStringList shown;
+        QObject::connect(&w.s, &TimingSession::counterTextChanged, [&](const QString& t) { shown << t; });
+        w.s.StartTiming();
+        EXPECT_EQ(shown, QStringList{QString("00:00:0%1").arg(c.length)});
+        shown.clear();
+        for (qsizetype i = 0; i < c.shown.size(); ++i) {
+            EXPECT_TRUE(w.s.IsTiming()) << "before tick " << i + 1;
+            w.timer(w.s.Timer1).fire();
+        }
+        if (c.ends) {
+            EXPECT_EQ(shown, c.shown + QStringList{"00:00:00"}); // the end resets the counter
+            EXPECT_EQ(w.s.Phase(), TimingPhase::Idle);
+            EXPECT_EQ(w.sound.played, QStringList{w.s.DefaultEndWav()});
+            EXPECT_EQ(w.events.calls, 2);
+            EXPECT_EQ(w.s.StartTimeText(), "00:00:00");
+        } else {
+            EXPECT_EQ(shown, c.shown);
+            EXPECT_TRUE(w.s.IsTiming());
+            EXPECT_TRUE(w.sound.played.isEmpty());
+        }
+    }
+}
+
+TEST(TimingSessionAlone, PromptAndEndOnTheSameTickPlayPromptThenEnd)
+{
+    SessionWorld w;
+    w.load(Scheme(1, 2, 2));
+    w.s.StartTiming();
+    for (int i = 0; i < 3; ++i)
+        w.timer(w.s.Timer1).fire();
+    EXPECT_EQ(w.sound.played, (QStringList{w.s.DefaultPromptWav(), w.s.DefaultEndWav()}));
+    EXPECT_TRUE(w.s.Blinking()) << "the end leaves a running blink alone";
+    EXPECT_EQ(w.s.Phase(), TimingPhase::Idle);
+}
+
+TEST(TimingSessionAlone, ContinueAfterPauseCountsOnFromWhereItStood)
+{
+    SessionWorld w;
+    w.load(Scheme(0, 10));
+    std::vector<TimingPhase> phases;
+    QObject::connect(&w.s, &TimingSession::phaseChanged, [&](TimingPhase p) { phases.push_back(p); });
+    w.s.StartTiming();
+    w.timer(w.s.Timer1).fire();
+    w.timer(w.s.Timer1).fire();
+    w.s.TogglePause();
+    EXPECT_EQ(w.s.PauseWord(), "继续");
+    EXPECT_FALSE(w.s.Offered(CommandId::Start).enabled);
+    EXPECT_TRUE(w.screenSaver.held) << "paused is still a timing";
+    for (int i = 0; i < 5; ++i)
+        w.timer(w.s.Timer1).fire();
+    EXPECT_EQ(w.s.CounterText(), "00:00:09") << "a paused tick leaves the counter";
+    w.clock.advance(300);
+    w.s.TogglePause();
+    EXPECT_EQ(w.s.PauseWord(), "暂停");
+    EXPECT_EQ(w.s.EndTimeText(), w.s.DateTimeText(w.clock.t.addSecs(8)));
+    w.timer(w.s.Timer1).fire();
+    EXPECT_EQ(w.s.CounterText(), "00:00:08");
+    EXPECT_EQ(phases, (std::vector{TimingPhase::Running, TimingPhase::Paused, TimingPhase::Running}));
+}
+
+TEST(TimingSessionAlone, BlinkDrawsSevenTimesThenRestoresTheConfiguredColours)
+{
+    SessionWorld w;
+    w.load(Scheme(0, 30) + QStringList{"[ColorSet1]", "Normal=255", "ToolsBar=65535", "FullScreen=16711935"});
+    FakeTimer& blink = w.timer(w.s.Timer2);
+    EXPECT_EQ(blink.interval(), 500);
+    std::vector<std::pair<int, int>> colors;
+    QObject::connect(&w.s, &TimingSession::counterColorChanged, [&](int view, int color) { colors.emplace_back(view, color); });
+    blink.fire(); // off: nothing
+    EXPECT_TRUE(colors.empty());
+
+    w.random.script = {1, 2, 3, 4, 5, 6};
+    w.s.StartBlink();
+    blink.fire();
+    ASSERT_EQ(colors.size(), 4u);
+    EXPECT_EQ(colors[0], std::make_pair(int(TimingSession::MainCounter), 3 * 65536 + 2 * 256 + 1));
+    EXPECT_EQ(colors[1], std::make_pair(int(TimingSession::SmallToolbarCounter), 6 * 65536 + 5 * 256 + 4));
+    EXPECT_EQ(colors[3].first, int(TimingSession::FullScreenCounter));
+    EXPECT_EQ(w.s.CounterColor(TimingSession::MainCounter), colors[0].second) << "a view built now shows it";
+
+    w.s.StartBlink(); // a second prompt keeps the count
+    for (int i = 0; i < 6; ++i)
+        blink.fire();
+    EXPECT_EQ(w.random.calls, 7 * 12);
+    EXPECT_TRUE(w.s.Blinking());
+    const int drawnMain = w.s.CounterColor(TimingSession::MainCounter);
+    w.config.WriteIniText("ColorSet1", "Normal", "red"); // edited into something unusable meanwhile
+
+    colors.clear();
+    blink.fire(); // the eighth step restores without a draw
+    EXPECT_EQ(w.random.calls, 7 * 12);
+    EXPECT_FALSE(w.s.Blinking());
+    EXPECT_EQ(w.s.BlinkTicks(), 0);
+    EXPECT_EQ(colors, (std::vector<std::pair<int, int>>{{1, 65535}, {2, 65535}, {3, 16711935}}));
+    EXPECT_EQ(w.s.CounterColor(TimingSession::MainCounter), drawnMain);
+}
+
+TEST(TimingSessionAlone, RunningLightGoesRoundWhileTimingAndBackToRestOtherwise)
+{
+    SessionWorld w;
+    std::vector<std::pair<int, int>> moves;
+    QObject::connect(&w.s, &TimingSession::runningLightMoved, [&](int from, int to) { moves.emplace_back(from, to); });
+    w.s.StepRunningLight(false); // at rest already: nothing moves
+    EXPECT_TRUE(moves.empty());
+    for (int i = 0; i < 10; ++i)
+        w.s.StepRunningLight(true);
+    EXPECT_EQ(w.s.LitLight(), 1); // round the nine steps once, then one more
+    ASSERT_EQ(moves.size(), 10u);
+    EXPECT_EQ(moves[7], std::make_pair(7, 8));
+    EXPECT_EQ(moves[8], std::make_pair(8, 0));
+    w.s.StepRunningLight(true);
+    w.s.StepRunningLight(false);
+    EXPECT_EQ(w.s.LitLight(), 0);
+    EXPECT_EQ(moves.back(), std::make_pair(2, 0));
+}
