@@ -2,7 +2,7 @@
 #include "app/App.h"
 #include "core/TimeText.h"
 #include "platform/DesktopScreenSaver.h"
-#include "platform/QtSound.h"
+#include "platform/LoadedSound.h"
 #include "platform/X11Hotkeys.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ int main(int argc, char** argv)
 
     SystemClock clock;
     SystemRandom random;
-    QtSound sound;
+    LoadedSound sound(QCoreApplication::applicationDirPath() + QLatin1Char('/') + LoadedSound::kModuleName);
     QtDialogs dialogs;
     ExecutableDir programDir;
     QtProgramEnd programEnd;

@@ -89,6 +89,10 @@ struct X11Hotkeys::Impl final : public QAbstractNativeEventFilter {
     xcb_connection_t* conn = nullptr;
     bool tried = false;
     std::uint16_t numLock = 0; // Num Lock's modifier bit, ignored like Caps Lock when matching
+    // The keyboard mapping (and Num Lock's bit in it), fetched once for a burst of
+    // registrations, the ones made before the event loop runs again; it is dropped then, so a
+    // later registration sees a keyboard remapped in the meantime.
+    xcb_key_symbols_t* syms = nullptr;
     std::map<int, Registration> regs;
     std::map<xcb_keycode_t, KeyState> keys;
     std::function<void(int)> handler;
@@ -97,12 +101,20 @@ struct X11Hotkeys::Impl final : public QAbstractNativeEventFilter {
 
     ~Impl() override
     {
+        dropKeyboardMapping();
         if (!app || !conn)
             return;
         for (auto& [id, r] : regs)
             ungrab(r.grabs);
         xcb_flush(conn);
         app->removeNativeEventFilter(this);
+    }
+
+    void dropKeyboardMapping()
+    {
+        if (syms)
+            xcb_key_symbols_free(syms);
+        syms = nullptr;
     }
 
     // Qt's connection, taken once the application exists; null without an X11 platform.
@@ -150,9 +162,12 @@ struct X11Hotkeys::Impl final : public QAbstractNativeEventFilter {
         if (!keysym)
             return false;
 
-        xcb_key_symbols_t* syms = xcb_key_symbols_alloc(conn);
-        if (!syms)
-            return false;
+        if (!syms) {
+            if (!(syms = xcb_key_symbols_alloc(conn)))
+                return false;
+            numLock = numLockMask(conn, syms);
+            QMetaObject::invokeMethod(&context, [this] { dropKeyboardMapping(); }, Qt::QueuedConnection);
+        }
         std::vector<xcb_keycode_t> codes;
         if (xcb_keycode_t* list = xcb_key_symbols_get_keycode(syms, keysym)) {
             for (xcb_keycode_t* k = list; *k; ++k)
@@ -160,8 +175,6 @@ struct X11Hotkeys::Impl final : public QAbstractNativeEventFilter {
                     codes.push_back(*k);
             std::free(list);
         }
-        numLock = numLockMask(conn, syms);
-        xcb_key_symbols_free(syms);
         if (codes.empty())
             return false;
 

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QThread>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +21,13 @@ int CountPixels(const QImage& img, const QRect& r, QColor c)
         for (int x = r.left(); x <= r.right(); ++x)
             n += img.pixelColor(x, y) == c;
     return n;
+}
+
+// Whether a library whose file name contains `name` is mapped into the running program.
+bool Mapped(ProgramRun& run, const QString& name)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(run.process().processId()));
+    return maps.open(QIODevice::ReadOnly) && QString::fromLocal8Bit(maps.readAll()).contains(name);
 }
 
 bool Gone(const QString& name)
@@ -41,10 +49,12 @@ TEST(EndToEndDisplayModes, StartShowsTheLargeToolbarAndTheEndShowsFullScreenWith
     ASSERT_TRUE(run.start());
     const QString main = ProgramRun::findWindow(kMain);
     ASSERT_FALSE(main.isEmpty()) << "the main window did not appear";
+    EXPECT_FALSE(Mapped(run, "libQt6Multimedia")) << "the sound output was loaded at start-up";
     ProgramRun::click(ProgramRun::geometry(main).topLeft() + kStart);
 
     const QString bar = ProgramRun::findWindow("Horalto 大工具条", 5000);
     ASSERT_FALSE(bar.isEmpty()) << "the large toolbar did not appear";
+    EXPECT_TRUE(Mapped(run, "horalto-sound.so")) << "the start did not load the sound module";
     EXPECT_EQ(ProgramRun::geometry(bar), QRect(0, 0, 760, 50));
     EXPECT_TRUE(Gone(kMain)) << "the main window is still shown";
     EXPECT_TRUE(Gone("Horalto 工具条"));

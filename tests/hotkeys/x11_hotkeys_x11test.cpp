@@ -369,3 +369,17 @@ TEST(X11VirtualKeys, EveryMappedCodeHasAKeyInTheLiveKeymap)
     EXPECT_EQ(mapped.size(), 80u);
     EXPECT_EQ(missing, std::vector<int>{108});
 }
+
+TEST_F(X11HotkeysTest, ARegistrationAfterAKeyboardRemappingUsesTheNewMapping)
+{
+    ASSERT_TRUE(keys.registerKey(1, 0, kF5)); // the mapping is fetched now
+    const QString line = output("sh", {"-c", "xmodmap -pke | grep -m1 '= F6 '"});
+    const QString keycode = line.simplified().section(' ', 1, 1);
+    ASSERT_FALSE(keycode.isEmpty()) << "F6 has no keycode on this server";
+    ASSERT_EQ(run("xmodmap", {"-e", "keycode " + keycode + " ="}), 0);
+    QTest::qWait(300); // the MappingNotify arrives
+    EXPECT_FALSE(keys.registerKey(2, 0, kF6)) << "F6 was grabbed on keycode " << keycode.toStdString() << ", which it no longer has";
+    ASSERT_EQ(run("xmodmap", {"-e", "keycode " + keycode + " = F6"}), 0);
+    QTest::qWait(300);
+    EXPECT_TRUE(keys.registerKey(2, 0, kF6));
+}

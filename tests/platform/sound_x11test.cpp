@@ -6,6 +6,7 @@
 // Pitches of the sound files (resources/tools/make_sounds.py): prompt sound 880 Hz then 1320 Hz,
 // 0.6 s; end sound 660, 523.25, 392 Hz, 1.5 s; built-in default sound 600 Hz, 0.25 s. Each file
 // ends in silence that the sound output may drop, so the whole sound must be heard.
+#include "platform/LoadedSound.h"
 #include "platform/QtSound.h"
 
 #include <QByteArray>
@@ -454,6 +455,26 @@ TEST_F(QtSoundRecorded, ASecondSoundCutsTheFirstAtOnce)
     EXPECT_NEAR(pitchBetween(r, te + 1060, te + 1400), 392, 392 * 0.03) << describe(r);
     EXPECT_GE((sp.last - firstEnd) * 10.0 + 20, 1440) << describe(r);
     EXPECT_LE((sp.last - firstEnd) * 10.0 + 20, 1700) << describe(r);
+}
+
+TEST_F(QtSoundRecorded, TheSoundModuleLoadsOnTheFirstNeedAndPlays)
+{
+    LoadedSound sound(QStringLiteral(HORALTO_SOUND_MODULE));
+    EXPECT_FALSE(sound.loaded()) << "loaded before it was needed";
+    sound.prepare();
+    ASSERT_TRUE(sound.loaded());
+    const Recording r = record([&](Recorder&) { sound.play(kPrompt); }, 1500);
+    const Span sp = soundSpan(r);
+    ASSERT_GE(sp.first, 0) << "nothing was heard";
+    EXPECT_NEAR(pitchBetween(r, sp.first * 10.0 + 30, sp.first * 10.0 + 230), 880, 880 * 0.03) << describe(r);
+}
+
+TEST(LoadedSound, AMissingModuleLeavesTheProgramSilentAndRunning)
+{
+    LoadedSound sound(QStringLiteral("/nonexistent/horalto-sound.so"));
+    sound.prepare();
+    sound.play(QStringLiteral("/nonexistent/prompt.wav"));
+    EXPECT_FALSE(sound.loaded());
 }
 
 // The built-in default sound: 600 Hz for about a quarter of a second.

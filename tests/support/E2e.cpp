@@ -26,6 +26,7 @@ ProgramRun::ProgramRun()
     const QString exe = QStringLiteral(HORALTO_EXE);
     QFile::copy(exe, path("horalto"));
     QFile(path("horalto")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::copy(QStringLiteral(HORALTO_SOUND_MODULE), path("horalto-sound.so"));
     QDir().mkpath(path("wav"));
     const QDir wavs(QFileInfo(exe).absolutePath() + "/wav");
     for (const QString& f : wavs.entryList(QDir::Files))
