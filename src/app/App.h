@@ -51,7 +51,7 @@ public:
     // Runs the command whether or not it is offered: a control that is not offered cannot send.
     void Run(CommandId id, QWidget* owner = nullptr);
 
-    // Makes scheme `index` (1..5) the current one: check mark, stored number, title, scheme.
+    // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);
     // The colour chooser for a counter view; the choice is shown and stored.
     void PickCounterColor(TimingSession::CounterView view, QWidget* owner);

@@ -28,17 +28,9 @@ void App::EditInfoText(QWidget* owner)
 
 void App::SwitchScheme(int index)
 {
-    // The chosen scheme is the one in effect whether or not its number could be stored (a
-    // locked file, a full disk): check mark, title and loaded scheme agree.
-    session.SetFangAnId(std::int16_t(index));
-    config.WriteIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, QString::number(index));
-    ConfigFile::DefaultsBatch defaults(config); // one write for the scheme's defaults
     try {
-        session.ShowSchemeTitle();
-        session.ReadSchemeState();
-        session.ShowLoadedScheme();
+        session.SwitchScheme(index);
     } catch (const ConfigError&) {
-        defaults.commit();
         StartupConfigError();
     }
 }

@@ -88,6 +88,18 @@ void TimingSession::ShowLoadedScheme()
     emit shakeMarkChanged(shakeMarked_);
 }
 
+void TimingSession::SwitchScheme(int index)
+{
+    // The chosen scheme is the one in effect whether or not its number could be stored (a
+    // locked file, a full disk): check mark, title and loaded scheme agree.
+    SetFangAnId(std::int16_t(index));
+    config_.WriteIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, QString::number(index));
+    ConfigFile::DefaultsBatch defaults(config_); // one write for the scheme's defaults, error or not
+    ShowSchemeTitle();
+    ReadSchemeState();
+    ShowLoadedScheme();
+}
+
 void TimingSession::ReloadCurrentScheme()
 {
     const auto held = std::make_tuple(TimeLenText, CountDirection, PromptTimes, PromptWav, EndWav, TimeLenSeconds, PromptSeconds);

@@ -126,29 +126,25 @@ void TimingSession::ShowChosenToolbar()
 
 // ---- the user's switches ----
 
-bool TimingSession::StoredYes(const QString& section, const QString& key) const
+bool TimingSession::ToggleStoredSwitch(bool& mark, const QString& key)
 {
     // A switch shows the value in effect, which is the stored one: after a write that failed
     // it shows the value that stayed.
-    return config_.PeekIniText(section, key).value_or(QStringLiteral("No")) == QStringLiteral("Yes");
+    const QString section = Section(IniSection::COMMSET);
+    mark = !mark;
+    if (!config_.WriteIniText(section, key, mark ? "Yes" : "No"))
+        mark = config_.PeekIniText(section, key).value_or(QStringLiteral("No")) == QStringLiteral("Yes");
+    return mark;
 }
 
 void TimingSession::ToggleShake()
 {
-    const QString section = Section(IniSection::COMMSET);
-    shakeMarked_ = !shakeMarked_;
-    if (!config_.WriteIniText(section, IniKey::DouDong, shakeMarked_ ? "Yes" : "No"))
-        shakeMarked_ = StoredYes(section, IniKey::DouDong);
-    emit shakeMarkChanged(shakeMarked_);
+    emit shakeMarkChanged(ToggleStoredSwitch(shakeMarked_, IniKey::DouDong));
 }
 
 void TimingSession::ToggleLargeToolbar()
 {
-    const QString section = Section(IniSection::COMMSET);
-    largeToolbarMarked_ = !largeToolbarMarked_;
-    if (!config_.WriteIniText(section, IniKey::MaxToolsBar, largeToolbarMarked_ ? "Yes" : "No"))
-        largeToolbarMarked_ = StoredYes(section, IniKey::MaxToolsBar);
-    emit largeToolbarMarkChanged(largeToolbarMarked_);
+    emit largeToolbarMarkChanged(ToggleStoredSwitch(largeToolbarMarked_, IniKey::MaxToolsBar));
     if (mode_ == DisplayMode::Toolbar && !unloaded_)
         ShowChosenToolbar();
     // A colour that is not a number leaves the toolbar counters as they are.

@@ -109,6 +109,9 @@ public:
     // The loaded scheme into the views: length, counter, clock, offers, colours, shake mark;
     // throws ConfigError when a colour is not a number.
     void ShowLoadedScheme();
+    // Makes scheme `index` (1..5) the current one: check mark, stored number, title, scheme;
+    // throws ConfigError (the defaults read so far are stored first).
+    void SwitchScheme(int index);
     // The current scheme again after the settings dialog: the state and the counters. A scheme
     // that does not convert keeps what is held.
     void ReloadCurrentScheme();
@@ -201,7 +204,8 @@ private:
     void SetMode(DisplayMode mode);
     void SetTimeLabels(const QString& start, const QString& end);
     void ReadLargeToolbarChoice();
-    bool StoredYes(const QString& section, const QString& key) const;
+    // Flips a Yes/No switch of COMMSET<n> and stores it; the mark ends as stored.
+    bool ToggleStoredSwitch(bool& mark, const QString& key);
 
     SessionServices svc_;
     ConfigFile& config_;
