@@ -9,6 +9,7 @@
 #include "platform/RegularFile.h"
 #include "windows/Control.h"
 #include "windows/LabelColor.h"
+#include "windows/SessionViews.h"
 #include "windows/Look.h"
 #include "windows/RunningLights.h"
 
@@ -178,38 +179,21 @@ void FullScreenForm::Form_Load()
     Picture3->setEnabled(true);
     // Topmost: the window is created with Qt::WindowStaysOnTopHint.
 
-    auto showColor = [this](int view, int color) {
-        if (view == TimingSession::FullScreenCounter && color >= 0)
-            SetForeColor(Showtime, color);
-    };
     auto moveLight = [this](int from, int to) {
         Picture4->SetLit(from, false);
         Picture4->SetLit(to, true);
     };
-    Showtime->setText(s.CounterText());
-    showColor(TimingSession::FullScreenCounter, s.CounterColor(TimingSession::FullScreenCounter));
+    FollowCounter(this, s, Showtime, TimingSession::FullScreenCounter);
+    FollowOffers(this, s, {{KongZhi1, CommandId::Start}, {KongZhi2, CommandId::Reset},
+                           {KongZhi3, CommandId::BackToMain}, {KongZhi4, CommandId::ToolbarMode}});
     Picture5->setVisible(s.InfoPictureShown());
     if (s.LitLight() != 0)
         moveLight(0, s.LitLight());
-    ApplyOffers();
     const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::counterTextChanged, this, [this](const QString& text) { Showtime->setText(text); }, direct);
     connect(&s, &TimingSession::schemeTitleChanged, this, [this](const QString& caption) { Label1->setText(caption); }, direct);
     connect(&s, &TimingSession::infoTextChanged, this, [this](const QString& text) { Label2->setText(text); }, direct);
     connect(&s, &TimingSession::infoPictureShownChanged, this, [this](bool shown) { Picture5->setVisible(shown); }, direct);
     connect(&s, &TimingSession::runningLightMoved, this, moveLight, direct);
-    connect(&s, &TimingSession::counterColorChanged, this, showColor, direct);
-    connect(&s, &TimingSession::offersChanged, this, &FullScreenForm::ApplyOffers, direct);
-}
-
-void FullScreenForm::ApplyOffers()
-{
-    const std::pair<Control*, CommandId> labels[] = {
-        {KongZhi1, CommandId::Start}, {KongZhi2, CommandId::Reset},
-        {KongZhi3, CommandId::BackToMain}, {KongZhi4, CommandId::ToolbarMode},
-    };
-    for (const auto& [label, id] : labels)
-        label->setEnabled(app_.session.Offered(id).enabled);
 }
 
 void FullScreenForm::PlaceOnChosenMonitor()

@@ -20,8 +20,6 @@ public:
     // Loads the information picture, covers the chosen monitor, then shows the session's state
     // and follows it.
     void Form_Load();
-    // The enabled states of the control labels, as the session offers the commands.
-    void ApplyOffers();
     // Covers the monitor chosen in the menu (the primary when it is not connected) and lays the
     // controls out for its size. Reads the choice, writes nothing; timing is not touched.
     void PlaceOnChosenMonitor();

@@ -6,7 +6,7 @@
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
-#include "windows/LabelColor.h"
+#include "windows/SessionViews.h"
 #include "windows/Look.h"
 #include "windows/WindowDrag.h"
 
@@ -52,7 +52,8 @@ void MainForm::FollowSession()
         fit(Label5, caption);
         setWindowTitle(caption);
     };
-    auto showTimes = [this, &s, fit] {
+    auto showTimes = [this, fit] {
+        const TimingSession& s = app_.session;
         fit(StartTime, s.StartTimeText());
         fit(EndTime, s.EndTimeText());
         fit(TimeLen, s.TimeLenShown());
@@ -60,37 +61,20 @@ void MainForm::FollowSession()
     auto showPause = [this](TimingPhase phase) {
         JishiPause->setText(phase == TimingPhase::Paused ? QStringLiteral("继 续") : QStringLiteral("暂 停"));
     };
-    auto showColor = [this](int view, int color) {
-        if (view == TimingSession::MainCounter && color >= 0)
-            SetForeColor(Showtime, color);
-    };
-    Showtime->setText(s.CounterText());
+    FollowCounter(this, s, Showtime, TimingSession::MainCounter);
+    FollowOffers(this, s, {{JishiStart, CommandId::Start}, {JishiEnd, CommandId::Reset},
+                           {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
+                           {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
     if (!s.SchemeTitle().isEmpty())
         showTitle(s.SchemeTitle());
     fit(IsTime, s.ClockText());
     showTimes();
     showPause(s.Phase());
-    showColor(TimingSession::MainCounter, s.CounterColor(TimingSession::MainCounter));
-    ApplyOffers();
     const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::counterTextChanged, this, [this](const QString& text) { Showtime->setText(text); }, direct);
     connect(&s, &TimingSession::schemeTitleChanged, this, showTitle, direct);
     connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
     connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
     connect(&s, &TimingSession::phaseChanged, this, showPause, direct);
-    connect(&s, &TimingSession::counterColorChanged, this, showColor, direct);
-    connect(&s, &TimingSession::offersChanged, this, &MainForm::ApplyOffers, direct);
-}
-
-void MainForm::ApplyOffers()
-{
-    const std::pair<QPushButton*, CommandId> buttons[] = {
-        {JishiStart, CommandId::Start},         {JishiEnd, CommandId::Reset},
-        {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
-        {MaxMe, CommandId::FullScreenMode},     {SetupMe, CommandId::Setup},
-    };
-    for (const auto& [button, id] : buttons)
-        button->setEnabled(app_.session.Offered(id).enabled);
 }
 
 MainForm::~MainForm() = default;

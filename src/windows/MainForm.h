@@ -28,8 +28,6 @@ public:
 
     // The start-up sequence; throws ConfigError.
     void Form_Load();
-    // The enabled states of the command buttons, as the session offers the commands.
-    void ApplyOffers();
 
     // The tick of the session's Timer1.
     void Timer1_Timer();

@@ -3,6 +3,7 @@
 #include "config/ConfigKeys.h"
 #include "app/App.h"
 #include "windows/LabelColor.h"
+#include "windows/SessionViews.h"
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
@@ -145,37 +146,12 @@ void ToolsBarForm::Form_Load()
 {
     move(0, 0);
     // Topmost: the window is created with Qt::WindowStaysOnTopHint.
-    for (SpriteButton* b : buttons_)
-        b->setEnabled(true);
-
     const TimingSession& s = app_.session;
-    const int view = large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter;
-    auto showColor = [this, view](int of, int color) {
-        if (of == view && color >= 0)
-            SetForeColor(Showtime, color);
-    };
-    Showtime->setText(s.CounterText());
-    FitShowtime();
-    showColor(view, s.CounterColor(TimingSession::CounterView(view)));
-    ApplyOffers();
-    const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::counterTextChanged, this, [this](const QString& text) {
-        Showtime->setText(text);
-        FitShowtime();
-    }, direct);
-    connect(&s, &TimingSession::counterColorChanged, this, showColor, direct);
-    connect(&s, &TimingSession::offersChanged, this, &ToolsBarForm::ApplyOffers, direct);
-}
-
-void ToolsBarForm::ApplyOffers()
-{
-    const std::pair<Control*, CommandId> buttons[] = {
-        {StartTimer, CommandId::Start},       {StopTimer, CommandId::Reset},
-        {SystemSetup, CommandId::Setup},      {BacktoMain, CommandId::BackToMain},
-        {GoFullScreen, CommandId::FullScreenMode},
-    };
-    for (const auto& [button, id] : buttons)
-        button->setEnabled(app_.session.Offered(id).enabled);
+    FollowCounter(this, s, Showtime, large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter,
+                  [this] { FitShowtime(); });
+    FollowOffers(this, s, {{StartTimer, CommandId::Start}, {StopTimer, CommandId::Reset},
+                           {SystemSetup, CommandId::Setup}, {BacktoMain, CommandId::BackToMain},
+                           {GoFullScreen, CommandId::FullScreenMode}});
 }
 
 SpriteButton* ToolsBarForm::Button(ToolButton b) const

@@ -20,8 +20,6 @@ public:
     // Placed at the top-left corner; then shows the session's state and follows it.
     void Form_Load();
     bool IsLarge() const { return large_; }
-    // The enabled states of the buttons, as the session offers the commands.
-    void ApplyOffers();
 
     // Controls other windows touch.
     Control* PicTime = nullptr;  // the blue counter box
