@@ -1,6 +1,7 @@
 // Horalto: a countdown and count-up timer for speech contests.
 #include "app/App.h"
 #include "core/TimeText.h"
+#include "core/TimingRecord.h"
 #include "platform/DesktopScreenSaver.h"
 #include "platform/LoadedSound.h"
 #include "platform/X11Hotkeys.h"
@@ -62,8 +63,10 @@ int main(int argc, char** argv)
     QtEventPump events;
     QtProgramStarter programs(ownVariables);
     DesktopScreenSaver screenSaver;
+    RecordFile records(RecordFile::DefaultPath(), CsvLine(RecordHeader()));
+    QtDesktop desktop;
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
-                      screenSaver};
+                      screenSaver, records, desktop};
 
     App app(services);
     if (!app.Start())

@@ -4,6 +4,7 @@
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
+#include "records/RecordsForm.h"
 #include "settings/OptionForm.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
@@ -22,6 +23,11 @@ App::App(Services& services)
                      [this](bool large) { ShowToolbar(large); }, Qt::DirectConnection);
     QObject::connect(&session, &TimingSession::shakeRequested, &session,
                      [this](int cycles) { ShakeWindows(cycles); }, Qt::DirectConnection);
+    // Every timing that ends goes on record; a record that cannot be written leaves the timing
+    // alone (the store says why on standard error).
+    QObject::connect(&session, &TimingSession::timingEnded, &session,
+                     [this](const TimingRecord& r) { svc.records.append(CsvLine(RecordFields(r))); },
+                     Qt::DirectConnection);
 }
 
 App::~App()
@@ -30,6 +36,7 @@ App::~App()
     session.SetUnloaded();
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
+    recordsForm_.reset();
     toolsBarFormMax_.reset();
     toolsBarForm_.reset();
     fullScreenForm_.reset();
@@ -109,6 +116,18 @@ HotKeys& App::hotKeys()
     return *hotKeys_;
 }
 
+RecordsForm& App::recordsForm()
+{
+    if (!recordsForm_)
+        recordsForm_ = std::make_unique<RecordsForm>(svc.records, svc.desktop, svc.dialogs, svc.clock);
+    return *recordsForm_;
+}
+
+void App::ShowRecords()
+{
+    recordsForm().Form_Show();
+}
+
 void App::Run(CommandId id, QWidget* owner)
 {
     if (const int scheme = SchemeOf(id)) {
@@ -129,6 +148,7 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::Shake: session.ToggleShake(); break;
     case CommandId::LargeToolbar: session.ToggleLargeToolbar(); break;
     case CommandId::Exit: Unload(); break;
+    case CommandId::Records: ShowRecords(); break;
     default: break;
     }
 }
@@ -164,14 +184,17 @@ void App::Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    // Hotkeys first, then every other window; the program ends with no window left.
-    // Nothing is written to the configuration.
+    // A timing still going is recorded as ended by the exit. Hotkeys first, then every other
+    // window; the program ends with no window left. Nothing is written to the configuration.
+    session.RecordExit();
     hotKeys().UnregisterAll();
     session.StopTimers();
     if (fullScreenForm_)
         fullScreenForm_->hide();
     if (menuForm_)
         menuForm_->hide();
+    if (recordsForm_)
+        recordsForm_->hide();
     if (toolsBarForm_)
         toolsBarForm_->hide();
     if (toolsBarFormMax_)

@@ -10,6 +10,7 @@ class ToolsBarForm;
 class FullScreenForm;
 class MenuForm;
 class HotKeys;
+class RecordsForm;
 class QWidget;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
@@ -42,6 +43,8 @@ public:
     FullScreenForm& fullScreenForm();
     MenuForm& menuForm();
     HotKeys& hotKeys();
+    // The records window, built when first opened.
+    RecordsForm& recordsForm();
     // Whether a window has been built yet.
     bool ToolbarBuilt(bool large) const { return large ? bool(toolsBarFormMax_) : bool(toolsBarForm_); }
     bool FullScreenBuilt() const { return bool(fullScreenForm_); }
@@ -68,6 +71,8 @@ public:
     void ShowOptionForm(QWidget* owner);
     void ShowHotKeyForm(QWidget* owner);
     void ShowAboutBox(QWidget* owner);
+    // The records window, shown beside the display windows (not modal).
+    void ShowRecords();
 
     // Set when the program has been ended (configuration error or unload).
     bool Ended() const { return ended_; }
@@ -85,6 +90,7 @@ private:
     std::unique_ptr<FullScreenForm> fullScreenForm_;
     std::unique_ptr<MenuForm> menuForm_;
     std::unique_ptr<HotKeys> hotKeys_;
+    std::unique_ptr<RecordsForm> recordsForm_;
     bool unloaded_ = false;
     bool ended_ = false;
 };

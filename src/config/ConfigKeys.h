@@ -16,6 +16,10 @@
 //                   FINSHSTATE        display after the end, the same values
 //                   MaxToolsBar       Yes: the large toolbar, No: the small one
 //                   DouDong           Yes: the windows shake at a prompt and at the end
+//                   OverTime          Yes: after the end the counter counts the overtime
+//                                     ("+00:00:07") until a reset or the next start; missing
+//                                     or anything else: the end resets the counter. Written
+//                                     only by a save of the scheme in the settings dialog.
 //   [COMMSET] without a number: the global hotkeys, k = command id 1..11
 //                   HotKeySetAk       modifiers ("Ctrl", "Shift+Alt", ...)
 //                   HotKeySetBk       virtual-key code in decimal
@@ -55,6 +59,7 @@ inline constexpr const char STARTSTATE[] = "STARTSTATE";
 inline constexpr const char FINSHSTATE[] = "FINSHSTATE";
 inline constexpr const char MaxToolsBar[] = "MaxToolsBar";
 inline constexpr const char DouDong[] = "DouDong";
+inline constexpr const char OverTime[] = "OverTime";
 inline constexpr const char HotKeySetA[] = "HotKeySetA";
 inline constexpr const char HotKeySetB[] = "HotKeySetB";
 inline constexpr const char HotKeyDesc[] = "HotKeyDesc";

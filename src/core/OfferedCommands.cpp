@@ -3,21 +3,23 @@
 #include <array>
 
 namespace {
-using Flags = std::array<bool, 3>;
-constexpr Flags kAll{true, true, true};
+using Flags = std::array<bool, 4>;
+constexpr Flags kAll{true, true, true, true};
 
 struct Rule {
-    Flags enabledInPhase; // Idle, Running, Paused
+    Flags enabledInPhase; // Idle, Running, Paused, Overtime (running or paused)
     Flags visibleInMode;  // Main, Toolbar, FullScreen
     Flags enabledInMode;
 };
 
-constexpr Flags kIdleOnly{true, false, false};
-constexpr Flags kTiming{false, true, true};
+constexpr Flags kIdleOnly{true, false, false, false};
+constexpr Flags kIdleOrOvertime{true, false, false, true};
+constexpr Flags kTiming{false, true, true, true};
+constexpr int kOvertime = 3;
 
 // Index: command id - 1.
 constexpr Rule kRules[] = {
-    /* Start          */ {kIdleOnly, kAll, kAll},
+    /* Start          */ {kIdleOrOvertime, kAll, kAll},
     /* Reset          */ {kAll, kAll, kAll},
     /* ToolbarMode    */ {kAll, {true, false, true}, kAll},
     /* FullScreenMode */ {kAll, {true, true, false}, kAll},
@@ -35,15 +37,17 @@ constexpr Rule kRules[] = {
     /* Shake          */ {kAll, kAll, kAll},
     /* LargeToolbar   */ {kAll, kAll, kAll},
     /* Exit           */ {kAll, kAll, kAll},
+    /* Records        */ {kAll, kAll, kAll},
 };
-static_assert(std::size(kRules) == std::size_t(CommandId::Exit));
+static_assert(std::size(kRules) == std::size_t(CommandId::Records));
 } // namespace
 
-CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode)
+CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode, bool overtime)
 {
     const int i = int(id) - 1;
     if (i < 0 || i >= int(std::size(kRules)))
         return {false, false};
     const Rule& r = kRules[i];
-    return {r.visibleInMode[int(mode)], r.enabledInPhase[int(phase)] && r.enabledInMode[int(mode)]};
+    const int column = overtime && phase != TimingPhase::Idle ? kOvertime : int(phase);
+    return {r.visibleInMode[int(mode)], r.enabledInPhase[column] && r.enabledInMode[int(mode)]};
 }

@@ -20,6 +20,7 @@ enum class CommandId : int {
     Shake,              // "开启窗口抖动": MDouDong
     LargeToolbar,       // "使用大工具条": MMaxToolsBar
     Exit,               // ExitMe, MExitMe
+    Records,            // "计时记录...": MRecords
 };
 
 inline constexpr int kHotKeyCommands = 11;
@@ -33,7 +34,7 @@ inline int SchemeOf(CommandId id)
 }
 
 // Idle: no timing, or the last one ended or was reset. Paused: a timing stands still until it
-// is continued.
+// is continued. Overtime (a scheme with OverTime=Yes, after its end) is running or paused too.
 enum class TimingPhase { Idle, Running, Paused };
 // Which display window is in use: the main window, a toolbar strip or the full-screen window.
 enum class DisplayMode { Main, Toolbar, FullScreen };
@@ -44,4 +45,5 @@ struct CommandOffer {
     bool offered() const { return visible && enabled; }
 };
 
-CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode);
+// `overtime`: the timing has reached its end and counts the time beyond it.
+CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode, bool overtime = false);

@@ -9,6 +9,7 @@
 
 void TimingSession::StartTiming()
 {
+    CloseRecord(TimingEnd::Restarted);
     SetInfoPictureShown(false);
     if (CountDirection == 0)
         CounterSeconds = TimeLenSeconds;
@@ -17,6 +18,7 @@ void TimingSession::StartTiming()
     const QDateTime now = svc_.clock.now();
     SetTimeLabels(DateTimeText(now), DateTimeText(now.addSecs(TimeLenSeconds)));
     SetCounterText(TimeLenText);
+    OpenRecord();
     SetRunningControls();
     svc_.sound.prepare();
     ApplyDisplayState(config_.ReadIniText(Section(IniSection::COMMSET), IniKey::STARTSTATE, "3"));
@@ -25,9 +27,16 @@ void TimingSession::StartTiming()
 void TimingSession::TogglePause()
 {
     if (phase_ == TimingPhase::Running) {
+        if (record_)
+            ++record_->pauses;
+        pausedSince_ = svc_.clock.now();
         SetPhase(TimingPhase::Paused);
     } else if (phase_ == TimingPhase::Paused) {
+        pausedMs_ += pausedSince_.msecsTo(svc_.clock.now());
         SetPhase(TimingPhase::Running);
+        // Beyond the end the end time shown stays the one that has passed.
+        if (overtime_)
+            return;
         // Counting down the counter holds the time still to run; counting up it holds the
         // elapsed time, so the time still to run is the length minus the counter.
         const std::int32_t left = CountDirection == 1 ? TimeLenSeconds - CounterSeconds : CounterSeconds;
@@ -35,6 +44,7 @@ void TimingSession::TogglePause()
     }
 }
 
+// A timing reset before its end (or in its overtime) is recorded by the idle controls.
 void TimingSession::ResetTiming()
 {
     SetInfoPictureShown(false);
@@ -46,6 +56,15 @@ void TimingSession::ResetTiming()
 void TimingSession::FinishTiming()
 {
     PlayWav(EndWav);
+    // A scheme that counts overtime keeps its timing (and its record) open beyond the end; the
+    // key is looked at only, so a file without it stays as it is.
+    if (config_.PeekIniText(Section(IniSection::COMMSET), IniKey::OverTime).value_or(QString()) == "Yes") {
+        EnterOvertime();
+        ApplyDisplayState(config_.ReadIniText(Section(IniSection::COMMSET), IniKey::FINSHSTATE, "3"));
+        EndTail();
+        return;
+    }
+    CloseRecord(TimingEnd::Reached);
     SetTimeLabels(QStringLiteral("00:00:00"), QStringLiteral("00:00:00"));
     SetCounterText(QStringLiteral("00:00:00"));
     endSwitchingDisplay_ = true;
@@ -56,6 +75,11 @@ void TimingSession::FinishTiming()
     ApplyDisplayState(state);
     endSwitchingDisplay_ = false;
     ApplyScreenSaverHold();
+    EndTail();
+}
+
+void TimingSession::EndTail()
+{
     svc_.events.processPending();
     svc_.events.processPending();
     if (ended_)

@@ -81,7 +81,12 @@ void TimingSession::SetPhase(TimingPhase phase)
 }
 
 void TimingSession::SetRunningControls() { SetPhase(TimingPhase::Running); }
-void TimingSession::SetIdleControls() { SetPhase(TimingPhase::Idle); }
+void TimingSession::SetIdleControls()
+{
+    // Whatever makes a timing idle ends its record: a reset, or the end reached.
+    CloseRecord(TimingEnd::Reset);
+    SetPhase(TimingPhase::Idle);
+}
 
 // ---- display modes ----
 

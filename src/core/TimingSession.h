@@ -1,6 +1,7 @@
 #pragma once
 #include "core/HotKeyTable.h"
 #include "core/OfferedCommands.h"
+#include "core/TimingRecord.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -8,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class Clock;
 class ConfigFile;
@@ -68,10 +70,12 @@ public:
     // ---- phase, display mode and what is offered ----
     TimingPhase Phase() const { return phase_; }
     bool IsTiming() const { return phase_ == TimingPhase::Running; }
+    // The end has been reached and the counter counts the time beyond it (running or paused).
+    bool Overtime() const { return overtime_; }
     DisplayMode Mode() const { return mode_; }
     // Which toolbar the toolbar mode shows (chosen by MaxToolsBar when the mode is entered).
     bool LargeToolbarChosen() const { return largeToolbarChosen_; }
-    CommandOffer Offered(CommandId id) const { return OfferedCommand(id, phase_, mode_); }
+    CommandOffer Offered(CommandId id) const { return OfferedCommand(id, phase_, mode_, overtime_); }
     // "暂停", or "继续" while paused: the pause command's word.
     QString PauseWord() const;
 
@@ -130,6 +134,9 @@ public:
     void Tick();
     void FinishTiming();
     void PlayWav(const QString& path);
+    // The program ends: a timing still running or paused is recorded as ended by the exit (or
+    // as ended at its end, when it was counting overtime).
+    void RecordExit();
 
     // ---- display modes ----
     // "0" main window, "1" toolbar, "2" full screen, anything else no change.
@@ -198,6 +205,7 @@ signals:
     void shakeMarkChanged(bool marked);
     void largeToolbarMarkChanged(bool marked);
     void shakeRequested(int cycles);              // the visible windows shake
+    void timingEnded(const TimingRecord& record); // a started timing is over, however it ended
 
 private:
     void SetPhase(TimingPhase phase);
@@ -206,6 +214,14 @@ private:
     void ReadLargeToolbarChoice();
     // Flips a Yes/No switch of COMMSET<n> and stores it; the mark ends as stored.
     bool ToggleStoredSwitch(bool& mark, const QString& key);
+    // The record of the timing that starts now; the one before must have been closed.
+    void OpenRecord();
+    // The timing's record is complete: announced by timingEnded. Nothing when none is open.
+    void CloseRecord(TimingEnd how);
+    // The end of a scheme that counts overtime: the counter goes on beyond it.
+    void EnterOvertime();
+    // The end's last steps: the waiting events, then the shake.
+    void EndTail();
 
     SessionServices svc_;
     ConfigFile& config_;
@@ -231,4 +247,10 @@ private:
     bool endSwitchingDisplay_ = false; // an end is switching the display: the hold waits for it
     bool unloaded_ = false;
     bool ended_ = false;
+    bool overtime_ = false;
+    std::int32_t overtimeSeconds_ = 0;
+    std::optional<TimingRecord> record_; // the timing started and not yet over
+    std::int32_t countedTicks_ = 0;      // ticks of the record's timing that showed its counter
+    qint64 pausedMs_ = 0;
+    QDateTime pausedSince_;
 };

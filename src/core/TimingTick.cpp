@@ -13,6 +13,11 @@ void TimingSession::Tick()
     emit clockTextChanged(clockText_);
     if (!IsTiming())
         return;
+    if (overtime_) {
+        SetCounterText(OvertimeText(++overtimeSeconds_));
+        return;
+    }
+    ++countedTicks_;
 
     SetCounterText(SecondsToTimeText(CounterSeconds));
 

@@ -29,6 +29,7 @@ public:
     QAction* MSetupMe = nullptr;
     QAction* MHotKey = nullptr;
     QAction* MAppInfo = nullptr;
+    QAction* MRecords = nullptr;
     QAction* MDouDong = nullptr;
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;

@@ -1,11 +1,13 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Hotkeys.h"
 #include "platform/ProgramEnv.h"
 #include "platform/ProgramStarter.h"
 #include "platform/Random.h"
+#include "platform/RecordStore.h"
 #include "platform/ScreenSaver.h"
 #include "platform/Sound.h"
 #include "platform/Timer.h"
@@ -24,4 +26,6 @@ struct Services {
     EventPump& events;
     ProgramStarter& programs;
     ScreenSaver& screenSaver;
+    RecordStore& records;
+    Desktop& desktop;
 };

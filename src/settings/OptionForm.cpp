@@ -128,6 +128,8 @@ void OptionForm::LoadSchemeIntoFields()
     const QString comm = numbered(IniSection::COMMSET, n);
     Combo1->setCurrentIndex(StateIndex(c.ReadIniText(comm, IniKey::STARTSTATE, "3")));
     Combo2->setCurrentIndex(StateIndex(c.ReadIniText(comm, IniKey::FINSHSTATE, "3")));
+    // Looked at only: a scheme gains the key when it is saved here.
+    Check2->setChecked(c.PeekIniText(comm, IniKey::OverTime).value_or(QString()) == QStringLiteral("Yes"));
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     Command1->setEnabled(true);
@@ -189,7 +191,8 @@ bool OptionForm::WriteFields()
         return false;
     const QString comm = numbered(IniSection::COMMSET, n);
     return text(comm, IniKey::STARTSTATE, QString::number(std::max(Combo1->currentIndex(), 0)))
-        && text(comm, IniKey::FINSHSTATE, QString::number(std::max(Combo2->currentIndex(), 0)));
+        && text(comm, IniKey::FINSHSTATE, QString::number(std::max(Combo2->currentIndex(), 0)))
+        && text(comm, IniKey::OverTime, Check2->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 void OptionForm::ReloadCurrentScheme()

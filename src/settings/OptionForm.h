@@ -70,6 +70,7 @@ public:
     QLabel* Label13 = nullptr;
     QComboBox* Combo2 = nullptr; // display state after end
     QLabel* Label14 = nullptr;
+    QCheckBox* Check2 = nullptr; // "到时后计超时"
     QComboBox* Combo3 = nullptr; // scheme shown, item data 1..5
     QPushButton* SaveMe = nullptr;
     QPushButton* Command1 = nullptr; // "退 出"

@@ -151,6 +151,11 @@ void OptionForm::BuildControls()
     // Display states after start and after end.
     std::tie(Combo1, Label13) = stateList(3900, QStringLiteral("开始计时后的状态："), &OptionForm::Combo1_Click);
     std::tie(Combo2, Label14) = stateList(4290, QStringLiteral("计时结束后的状态："), &OptionForm::Combo2_Click);
+    Check2 = new QCheckBox(QStringLiteral("到时后计超时"), this);
+    SetColor(Check2, QPalette::WindowText, kCaption);
+    Check2->setToolTip(QStringLiteral("到时后计数器不复位，继续显示超出的时间（如 +00:00:07），直到复位或开始下一次计时"));
+    Check2->setGeometry(TwipsRect(kRowLabel, 4650, 2400, kFieldH));
+    connect(Check2, &QCheckBox::toggled, this, [this] { IsChanged = true; });
 
     // Scheme choice and the two buttons.
     caption(kRowLabel, 4980, QStringLiteral("请选择计时方案："));
@@ -171,7 +176,7 @@ void OptionForm::BuildControls()
         for (TimeField* f : {TssjHh[i], TssjMm[i], TssjSs[i]})
             order.push_back(f);
     for (QWidget* w : std::initializer_list<QWidget*>{TsWav, TsOpen, TsTest, JsWav, JsOpen, JsTest, Combo1, Combo2,
-                                                      Combo3, SaveMe, Command1})
+                                                      Check2, Combo3, SaveMe, Command1})
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);

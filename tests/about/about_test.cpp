@@ -71,7 +71,8 @@ TEST(AboutBox, SystemInformationStartsTheFirstProgramFoundOnPathOrSaysItIsNotAva
     QtProgramStarter real({"HORALTO_OWN"});
     for (const bool found : {true, false}) {
         FakeWorld w;
-        Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, real, w.screenSaver};
+        Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, real, w.screenSaver,
+                          w.records, w.desktop};
         App app(services);
         ASSERT_TRUE(app.Start());
         qputenv("PATH", (found ? "relative:" + bin1.path() + ":" + bin2.path() : QString(".:/nonexistent")).toLocal8Bit());

@@ -5,12 +5,15 @@
 
 TEST(OfferedCommands, WholeTable)
 {
-    ASSERT_EQ(std::size(kTable), std::size_t(CommandId::Exit));
+    ASSERT_EQ(std::size(kTable), std::size_t(CommandId::Records));
+    // Idle, running, paused, then overtime running and paused (both the fourth column).
+    const TimingPhase phases[] = {TimingPhase::Idle, TimingPhase::Running, TimingPhase::Paused, TimingPhase::Running,
+                                  TimingPhase::Paused};
     for (const Row& r : kTable)
-        for (int p = 0; p < 3; ++p)
+        for (int p = 0; p < 5; ++p)
             for (int m = 0; m < 3; ++m)
-                EXPECT_EQ(Mark(OfferedCommand(r.id, TimingPhase(p), DisplayMode(m))), r.phases[p][m])
+                EXPECT_EQ(Mark(OfferedCommand(r.id, phases[p], DisplayMode(m), p > 2)), r.phases[std::min(p, 3)][m])
                     << "command " << int(r.id) << " phase " << p << " mode " << m;
     EXPECT_FALSE(OfferedCommand(CommandId(0), TimingPhase::Idle, DisplayMode::Main).offered());
-    EXPECT_FALSE(OfferedCommand(CommandId(19), TimingPhase::Idle, DisplayMode::Main).offered());
+    EXPECT_FALSE(OfferedCommand(CommandId(20), TimingPhase::Idle, DisplayMode::Main).offered());
 }

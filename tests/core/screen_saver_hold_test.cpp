@@ -83,7 +83,8 @@ TEST(ScreenSaverHold, InhibitAndUnInhibitOnTheSessionBus)
     ASSERT_TRUE(recorder.registered());
     FakeWorld w;
     DesktopScreenSaver saver(bus.address());
-    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, w.programs, saver};
+    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, w.programs, saver,
+                      w.records, w.desktop};
     App app(services);
     ASSERT_TRUE(app.Start());
     auto logSoon = [&](qsizetype n) {

@@ -24,7 +24,8 @@ TEST(OptionFormOnX11, NoHotkeyWhileOpenAndAllAfterClosing)
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("DISPLAY")) << "run through tests/xsession.sh";
     FakeWorld w;
     X11Hotkeys keys;
-    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, keys, w.timers, w.events, w.programs, w.screenSaver};
+    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, keys, w.timers, w.events, w.programs, w.screenSaver,
+                      w.records, w.desktop};
     App app(services);
     ASSERT_TRUE(app.Start());
     Key("KP_2"); // the keys act before the dialog opens

@@ -86,6 +86,31 @@ public:
     }
 };
 
+// The records in memory, as the file would hold them after its first line.
+class FakeRecords final : public RecordStore {
+public:
+    QStringList lines;
+    bool writable = true;
+    int clears = 0;
+    QString path() const override { return QStringLiteral("/data/horalto/records.csv"); }
+    bool append(const QString& line) override;
+    QString readAll() const override { return lines.join(QString()); }
+    bool clear() override;
+};
+
+// Folders opened and texts copied.
+class FakeDesktop final : public Desktop {
+public:
+    QStringList openedFolders;
+    QStringList copied;
+    bool openFolder(const QString& dir) override
+    {
+        openedFolders << dir;
+        return true;
+    }
+    void copyText(const QString& text) override { copied << text; }
+};
+
 // A complete set of doubles with a fresh temporary program directory.
 struct FakeWorld {
     QTemporaryDir tmp;
@@ -100,7 +125,10 @@ struct FakeWorld {
     FakeEvents events;
     FakePrograms programs;
     FakeScreenSaver screenSaver;
-    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs, screenSaver};
+    FakeRecords records;
+    FakeDesktop desktop;
+    Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs, screenSaver,
+                      records, desktop};
 
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QString iniPath() const { return path("config.ini"); }

@@ -5,31 +5,32 @@
 #include <iterator>
 
 namespace offered_table {
-// Per phase (idle, running, paused) three marks for the modes main, toolbar, full screen:
+// Per phase (idle, running, paused, overtime running or paused) three marks for the modes main, toolbar, full screen:
 // 'o' offered, 'd' shown but disabled, 'h' hidden.
 struct Row {
     CommandId id;
-    const char* phases[3];
+    const char* phases[4];
 };
 inline const Row kTable[] = {
-    {CommandId::Start, {"ooo", "ddd", "ddd"}},
-    {CommandId::Reset, {"ooo", "ooo", "ooo"}},
-    {CommandId::ToolbarMode, {"oho", "oho", "oho"}},
-    {CommandId::FullScreenMode, {"ooh", "ooh", "ooh"}},
-    {CommandId::BackToMain, {"hoo", "hoo", "hoo"}},
-    {CommandId::PauseContinue, {"ddd", "ooo", "ooo"}},
-    {CommandId(7), {"ooo", "ddd", "ddd"}},
-    {CommandId(8), {"ooo", "ddd", "ddd"}},
-    {CommandId(9), {"ooo", "ddd", "ddd"}},
-    {CommandId(10), {"ooo", "ddd", "ddd"}},
-    {CommandId(11), {"ooo", "ddd", "ddd"}},
-    {CommandId::About, {"ooo", "ooo", "ooo"}},
-    {CommandId::Setup, {"ooo", "ddd", "ddd"}},
-    {CommandId::HotKeySetup, {"ooo", "ooo", "ooo"}},
-    {CommandId::AppInfo, {"ood", "ood", "ood"}},
-    {CommandId::Shake, {"ooo", "ooo", "ooo"}},
-    {CommandId::LargeToolbar, {"ooo", "ooo", "ooo"}},
-    {CommandId::Exit, {"ooo", "ooo", "ooo"}},
+    {CommandId::Start, {"ooo", "ddd", "ddd", "ooo"}},
+    {CommandId::Reset, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::ToolbarMode, {"oho", "oho", "oho", "oho"}},
+    {CommandId::FullScreenMode, {"ooh", "ooh", "ooh", "ooh"}},
+    {CommandId::BackToMain, {"hoo", "hoo", "hoo", "hoo"}},
+    {CommandId::PauseContinue, {"ddd", "ooo", "ooo", "ooo"}},
+    {CommandId(7), {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId(8), {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId(9), {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId(10), {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId(11), {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId::About, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::Setup, {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId::HotKeySetup, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::AppInfo, {"ood", "ood", "ood", "ood"}},
+    {CommandId::Shake, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::LargeToolbar, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::Exit, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::Records, {"ooo", "ooo", "ooo", "ooo"}},
 };
 inline char Mark(CommandOffer o) { return !o.visible ? 'h' : o.enabled ? 'o' : 'd'; }
 } // namespace

@@ -1,0 +1,55 @@
+// The record of each timing and the overtime after the end.
+#include "core/TimingSession.h"
+
+#include "platform/Clock.h"
+
+#include <algorithm>
+#include <utility>
+
+void TimingSession::OpenRecord()
+{
+    TimingRecord r;
+    r.start = svc_.clock.now();
+    r.scheme = fangAnId_;
+    r.title = TitleText;
+    r.lengthSeconds = TimeLenSeconds;
+    r.direction = CountDirection;
+    record_ = r;
+    countedTicks_ = 0;
+    pausedMs_ = 0;
+}
+
+void TimingSession::CloseRecord(TimingEnd how)
+{
+    const bool overtime = std::exchange(overtime_, false);
+    const std::int32_t overtimeSeconds = std::exchange(overtimeSeconds_, 0);
+    if (!record_)
+        return;
+    TimingRecord r = *std::exchange(record_, std::nullopt);
+    r.end = svc_.clock.now();
+    if (phase_ == TimingPhase::Paused)
+        pausedMs_ += pausedSince_.msecsTo(r.end);
+    // The first tick shows the counter as it started: what the counter has counted is one
+    // second less than the ticks that showed it.
+    r.countedSeconds = std::max(countedTicks_ - 1, 0);
+    r.pausedSeconds = std::int32_t((pausedMs_ + 500) / 1000);
+    r.ending = overtime ? TimingEnd::Reached : how;
+    if (overtime)
+        r.overtimeSeconds = overtimeSeconds;
+    emit timingEnded(r);
+}
+
+void TimingSession::EnterOvertime()
+{
+    // The counter, the start and the end time stay as the end left them; the next tick shows
+    // the first second beyond the end. The timing goes on, so the screen saver stays held; the
+    // information picture stays hidden, as it would cover the counter.
+    overtime_ = true;
+    overtimeSeconds_ = 0;
+    emit offersChanged();
+}
+
+void TimingSession::RecordExit()
+{
+    CloseRecord(TimingEnd::Exited);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The record of one timing, kept when it ends, and its form as a line of records.csv.
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+// How a timing ended: its end was reached (with or without overtime after it), it was reset
+// before the end, a new timing was started over it, or the program ended while it ran.
+enum class TimingEnd { Reached, Reset, Restarted, Exited };
+
+struct TimingRecord {
+    QDateTime start;
+    QDateTime end;
+    int scheme = 1;
+    QString title;
+    std::int32_t lengthSeconds = 0;
+    std::int16_t direction = 0;       // 0 down, 1 up
+    std::int32_t countedSeconds = 0;  // up to the end or the reset; pauses and overtime excluded
+    int pauses = 0;
+    std::int32_t pausedSeconds = 0;
+    TimingEnd ending = TimingEnd::Reached;
+    std::optional<std::int32_t> overtimeSeconds; // only where the scheme counts overtime after the end
+};
+
+// The counter text of overtime: "+00:00:07".
+QString OvertimeText(std::int32_t seconds);
+
+// The columns of records.csv, in order.
+enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
+                    CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, RecordColumns };
+QStringList RecordHeader();
+// The record's fields in the columns' order.
+QStringList RecordFields(const TimingRecord& r);
+// A record (its fields as in records.csv) as one line of plain text, for a chat or a report.
+QString RecordText(const QStringList& fields);
+// One line of comma-separated fields, each quoted where it holds a comma, a quote or a line
+// break, ended by CR LF.
+QString CsvLine(const QStringList& fields);
+// The rows of a comma-separated text (a leading byte-order mark and empty lines skipped).
+QList<QStringList> ParseCsv(const QString& text);

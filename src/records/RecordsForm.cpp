@@ -1,0 +1,149 @@
+#include "records/RecordsForm.h"
+
+#include "core/TimingRecord.h"
+#include "core/Twips.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/RecordStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <algorithm>
+
+namespace {
+const QString kTitle = QStringLiteral("Horalto");
+
+void SetTextColor(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+} // namespace
+
+RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialogs, const Clock& clock)
+    : FramedDialog(nullptr, 13500, 7200, QStringLiteral("计时记录"), QStringLiteral("about"))
+    , records_(records), desktop_(desktop), dialogs_(dialogs), clock_(clock)
+{
+    const QColor light(0xE8, 0xEE, 0xF8), soft(0xB4, 0xC4, 0xDE);
+    Today = new QRadioButton(QStringLiteral("今天"), this);
+    Today->setGeometry(TwipsRect(240, 540, 900, 300));
+    Today->setChecked(true);
+    All = new QRadioButton(QStringLiteral("全部"), this);
+    All->setGeometry(TwipsRect(1200, 540, 900, 300));
+    for (QRadioButton* r : {Today, All}) {
+        SetTextColor(r, light);
+        connect(r, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                LoadRecords();
+        });
+    }
+    FileLabel = new QLabel(QDir::toNativeSeparators(records_.path()), this);
+    FileLabel->setGeometry(TwipsRect(2400, 540, 10860, 300));
+    FileLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    FileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetTextColor(FileLabel, soft);
+
+    RecordList = new QTableWidget(0, RecordColumns, this);
+    RecordList->setGeometry(TwipsRect(240, 900, 13020, 5340));
+    RecordList->setHorizontalHeaderLabels(RecordHeader());
+    RecordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    RecordList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    RecordList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    RecordList->verticalHeader()->hide();
+    RecordList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    RecordList->horizontalHeader()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
+
+    auto button = [this](int left, int width, const QString& text, const QString& tip, void (RecordsForm::*handler)()) {
+        auto* b = new QPushButton(text, this);
+        b->setGeometry(TwipsRect(left, 6480, width, 405));
+        b->setToolTip(tip);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        return b;
+    };
+    CopyRecords = button(240, 1500, QStringLiteral("复制(&C)"), QStringLiteral("把选中的记录（没有选中时为列出的全部记录）复制为文字"),
+                         &RecordsForm::CopyRecords_Click);
+    OpenFolder = button(1860, 1800, QStringLiteral("打开文件夹(&O)"), QStringLiteral("在文件管理器中打开记录文件所在的文件夹"),
+                        &RecordsForm::OpenFolder_Click);
+    ClearRecords = button(3780, 1500, QStringLiteral("清空记录"), QStringLiteral("清空全部记录，原文件保留为 records.csv.bak"),
+                          &RecordsForm::ClearRecords_Click);
+    CloseMe = new QPushButton(QStringLiteral("关    闭"), this);
+    CloseMe->setGeometry(TwipsRect(11760, 6480, 1500, 405));
+    CloseMe->setAutoDefault(false);
+    connect(CloseMe, &QPushButton::clicked, this, &QDialog::reject);
+
+    connect(&records_, &RecordStore::changed, this, [this] {
+        if (isVisible())
+            LoadRecords();
+    });
+}
+
+void RecordsForm::Form_Show()
+{
+    LoadRecords();
+    if (!isVisible())
+        PlaceOnScreen();
+    show();
+    raise();
+    activateWindow();
+}
+
+void RecordsForm::LoadRecords()
+{
+    const QString today = clock_.now().date().toString(QStringLiteral("yyyy-MM-dd"));
+    const QStringList header = RecordHeader();
+    shown_.clear();
+    for (QStringList& row : ParseCsv(records_.readAll())) {
+        if (row == header || (Today->isChecked() && row.value(DateColumn) != today))
+            continue;
+        while (row.size() < RecordColumns)
+            row << QString();
+        shown_.push_back(row);
+    }
+    std::reverse(shown_.begin(), shown_.end());
+    RecordList->clearContents();
+    RecordList->setRowCount(int(shown_.size()));
+    for (int r = 0; r < int(shown_.size()); ++r)
+        for (int c = 0; c < RecordColumns; ++c)
+            RecordList->setItem(r, c, new QTableWidgetItem(shown_[std::size_t(r)][c]));
+}
+
+void RecordsForm::CopyRecords_Click()
+{
+    std::vector<int> rows;
+    for (const QModelIndex& i : RecordList->selectionModel()->selectedRows())
+        rows.push_back(i.row());
+    if (rows.empty())
+        for (int r = 0; r < int(shown_.size()); ++r)
+            rows.push_back(r);
+    // In the order the timings were made, as a report reads.
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    QStringList lines;
+    for (int r : rows)
+        lines << RecordText(shown_[std::size_t(r)]);
+    if (!lines.isEmpty())
+        desktop_.copyText(lines.join(u'\n') + u'\n');
+}
+
+void RecordsForm::OpenFolder_Click()
+{
+    const QString dir = QFileInfo(records_.path()).absolutePath();
+    if (!desktop_.openFolder(dir))
+        dialogs_.warning(this, kTitle, QStringLiteral("无法打开文件夹：\n%1").arg(QDir::toNativeSeparators(dir)));
+}
+
+void RecordsForm::ClearRecords_Click()
+{
+    if (!dialogs_.question(this, kTitle, QStringLiteral("确实要清空全部计时记录吗？\n原记录文件将保留为 records.csv.bak。")))
+        return;
+    if (!records_.clear())
+        dialogs_.warning(this, kTitle,
+                         QStringLiteral("无法清空计时记录：\n%1").arg(QDir::toNativeSeparators(records_.path())));
+}
