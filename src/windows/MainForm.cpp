@@ -11,6 +11,7 @@
 #include "windows/WindowDrag.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -61,7 +62,18 @@ void MainForm::FollowSession()
     auto showPause = [this](TimingPhase phase) {
         JishiPause->setText(phase == TimingPhase::Paused ? QStringLiteral("继 续") : QStringLiteral("暂 停"));
     };
-    FollowCounter(this, s, Showtime, TimingSession::MainCounter);
+    // A counter text wider than the label and than the designed "00:00:00" (the "+" of
+    // overtime) is drawn smaller, whole.
+    auto fitCounter = [this, design = Showtime->font()] {
+        const QFontMetrics m(design);
+        const int room = std::max(Showtime->width(), m.horizontalAdvance(QStringLiteral("00:00:00")));
+        const int need = m.horizontalAdvance(Showtime->text());
+        QFont f = design;
+        if (need > room)
+            f.setPixelSize(std::max(1, design.pixelSize() * room / need));
+        Showtime->setFont(f);
+    };
+    FollowCounter(this, s, Showtime, TimingSession::MainCounter, fitCounter);
     FollowOffers(this, s, {{JishiStart, CommandId::Start}, {JishiEnd, CommandId::Reset},
                            {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
                            {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
