@@ -848,14 +848,14 @@ void drawDialogs()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Settings dialog, 344 x 362: the blue title strip (a widget) covers (4,4,336,19); time rows at
-// y 37..187, sound rows at 203 and 231, state rows at 260 and 286, the scheme choice and the two
-// buttons at y 330, 25 high. Grooves part the four groups. Its close button is 42 x 15 on the
+// Settings dialog, 344 x 388: the blue title strip (a widget) covers (4,4,336,19); time rows at
+// y 37..187, sound rows at 203 and 231, state rows at 260 and 286 and the overtime switch at 312,
+// the scheme choice and the two buttons at y 356, 25 high. Grooves part the four groups. Its close button is 42 x 15 on the
 // strip: normal, hover (red key) and pressed (dark red key, cross moved 1 px down-right).
 
 void drawOptionPictures()
 {
-    const int W = 344, H = 362;
+    const int W = 344, H = 388;
     QImage img(W, H, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -866,7 +866,7 @@ void drawOptionPictures()
     p.fillRect(img.rect(), base);
     // One panel for each group of rows.
     const QRectF panels[] = {{8.5, 29.5, W - 17.0, 165}, {8.5, 197.5, W - 17.0, 55},
-                             {8.5, 255.5, W - 17.0, 58}, {8.5, 320.5, W - 17.0, 37}};
+                             {8.5, 255.5, W - 17.0, 84}, {8.5, 346.5, W - 17.0, 37}};
     for (const QRectF& r : panels) {
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, QColor(0x1d, 0x3a, 0x6c));

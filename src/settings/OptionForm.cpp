@@ -56,7 +56,7 @@ OptionForm::OptionForm(App& app, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app)
 {
     setWindowTitle(QStringLiteral("参数设置"));
-    setFixedSize(Twips(5160), Twips(5430));
+    setFixedSize(Twips(5160), Twips(5820));
     setMouseTracking(true);
     setFont(look::DesignFont(kDefaultFont, 9, false));
     background_.load(QStringLiteral(":/images/option_background.png"));

@@ -154,18 +154,18 @@ void OptionForm::BuildControls()
     Check2 = new QCheckBox(QStringLiteral("到时后计超时"), this);
     SetColor(Check2, QPalette::WindowText, kCaption);
     Check2->setToolTip(QStringLiteral("到时后计数器不复位，继续显示超出的时间（如 +00:00:07），直到复位或开始下一次计时"));
-    Check2->setGeometry(TwipsRect(kRowLabel, 4650, 2400, kFieldH));
+    Check2->setGeometry(TwipsRect(kRowLabel, 4680, 2400, kFieldH));
     connect(Check2, &QCheckBox::toggled, this, [this] { IsChanged = true; });
 
     // Scheme choice and the two buttons.
-    caption(kRowLabel, 4980, QStringLiteral("请选择计时方案："));
+    caption(kRowLabel, 5370, QStringLiteral("请选择计时方案："));
     Combo3 = new QComboBox(this);
-    Combo3->setGeometry(TwipsRect(1740, 4965, 1005, 315));
+    Combo3->setGeometry(TwipsRect(1740, 5355, 1005, 315));
     for (int n = 1; n <= 5; ++n)
         Combo3->addItem(QStringLiteral("方案%1").arg(n), n);
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
-    SaveMe = button(2925, 4950, 975, 375, QStringLiteral("保 存(&S)"), {}, &OptionForm::SaveMe_Click);
-    Command1 = button(4035, 4950, 975, 375, QStringLiteral("退 出"), {}, &OptionForm::Command1_Click);
+    SaveMe = button(2925, 5340, 975, 375, QStringLiteral("保 存(&S)"), {}, &OptionForm::SaveMe_Click);
+    Command1 = button(4035, 5340, 975, 375, QStringLiteral("退 出"), {}, &OptionForm::Command1_Click);
 
     // Tab order: reading order, left to right and top to bottom.
     std::vector<QWidget*> order;

@@ -66,6 +66,7 @@ bool ProgramRun::start(const QStringList& launcher, const QList<QPair<QString, Q
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QT_QPA_PLATFORM");
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    env.insert("XDG_DATA_HOME", path("data")); // the timing records stay in the test's directory
     for (const auto& [name, value] : extra) {
         if (value.isEmpty())
             env.remove(name);
