@@ -180,3 +180,78 @@ TEST(TimingSessionAlone, RunningLightGoesRoundWhileTimingAndBackToRestOtherwise)
     EXPECT_EQ(w.s.LitLight(), 0);
     EXPECT_EQ(moves.back(), std::make_pair(2, 0));
 }
+
+namespace {
+// Drives the session: t a tick a second after the last, p pause or continue, w five seconds
+// pass, s start, r reset, x the program ends. The records it announces are kept as CSV lines.
+QStringList Play(SessionWorld& w, const char* script)
+{
+    QStringList lines;
+    QObject::connect(&w.s, &TimingSession::timingEnded, [&](const TimingRecord& r) { lines << CsvLine(RecordFields(r)); });
+    for (const char* c = script; *c; ++c) {
+        if (*c == 't') {
+            w.clock.advance(1);
+            w.timer(w.s.Timer1).fire();
+        }
+        *c == 'p' ? w.s.TogglePause() : *c == 'w' ? w.clock.advance(5) : *c == 's' ? w.s.StartTiming()
+            : *c == 'r' ? w.s.ResetTiming() : *c == 'x' ? w.s.RecordExit() : void();
+    }
+    w.s.disconnect();
+    return lines;
+}
+const QStringList kOvertime{"[COMMSET1]", "OverTime=Yes"};
+} // namespace
+
+TEST(TimingSessionAlone, OvertimeCountsOnAfterTheEndUntilReset)
+{
+    for (const int direction : {0, 1}) {
+        SCOPED_TRACE(direction);
+        SessionWorld w;
+        w.load(Scheme(direction, 2) + kOvertime);
+        Play(w, "sttt");
+        EXPECT_EQ(w.sound.played, QStringList{w.s.DefaultEndWav()});
+        EXPECT_EQ(w.s.CounterText(), direction ? "00:00:02" : "00:00:00") << "the end leaves the counter";
+        EXPECT_TRUE(w.s.Overtime());
+        EXPECT_EQ(w.s.StartTimeText(), w.s.DateTimeText(QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))));
+        EXPECT_TRUE(w.s.Offered(CommandId::Start).enabled && !w.s.Offered(CommandId::Setup).enabled);
+        Play(w, "ttptt");
+        EXPECT_EQ(w.s.CounterText(), "+00:00:02");
+        EXPECT_EQ(w.s.PauseWord(), "继续");
+        EXPECT_TRUE(w.screenSaver.held);
+        Play(w, "pt");
+        EXPECT_EQ(w.s.CounterText(), "+00:00:03");
+        EXPECT_EQ(w.sound.played.size(), 1);
+        Play(w, "r");
+        EXPECT_FALSE(w.s.Overtime());
+        EXPECT_EQ(w.s.Phase(), TimingPhase::Idle);
+        EXPECT_EQ(w.s.CounterText(), "00:00:02");
+        EXPECT_FALSE(w.screenSaver.held);
+    }
+}
+
+TEST(TimingSessionAlone, EveryWayATimingEndsIsRecordedOnce)
+{
+    struct Case {
+        int direction;
+        QStringList extra;
+        const char* script;
+        QString line; // the record, started at 09:00:00
+    };
+    const QString head = "2026-12-07,09:00:00,";
+    const Case cases[] = {
+        {0, {"[COMMSET1]", "OverTime=No"}, "sttt", head + "09:00:03,1,\"Ann \"\"A\"\", B\",00:00:02,倒计时,00:00:02,0,00:00:00,到时,\r\n"},
+        {1, {}, "sttpwpr", head + "09:00:07,1,T,00:00:02,正计时,00:00:01,1,00:00:05,复位,\r\n"},
+        {0, {}, "stts", head + "09:00:02,1,T,00:00:02,倒计时,00:00:01,0,00:00:00,重新开始,\r\n"},
+        {0, {}, "sttpwx", head + "09:00:07,1,T,00:00:02,倒计时,00:00:01,1,00:00:05,退出,\r\n"},
+        {0, kOvertime, "stttttpwpts", head + "09:00:11,1,T,00:00:02,倒计时,00:00:02,1,00:00:05,到时,+00:00:03\r\n"},
+        {1, kOvertime, "stttx", head + "09:00:03,1,T,00:00:02,正计时,00:00:02,0,00:00:00,到时,+00:00:00\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        SessionWorld w;
+        w.load(Scheme(c.direction, 2) + c.extra);
+        w.s.TitleText = &c == cases ? "Ann \"A\", B" : "T";
+        EXPECT_EQ(Play(w, c.script).join('|').toStdString(), c.line.toStdString());
+        EXPECT_EQ(w.config.PeekIniText("COMMSET1", "OverTime").has_value(), !c.extra.isEmpty()) << "never written";
+    }
+}

@@ -293,3 +293,22 @@ TEST_F(OptionFormTest, LayoutTabOrderAndTheClosePicture)
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(t->w.hotkeys.registered.size(), 11u);
 }
+
+TEST_F(OptionFormTest, OverTimeIsLookedAtOnlySavedWithTheSchemeAndThenEveryCounterCountsOn)
+{
+    open({"[JSSET1]", "JSSS=01", "[COMMSET2]", "OverTime=Yes"});
+    EXPECT_FALSE(f->Check2->isChecked());
+    pick(f->Combo3, 1);
+    EXPECT_TRUE(f->Check2->isChecked());
+    pick(f->Combo3, 0);
+    EXPECT_FALSE(t->app->config.PeekIniText("COMMSET1", "OverTime")) << "written by showing the scheme";
+    f->Check2->click();
+    EXPECT_TRUE(f->IsChanged);
+    f->SaveMe->click();
+    EXPECT_EQ(t->ini("COMMSET1", "OverTime"), "Yes");
+    f->close();
+    t->app->Run(CommandId::Start);
+    for (int i = 0; i < 3; ++i)
+        t->timer(1000)->fire();
+    EXPECT_EQ(counters().mid(1), QStringList(4, "+00:00:01"));
+}
