@@ -95,20 +95,3 @@ QStringList FakeWorld::iniLines() const
         lines.removeLast();
     return lines;
 }
-
-bool FakeRecords::append(const QString& line)
-{
-    if (!writable)
-        return false;
-    lines << line;
-    emit changed();
-    return true;
-}
-
-bool FakeRecords::clear()
-{
-    ++clears;
-    lines.clear();
-    emit changed();
-    return true;
-}

@@ -90,12 +90,10 @@ public:
 class FakeRecords final : public RecordStore {
 public:
     QStringList lines;
-    bool writable = true;
-    int clears = 0;
     QString path() const override { return QStringLiteral("/data/horalto/records.csv"); }
-    bool append(const QString& line) override;
+    bool append(const QString& line) override { lines << line; emit changed(); return true; }
     QString readAll() const override { return lines.join(QString()); }
-    bool clear() override;
+    bool clear() override { lines.clear(); emit changed(); return true; }
 };
 
 // Folders opened and texts copied.
@@ -103,11 +101,7 @@ class FakeDesktop final : public Desktop {
 public:
     QStringList openedFolders;
     QStringList copied;
-    bool openFolder(const QString& dir) override
-    {
-        openedFolders << dir;
-        return true;
-    }
+    bool openFolder(const QString& dir) override { openedFolders << dir; return true; }
     void copyText(const QString& text) override { copied << text; }
 };
 
