@@ -12,6 +12,9 @@
 
 void MainForm::Form_Load()
 {
+    // A named pipe, a device or a huge file in the configuration's place is no configuration.
+    if (!app_.config.FileUsable())
+        throw ConfigError("config.ini is not a regular file of a usable size");
     TimingSession& s = app_.session;
     // Centred, with its top at two fifths of the free height; topmost by its window flags.
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();

@@ -3,6 +3,7 @@
 #include "config/AtomicFile.h"
 #include "config/IniDocument.h"
 #include "config/IniEncoding.h"
+#include "config/RegularFile.h"
 #include "platform/ProgramEnv.h"
 
 #include <QDir>
@@ -58,18 +59,13 @@ bool makeFolder(const QString& path)
     return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST;
 }
 
-// The file's bytes: empty when there is no file, nullopt when it is there but cannot be read.
+// The file's bytes: empty when there is no file, nullopt when it is there but cannot be read
+// (nor when it is not a regular file of a usable size: reading it never waits or runs away).
 std::optional<QByteArray> load(const QString& path)
 {
-    QFile f(path);
-    if (!f.exists())
+    if (!QFileInfo::exists(path))
         return QByteArray();
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return ReadRegularFile(path, ConfigFile::kMaxFileBytes);
 }
 
 // The value's bytes in `bytes` (in the encoding `enc`), nullopt when the key is missing.
@@ -141,6 +137,14 @@ QString ConfigFile::ConfigFilePath() const
     return locate().path;
 }
 
+bool ConfigFile::FileUsable() const
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(locate().source).constData(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
+}
+
 QString ConfigFile::ReadIniText(const QString& section, const QString& key, const QString& def) const
 {
     if (const std::optional<Snapshot> s = current()) {
@@ -195,9 +199,15 @@ bool ConfigFile::WriteIniText(const QString& section, const QString& key, const 
 {
     // A file that is there but cannot be read is not replaced: its content would be lost.
     const std::optional<Snapshot> s = current();
-    if (!s)
+    if (!s) {
+        writeFailed_ = writeFailed_ || savingDepth_ > 0;
         return false;
+    }
     const QByteArray updated = withValue(s->bytes, section, key, value);
+    if (savingDepth_ > 0 && pending_) {
+        pending_->bytes = updated;
+        return true;
+    }
     const bool ok = updated == s->disk || store(s->at, updated);
     if (ok && pending_)
         pending_->disk = pending_->bytes = updated;
@@ -232,13 +242,52 @@ void ConfigFile::DefaultsBatch::commit()
     config_.endBatch();
 }
 
+bool ConfigFile::flush() const
+{
+    if (!pending_ || pending_->bytes == pending_->disk)
+        return true;
+    if (!store(pending_->at, pending_->bytes))
+        return false;
+    pending_->disk = pending_->bytes;
+    return true;
+}
+
 void ConfigFile::endBatch() const
 {
     if (--batchDepth_ > 0)
         return;
-    if (pending_ && pending_->bytes != pending_->disk)
-        store(pending_->at, pending_->bytes);
+    flush();
     pending_.reset();
+}
+
+ConfigFile::SaveBatch::SaveBatch(const ConfigFile& config) : config_(config)
+{
+    if (config_.savingDepth_++ == 0)
+        config_.writeFailed_ = false;
+    ++config_.batchDepth_;
+}
+
+ConfigFile::SaveBatch::~SaveBatch()
+{
+    if (!done_)
+        finish(false);
+}
+
+bool ConfigFile::SaveBatch::commit()
+{
+    return !done_ && finish(true);
+}
+
+bool ConfigFile::SaveBatch::finish(bool keep)
+{
+    done_ = true;
+    const bool ok = keep && !config_.writeFailed_ && config_.flush();
+    // What was not saved is dropped: the file keeps its old bytes.
+    if (!ok && config_.pending_)
+        config_.pending_->bytes = config_.pending_->disk;
+    --config_.savingDepth_;
+    config_.endBatch();
+    return ok;
 }
 
 void ConfigFile::setBatching(bool on)

@@ -18,7 +18,7 @@ public:
 };
 
 // config.ini: every setting of the program. Nothing is cached between calls; each call opens,
-// reads or updates, and closes the file (see DefaultsBatch for the one exception). Sections and
+// reads or updates, and closes the file (see DefaultsBatch and SaveBatch for the exceptions). Sections and
 // keys are matched without regard to ASCII case, the first occurrence wins, blanks around names
 // and values are not part of them. The file is GB18030 (GBK for every character GBK has) or,
 // when an editor saved it so, UTF-8 (see IniEncoding); a new file is GBK with CR LF line ends,
@@ -27,6 +27,9 @@ class ConfigFile {
 public:
     explicit ConfigFile(const ProgramDir& dir) : dir_(dir) {}
 
+    // A larger file is no configuration file: it is not read.
+    static constexpr qint64 kMaxFileBytes = qint64(16) << 20;
+
     // The file's full path, built anew on every call. In a writable program directory: an
     // existing file whose name is "config.ini" in any case there, otherwise "config.ini" there.
     // When the program directory is not writable, the user's own file "horalto/config.ini" in
@@ -34,6 +37,12 @@ public:
     // values are read from the program directory's file, and the first write creates the user's
     // file from that file's content.
     QString ConfigFilePath() const;
+
+    // False when the file there (through a symbolic link, its target) is not a regular file of
+    // at most kMaxFileBytes: a named pipe, a device, a directory, a huge file. Such a file is
+    // never read (reads see it as unreadable) and ends the start as a configuration error.
+    // A missing file is usable: it is created on the first write.
+    bool FileUsable() const;
 
     // The key's value; when the key is missing or its value empty (or only blanks), writes
     // `def` under the section and key and returns it.
@@ -50,7 +59,8 @@ public:
     // Creates the file, the section (appended at the end) or the key (at the end of its section)
     // as needed, or replaces the value in place. True when the file holds the value afterwards.
     // Callers other than an explicit save by the user let a failed write pass silently.
-    // Each call is one write, also while a DefaultsBatch lives.
+    // Each call is one write, also while a DefaultsBatch lives; while a SaveBatch lives the
+    // value is gathered (true when it could be).
     bool WriteIniText(const QString& section, const QString& key, const QString& value) const;
     bool WriteIniInt(const QString& section, const QString& key, std::int16_t value) const;
 
@@ -71,6 +81,25 @@ public:
         void commit();
 
     private:
+        const ConfigFile& config_;
+        bool done_ = false;
+    };
+
+    // While one lives, explicit writes are gathered in memory too (with any defaults read
+    // meanwhile), so that one save of the user reaches the disk whole or not at all: commit()
+    // replaces the file once, with exactly the bytes one write per value would give, and only
+    // when they differ from the file's; it tells whether the file now holds every value. A batch
+    // ended without commit, or whose commit fails, leaves the file as it was.
+    class SaveBatch {
+    public:
+        explicit SaveBatch(const ConfigFile& config);
+        ~SaveBatch();
+        SaveBatch(const SaveBatch&) = delete;
+        SaveBatch& operator=(const SaveBatch&) = delete;
+        bool commit();
+
+    private:
+        bool finish(bool keep);
         const ConfigFile& config_;
         bool done_ = false;
     };
@@ -97,9 +126,13 @@ private:
     std::optional<Snapshot> current() const;
     bool store(const Location& at, const QByteArray& bytes) const;
     void fillDefault(const QString& section, const QString& key, const QString& def) const;
+    // Writes the batch's content when it differs from the file's; true when the file holds it.
+    bool flush() const;
     void endBatch() const;
 
     const ProgramDir& dir_;
     mutable int batchDepth_ = 0;
     mutable std::optional<Snapshot> pending_; // the batch's content, once read
+    mutable int savingDepth_ = 0;             // SaveBatches alive
+    mutable bool writeFailed_ = false;        // a write of the outermost SaveBatch failed
 };

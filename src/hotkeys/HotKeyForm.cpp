@@ -10,6 +10,7 @@
 #include "windows/Control.h"
 #include "windows/Look.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -160,11 +161,18 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
 void HotKeyForm::Command1_Click()
 {
     const HotKeyTable& table = app_.session.HotKeys;
+    ConfigFile::SaveBatch save(app_.config); // every hotkey in one write, or none
     for (int n = 1; n <= 11; ++n) {
         const QString id = QString::number(n);
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
+    }
+    if (!save.commit()) {
+        app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
+                                 QStringLiteral("全局热键设置没有保存：无法写入配置文件\n%1")
+                                     .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
+        return;
     }
     accept();
 }

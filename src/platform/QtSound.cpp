@@ -1,6 +1,6 @@
 #include "platform/QtSound.h"
 
-#include "platform/RegularFile.h"
+#include "config/RegularFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -173,6 +173,7 @@ void OptionForm::SaveMe_Click()
 bool OptionForm::WriteFields()
 {
     const ConfigFile& c = app_.config;
+    ConfigFile::SaveBatch save(c); // the whole scheme in one write, or nothing
     const int n = EditFangAnId;
     auto text = [&c](const QString& section, const QString& key, const QString& value) {
         return c.WriteIniText(section, key, value.trimmed());
@@ -190,9 +191,11 @@ bool OptionForm::WriteFields()
     if (!text(wav, IniKey::TSWAV, TsWav->text()) || !text(wav, IniKey::JSWAV, JsWav->text()))
         return false;
     const QString comm = numbered(IniSection::COMMSET, n);
-    return text(comm, IniKey::STARTSTATE, QString::number(std::max(Combo1->currentIndex(), 0)))
-        && text(comm, IniKey::FINSHSTATE, QString::number(std::max(Combo2->currentIndex(), 0)))
-        && text(comm, IniKey::OverTime, Check2->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
+    if (!text(comm, IniKey::STARTSTATE, QString::number(std::max(Combo1->currentIndex(), 0)))
+        || !text(comm, IniKey::FINSHSTATE, QString::number(std::max(Combo2->currentIndex(), 0)))
+        || !text(comm, IniKey::OverTime, Check2->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No")))
+        return false;
+    return save.commit();
 }
 
 void OptionForm::ReloadCurrentScheme()

@@ -13,7 +13,9 @@ QString NormalizeTimeText(const QString& text, int limit)
         ++digits;
     const QString number = text.left(digits);
     // At most a handful of digits reach here; a longer number is beyond every limit anyway.
-    const long long v = number.isEmpty() ? 0 : number.left(12).toLongLong();
+    if (number.isEmpty())
+        return QStringLiteral("00");
+    const long long v = number.left(12).toLongLong();
     if (v <= 9 && number.size() < 2)
         return QStringLiteral("0") + number;
     if (v >= limit)

@@ -2,9 +2,9 @@
 #include <QLineEdit>
 
 // The text of a time field after the user leaves it. Only the field's leading decimal number
-// counts (text after it is dropped, no number at all counts as empty): a one-character number
-// below 10 gets a "0" in front ("7" -> "07", "" -> "0"), a value of `limit` or more becomes "00",
-// anything else stays. `limit` is 24 for hours and 60 for minutes and seconds.
+// counts (text after it is dropped): a one-digit number gets a "0" in front ("7" -> "07"), no
+// number at all and a value of `limit` or more become "00", anything else stays. Normalising
+// twice gives what normalising once gives. `limit` is 24 for hours and 60 for minutes and seconds.
 QString NormalizeTimeText(const QString& text, int limit);
 
 // A two-character field for the hours, minutes or seconds of a time. Typing lets only digits,

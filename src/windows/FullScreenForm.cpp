@@ -6,7 +6,7 @@
 #include "core/Twips.h"
 #include "display/MonitorChoice.h"
 #include "menu/MenuForm.h"
-#include "platform/RegularFile.h"
+#include "config/RegularFile.h"
 #include "windows/Control.h"
 #include "windows/LabelColor.h"
 #include "windows/SessionViews.h"

@@ -74,8 +74,8 @@ struct OptionFormTest : ::testing::Test {
 TEST(NormalizeTimeText, KeepsTheLeadingNumberWithinItsLimit)
 {
     struct Case { const char* text; int limit; const char* normal; };
-    const Case cases[] = {{"7", 60, "07"}, {"", 60, "0"}, {"05", 60, "05"}, {"0", 60, "00"}, {"24", 24, "00"},
-                          {"23", 24, "23"}, {"60", 60, "00"}, {"1x", 60, "01"}, {"12ab", 60, "12"}, {"x5", 60, "0"},
+    const Case cases[] = {{"7", 60, "07"}, {"", 60, "00"}, {"05", 60, "05"}, {"0", 60, "00"}, {"24", 24, "00"},
+                          {"23", 24, "23"}, {"60", 60, "00"}, {"1x", 60, "01"}, {"12ab", 60, "12"}, {"x5", 60, "00"},
                           {"005", 60, "005"}, {"99999999999999999999", 60, "00"}};
     for (const Case& c : cases)
         EXPECT_EQ(NormalizeTimeText(c.text, c.limit), c.normal) << c.text;
@@ -180,8 +180,8 @@ TEST_F(OptionFormTest, TimeFieldsFilterTypingAndNormaliseOnLeaving)
     type(f->JscdSs, QString());
     QTest::keyClick(f->JscdSs, Qt::Key_Backspace);
     f->SaveMe->click();
-    EXPECT_EQ(f->JscdSs->text(), "0");
-    EXPECT_EQ(t->ini("JSSET1", "JSSS"), "0");
+    EXPECT_EQ(f->JscdSs->text(), "00");
+    EXPECT_EQ(t->ini("JSSET1", "JSSS"), "00");
 }
 
 TEST_F(OptionFormTest, PastedTextNeverReachesTheFileBeyondItsLeadingNumber)

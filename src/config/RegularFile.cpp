@@ -1,4 +1,4 @@
-#include "platform/RegularFile.h"
+#include "config/RegularFile.h"
 
 #include <QFile>
 
