@@ -91,7 +91,7 @@ std::optional<QByteArray> textValue(std::optional<QByteArray> value)
 QByteArray withValue(const QByteArray& bytes, const QString& section, const QString& key, const QString& value)
 {
     const IniEncoding enc = IniEncoding::of(bytes);
-    return IniDocument(bytes).withValue(enc.encode(section), enc.encode(key), enc.encode(value));
+    return enc.keptIn(IniDocument(bytes).withValue(enc.encode(section), enc.encode(key), enc.encode(value)));
 }
 
 } // namespace

@@ -182,3 +182,11 @@ QByteArray IniDocument::withValue(QByteArrayView section, QByteArrayView key, QB
     }
     return out;
 }
+
+QByteArray IniDocument::withLastLine(QByteArrayView line) const
+{
+    QByteArray out = bytes_;
+    if (out.size() > bom_ && !out.endsWith('\n'))
+        out += lineEnd_;
+    return out + line.toByteArray() + lineEnd_;
+}

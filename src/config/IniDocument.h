@@ -30,6 +30,9 @@ public:
     // usableSection, usableKey) leave the bytes unchanged.
     QByteArray withValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) const;
 
+    // The bytes with `line` added as the new last line, ended as new lines are.
+    QByteArray withLastLine(QByteArrayView line) const;
+
     // A section name can be written when, trimmed, it is not empty and holds no CR or LF.
     static bool usableSection(QByteArrayView name);
     // A key can be written when, trimmed, it is not empty, holds no "=", CR or LF and does not

@@ -1,59 +1,89 @@
 #include "config/IniEncoding.h"
 
+#include "config/IniDocument.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cstring>
+#include <memory>
+#include <unicode/ucsdet.h>
+
 namespace {
 
-bool isContinuation(unsigned char c)
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+bool isAscii(const QByteArray& bytes)
 {
-    return (c & 0xC0) == 0x80;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 
-// Valid UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF) with at least one
-// multi-byte sequence.
-bool isMultiByteUtf8(const QByteArray& bytes)
+// The charset detector's confidence (0..100) that the bytes are UTF-8: 80 and more for valid
+// UTF-8 holding multi-byte sequences, little for ASCII alone or broken sequences.
+int utf8Confidence(const QByteArray& bytes)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<UCharsetDetector, decltype(&ucsdet_close)> detector(ucsdet_open(&status), ucsdet_close);
+    ucsdet_setText(detector.get(), bytes.constData(), int32_t(bytes.size()), &status);
+    int32_t found = 0;
+    const UCharsetMatch** matches = ucsdet_detectAll(detector.get(), &found, &status);
+    if (U_FAILURE(status))
+        return 0;
+    for (int32_t i = 0; i < found; ++i) {
+        const char* name = ucsdet_getName(matches[i], &status);
+        if (U_SUCCESS(status) && std::strcmp(name, "UTF-8") == 0)
+            return ucsdet_getConfidence(matches[i], &status);
+    }
+    return 0;
+}
+
+// Plausible as GBK text: every two-byte character lies in GB2312 (lead byte A1..A9 or B0..F7,
+// second byte A1..FE), no four-byte GB18030 sequence, no byte that starts nothing. Text in UTF-8
+// read this way gives characters outside GB2312 (its lead bytes E0..F4 before a byte 80..BF),
+// while GBK text that happens to be valid UTF-8 (学校 is D1 A7 D0 A3) is made of GB2312 ones.
+bool plausibleGbk(const QByteArray& bytes)
 {
     const auto* d = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
-    bool multiByte = false;
-    for (qsizetype i = 0; i < n;) {
-        const unsigned char c = d[i];
-        if (c < 0x80) {
-            ++i;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (d[i] < 0x80)
             continue;
-        }
-        int extra = 0;
-        char32_t cp = 0, min = 0;
-        if (c >= 0xC2 && c <= 0xDF) {
-            extra = 1, cp = c & 0x1F, min = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            extra = 2, cp = c & 0x0F, min = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            extra = 3, cp = c & 0x07, min = 0x10000;
-        } else {
+        if (i + 1 >= n)
             return false;
-        }
-        if (n - i <= extra)
+        const unsigned char lead = d[i], trail = d[++i];
+        const bool gb2312Row = (lead >= 0xA1 && lead <= 0xA9) || (lead >= 0xB0 && lead <= 0xF7);
+        if (!gb2312Row || trail < 0xA1 || trail > 0xFE)
             return false;
-        for (int k = 1; k <= extra; ++k) {
-            if (!isContinuation(d[i + k]))
-                return false;
-            cp = (cp << 6) | (d[i + k] & 0x3F);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        multiByte = true;
-        i += extra + 1;
     }
-    return multiByte;
+    return true;
+}
+
+bool readAsUtf8(const QByteArray& bytes)
+{
+    if (bytes.startsWith(kByteOrderMark))
+        return true;
+    if (isAscii(bytes) || plausibleGbk(bytes))
+        return false;
+    return utf8Confidence(bytes) >= 80;
 }
 
 } // namespace
 
 IniEncoding IniEncoding::of(const QByteArray& fileBytes)
 {
-    return IniEncoding(fileBytes.startsWith("\xEF\xBB\xBF") || isMultiByteUtf8(fileBytes));
+    // Every access of the file asks; most ask about the same bytes as the one before.
+    thread_local QByteArray lastBytes;
+    thread_local bool lastUtf8 = false;
+    if (fileBytes.isEmpty() || isAscii(fileBytes))
+        return IniEncoding(false);
+    if (fileBytes != lastBytes) {
+        lastUtf8 = readAsUtf8(fileBytes);
+        lastBytes = fileBytes;
+    }
+    return IniEncoding(lastUtf8);
 }
 
 QByteArray IniEncoding::encode(const QString& text) const
@@ -70,4 +100,14 @@ QString IniEncoding::decode(const QByteArray& bytes) const
         return QString::fromUtf8(bytes);
     QStringDecoder dec("GB18030");
     return dec.decode(bytes);
+}
+
+QByteArray IniEncoding::keptIn(const QByteArray& updated) const
+{
+    const IniEncoding now = of(updated);
+    if (now.utf8_ == utf8_ || now.decode(updated) == decode(updated))
+        return updated;
+    // A GBK comment is no valid UTF-8; a UTF-8 one holds characters outside GB2312.
+    return IniDocument(updated).withLastLine(
+        encode(utf8_ ? QStringLiteral("; 本文件为 UTF-8 编码") : QStringLiteral("; 本文件为 GBK 编码")));
 }

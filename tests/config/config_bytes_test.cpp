@@ -1,11 +1,13 @@
 // config.ini as users keep it: encodings and line ends, locked files and links, one write per
 // start, leftover temporary files.
 #include "config/AtomicFile.h"
+#include "core/TimeText.h"
 #include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -147,4 +149,65 @@ TEST(ConfigBytes, StartRemovesOnlyItsOwnStaleTemporaryFiles)
     ASSERT_TRUE(t.start({"[FangAnSelect]", "JsFangAnId=1"}));
     for (const QString& name : stale + kept)
         EXPECT_EQ(QFileInfo::exists(t.w.path(name)), kept.contains(name)) << name.toStdString();
+}
+
+TEST(ConfigBytes, EachFileIsReadInTheEncodingItWasWrittenIn)
+{
+    // config.ini holding `file` (with `written` stored under [S] v by the program when given)
+    // reads [S] k as `k` and v as `written`, now and after the program is started anew.
+    auto gbk = [](const QString& s) {
+        QStringEncoder e("GBK");
+        return QByteArray(e.encode(s));
+    };
+    struct Case {
+        const char* name;
+        QByteArray file;
+        QString k, written;
+    };
+    const QString path = QStringLiteral("/home/u/学校/tone.wav");
+    const std::vector<Case> cases = {
+        {"GBK that is valid UTF-8", "[S]\r\nk=" + gbk("时示录学校陆石魏") + "\r\n", "时示录学校陆石魏"},
+        {"GBK value written into ASCII", "[S]\r\nk=a\r\n", "a", path},
+        {"GBK of an earlier version",
+         gbk("[InfoTxtSet]\r\nShowinfoTxt=第三届演讲比赛\r\n[S]\r\nk=C:\\计时\\wav\\提示音.wav\r\n"), "C:\\计时\\wav\\提示音.wav"},
+        {"UTF-8 with the mark", kBom + QStringLiteral("[S]\r\nk=提示音\r\n").toUtf8(), "提示音"},
+        {"UTF-8 without the mark", QStringLiteral("[T]\nt=第三届演讲比赛\n[S]\nk=提示音\n").toUtf8(), "提示音"},
+        {"short GBK value", "[A]\r\nx=1\r\n[S]\r\nk=" + gbk("演讲") + "\r\n", "演讲"},
+        {"short UTF-8 value", QStringLiteral("[A]\r\nx=1\r\n[S]\r\nk=演讲\r\n").toUtf8(), "演讲"},
+        // A value the program writes never changes how the rest is read: the file keeps its
+        // encoding however the new bytes look.
+        {"GBK written that is UTF-8 alone", "[S]\r\nk=" + gbk("学校") + "\r\n", "学校", QStringLiteral("袗")},
+        {"UTF-8 left with Latin letters", QStringLiteral("[S]\r\nk=café\r\nv=第三届\r\n").toUtf8(), "café", "x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeWorld w;
+        Put(w.iniPath(), c.file);
+        if (!c.written.isNull())
+            EXPECT_TRUE(ConfigFile(w.dir).WriteIniText("S", "v", c.written));
+        const ConfigFile cfg(w.dir);
+        EXPECT_EQ(cfg.PeekIniText("S", "k"), c.k);
+        if (!c.written.isNull())
+            EXPECT_EQ(cfg.PeekIniText("S", "v"), c.written);
+    }
+}
+
+TEST(ConfigBytes, AConfigurationThatIsNoRegularFileOfAUsableSizeEndsTheStart)
+{
+    const std::function<void(const QString&)> make[] = {
+        [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0); },
+        [](const QString& p) { ASSERT_TRUE(QFile::link("/dev/zero", p)); },
+        [](const QString& p) {
+            QFile f(p);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(ConfigFile::kMaxFileBytes + 1));
+        },
+    };
+    for (const auto& m : make) {
+        TestApp t;
+        m(t.w.iniPath());
+        EXPECT_FALSE(t.start());
+        ASSERT_EQ(t.w.dialogs.warnings.size(), 1u);
+        EXPECT_EQ(t.w.dialogs.warnings[0].text, ConfigErrorMessage());
+        EXPECT_EQ(t.w.end.statuses, std::vector<int>{1});
+    }
 }
