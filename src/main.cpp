@@ -4,6 +4,7 @@
 #include "core/TimingRecord.h"
 #include "platform/DesktopScreenSaver.h"
 #include "platform/LoadedSound.h"
+#include "platform/QuitSignals.h"
 #include "platform/X11Hotkeys.h"
 
 #include <QApplication>
@@ -69,6 +70,7 @@ int main(int argc, char** argv)
                       screenSaver, records, desktop};
 
     App app(services);
+    const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does
     if (!app.Start())
         return 1;
     return QApplication::exec();

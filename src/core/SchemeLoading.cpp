@@ -6,6 +6,7 @@
 #include "core/TimingSession.h"
 #include "platform/Clock.h"
 #include "platform/ProgramEnv.h"
+#include "platform/Sound.h"
 #include "platform/Timer.h"
 
 #include <QLocale>
@@ -32,6 +33,7 @@ void TimingSession::LoadScheme()
     TimeLenSeconds = TimeTextToSeconds(TimeLenText);
     for (int k = 0; k < 5; ++k)
         PromptSeconds[k] = TimeTextToSeconds(PromptTimes[k]);
+    svc_.sound.load({PromptWav, EndWav});
 }
 
 QString TimingSession::DefaultPromptWav() const

@@ -21,6 +21,8 @@ Sound* LoadedSound::load()
         return nullptr;
     }
     sound_.reset(create());
+    if (sound_ && !loaded_.isEmpty())
+        sound_->load(loaded_);
     return sound_.get();
 }
 
@@ -28,6 +30,13 @@ void LoadedSound::prepare()
 {
     if (Sound* s = load())
         s->prepare();
+}
+
+void LoadedSound::load(const QStringList& paths)
+{
+    loaded_ = paths;
+    if (sound_)
+        sound_->load(paths);
 }
 
 void LoadedSound::play(const QString& path)

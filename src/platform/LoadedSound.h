@@ -19,6 +19,9 @@ public:
 
     void play(const QString& path) override;
     void prepare() override;
+    // Before the module is loaded the sounds are only noted: they are made ready once it is,
+    // so that start-up neither loads the sound output nor starts a thread.
+    void load(const QStringList& paths) override;
     // Whether the module is loaded and its sound output made (false before the first need,
     // and for good when the module could not be loaded).
     bool loaded() const { return bool(sound_); }
@@ -29,4 +32,5 @@ private:
     QLibrary module_;
     std::unique_ptr<Sound> sound_;
     bool tried_ = false;
+    QStringList loaded_;
 };

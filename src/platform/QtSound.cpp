@@ -2,105 +2,80 @@
 
 #include "config/RegularFile.h"
 
-#include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
+#include <QAudioSink>
+#include <QBuffer>
+#include <QMediaDevices>
 #include <QtEndian>
 
 #include <cstring>
 
 namespace {
 
-constexpr const char* kDefaultSoundFile = ":/sounds/default.wav";
-constexpr size_t kKeptCopies = 4;
-
 quint32 le32(const char* p) { return qFromLittleEndian<quint32>(p); }
 quint16 le16(const char* p) { return qFromLittleEndian<quint16>(p); }
 
-void appendLe32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian<quint32>(v, b);
-    out.append(b, 4);
-}
-
-void appendLe16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian<quint16>(v, b);
-    out.append(b, 2);
-}
-
 } // namespace
 
-QtSound::QtSound() = default;
-QtSound::~QtSound() = default;
+QtSound::QtSound() : bank_([](const QString& path) { return readPadded(path); }) {}
+
+QtSound::~QtSound()
+{
+    stop();
+}
 
 void QtSound::prepare()
 {
-    effect();
+    QMediaDevices::defaultAudioOutput(); // connects to the sound server
 }
 
-QSoundEffect& QtSound::effect()
+void QtSound::load(const QStringList& paths)
 {
-    if (effect_)
-        return *effect_;
-    effect_ = std::make_unique<QSoundEffect>();
-    QSoundEffect* e = effect_.get();
-    // A sound that passed the checks but does not load: the default sound as it is, once.
-    QObject::connect(e, &QSoundEffect::statusChanged, e, [e] {
-        if (e->status() == QSoundEffect::Error && e->source() != QUrl(kDefaultSound)) {
-            e->setSource(QUrl(kDefaultSound));
-            e->play();
-        }
-    });
-    return *effect_;
+    bank_.keep(paths);
 }
 
 void QtSound::play(const QString& path)
 {
-    std::optional<QUrl> url = paddedCopy(path);
-    if (!url)
-        url = paddedCopy(QString::fromLatin1(kDefaultSoundFile));
-    QSoundEffect& e = effect();
-    e.setSource(url.value_or(QUrl(kDefaultSound))); // a different source stops the old sound at once
-    e.play();                                        // the same source restarts from the beginning
+    stop(); // cut at once, also while the new sound is still being decoded
+    bank_.fetch(path, [this](SoundBank::Sound sound) { start(std::move(sound)); });
 }
 
-std::optional<QUrl> QtSound::paddedCopy(const QString& path)
+void QtSound::stop()
 {
-    const std::optional<QByteArray> file = ReadRegularFile(path, kMaxFileBytes);
-    if (!file)
-        return std::nullopt;
-    const QByteArray digest = QCryptographicHash::hash(*file, QCryptographicHash::Sha256);
-    for (const Copy& c : recent_)
-        if (c.digest == digest)
-            return c.url;
-    const std::optional<Pcm> pcm = decodeWav(*file);
-    if (!pcm)
-        return std::nullopt;
-    const QUrl original = path.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + path)
-                                                            : QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    if (!copies_)
-        copies_ = std::make_unique<QTemporaryDir>();
-    if (!copies_->isValid())
-        return original;
-    // Every copy gets a new name: the sound effect keeps what it loaded by its source.
-    const QString copyPath = copies_->filePath(QStringLiteral("sound%1.wav").arg(++copyCount_));
-    QFile out(copyPath);
-    const QByteArray padded = encodeWav(*pcm, kTrailingSilenceMs);
-    if (!out.open(QIODevice::WriteOnly) || out.write(padded) != padded.size() || !out.flush())
-        return original;
-    out.close();
-    recent_.push_back({digest, QUrl::fromLocalFile(copyPath)});
-    if (recent_.size() > kKeptCopies) {
-        // The oldest copy is no longer the source: it was loaded in full when it was.
-        const QUrl oldest = recent_.front().url;
-        recent_.pop_front();
-        if (!effect_ || effect_->source() != oldest)
-            QFile::remove(oldest.toLocalFile());
+    bank_.cancel();
+    if (sink_) {
+        sink_->disconnect();
+        sink_->stop();
     }
-    return recent_.back().url;
+    sink_.reset();
+    buffer_.reset();
+}
+
+void QtSound::start(SoundBank::Sound sound)
+{
+    const bool fallback = !sound;
+    if (fallback) {
+        if (!default_)
+            if (std::optional<Pcm> pcm = readPadded(QString::fromLatin1(kDefaultSound))) // compiled in, small
+                default_ = std::make_shared<const Pcm>(std::move(*pcm));
+        sound = default_;
+        if (!sound)
+            return;
+    }
+    stop();
+    QAudioFormat format;
+    format.setSampleRate(int(sound->rate));
+    format.setChannelCount(sound->channels);
+    format.setSampleFormat(sound->bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    buffer_ = std::make_unique<QBuffer>();
+    buffer_->setData(sound->samples); // shares the samples, no copy
+    buffer_->open(QIODevice::ReadOnly);
+    sink_ = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), format);
+    QAudioSink* sink = sink_.get();
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [this, sink, fallback](QAudio::State state) {
+        if (state == QAudio::StoppedState && sink->error() == QAudio::OpenError && !fallback)
+            QMetaObject::invokeMethod(sink, [this] { start(nullptr); }, Qt::QueuedConnection); // refused: the default sound, once
+    });
+    sink->start(buffer_.get());
 }
 
 bool QtSound::isPlayableWav(const QString& path)
@@ -109,7 +84,21 @@ bool QtSound::isPlayableWav(const QString& path)
     return file && decodeWav(*file);
 }
 
-std::optional<QtSound::Pcm> QtSound::decodeWav(const QByteArray& file)
+std::optional<QtSound::Pcm> QtSound::readPadded(const QString& path, int silenceMs)
+{
+    std::optional<QByteArray> file = ReadRegularFile(path, kMaxFileBytes);
+    if (!file)
+        return std::nullopt;
+    std::optional<Pcm> pcm = decodeWav(std::move(*file));
+    if (!pcm)
+        return std::nullopt;
+    const qsizetype frame = pcm->channels * pcm->bits / 8;
+    const qsizetype silence = qsizetype(pcm->rate) * silenceMs / 1000 * frame;
+    pcm->samples.append(silence, pcm->bits == 8 ? char(0x80) : char(0)); // 8-bit samples are unsigned
+    return pcm;
+}
+
+std::optional<QtSound::Pcm> QtSound::decodeWav(QByteArray file)
 {
     const char* p = file.constData();
     const qsizetype size = file.size();
@@ -127,7 +116,10 @@ std::optional<QtSound::Pcm> QtSound::decodeWav(const QByteArray& file)
         if (memcmp(head, "data", 4) == 0) {
             if (blockAlign == 0 || chunk < blockAlign || chunk % blockAlign != 0 || chunk > size - at)
                 return std::nullopt;
-            pcm.samples = file.mid(at, chunk);
+            // The samples moved to the front of the file's own bytes: no second copy.
+            file.remove(0, at);
+            file.truncate(chunk);
+            pcm.samples = std::move(file);
             return pcm;
         }
         if (memcmp(head, "fmt ", 4) == 0) {
@@ -150,30 +142,4 @@ std::optional<QtSound::Pcm> QtSound::decodeWav(const QByteArray& file)
         at += skip;
     }
     return std::nullopt;
-}
-
-QByteArray QtSound::encodeWav(const Pcm& pcm, int silenceMs)
-{
-    const quint16 align = quint16(pcm.channels * pcm.bits / 8);
-    const qsizetype silence = qsizetype(pcm.rate) * silenceMs / 1000 * align;
-    const quint32 dataSize = quint32(pcm.samples.size() + silence);
-    QByteArray out;
-    out.reserve(44 + dataSize + 1);
-    out.append("RIFF", 4);
-    appendLe32(out, 36 + dataSize + (dataSize & 1));
-    out.append("WAVEfmt ", 8);
-    appendLe32(out, 16);
-    appendLe16(out, 1);
-    appendLe16(out, pcm.channels);
-    appendLe32(out, pcm.rate);
-    appendLe32(out, pcm.rate * align);
-    appendLe16(out, align);
-    appendLe16(out, pcm.bits);
-    out.append("data", 4);
-    appendLe32(out, dataSize);
-    out.append(pcm.samples);
-    out.append(silence, pcm.bits == 8 ? char(0x80) : char(0)); // 8-bit samples are unsigned
-    if (dataSize & 1)
-        out.append('\0');
-    return out;
 }

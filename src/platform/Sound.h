@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // Asynchronous WAV playback: play() returns at once, and a new sound cuts off the one still playing.
 // A path that cannot be played gives the built-in default sound instead.
@@ -9,4 +10,7 @@ public:
     virtual void play(const QString& path) = 0;
     // Gets the playback ready so that the next play() starts at once (a timing has started).
     virtual void prepare() {}
+    // The sounds that the current scheme plays: made ready ahead of their first play, without
+    // holding up the caller, and kept while their files are unchanged; others are let go.
+    virtual void load(const QStringList& paths) { (void)paths; }
 };

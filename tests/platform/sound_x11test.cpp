@@ -579,19 +579,24 @@ TEST(QtSoundHeader, AcceptsEightAndSixteenBitsMonoAndStereo)
     EXPECT_TRUE(QtSound::isPlayableWav(tail));
 }
 
-TEST(QtSoundHeader, PaddedCopyKeepsTheSamplesAndAddsSilenceOfTheirKind)
+TEST(QtSoundHeader, PaddedSamplesKeepTheFilesAndAddSilenceOfTheirKind)
 {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
     const struct { quint16 ch, bits; quint32 rate; char silence; } kinds[] = {
         {1, 8, 8000, char(0x80)}, {2, 16, 44100, 0}, {1, 16, 22050, 0}};
     for (auto k : kinds) {
-        QtSound::Pcm pcm{k.ch, k.rate, k.bits, QByteArray(k.ch * k.bits / 8 * 3, '\x11')};
-        const std::optional<QtSound::Pcm> back = QtSound::decodeWav(QtSound::encodeWav(pcm, 250));
+        const QByteArray samples(k.ch * k.bits / 8 * 4, '\x11');
+        QByteArray file = wavBytes(1, k.ch, k.rate, k.bits, 4);
+        file.replace(file.size() - samples.size(), samples.size(), samples);
+        ASSERT_TRUE(writeFile(dir.path() + "/s.wav", file));
+        const std::optional<QtSound::Pcm> back = QtSound::readPadded(dir.path() + "/s.wav", 250);
         ASSERT_TRUE(back.has_value()) << k.bits;
         EXPECT_EQ(back->channels, k.ch);
         EXPECT_EQ(back->rate, k.rate);
         EXPECT_EQ(back->bits, k.bits);
         const QByteArray silence(qsizetype(k.rate / 4) * k.ch * k.bits / 8, k.silence);
-        EXPECT_EQ(back->samples, pcm.samples + silence) << k.bits;
+        EXPECT_EQ(back->samples, samples + silence) << k.bits;
     }
 }
 

@@ -36,9 +36,11 @@ public:
 class FakeSound final : public Sound {
 public:
     QStringList played;
+    QStringList loaded;
     int prepared = 0;
     void play(const QString& path) override { played << path; }
     void prepare() override { ++prepared; }
+    void load(const QStringList& paths) override { loaded = paths; }
 };
 
 class FakeTimer final : public IntervalTimer {
