@@ -61,6 +61,7 @@ TEST(Commands, StartCountingUpShowsTheLengthUntilTheFirstTick)
     EXPECT_EQ(t.f().Showtime->text(), "00:00:00");
     EXPECT_TRUE(t.w.sound.played.isEmpty()); // starting plays nothing,
     EXPECT_EQ(t.w.sound.prepared, 1);         // but gets the sound output ready
+    EXPECT_EQ(t.w.sound.loaded, (QStringList{t.m().PromptWav, t.m().EndWav})); // and the scheme's sounds
 }
 
 TEST(Commands, ContinueCountingDownEndsAfterTheTimeStillToRun)
