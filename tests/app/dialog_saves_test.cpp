@@ -43,6 +43,17 @@ TEST(DialogSaves, OneWriteOfTheWholeFileOrTheOldBytesAndAMessage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        // The bytes of one save, the same as one write per key gives.
+        auto saved = [&](bool batched) {
+            TestApp t;
+            EXPECT_TRUE(t.start());
+            ConfigFile::setBatching(batched);
+            c.open(t, [&] { c.edit(*qobject_cast<QDialog*>(QApplication::activeModalWidget()), 4); });
+            ConfigFile::setBatching(true);
+            return t.w.iniBytes().replace(t.w.tmp.path().toUtf8(), "DIR");
+        };
+        EXPECT_EQ(saved(true), saved(false));
+
         TestApp t;
         ASSERT_TRUE(t.start());
         int renames = 0;
