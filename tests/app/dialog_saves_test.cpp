@@ -14,69 +14,56 @@
 
 TEST(DialogSaves, OneWriteOfTheWholeFileOrTheOldBytesAndAMessage)
 {
-    // Each dialog changes several keys; `edit` is the user's change, then the save.
-    struct Case {
-        const char* name;
-        std::function<void(TestApp&, const std::function<void()>& edit)> open;
-        std::function<void(QDialog&, int)> edit;
-    };
+    // Each dialog's change of several keys and its save; `n` makes one change differ from another.
+    struct Case { const char* name; void (App::*show)(QWidget*); std::function<void(QDialog*, int)> save; };
     const Case cases[] = {
-        {"settings",
-         [](TestApp& t, const std::function<void()>& edit) {
-             WithModal<OptionForm>([&] { t.app->ShowOptionForm(&t.app->mainForm()); }, [&](OptionForm&) { edit(); });
-         },
-         [](QDialog& d, int minutes) {
-             auto& f = static_cast<OptionForm&>(d);
-             f.JscdMm->setText(QString::number(minutes));
-             f.TssjSs[1]->setText(QString::number(minutes + 10));
-             f.SaveMe->click();
+        {"settings", &App::ShowOptionForm, [](QDialog* d, int n) {
+             auto* f = static_cast<OptionForm*>(d);
+             f->JscdMm->setText(QString::number(n));
+             f->TssjSs[1]->setText(QString::number(n + 10));
+             f->SaveMe->click();
          }},
-        {"hotkeys",
-         [](TestApp& t, const std::function<void()>& edit) {
-             WithModal<HotKeyForm>([&] { t.app->ShowHotKeyForm(&t.app->mainForm()); }, [&](HotKeyForm&) { edit(); });
-         },
-         [](QDialog& d, int minutes) {
-             auto& f = static_cast<HotKeyForm&>(d);
-             QTest::keyClick(f.Text1[1], Qt::Key(Qt::Key_F1 + minutes), Qt::ControlModifier);
-             f.Command1->click();
+        {"hotkeys", &App::ShowHotKeyForm, [](QDialog* d, int n) {
+             auto* f = static_cast<HotKeyForm*>(d);
+             QTest::keyClick(f->Text1[1], Qt::Key(Qt::Key_F1 + n), Qt::ControlModifier);
+             f->Command1->click();
          }},
     };
+    int renames = 0;
+    bool fail = false;
+    AtomicFile::setBeforeRename([&](const QString&) { return ++renames, !fail; });
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        // The bytes of one save, the same as one write per key gives.
-        auto saved = [&](bool batched) {
-            TestApp t;
-            EXPECT_TRUE(t.start());
-            ConfigFile::setBatching(batched);
-            c.open(t, [&] { c.edit(*qobject_cast<QDialog*>(QApplication::activeModalWidget()), 4); });
-            ConfigFile::setBatching(true);
-            return t.w.iniBytes().replace(t.w.tmp.path().toUtf8(), "DIR");
+        // Saves once; the bytes before the save (opening the dialog may fill in defaults first).
+        auto save = [&](TestApp& t, int n) {
+            QByteArray before;
+            WithModal<QDialog>([&] { (t.app.get()->*c.show)(&t.app->mainForm()); }, [&](QDialog& d) {
+                renames = 0;
+                before = t.w.iniBytes();
+                c.save(&d, n);
+            });
+            return before;
         };
-        EXPECT_EQ(saved(true), saved(false));
+        QByteArray bytes[2]; // one write per key, and the dialog's one write: the same bytes
+        for (const bool batched : {false, true}) {
+            TestApp t;
+            ASSERT_TRUE(t.start());
+            ConfigFile::setBatching(batched);
+            save(t, 4);
+            ConfigFile::setBatching(true);
+            bytes[batched] = t.w.iniBytes().replace(t.w.tmp.path().toUtf8(), "DIR");
+        }
+        EXPECT_EQ(bytes[0], bytes[1]);
 
         TestApp t;
         ASSERT_TRUE(t.start());
-        int renames = 0;
-        bool fail = false;
-        AtomicFile::setBeforeRename([&](const QString&) {
-            ++renames;
-            return !fail;
-        });
-        for (const auto& [minutes, failing, writes] : {std::tuple{2, false, 1}, {2, false, 0}, {3, true, 1}}) {
+        for (const auto& [n, failing, writes] : {std::tuple{3, true, 1}, {2, false, 1}, {2, false, 0}}) {
             fail = failing;
-            QByteArray before, after;
-            const std::size_t warnings = t.w.dialogs.warnings.size();
-            c.open(t, [&] {
-                // Opening the dialog may have filled in defaults; the save is what counts here.
-                renames = 0;
-                before = t.w.iniBytes();
-                c.edit(*qobject_cast<QDialog*>(QApplication::activeModalWidget()), minutes);
-                after = t.w.iniBytes();
-            });
-            EXPECT_EQ(renames, writes) << minutes;
-            EXPECT_EQ(after == before, writes == 0 || failing) << minutes;
-            EXPECT_EQ(t.w.dialogs.warnings.size(), warnings + (failing ? 1 : 0)) << minutes;
+            const QByteArray before = save(t, n);
+            EXPECT_EQ(renames, writes) << n;
+            EXPECT_EQ(t.w.iniBytes() == before, writes == 0 || failing) << n;
         }
-        AtomicFile::setBeforeRename({});
+        EXPECT_EQ(t.w.dialogs.warnings.size(), 1u); // the failed save said so
     }
+    AtomicFile::setBeforeRename({});
 }

@@ -19,11 +19,9 @@ TEST(EndToEndSignals, TermAndIntEndTheProgramAsItsExitDoesLeavingNoTemporaryFile
         // A prompt one second after the start.
         run.writeIni({"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=05", "[TSSET1]", "TSHH1=00", "TSMM1=00", "TSSS1=04"});
         ASSERT_TRUE(run.start({}, {{"TMPDIR", tmp.path()}, {"XDG_RUNTIME_DIR", runtime.path()}}));
-        const QString id = ProgramRun::findWindow("Horalto 计时方案1");
-        ASSERT_FALSE(id.isEmpty()) << "the main window did not appear";
+        ASSERT_FALSE(ProgramRun::findWindow("Horalto 计时方案1").isEmpty()) << "the main window did not appear";
         ProgramRun::key("F5"); // the start hotkey
         QThread::msleep(2500);
-        ASSERT_EQ(run.process().state(), QProcess::Running);
         ::kill(pid_t(run.process().processId()), sig);
         EXPECT_EQ(run.waitForEnd(), 0);
         EXPECT_EQ(run.process().exitStatus(), QProcess::NormalExit);
