@@ -1,8 +1,10 @@
 // Horalto: a countdown and count-up timer for speech contests.
 #include "app/App.h"
+#include "app/InstanceRequests.h"
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
 #include "platform/DesktopScreenSaver.h"
+#include "platform/LocalInstanceChannel.h"
 #include "platform/LoadedSound.h"
 #include "platform/QuitSignals.h"
 #include "platform/X11Hotkeys.h"
@@ -24,6 +26,14 @@ bool CanOpenDisplay()
 
 int main(int argc, char** argv)
 {
+    // The command line first: help, version, usage errors and a program already running.
+    LocalInstanceChannel instance;
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (const std::optional<int> status = HandOverOrClaim(args, instance))
+        return *status;
+
     // Variables set here are the program's own choices; programs it starts do not inherit them.
     QStringList ownVariables;
     // Global hotkeys need X11: under a Wayland session the program runs through XWayland.
@@ -73,5 +83,6 @@ int main(int argc, char** argv)
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does
     if (!app.Start())
         return 1;
+    AnswerRequests(app, instance);
     return QApplication::exec();
 }

@@ -153,6 +153,14 @@ void App::Run(CommandId id, QWidget* owner)
     }
 }
 
+bool App::RunOffered(CommandId id)
+{
+    if ((hotKeys_ && hotKeys_->Held()) || !session.Offered(id).offered())
+        return false;
+    Run(id);
+    return true;
+}
+
 void App::ShowHotKeyCaptions()
 {
     menuForm().ShowHotKeyCaptions(session.HotKeys);

@@ -53,6 +53,9 @@ public:
     // menu and the hotkeys send their command here; `owner` is the window a dialog belongs to.
     // Runs the command whether or not it is offered: a control that is not offered cannot send.
     void Run(CommandId id, QWidget* owner = nullptr);
+    // Runs the command when it is offered now and no dialog holds the hotkeys off, as a hotkey
+    // press and a command from a later start do; whether it ran.
+    bool RunOffered(CommandId id);
 
     // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);

@@ -88,6 +88,7 @@ void HotKeys::RegisterHotKeysAfterDialog()
 
 void HotKeys::RegisterAll(bool tolerant)
 {
+    held_ = false;
     const HotKeyTable& table = app_.session.HotKeys;
     for (int id = 1; id <= 11; ++id) {
         if (table[id].Desc == kNotSet)
@@ -137,6 +138,7 @@ void HotKeys::UnregisterAll()
 {
     for (int id = 1; id <= 11; ++id)
         SetHotKey(id, QString(), "Del");
+    held_ = true;
 }
 
 void HotKeys::HotKeyWndProc(int id)
@@ -144,7 +146,5 @@ void HotKeys::HotKeyWndProc(int id)
     if (id < 1 || id > kHotKeyCommands)
         return;
     // The key does what its command's menu item would do, and only when the command is offered.
-    if (!app_.session.Offered(CommandId(id)).offered())
-        return;
-    app_.Run(CommandId(id));
+    app_.RunOffered(CommandId(id));
 }

@@ -19,6 +19,8 @@ public:
     void SetHotKey(int id, const QString& keyText, const QString& action);
     // Unregisters all eleven ("Del" for 1..11), as the dialogs and the unload do.
     void UnregisterAll();
+    // Between UnregisterAll and the next registration: no command acts as a hotkey would.
+    bool Held() const { return held_; }
     // The same registration after a dialog closes: a key code that does not convert leaves
     // that one hotkey unregistered and changes nothing else.
     void RegisterHotKeysAfterDialog();
@@ -35,4 +37,5 @@ private:
     void RegisterAll(bool tolerant);
     App& app_;
     bool installed_ = false; // the press handler is in place (first "Add" until any "Del")
+    bool held_ = false;
 };

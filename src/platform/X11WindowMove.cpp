@@ -37,12 +37,17 @@ bool Supported(xcb_connection_t* c, xcb_window_t root, xcb_atom_t atom)
     return found;
 }
 
+xcb_connection_t* Connection()
+{
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
 } // namespace
 
 bool StartX11WindowMove(QWindow* window, QPoint globalStart)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = Connection();
     if (!c || !window)
         return false;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
@@ -66,4 +71,25 @@ bool StartX11WindowMove(QWindow* window, QPoint globalStart)
                    reinterpret_cast<const char*>(&ev));
     xcb_flush(c);
     return true;
+}
+
+void ActivateX11Window(QWindow* window)
+{
+    xcb_connection_t* c = Connection();
+    if (!c || !window)
+        return;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_atom_t activeWindow = Atom(c, "_NET_ACTIVE_WINDOW");
+    if (!Supported(c, root, activeWindow))
+        return;
+    xcb_client_message_event_t ev {};
+    ev.response_type = XCB_CLIENT_MESSAGE;
+    ev.format = 32;
+    ev.window = xcb_window_t(window->winId());
+    ev.type = activeWindow;
+    ev.data.data32[0] = 2; // a pager asks
+    ev.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&ev));
+    xcb_flush(c);
 }

@@ -9,3 +9,8 @@ class QWindow;
 // window manager owns the pointer afterwards; the release does not reach the program. False
 // when the program does not run on X11 or the window manager offers no such move.
 bool StartX11WindowMove(QWindow* window, QPoint globalStart);
+
+// Asks an X11 window manager to activate `window` (raise it and give it the focus) as a pager
+// or task bar does for a window the user picked, which focus-stealing prevention lets through.
+// Nothing when the program does not run on X11 or the window manager does not offer it.
+void ActivateX11Window(QWindow* window);

@@ -1,0 +1,125 @@
+#include "app/CommandLine.h"
+
+#include "core/TimeText.h"
+
+namespace {
+struct Word {
+    const char* text;
+    CommandId command;
+};
+// The commands a script may send: those a hotkey has, by the same ids.
+const Word kWords[] = {
+    {"start", CommandId::Start},          {"pause", CommandId::PauseContinue},
+    {"reset", CommandId::Reset},          {"main", CommandId::BackToMain},
+    {"toolbar", CommandId::ToolbarMode},  {"fullscreen", CommandId::FullScreenMode},
+};
+const char kRequestPrefix[] = "HORALTO/1";
+const char kShowWord[] = "show";
+
+// A command with its words ("start", "scheme 3"); nothing with an error line when the words
+// are not one.
+std::optional<CommandId> ParseCommandWords(const QStringList& words, QString* error)
+{
+    if (words.isEmpty())
+        return std::nullopt;
+    if (words[0] == QLatin1String("scheme")) {
+        if (words.size() == 2 && words[1].size() == 1 && words[1][0] >= u'1' && words[1][0] <= u'5')
+            return SchemeCommand(words[1][0].unicode() - u'0');
+        if (error)
+            *error = words.size() > 2 ? CommandLineText::UnknownWord(words[2]) : CommandLineText::SchemeNumber();
+        return std::nullopt;
+    }
+    for (const Word& w : kWords) {
+        if (words[0] == QLatin1String(w.text)) {
+            if (words.size() == 1)
+                return w.command;
+            if (error)
+                *error = CommandLineText::UnknownWord(words[1]);
+            return std::nullopt;
+        }
+    }
+    if (error)
+        *error = CommandLineText::UnknownWord(words[0]);
+    return std::nullopt;
+}
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList& args)
+{
+    CommandLine line;
+    if (args.isEmpty())
+        return line;
+    if (args.size() == 1 && (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))) {
+        line.action = CommandLine::Action::Help;
+        return line;
+    }
+    if (args.size() == 1 && args[0] == QLatin1String("--version")) {
+        line.action = CommandLine::Action::Version;
+        return line;
+    }
+    if (const auto id = ParseCommandWords(args, &line.error)) {
+        line.action = CommandLine::Action::Command;
+        line.request.command = id;
+    } else {
+        line.action = CommandLine::Action::Usage;
+    }
+    return line;
+}
+
+QByteArray RequestLine(const InstanceRequest& request)
+{
+    QByteArray line = kRequestPrefix;
+    line += ' ';
+    if (!request.command) {
+        line += kShowWord;
+    } else if (const int scheme = SchemeOf(*request.command)) {
+        line += "scheme " + QByteArray::number(scheme);
+    } else {
+        for (const Word& w : kWords)
+            if (w.command == *request.command)
+                line += w.text;
+    }
+    return line;
+}
+
+std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line)
+{
+    QStringList words = QString::fromLatin1(line).split(u' ');
+    if (words.size() < 2 || words.takeFirst() != QLatin1String(kRequestPrefix))
+        return std::nullopt;
+    if (words.size() == 1 && words[0] == QLatin1String(kShowWord))
+        return InstanceRequest{};
+    if (const auto id = ParseCommandWords(words, nullptr))
+        return InstanceRequest{id};
+    return std::nullopt;
+}
+
+namespace CommandLineText {
+QString Help()
+{
+    return QStringLiteral(
+        "用法：horalto [命令]\n"
+        "\n"
+        "不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。\n"
+        "\n"
+        "命令发给正在运行的 Horalto，作用与对应的热键相同，只在该命令此时可用时执行：\n"
+        "  start         开始计时\n"
+        "  pause         暂停或继续计时\n"
+        "  reset         复位\n"
+        "  main          返回主界面\n"
+        "  toolbar       工具条模式\n"
+        "  fullscreen    全屏幕模式\n"
+        "  scheme N      切换到计时方案 N（1 到 5）\n"
+        "\n"
+        "  -h, --help    显示本说明\n"
+        "  --version     显示版本\n"
+        "\n"
+        "退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。\n");
+}
+QString Version() { return QStringLiteral("Horalto ") + ProgramVersion() + u'\n'; }
+QString UsageHint() { return QStringLiteral("用法见 horalto --help\n"); }
+QString UnknownWord(const QString& word) { return QStringLiteral("horalto：无法识别的参数“%1”\n").arg(word); }
+QString SchemeNumber() { return QStringLiteral("horalto：scheme 后面应是方案号 1 到 5\n"); }
+QString NoInstance() { return QStringLiteral("horalto：没有正在运行的 Horalto\n"); }
+QString NoAnswer() { return QStringLiteral("horalto：正在运行的 Horalto 没有回答\n"); }
+} // namespace CommandLineText

@@ -1,0 +1,54 @@
+#pragma once
+// The program's command line and the requests a later start sends the running program: one
+// grammar for both, and every text the command line prints.
+#include "core/OfferedCommands.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Exit statuses of a start that hands its request to the running program.
+namespace ExitStatus {
+inline constexpr int Acted = 0;       // the command ran (or the running program came to the front)
+inline constexpr int NotOffered = 1;  // the command is not offered at the moment
+inline constexpr int NoInstance = 2;  // no running program for this user and display answered
+inline constexpr int Usage = 64;      // the arguments are not understood
+}
+
+// What the running program is asked for: to bring its display window to the front, or a command.
+struct InstanceRequest {
+    std::optional<CommandId> command; // none: to the front
+    bool operator==(const InstanceRequest&) const = default;
+};
+
+struct CommandLine {
+    enum class Action { Start, Command, Help, Version, Usage };
+    Action action = Action::Start;
+    InstanceRequest request; // for Start and Command
+    QString error;           // for Usage: one line
+};
+
+// The arguments after the program's name.
+CommandLine ParseCommandLine(const QStringList& args);
+
+// The request line sent to the running program (without its line end), and the parse of one
+// received; nothing for a line that is not a request.
+QByteArray RequestLine(const InstanceRequest& request);
+std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line);
+
+// The running program's answers.
+inline constexpr char kAnswerActed[] = "ACTED";
+inline constexpr char kAnswerNotOffered[] = "NOT-OFFERED";
+inline constexpr char kAnswerRefused[] = "REFUSED";
+
+// The texts the command line prints.
+namespace CommandLineText {
+QString Help();
+QString Version();
+QString UsageHint(); // the line after a usage error
+QString UnknownWord(const QString& word);
+QString SchemeNumber();
+QString NoInstance();
+QString NoAnswer();
+}

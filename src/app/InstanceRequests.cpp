@@ -1,0 +1,86 @@
+#include "app/InstanceRequests.h"
+
+#include "app/App.h"
+#include "app/CommandLine.h"
+#include "platform/InstanceChannel.h"
+#include "platform/X11WindowMove.h"
+#include "windows/FullScreenForm.h"
+#include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+void Print(std::FILE* to, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), to);
+}
+
+// The running program's display window, or the modal dialog open over it, raised and activated.
+void BringToFront(App& app)
+{
+    QWidget* w = nullptr;
+    switch (app.session.Mode()) {
+    case DisplayMode::Main: w = &app.mainForm(); break;
+    case DisplayMode::Toolbar:
+        w = app.session.LargeToolbarChosen() ? &app.toolsBarFormMax() : &app.toolsBarForm();
+        break;
+    case DisplayMode::FullScreen: w = &app.fullScreenForm(); break;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        w = modal;
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    ActivateX11Window(w->windowHandle());
+}
+} // namespace
+
+std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel)
+{
+    const CommandLine line = ParseCommandLine(args);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        Print(stdout, CommandLineText::Help());
+        return ExitStatus::Acted;
+    case CommandLine::Action::Version:
+        Print(stdout, CommandLineText::Version());
+        return ExitStatus::Acted;
+    case CommandLine::Action::Usage:
+        Print(stderr, line.error + CommandLineText::UsageHint());
+        return ExitStatus::Usage;
+    case CommandLine::Action::Start:
+    case CommandLine::Action::Command:
+        break;
+    }
+    const bool start = line.action == CommandLine::Action::Start;
+    const InstanceChannel::Reply reply = channel.ask(RequestLine(line.request), /*claim=*/start);
+    using Kind = InstanceChannel::Reply::Kind;
+    if (reply.kind == Kind::Claimed)
+        return std::nullopt;
+    if (reply.kind == Kind::Answered && reply.answer == kAnswerActed)
+        return ExitStatus::Acted;
+    if (reply.kind == Kind::Answered && reply.answer == kAnswerNotOffered && !start)
+        return ExitStatus::NotOffered;
+    Print(stderr, reply.kind == Kind::NoneRuns ? CommandLineText::NoInstance() : CommandLineText::NoAnswer());
+    return ExitStatus::NoInstance;
+}
+
+void AnswerRequests(App& app, InstanceChannel& channel)
+{
+    channel.listen([&app](const QByteArray& line) { return AnswerRequest(app, line); });
+}
+
+QByteArray AnswerRequest(App& app, const QByteArray& line)
+{
+    const std::optional<InstanceRequest> request = ParseRequestLine(line);
+    if (!request || app.Ended())
+        return kAnswerRefused;
+    if (!request->command) {
+        BringToFront(app);
+        return kAnswerActed;
+    }
+    return app.RunOffered(*request->command) ? kAnswerActed : kAnswerNotOffered;
+}

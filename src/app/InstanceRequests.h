@@ -1,0 +1,20 @@
+#pragma once
+// A start of the program beside one that runs: the command line decides, the running program
+// answers.
+#include <QByteArray>
+#include <QStringList>
+#include <optional>
+
+class App;
+class InstanceChannel;
+
+// Run first in main(): prints the help, the version or a usage error, or hands the request of
+// the arguments to the program already running for this user and display. The exit status
+// when this start ends here; nothing when this program is to run (it then holds the claim).
+std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel);
+
+// From now on the running program answers later starts through `app`.
+void AnswerRequests(App& app, InstanceChannel& channel);
+// The answer to one request line: the display window of the current mode to the front, or a
+// command run as its hotkey would run it.
+QByteArray AnswerRequest(App& app, const QByteArray& line);

@@ -1,0 +1,30 @@
+#pragma once
+#include <QByteArray>
+#include <functional>
+
+// One running program per user and display, and the one-line requests a later start sends it.
+// A later start asks; the running program listens and answers each request with one line.
+class InstanceChannel {
+public:
+    struct Reply {
+        enum class Kind {
+            Answered, // the running program answered: `answer` (without its line end)
+            NoneRuns, // no program runs (and none was to be claimed)
+            Claimed,  // none ran; this program is now the running one until it ends
+            NoAnswer, // a program runs but gave no answer in time
+        };
+        Kind kind;
+        QByteArray answer;
+    };
+    using Answerer = std::function<QByteArray(const QByteArray& request)>;
+
+    virtual ~InstanceChannel() = default;
+    // Sends `request` to the running program. When none runs and `claim` is true, this program
+    // becomes the running one.
+    virtual Reply ask(const QByteArray& request, bool claim) = 0;
+    // Takes the requests of later starts from now on (after a claim; needs the application
+    // object): each is a line of at most kMaxRequest bytes from a program of the same user.
+    virtual bool listen(Answerer answerer) = 0;
+
+    static constexpr int kMaxRequest = 64;
+};
