@@ -1,13 +1,15 @@
 // Draws every picture in resources/images: the main window background, the title-strip picture
 // buttons, the toolbar backgrounds, the ten toolbar button sprites, the pointing-hand cursor, the
 // settings dialog's background and close button, and the title strips, close pictures and the
-// About picture of the hotkey dialog and the About box.
+// About picture of the hotkey dialog and the About box; and the program's icon for the desktop
+// (a scalable SVG and PNGs from 16 to 256 pixels).
 //
 // Build and run through make_resources.sh (QT_QPA_PLATFORM=offscreen, no display needed):
-//   draw_resources OUTPUT_DIR
+//   draw_resources IMAGE_DIR ICON_DIR
 //
 // Geometry that the windows rely on is written here in twips (15 twips = 1 pixel), the unit the
 // windows use for their layout, and converted where it is drawn.
+#include <QBuffer>
 #include <QColor>
 #include <QFile>
 #include <QFont>
@@ -17,6 +19,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <array>
@@ -908,16 +912,112 @@ void drawOptionPictures()
     }
 }
 
+// ---------------------------------------------------------------------------------------------
+// The program's icon, on a 256-unit square: a stopwatch in the theme's navy with a white face,
+// the red sector of the time running out and the hand. Below 32 pixels the minute ticks are
+// left out and the lines are heavier, so the small sizes stay clear.
+
+void paintAppIcon(QPainter& p, double size)
+{
+    const bool small = size < 32;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256, size / 256);
+    const QPointF c(128, 144);
+    const double R = 104;
+    const QColor navy = kNavyTop, ink(0x0c, 0x1b, 0x38), red(0xe2, 0x3c, 0x3c);
+
+    // Crown and side button.
+    p.setPen(Qt::NoPen);
+    p.setBrush(navy);
+    p.drawRoundedRect(QRectF(104, 8, 48, 22), 8, 8);
+    p.drawRect(QRectF(118, 24, 20, 20));
+    p.save();
+    p.translate(c);
+    p.rotate(45);
+    p.drawRoundedRect(QRectF(-13, -R - 26, 26, 24), 6, 6);
+    p.restore();
+
+    // Case: a navy ring, lighter at the top left.
+    QRadialGradient ring(c - QPointF(40, 40), R * 1.6);
+    ring.setColorAt(0, kEdgeLight);
+    ring.setColorAt(0.55, navy);
+    ring.setColorAt(1, ink);
+    p.setBrush(ring);
+    p.drawEllipse(c, R, R);
+
+    // Face, and the red sector of the last quarter.
+    const double F = small ? R - 22 : R - 16;
+    p.setBrush(QColor(0xfb, 0xfc, 0xff));
+    p.drawEllipse(c, F, F);
+    p.setBrush(red);
+    p.drawPie(QRectF(c.x() - F + 8, c.y() - F + 8, 2 * F - 16, 2 * F - 16), 90 * 16, 90 * 16);
+
+    if (!small) {
+        for (int i = 0; i < 12; ++i) {
+            const double a = i * M_PI / 6;
+            const double r0 = (i % 3 == 0) ? F - 22 : F - 12;
+            p.setPen(QPen(ink, i % 3 == 0 ? 8 : 5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(c + QPointF(std::sin(a) * r0, -std::cos(a) * r0), c + QPointF(std::sin(a) * (F - 5), -std::cos(a) * (F - 5)));
+        }
+    }
+
+    // The hand at the start of the red sector, and the hub.
+    p.setPen(QPen(ink, small ? 22 : 12, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c, c - QPointF(F - (small ? 14 : 20), 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(small ? ink : QColor(0xc0, 0x20, 0x20));
+    p.drawEllipse(c, small ? 16 : 11, small ? 16 : 11);
+}
+
+void drawAppIcon(const QString& iconDir)
+{
+    const QString name = "io.horalto.Horalto";
+    QBuffer out;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&out);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle("Horalto");
+    svg.setDescription("A stopwatch: the Horalto icon");
+    {
+        QPainter p(&svg);
+        paintAppIcon(p, 256);
+    }
+    // The generator gives the size in millimetres; an icon theme expects pixels.
+    const QByteArray text = QString::fromUtf8(out.data())
+                                .replace(QRegularExpression(R"(<svg width="[^"]*" height="[^"]*")"),
+                                         R"(<svg width="256" height="256")")
+                                .toUtf8();
+    QFile file(iconDir + "/" + name + ".svg");
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage img(size, size, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        paintAppIcon(p, size);
+        p.end();
+        const QString path = QString("%1/%2_%3.png").arg(iconDir, name).arg(size);
+        if (!img.save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            std::exit(1);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s IMAGE_DIR ICON_DIR\n", argv[0]);
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
+    drawAppIcon(QString::fromLocal8Bit(argv[2]));
     drawMainBackground();
     drawTitleButtons();
     drawToolbars();
