@@ -6,9 +6,7 @@
 #include <QStringDecoder>
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 TEST(EndToEndReadOnlyInstall, SettingsGoToTheUsersConfigurationFolder)
 {
@@ -18,17 +16,10 @@ TEST(EndToEndReadOnlyInstall, SettingsGoToTheUsersConfigurationFolder)
     QFile f(run.path("Config.ini"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(shipped) == shipped.size());
     f.close();
-    QStringList launcher;
-    const passwd* nobody = ::getpwnam("nobody");
-    if (::geteuid() == 0 && nobody) { // root writes anywhere
-        ASSERT_EQ(::chown(QFile::encodeName(home.path()).constData(), nobody->pw_uid, nobody->pw_gid), 0);
-        for (const QString& p : {run.dir(), run.path("horalto")}) // made private to root by ProgramRun
-            ::chmod(QFile::encodeName(p).constData(), 0755);
-        launcher = {"setpriv", QString("--reuid=%1").arg(nobody->pw_uid), QString("--regid=%1").arg(nobody->pw_gid),
-                    "--clear-groups"};
-    } else {
+    // ProgramRun made the directory and the executable private to root.
+    const QStringList launcher = NobodyLauncher(home.path(), {run.dir(), run.path("horalto")});
+    if (launcher.isEmpty())
         ::chmod(QFile::encodeName(run.dir()).constData(), 0555);
-    }
 
     ASSERT_TRUE(run.start(launcher, {{"HOME", home.path()}, {"XDG_CONFIG_HOME", ""}, {"XDG_RUNTIME_DIR", ""}}));
     const bool shown = !ProgramRun::findWindow("Horalto 计时方案2").isEmpty();

@@ -1,6 +1,8 @@
 #include "support/E2e.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringDecoder>
@@ -8,6 +10,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 QString RunTool(const QString& program, const QStringList& args, int timeoutMs)
 {
@@ -19,6 +25,31 @@ QString RunTool(const QString& program, const QStringList& args, int timeoutMs)
         return QString();
     }
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QStringList FileStates(const QString& dir)
+{
+    QStringList out;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        out << f.filePath() + ' ' + QString::number(f.size()) + ' ' + f.lastModified().toString(Qt::ISODateWithMs);
+    }
+    out.sort();
+    return out;
+}
+
+QStringList NobodyLauncher(const QString& home, const QStringList& open)
+{
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !nobody)
+        return {};
+    if (::chown(QFile::encodeName(home).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
+        return {};
+    for (const QString& p : open)
+        ::chmod(QFile::encodeName(p).constData(), 0755);
+    return {"setpriv", QString("--reuid=%1").arg(nobody->pw_uid), QString("--regid=%1").arg(nobody->pw_gid),
+            "--clear-groups"};
 }
 
 ProgramRun::ProgramRun()
@@ -61,7 +92,7 @@ QStringList ProgramRun::iniLines() const
     return lines;
 }
 
-bool ProgramRun::start(const QStringList& launcher, const QList<QPair<QString, QString>>& extra)
+bool ProgramRun::start(const QStringList& launcher, const QList<QPair<QString, QString>>& extra, const QString& program)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("QT_QPA_PLATFORM");
@@ -76,10 +107,11 @@ bool ProgramRun::start(const QStringList& launcher, const QList<QPair<QString, Q
     proc_.setProcessEnvironment(env);
     proc_.setWorkingDirectory("/");
     proc_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const QString exe = program.isEmpty() ? path("horalto") : program;
     if (launcher.isEmpty())
-        proc_.start(path("horalto"), {});
+        proc_.start(exe, {});
     else
-        proc_.start(launcher.first(), launcher.mid(1) << path("horalto"));
+        proc_.start(launcher.first(), launcher.mid(1) << exe);
     return proc_.waitForStarted(10000);
 }
 
@@ -169,3 +201,4 @@ int ProgramRun::counterSeconds(const QString& mainWindowId)
     }
     return -1;
 }
+

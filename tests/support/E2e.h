@@ -10,6 +10,14 @@
 // Runs a command to its end; its standard output (trimmed), or a null string when it failed.
 QString RunTool(const QString& program, const QStringList& args, int timeoutMs = 10000);
 
+// Every file under `dir` (sockets too) with its size and time of change: what a program touched.
+QStringList FileStates(const QString& dir);
+
+// A launcher (setpriv) that runs a program as "nobody" when the test runs as root, who may write
+// anywhere: `home` is given to nobody, and the folders `open` become readable to it. Empty when
+// the test does not run as root.
+QStringList NobodyLauncher(const QString& home, const QStringList& open);
+
 class ProgramRun {
 public:
     // Copies the executable and its wav/ directory into a fresh program directory.
@@ -23,9 +31,12 @@ public:
     // config.ini decoded, one entry a line.
     QStringList iniLines() const;
 
-    // Starts the program, through `launcher` when given (for example setpriv with its
-    // arguments), with `env` added to the environment (an empty value removes a variable).
-    bool start(const QStringList& launcher = {}, const QList<QPair<QString, QString>>& env = {});
+    // Starts the program (`program`, else the one in this directory), through `launcher` when
+    // given (for example setpriv with its arguments), with `env` added to the environment (an
+    // empty value removes a variable).
+    bool start(const QStringList& launcher = {}, const QList<QPair<QString, QString>>& env = {},
+               const QString& program = {});
+
     // Waits for the program to end; its exit status, or -1 when it did not end in time.
     int waitForEnd(int timeoutMs = 10000);
     QProcess& process() { return proc_; }
@@ -48,3 +59,4 @@ private:
     QTemporaryDir tmp_;
     QProcess proc_;
 };
+

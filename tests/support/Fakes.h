@@ -1,6 +1,7 @@
 #pragma once
 // Test doubles for every outside-world service: a clock the test sets, scripted random numbers,
 // recorded sounds, scripted dialog answers, recorded hotkey grabs, timers that tick on demand.
+#include "platform/InstanceChannel.h"
 #include "platform/Services.h"
 #include "support/CoreFakes.h"
 
@@ -103,6 +104,16 @@ public:
     QStringList copied;
     bool openFolder(const QString& dir) override { openedFolders << dir; return true; }
     void copyText(const QString& text) override { copied << text; }
+};
+
+// The running program's channel: answers every ask with `reply`, records the asks and keeps the
+// answerer given to listen().
+struct FakeInstanceChannel final : InstanceChannel {
+    Reply reply {Reply::Kind::Claimed, {}};
+    std::vector<std::pair<QByteArray, bool>> asked; // request, claim
+    Answerer answerer;
+    Reply ask(const QByteArray& request, bool claim) override { return asked.emplace_back(request, claim), reply; }
+    bool listen(Answerer a) override { return answerer = std::move(a), true; }
 };
 
 // A complete set of doubles with a fresh temporary program directory.

@@ -1,0 +1,63 @@
+// The command line, the exit status of a start beside a running program, and the running
+// program's answers.
+#include "app/CommandLine.h"
+#include "app/InstanceRequests.h"
+#include "hotkeys/HotKeys.h"
+#include "support/TestApp.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
+{
+    using A = CommandLine::Action;
+    const struct { QStringList args; A action; std::optional<CommandId> command; } cases[] = {
+        {{}, A::Start, {}}, {{"pause"}, A::Command, CommandId::PauseContinue},
+        {{"fullscreen"}, A::Command, CommandId::FullScreenMode}, {{"scheme", "5"}, A::Command, CommandId::Scheme5},
+        {{"-h"}, A::Help, {}}, {{"--version"}, A::Version, {}}, {{"scheme"}, A::Usage, {}},
+        {{"scheme", "6"}, A::Usage, {}}, {{"scheme", "03"}, A::Usage, {}}, {{"Start"}, A::Usage, {}},
+        {{"start", "now"}, A::Usage, {}}, {{"--help", "start"}, A::Usage, {}}, {{""}, A::Usage, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const CommandLine line = ParseCommandLine(c.args);
+        EXPECT_EQ(line.action, c.action);
+        EXPECT_EQ(line.request.command, c.command);
+        EXPECT_EQ(line.error.isEmpty(), c.action != A::Usage);
+        if (c.action == A::Start || c.action == A::Command) // the running program reads what was asked
+            EXPECT_EQ(ParseRequestLine(RequestLine(line.request)), line.request);
+    }
+    for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r"})
+        EXPECT_FALSE(ParseRequestLine(bad)) << bad;
+}
+
+TEST(CommandLine, ExitStatusFollowsTheAnswerAndOnlyAPlainStartClaims)
+{
+    using K = InstanceChannel::Reply::Kind;
+    const struct { QStringList args; K kind; const char* answer; std::optional<int> status; int asks; } cases[] = {
+        {{}, K::Claimed, "", std::nullopt, 1}, {{}, K::NoAnswer, "", 2, 1}, {{"reset"}, K::Answered, kAnswerRefused, 2, 1},
+        {{"reset"}, K::NoAnswer, "", 2, 1}, {{"--help"}, K::NoneRuns, "", 0, 0}, {{"stop"}, K::Answered, kAnswerActed, 64, 0},
+    };
+    for (const auto& c : cases) {
+        FakeInstanceChannel channel;
+        channel.reply = {c.kind, c.answer};
+        EXPECT_EQ(HandOverOrClaim(c.args, channel), c.status) << c.args.join(' ').toStdString();
+        ASSERT_EQ(int(channel.asked.size()), c.asks);
+        if (c.asks)
+            EXPECT_EQ(channel.asked[0].second, c.args.isEmpty()); // a command never becomes the program
+    }
+}
+
+TEST(CommandLine, TheRunningProgramActsAsItsHotkeysWould)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    FakeInstanceChannel channel;
+    AnswerRequests(*t.app, channel);
+    const auto send = [&](const char* word) { return channel.answerer(QByteArray("HORALTO/1 ") + word); };
+    EXPECT_EQ(send("start"), kAnswerActed);
+    EXPECT_EQ(send("scheme 2"), kAnswerNotOffered); // schemes only while stopped
+    EXPECT_EQ(send("scheme 9"), kAnswerRefused);
+    t.app->hotKeys().UnregisterAll(); // as a dialog does while it is open
+    EXPECT_EQ(send("reset"), kAnswerNotOffered);
+    EXPECT_EQ(t.m().Phase(), TimingPhase::Running);
+}
