@@ -28,10 +28,7 @@ int main(int argc, char** argv)
 {
     // The command line first: help, version, usage errors and a program already running.
     LocalInstanceChannel instance;
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (const std::optional<int> status = HandOverOrClaim(args, instance))
+    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance))
         return *status;
 
     // Variables set here are the program's own choices; programs it starts do not inherit them.

@@ -44,6 +44,14 @@ std::optional<CommandId> ParseCommandWords(const QStringList& words, QString* er
 }
 } // namespace
 
+QStringList ArgumentList(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
 CommandLine ParseCommandLine(const QStringList& args)
 {
     CommandLine line;

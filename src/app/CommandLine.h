@@ -30,6 +30,7 @@ struct CommandLine {
 };
 
 // The arguments after the program's name.
+QStringList ArgumentList(int argc, char** argv);
 CommandLine ParseCommandLine(const QStringList& args);
 
 // The request line sent to the running program (without its line end), and the parse of one

@@ -1,6 +1,8 @@
 #pragma once
 // A start of the program beside one that runs: the command line decides, the running program
 // answers.
+#include "app/CommandLine.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <optional>
