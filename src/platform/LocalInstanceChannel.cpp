@@ -57,9 +57,8 @@ bool PrivateFolder(const QString& path, bool create)
 LocalInstanceChannel::LocalInstanceChannel()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    folder_ = QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()
-                  ? QDir::cleanPath(runtime)
-                  : QStringLiteral("/tmp/horalto-%1").arg(::geteuid());
+    inTmp_ = !QDir::isAbsolutePath(runtime) || !QFileInfo(runtime).isDir();
+    folder_ = inTmp_ ? QStringLiteral("/tmp/horalto-%1").arg(::geteuid()) : QDir::cleanPath(runtime);
     socketPath_ = folder_ + QStringLiteral("/horalto-") + DisplayKey();
     lockPath_ = socketPath_ + QStringLiteral(".lock");
 }
@@ -96,7 +95,7 @@ InstanceChannel::Reply LocalInstanceChannel::ask(const QByteArray& request, bool
 // Nothing when no program listens; a null answer when one listens but does not answer.
 std::optional<QByteArray> LocalInstanceChannel::Exchange(const QByteArray& request) const
 {
-    if (folder_.startsWith(QLatin1String("/tmp/")) && !PrivateFolder(folder_, false))
+    if (inTmp_ && !PrivateFolder(folder_, false))
         return std::nullopt;
     QLocalSocket socket;
     socket.connectToServer(socketPath_);
@@ -118,7 +117,7 @@ std::optional<QByteArray> LocalInstanceChannel::Exchange(const QByteArray& reque
 
 LocalInstanceChannel::Lock LocalInstanceChannel::ProbeLock(bool keep)
 {
-    if (keep && folder_.startsWith(QLatin1String("/tmp/")) && !PrivateFolder(folder_, true))
+    if (keep && inTmp_ && !PrivateFolder(folder_, true))
         return Lock::Held; // no private place for the lock: this program runs unguarded
     const int fd = ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CLOEXEC | (keep ? O_CREAT : 0), 0600);
     if (fd < 0)

@@ -27,6 +27,7 @@ private:
     Lock ProbeLock(bool keep);
     void Serve(QLocalSocket* socket);
 
+    bool inTmp_ = false; // no runtime folder: a private folder in /tmp
     QString folder_;
     QString socketPath_;
     QString lockPath_;
