@@ -784,6 +784,24 @@ void drawDialogClose(const QString& name)
     }
 }
 
+struct RoundRect {
+    QRectF r;
+    double radius;
+};
+
+// A stopwatch's crown on its stem, and the side button, given upright and turned by 45 degrees
+// about the centre `c` of the case.
+void drawCrownAndButton(QPainter& p, QPointF c, const RoundRect& crown, const QRectF& stem, const RoundRect& button)
+{
+    p.drawRoundedRect(crown.r, crown.radius, crown.radius);
+    p.drawRect(stem);
+    p.save();
+    p.translate(c);
+    p.rotate(45);
+    p.drawRoundedRect(button.r, button.radius, button.radius);
+    p.restore();
+}
+
 // A stopwatch: steel case with crown and side button, white face with minute ticks, a red
 // sector for the time that is running out, and the hand.
 void drawAboutPicture()
@@ -799,13 +817,7 @@ void drawAboutPicture()
     // Crown and side button.
     p.setPen(QPen(QColor(0x30, 0x3a, 0x48), 1));
     p.setBrush(QColor(0xc8, 0xd0, 0xdc));
-    p.drawRoundedRect(QRectF(27, 3, 10, 6), 2, 2);
-    p.drawRect(QRectF(30, 8, 4, 4));
-    p.save();
-    p.translate(c);
-    p.rotate(45);
-    p.drawRoundedRect(QRectF(-3, -R - 6, 6, 5), 1.5, 1.5);
-    p.restore();
+    drawCrownAndButton(p, c, {QRectF(27, 3, 10, 6), 2}, QRectF(30, 8, 4, 4), {QRectF(-3, -R - 6, 6, 5), 1.5});
 
     // Case.
     QRadialGradient caseG(c - QPointF(8, 8), R * 1.6);
@@ -929,13 +941,7 @@ void paintAppIcon(QPainter& p, double size)
     // Crown and side button.
     p.setPen(Qt::NoPen);
     p.setBrush(navy);
-    p.drawRoundedRect(QRectF(104, 8, 48, 22), 8, 8);
-    p.drawRect(QRectF(118, 24, 20, 20));
-    p.save();
-    p.translate(c);
-    p.rotate(45);
-    p.drawRoundedRect(QRectF(-13, -R - 26, 26, 24), 6, 6);
-    p.restore();
+    drawCrownAndButton(p, c, {QRectF(104, 8, 48, 22), 8}, QRectF(118, 24, 20, 20), {QRectF(-13, -R - 26, 26, 24), 6});
 
     // Case: a navy ring, lighter at the top left.
     QRadialGradient ring(c - QPointF(40, 40), R * 1.6);
