@@ -10,6 +10,7 @@
 #include "platform/X11Hotkeys.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <xcb/xcb.h>
 
@@ -58,6 +59,10 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Horalto"));
     QApplication::setApplicationVersion(ProgramVersion());
+    QIcon icon; // the launcher's stopwatch, in the task bar and the window switcher
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/io.horalto.Horalto_%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
 
     SystemClock clock;
