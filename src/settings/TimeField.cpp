@@ -41,23 +41,22 @@ TimeField::TimeField(int limit, QWidget* parent) : QLineEdit(parent), limit_(lim
 
 bool TimeField::KeyPress(QChar typed)
 {
-    return (typed >= u'0' && typed <= u'9') || typed == QChar(8) || typed == QChar(13);
+    return typed >= u'0' && typed <= u'9';
+}
+
+bool TimeField::Types(const QKeyEvent& e)
+{
+    // Delete and the Ctrl combinations carry control characters ("\x7f", "\x16") or, when
+    // synthesized, a letter with Ctrl held: the line edit takes them as editing keys.
+    const QString typed = e.text();
+    return !typed.isEmpty() && typed.front().isPrint() && !(e.modifiers() & Qt::ControlModifier);
 }
 
 void TimeField::keyPressEvent(QKeyEvent* e)
 {
-    // Keys without a character (arrows, Delete, Home, Tab...) edit and move as usual, and Esc
-    // goes on to the dialog.
-    const QString typed = e->text();
-    if (!typed.isEmpty() && e->key() != Qt::Key_Escape) {
-        const QChar c = typed.front();
-        if (!KeyPress(c)) {
-            e->accept();
-            return;
-        }
-        // At most two characters: a digit only replaces a selection or fills a free place.
-        const bool digit = c >= u'0' && c <= u'9';
-        if (digit && text().size() - selectedText().size() >= kMaxChars) {
+    if (Types(*e)) {
+        // A digit only replaces a selection or fills a free place: at most two characters.
+        if (!KeyPress(e->text().front()) || text().size() - selectedText().size() >= kMaxChars) {
             e->accept();
             return;
         }

@@ -7,9 +7,9 @@
 // twice gives what normalising once gives. `limit` is 24 for hours and 60 for minutes and seconds.
 QString NormalizeTimeText(const QString& text, int limit);
 
-// A two-character field for the hours, minutes or seconds of a time. Typing lets only digits,
-// Backspace and Enter through (control characters such as Ctrl+V are dropped); leaving the field
-// normalises its text.
+// A two-character field for the hours, minutes or seconds of a time. Of the typed characters only
+// digits get in; every editing key works as in any line edit (Backspace, Delete, the arrows,
+// Home and End, selection with Shift, Ctrl+A/C/V/X/Z). Leaving the field normalises its text.
 class TimeField : public QLineEdit {
     Q_OBJECT
 public:
@@ -18,6 +18,9 @@ public:
     int Limit() const { return limit_; }
     // The input filter: true when the typed character may reach the field.
     static bool KeyPress(QChar typed);
+    // Whether a key press types a character into a line edit (rather than editing or moving):
+    // printable text without Ctrl.
+    static bool Types(const QKeyEvent& e);
     // The normalisation, as on leaving the field.
     void LostFocus();
 
