@@ -9,19 +9,15 @@
 #include "settings/TimeField.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
-#include "windows/MainForm.h"
-#include "windows/WindowDrag.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QString kTitle = QStringLiteral("Horalto");
@@ -53,11 +49,8 @@ QString WavFolder(const QString& programDir)
 } // namespace
 
 OptionForm::OptionForm(App& app, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app)
+    : FramedDialog(owner, 5160, 5820, QStringLiteral("参数设置")), app_(app)
 {
-    setWindowTitle(QStringLiteral("参数设置"));
-    setFixedSize(Twips(5160), Twips(5820));
-    setMouseTracking(true);
     setFont(look::DesignFont(kDefaultFont, 9, false));
     background_.load(QStringLiteral(":/images/option_background.png"));
     BuildControls();
@@ -85,9 +78,7 @@ void OptionForm::Form_Load()
 {
     // No hotkey acts while the dialog is open.
     app_.hotKeys().UnregisterAll();
-    // Centred, with its top at two fifths of the free height.
-    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
+    PlaceOnScreen();
 
     // Opens on the current scheme; a number that is not one of the five opens scheme 1.
     std::int16_t n = 1;
@@ -211,21 +202,6 @@ void OptionForm::Command1_Click()
     reject();
 }
 
-void OptionForm::Image1_MouseUp()
-{
-    Image1.Show(1);
-    reject();
-}
-
-void OptionForm::done(int result)
-{
-    if (!unloaded_) {
-        unloaded_ = true;
-        Form_Unload();
-    }
-    QDialog::done(result);
-}
-
 void OptionForm::Form_Unload()
 {
     // The hotkeys as the file holds them now: it may have been edited while the dialog was open.
@@ -274,13 +250,13 @@ bool OptionForm::eventFilter(QObject* watched, QEvent* e)
         else if (watched == JsWav)
             JsWav_MouseMove();
     }
-    return QDialog::eventFilter(watched, e);
+    return FramedDialog::eventFilter(watched, e);
 }
 
 void OptionForm::keyPressEvent(QKeyEvent* e)
 {
     if (e->modifiers() & ~Qt::KeypadModifier) {
-        QDialog::keyPressEvent(e);
+        FramedDialog::keyPressEvent(e);
         return;
     }
     switch (e->key()) {
@@ -294,18 +270,8 @@ void OptionForm::keyPressEvent(QKeyEvent* e)
             b->click();
         break;
     default:
-        QDialog::keyPressEvent(e);
+        FramedDialog::keyPressEvent(e);
     }
-}
-
-void OptionForm::mousePressEvent(QMouseEvent* e)
-{
-    StartWindowDrag(this, e->button(), e->globalPosition().toPoint());
-}
-
-void OptionForm::mouseMoveEvent(QMouseEvent*)
-{
-    Image1.Show(1);
 }
 
 void OptionForm::paintEvent(QPaintEvent*)

@@ -1,7 +1,6 @@
 #pragma once
-#include "windows/MainForm.h" // ImageButton
+#include "windows/FramedDialog.h"
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -18,7 +17,7 @@ class TimeField;
 // The settings dialog "参数设置": edits one of the five timing schemes at a time (timing length,
 // count direction, prompt times, sounds, display states after start and end) and saves it to the
 // configuration. Modal, frameless and topmost; the global hotkeys are off while it is open.
-class OptionForm : public QDialog {
+class OptionForm : public FramedDialog {
     Q_OBJECT
 public:
     OptionForm(App& app, QWidget* owner);
@@ -28,7 +27,7 @@ public:
     void Form_Load();
     // Hotkeys reloaded from the configuration and registered again. Runs once, when the dialog
     // closes in any way.
-    void Form_Unload();
+    void Form_Unload() override;
 
     // A scheme picked in Combo3: asks to save unsaved edits of the shown scheme, then shows it.
     void Combo3_Click();
@@ -43,16 +42,13 @@ public:
     void Combo2_Click();
     void TsWav_MouseMove();
     void JsWav_MouseMove();
-    void Image1_MouseUp();
 
     // Number (1..5) of the scheme shown in the fields.
     std::int16_t EditFangAnId = 1;
     // An edit since the scheme was last loaded into the fields or saved.
     bool IsChanged = false;
 
-    Control* Picture1 = nullptr; // title strip
-    Control* Label15 = nullptr;  // "Horalto设置"
-    ImageButton Image1;          // close
+    Control* Label15 = nullptr;  // "Horalto设置", the title strip's caption
     TimeField* JscdHh = nullptr;
     TimeField* JscdMm = nullptr;
     TimeField* JscdSs = nullptr;
@@ -78,14 +74,9 @@ public:
     // Every time field in reading order (hours, minutes, seconds of the length, then of each prompt).
     std::vector<TimeField*> TimeFields() const;
 
-public slots:
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
@@ -96,5 +87,4 @@ private:
     void ChooseSound(QLineEdit* field, const QString& title);
     App& app_;
     QPixmap background_;
-    bool unloaded_ = false;
 };

@@ -5,7 +5,6 @@
 #include "settings/TimeField.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
-#include "windows/WindowDrag.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,28 +77,20 @@ void OptionForm::BuildControls()
     Picture1 = new Control(this);
     Picture1->setGeometry(TwipsRect(60, 60, 5040, 285));
     Picture1->SetBackColor(16711680);
-    Picture1->MouseDown = [this](Qt::MouseButton b, QPoint pos) { StartWindowDrag(this, b, Picture1->mapToGlobal(pos)); };
-    Picture1->MouseMove = [this](Qt::MouseButtons, QPoint) { Image1.Show(1); };
 
-    Label15 = new Control(Picture1);
+    Label15 = CaptionLabel = new Control(Picture1);
     Label15->setText(QStringLiteral("Horalto设置"));
     Label15->setFont(look::DesignFont(look::SimSunFamilies(), 10.5, true));
     SetColor(Label15, QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     look::PlaceOnDesignBaseline(Label15, TwipsRect(90, 30, 2400, 225), look::SimSunAscent, look::TextFit::AutoSize);
-    Label15->MouseDown = [this](Qt::MouseButton b, QPoint pos) { StartWindowDrag(this, b, Label15->mapToGlobal(pos)); };
 
     Image1.shown = new Control(Picture1);
     Image1.shown->setGeometry(TwipsRect(4350, 30, 630, 225));
-    Image1.shown->setToolTip(QStringLiteral("关闭"));
     Image1.shown->setScaledContents(true);
     Image1.pictures[1].load(QStringLiteral(":/images/option_close_normal.png"));
     Image1.pictures[2].load(QStringLiteral(":/images/option_close_hover.png"));
     Image1.pictures[3].load(QStringLiteral(":/images/option_close_pressed.png"));
-    Image1.pictures[0] = Image1.pictures[1];
-    Image1.Show(1);
-    Image1.shown->MouseMove = [this](Qt::MouseButtons, QPoint) { Image1.Show(2); };
-    Image1.shown->MouseDown = [this](Qt::MouseButton, QPoint) { Image1.Show(3); };
-    Image1.shown->MouseUp = [this](Qt::MouseButton, QPoint) { Image1_MouseUp(); };
+    UseFrame();
 
     // Timing length.
     const QString lengthTip = QStringLiteral("设置计时的时间长度");

@@ -10,22 +10,22 @@
 #include <QPainter>
 #include <QScreen>
 
-FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString& caption, const QString& pictures)
+FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString& caption)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(caption);
     setFixedSize(Twips(width), Twips(height));
     setMouseTracking(true);
     setFont(look::DesignFont(look::SimSunFamilies(), 9, false));
+}
 
+FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString& caption, const QString& pictures)
+    : FramedDialog(owner, width, height, caption)
+{
     Picture1 = new Control(this);
     Picture1->setGeometry(TwipsRect(60, 60, width - 120, 360));
     Picture1->setScaledContents(true);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/images/%1_title.png").arg(pictures)));
-    Picture1->MouseDown = [this](Qt::MouseButton b, QPoint pos) {
-        StartWindowDrag(this, b, Picture1->mapToGlobal(pos));
-    };
-    Picture1->MouseMove = [this](Qt::MouseButtons, QPoint) { Image1.Show(1); };
 
     CaptionLabel = new Control(Picture1);
     CaptionLabel->setFont(look::DesignFont(look::SimSunFamilies(), 10.5, true));
@@ -35,18 +35,25 @@ FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString&
     CaptionLabel->setText(caption);
     CaptionLabel->adjustSize();
     CaptionLabel->move(Twips(120), (Picture1->height() - CaptionLabel->height()) / 2);
-    CaptionLabel->MouseDown = [this](Qt::MouseButton b, QPoint pos) {
-        StartWindowDrag(this, b, CaptionLabel->mapToGlobal(pos));
-    };
-    CaptionLabel->MouseMove = [this](Qt::MouseButtons, QPoint) { Image1.Show(1); };
 
     Image1.shown = new Control(Picture1);
     Image1.shown->setGeometry(TwipsRect(width - 120 - 705, 45, 630, 270));
-    Image1.shown->setToolTip(QStringLiteral("关闭"));
     const QString base = QStringLiteral(":/images/%1_close_").arg(pictures);
     Image1.pictures[1].load(base + "normal.png");
     Image1.pictures[2].load(base + "hover.png");
     Image1.pictures[3].load(base + "pressed.png");
+    UseFrame();
+}
+
+void FramedDialog::UseFrame()
+{
+    for (Control* handle : {Picture1, CaptionLabel}) {
+        handle->MouseDown = [this, handle](Qt::MouseButton b, QPoint pos) {
+            StartWindowDrag(this, b, handle->mapToGlobal(pos));
+        };
+        handle->MouseMove = [this](Qt::MouseButtons, QPoint) { Image1.Show(1); };
+    }
+    Image1.shown->setToolTip(QStringLiteral("关闭"));
     Image1.pictures[0] = Image1.pictures[1];
     Image1.Show(1);
     Image1.shown->MouseMove = [this](Qt::MouseButtons, QPoint) {
@@ -58,7 +65,7 @@ FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString&
             Image1.Show(3);
     };
     Image1.shown->MouseUp = [this](Qt::MouseButton b, QPoint pos) {
-        if (b != Qt::LeftButton)
+        if (b != Qt::LeftButton || Image1.state != 3)
             return;
         Image1.Show(1);
         if (Image1.shown->rect().contains(pos))

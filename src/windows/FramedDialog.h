@@ -5,11 +5,11 @@
 
 class Control;
 
-// The frame shared by the program's modal dialogs: a frameless, topmost window that draws its
-// own body and title strip (Picture1) with a caption label and a close picture (Image1).
+// The frame shared by the program's modal dialogs: a frameless, topmost window with its own
+// title strip (Picture1) holding a caption label and a close picture (Image1).
 // Pressing a mouse button on the body, the strip or its label moves the dialog; the close
-// picture shows its normal, hover and pressed pictures and closes the dialog (reject) when the
-// left button is released over it. Every way of closing runs Form_Unload once.
+// picture shows its normal, hover and pressed pictures and closes the dialog (reject) only when
+// the left button, pressed on it, is released over it. Every way of closing runs Form_Unload once.
 class FramedDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +27,11 @@ public:
     void done(int result) override;
 
 protected:
+    // For a dialog that lays out its own strip, caption and close picture (with its pictures
+    // loaded) and then hands them to UseFrame.
+    FramedDialog(QWidget* owner, int width, int height, const QString& caption);
+    // The frame's mouse behaviour on Picture1, CaptionLabel and Image1.
+    void UseFrame();
     virtual void Form_Unload() {}
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
