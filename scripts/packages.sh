@@ -1,7 +1,8 @@
 # Debian 12 packages Horalto needs, and a function that installs the missing ones.
 # Sourced by scripts/run and scripts/test.
 HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good"
+  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good
+  qt6-translations-l10n"
 # The sound server comes with the desktop (PulseAudio or PipeWire's pulse server); nothing to add
 # for running. The tests start a private PulseAudio with a null sink to record what is played;
 # on a machine with PipeWire's pulse server, which conflicts with the pulseaudio package, that

@@ -6,6 +6,7 @@
 #include "platform/DesktopScreenSaver.h"
 #include "platform/LocalInstanceChannel.h"
 #include "platform/LoadedSound.h"
+#include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
 #include "platform/X11Hotkeys.h"
 
@@ -64,6 +65,11 @@ int main(int argc, char** argv)
         icon.addFile(QStringLiteral(":/icons/io.horalto.Horalto_%1.png").arg(size));
     QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The standard dialogs speak Chinese like the rest of the program, whatever the locale.
+    QtTranslations qtTexts;
+    if (!qtTexts.Use(QtTranslations::kChinese))
+        std::fprintf(stderr, "Horalto: Qt's Chinese texts (qt6-translations-l10n) are not installed; "
+                             "the standard dialogs show English.\n");
 
     SystemClock clock;
     SystemRandom random;
