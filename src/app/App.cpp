@@ -163,7 +163,7 @@ bool App::RunOffered(CommandId id)
 
 void App::ShowHotKeyCaptions()
 {
-    menuForm().ShowHotKeyCaptions(session.HotKeys);
+    menuForm().ShowHotKeyCaptions(session.HotKeys, hotKeys().Statuses());
 }
 
 void App::ShowOptionForm(QWidget* owner)

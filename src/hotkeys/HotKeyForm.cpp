@@ -27,7 +27,8 @@ HotKeyBox::HotKeyBox(QWidget* parent) : QLineEdit(parent)
 
 void HotKeyBox::keyPressEvent(QKeyEvent* e)
 {
-    int keyCode = VirtualKeyOf(*e);
+    // A combination the stored form cannot hold (AltGr, Super, a dead key) is an unnamed key.
+    int keyCode = StorableKey(*e) ? VirtualKeyOf(*e) : 0;
     if (KeyDown)
         KeyDown(keyCode, ShiftStateOf(*e));
     if (!e->text().isEmpty() && e->text()[0].isPrint() && KeyPress) {
@@ -42,6 +43,10 @@ void HotKeyBox::keyReleaseEvent(QKeyEvent* e)
     e->accept();
     if (e->isAutoRepeat()) // a held key is one press
         return;
+    if (IsDeadKey(*e) && KeyDown) { // its press may have gone to the input method
+        int unnamed = 0;
+        KeyDown(unnamed, ShiftStateOf(*e));
+    }
     int keyCode = VirtualKeyOf(*e);
     if (KeyUp)
         KeyUp(keyCode, ShiftStateOf(*e));
@@ -58,6 +63,9 @@ namespace {
 const char* const kRowCaptions[12] = {"",          "开始计时",  "复位计时器", "工具条模式", "全屏幕模式", "返回主界面",
                                       "暂停计时",  "计时方案1", "计时方案2",  "计时方案3",  "计时方案4",  "计时方案5"};
 
+const QString kInstruction = QStringLiteral("请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！");
+const QColor kSharedRow(0xFF, 0xC0, 0xC0);
+
 void SetTextColor(QWidget* w, const QColor& c)
 {
     QPalette p = w->palette();
@@ -71,7 +79,7 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
 {
     Label15 = CaptionLabel;
 
-    Label2 = new QLabel(QStringLiteral("请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！"), this);
+    Label2 = new QLabel(kInstruction, this);
     Label2->setGeometry(TwipsRect(240, 540, 5775, 375));
     // One line: a stand-in face wider than the design face draws a pixel smaller.
     QFont small = Label2->font();
@@ -96,7 +104,10 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
         box->setFont(rowFont);
         box->KeyDown = [this, n](int& keyCode, int shift) { Text1_KeyDown(n, keyCode, shift); };
         box->KeyPress = [this, n](int& keyAscii) { Text1_KeyPress(n, keyAscii); };
-        box->KeyUp = [this, n](int& keyCode, int shift) { Text1_KeyUp(n, keyCode, shift); };
+        box->KeyUp = [this, n](int& keyCode, int shift) {
+            if (keyDown_[n]) // not the release of a key pressed before the dialog opened
+                Text1_KeyUp(n, keyCode, shift);
+        };
         box->LostFocus = [this, n] {
             // A box left while its key is still down (the mouse clicked elsewhere) settles as
             // the release would have settled it, so what it shows is what the table holds.
@@ -125,7 +136,13 @@ void HotKeyForm::Form_Load()
     keys.UnregisterAll();
     keys.LoadHotKeys();
     for (int n = 1; n <= 11; ++n)
-        Text1[n]->setText(app_.session.HotKeys[n].Desc);
+        Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, keys.Statuses()));
+    // The keys that another program held at the latest registration, on a second line.
+    const QString refused = RefusedKeysNote(app_.session.HotKeys, keys.Statuses());
+    if (!refused.isEmpty()) {
+        Label2->setText(kInstruction + u'\n' + refused);
+        Label2->setGeometry(TwipsRect(240, 480, 5775, 510));
+    }
     Text1[1]->setFocus();
 }
 
@@ -156,11 +173,30 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
         Text1[index]->setText(kNotSet);
     app_.session.HotKeys[index].Desc = Text1[index]->text();
     keyCode = 0;
+    if (marking_)
+        MarkSharedRows();
 }
 
 void HotKeyForm::Command1_Click()
 {
     const HotKeyTable& table = app_.session.HotKeys;
+    // One combination can act for one row only: rows that share one are named, and nothing is
+    // saved until they differ.
+    const std::vector<std::vector<int>> shared = SharedCombinations(table);
+    if (!shared.empty()) {
+        marking_ = true;
+        MarkSharedRows();
+        QStringList groups;
+        for (const std::vector<int>& ids : shared) {
+            QStringList rows;
+            for (int id : ids)
+                rows << QString::fromUtf8(kRowCaptions[id]);
+            groups << rows.join(u'、') + QStringLiteral("：") + table[ids.front()].Desc;
+        }
+        app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
+                                 QStringLiteral("下列各行设置了相同的热键，请修改后再保存：\n") + groups.join(u'\n'));
+        return;
+    }
     ConfigFile::SaveBatch save(app_.config); // every hotkey in one write, or none
     for (int n = 1; n <= 11; ++n) {
         const QString id = QString::number(n);
@@ -175,6 +211,19 @@ void HotKeyForm::Command1_Click()
         return;
     }
     accept();
+}
+
+void HotKeyForm::MarkSharedRows()
+{
+    marked_.fill(false);
+    for (const std::vector<int>& ids : SharedCombinations(app_.session.HotKeys))
+        for (int id : ids)
+            marked_[id] = true;
+    for (int n = 1; n <= 11; ++n) {
+        QPalette p = Text1[n]->palette();
+        p.setColor(QPalette::Base, marked_[n] ? kSharedRow : palette().color(QPalette::Base));
+        Text1[n]->setPalette(p);
+    }
 }
 
 void HotKeyForm::Command2_Click()

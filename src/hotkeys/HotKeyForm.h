@@ -43,6 +43,10 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+    // Rows marked as sharing their combination with another row: after "保存设置" found such
+    // rows, until a change leaves them alone with it.
+    bool RowMarked(int n) const { return marked_.at(n); }
+
     Control* Label15 = nullptr;           // caption of the title strip
     QLabel* Label2 = nullptr;             // instruction
     std::array<QLabel*, 12> Label1{};     // row captions, items 1..11
@@ -54,6 +58,11 @@ protected:
     void Form_Unload() override;
 
 private:
+    // Marks the rows that share a combination, as the table holds them now.
+    void MarkSharedRows();
+
     App& app_;
     std::array<bool, 12> keyDown_{}; // a key went down in the box and its release is still due
+    std::array<bool, 12> marked_{};
+    bool marking_ = false; // a save found shared rows: the marks follow every change
 };

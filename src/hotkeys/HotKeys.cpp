@@ -24,6 +24,7 @@ const HotKeyDefault kDefaults[12] = {
     {"100", "Num4"},
     {"101", "Num5"},
 };
+} // namespace
 
 int ModifierBits(const QString& text)
 {
@@ -37,6 +38,7 @@ int ModifierBits(const QString& text)
     return 0;
 }
 
+namespace {
 // A whole decimal number that fits 16 bits; throws ConfigError otherwise.
 int KeyCode16(const QString& text)
 {
@@ -56,6 +58,30 @@ int LeadingNumber(const QString& text)
     return i == 0 ? 0 : text.left(std::min(i, 5)).toInt();
 }
 } // namespace
+
+std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
+{
+    std::vector<std::vector<int>> shared;
+    std::vector<bool> grouped(12, false);
+    auto combination = [&table](int id) {
+        bool ok = false;
+        const int code = table[id].SetB.trimmed().toInt(&ok, 10);
+        return std::pair{ModifierBits(table[id].SetA), ok ? code : -1 - id}; // a bad code matches none
+    };
+    for (int id = 1; id <= 11; ++id) {
+        if (grouped[id] || table[id].Desc == kNotSet)
+            continue;
+        std::vector<int> ids{id};
+        for (int other = id + 1; other <= 11; ++other)
+            if (table[other].Desc != kNotSet && combination(other) == combination(id)) {
+                ids.push_back(other);
+                grouped[other] = true;
+            }
+        if (ids.size() > 1)
+            shared.push_back(std::move(ids));
+    }
+    return shared;
+}
 
 HotKeys::HotKeys(App& app) : app_(app) {}
 
@@ -90,11 +116,21 @@ void HotKeys::RegisterAll(bool tolerant)
 {
     held_ = false;
     const HotKeyTable& table = app_.session.HotKeys;
+    // A key that a lower id of the table shares is refused for that id's sake: held by another
+    // program only when the lower id's was.
+    std::array<int, 12> firstOfShared{};
+    for (const std::vector<int>& ids : SharedCombinations(table))
+        for (std::size_t k = 1; k < ids.size(); ++k)
+            firstOfShared[ids[k]] = ids.front();
     for (int id = 1; id <= 11; ++id) {
+        statuses_[id] = {};
         if (table[id].Desc == kNotSet)
             continue;
         try {
-            SetHotKey(id, table[id].SetA + "," + table[id].SetB, "Add");
+            const QString key = table[id].SetA + "," + table[id].SetB;
+            const bool taken = SetHotKey(id, key, "Add");
+            const int first = firstOfShared[id];
+            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true)};
         } catch (const ConfigError&) {
             if (!tolerant)
                 throw;
@@ -104,7 +140,7 @@ void HotKeys::RegisterAll(bool tolerant)
     app_.ShowHotKeyCaptions();
 }
 
-void HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
+bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
 {
     QString modifiers;
     int keyCode = 0;
@@ -126,12 +162,14 @@ void HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
     if (action == "Add") {
         HotKeyModifiers = ModifierBits(modifiers);
         HotKeyVk = keyCode;
-        app_.svc.hotkeys.registerKey(HotKeyId, HotKeyModifiers, HotKeyVk);
-    } else if (action == "Del") {
+        return app_.svc.hotkeys.registerKey(HotKeyId, HotKeyModifiers, HotKeyVk);
+    }
+    if (action == "Del") {
         app_.svc.hotkeys.setPressHandler(nullptr);
         installed_ = false;
         app_.svc.hotkeys.unregisterKey(HotKeyId);
     }
+    return false;
 }
 
 void HotKeys::UnregisterAll()

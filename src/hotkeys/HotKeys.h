@@ -1,7 +1,19 @@
 #pragma once
+#include "hotkeys/HotKeyCaptions.h"
+
 #include <QString>
+#include <vector>
 
 class App;
+
+// The modifier bits (Alt 1, Ctrl 2, Shift 4) of a modifier text: "Shift+Ctrl" and "Ctrl+Shift"
+// are 6; any text but the listed ones (matched exactly) is 0.
+int ModifierBits(const QString& text);
+
+// The hotkeys in use (Desc not "NotSet") that share one combination of modifier bits and key
+// code: one list of ids per shared combination, ids ascending, lists in the order of their
+// first ids. Only the first id of a list can be registered.
+std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table);
 
 // The eleven global hotkeys: loading the table from the configuration, registering them with
 // the window system, and turning a press into its command.
@@ -12,11 +24,12 @@ public:
 
     // Fills the table from section COMMSET, id 1..11, SetA, SetB, Desc each.
     void LoadHotKeys();
-    // Registers every hotkey in use and writes the hotkey texts into the menu captions.
-    // Throws ConfigError when a SetB in use is not a 16-bit decimal number.
+    // Registers every hotkey in use, keeps what became of each (Statuses) and writes the hotkey
+    // texts into the menu captions. Throws ConfigError when a SetB in use is not a 16-bit
+    // decimal number.
     void RegisterHotKeys();
-    // keyText "modifiers,keycode"; action "Add" or "Del".
-    void SetHotKey(int id, const QString& keyText, const QString& action);
+    // keyText "modifiers,keycode"; action "Add" or "Del". True when an "Add" was taken.
+    bool SetHotKey(int id, const QString& keyText, const QString& action);
     // Unregisters all eleven ("Del" for 1..11), as the dialogs and the unload do.
     void UnregisterAll();
     // Between UnregisterAll and the next registration: no command acts as a hotkey would.
@@ -28,6 +41,10 @@ public:
     // offered (OfferedCommand).
     void HotKeyWndProc(int id);
 
+    // Of the latest registration of each id: refused ones show "（被占用）" (HotKeyText). Kept
+    // while the dialogs have the hotkeys unregistered.
+    const HotKeyStatuses& Statuses() const { return statuses_; }
+
     // Of the last SetHotKey call.
     int HotKeyId = 0;
     int HotKeyModifiers = 0;
@@ -36,6 +53,7 @@ public:
 private:
     void RegisterAll(bool tolerant);
     App& app_;
+    HotKeyStatuses statuses_;
     bool installed_ = false; // the press handler is in place (first "Add" until any "Del")
     bool held_ = false;
 };

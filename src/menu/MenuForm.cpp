@@ -4,6 +4,7 @@
 #include "config/ConfigFile.h"
 #include "core/TimeText.h"
 #include "display/MonitorChoice.h"
+#include "hotkeys/HotKeys.h"
 #include "windows/FullScreenForm.h"
 
 #include <QAction>
@@ -63,7 +64,7 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     connect(&s, &TimingSession::schemeNumberChanged, this, &MenuForm::ShowSchemeMarks, direct);
     connect(&s, &TimingSession::shakeMarkChanged, MDouDong, &QAction::setChecked, direct);
     connect(&s, &TimingSession::largeToolbarMarkChanged, MMaxToolsBar, &QAction::setChecked, direct);
-    connect(&s, &TimingSession::phaseChanged, this, [this] { SetPauseMenuCaption(app_.session.PauseWord()); }, direct);
+    connect(&s, &TimingSession::phaseChanged, this, &MenuForm::SetPauseMenuCaption, direct);
     connect(&s, &TimingSession::offersChanged, this, &MenuForm::ApplyOffers, direct);
 }
 
@@ -73,10 +74,10 @@ void MenuForm::ShowSchemeMarks(int scheme)
         MJsFa[i]->setChecked(i == scheme);
 }
 
-void MenuForm::SetPauseMenuCaption(const QString& word)
+void MenuForm::SetPauseMenuCaption()
 {
-    const QString desc = app_.session.HotKeys[6].Desc;
-    MJishiPause->setText(desc == kNotSet ? word : word + QString(5, QChar(0x3000)) + desc);
+    const int id = int(CommandId::PauseContinue);
+    MJishiPause->setText(HotKeyCaption(id, app_.session.HotKeys, app_.hotKeys().Statuses(), app_.session.PauseWord()));
 }
 
 void MenuForm::ApplyOffers()
@@ -132,20 +133,10 @@ QAction* MenuForm::CommandItem(CommandId id) const
     }
 }
 
-void MenuForm::ShowHotKeyCaptions(const HotKeyTable& table)
+void MenuForm::ShowHotKeyCaptions(const HotKeyTable& table, const HotKeyStatuses& statuses)
 {
-    // The plain labels of the hotkey commands 1..11, filled with ideographic spaces to seven
-    // characters before the key's text; a switched-off key leaves the plain label.
-    static const char16_t* const labels[kHotKeyCommands + 1] = {
-        u"", u"计时", u"复位", u"工具条模式", u"全屏幕模式", u"返回主界面", u"暂停",
-        u"计时方案一", u"计时方案二", u"计时方案三", u"计时方案四", u"计时方案五"};
-    for (int id = 1; id <= kHotKeyCommands; ++id) {
-        const QString label = QString::fromUtf16(labels[id]);
-        CommandItem(CommandId(id))->setText(label + QString(7 - label.size(), QChar(0x3000)) + table[id].Desc);
-    }
     for (int id = 1; id <= kHotKeyCommands; ++id)
-        if (table[id].Desc == kNotSet)
-            CommandItem(CommandId(id))->setText(QString::fromUtf16(labels[id]));
+        CommandItem(CommandId(id))->setText(HotKeyCaption(id, table, statuses, app_.session.PauseWord()));
 }
 
 void MenuForm::MAppInfo_Click() { app_.EditInfoText(owner_); }

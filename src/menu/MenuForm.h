@@ -1,6 +1,7 @@
 #pragma once
 #include "core/OfferedCommands.h"
 #include "core/HotKeyTable.h"
+#include "hotkeys/HotKeyCaptions.h"
 
 #include <QWidget>
 #include <array>
@@ -41,10 +42,11 @@ public:
 
     // The item of a command.
     QAction* CommandItem(CommandId id) const;
-    // The hotkey texts in the captions of the hotkey commands' items.
-    void ShowHotKeyCaptions(const HotKeyTable& table);
-    // The pause item's caption: the word, then the pause hotkey's text when it has one.
-    void SetPauseMenuCaption(const QString& word);
+    // The captions of the hotkey commands' items (HotKeyCaption) from the hotkey table and what
+    // became of each key at its latest registration.
+    void ShowHotKeyCaptions(const HotKeyTable& table, const HotKeyStatuses& statuses);
+    // The pause item's caption, "暂停" or "继续" as the timing phase says, with its hotkey.
+    void SetPauseMenuCaption();
     // The visible and enabled states of the command items, as the session offers them.
     void ApplyOffers();
     // The scheme check marks: the current scheme's item only.

@@ -43,3 +43,16 @@ int ShiftStateOf(const QKeyEvent& e)
     const Qt::KeyboardModifiers m = e.modifiers();
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
+
+bool IsDeadKey(const QKeyEvent& e)
+{
+    constexpr std::uint32_t kFirstDeadKeysym = 0xfe50, kLastDeadKeysym = 0xfe93; // dead_grave..dead_longsolidusoverlay
+    const std::uint32_t sym = e.nativeVirtualKey();
+    return (sym >= kFirstDeadKeysym && sym <= kLastDeadKeysym)
+        || (e.key() >= Qt::Key_Dead_Grave && e.key() <= Qt::Key_Dead_Longsolidusoverlay);
+}
+
+bool StorableKey(const QKeyEvent& e)
+{
+    return !(e.modifiers() & (Qt::MetaModifier | Qt::GroupSwitchModifier)) && !IsDeadKey(e);
+}
