@@ -10,7 +10,7 @@ HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multim
 # The Debian package (scripts/package): dpkg-shlibdeps and file compute its dependencies.
 HORALTO_PACKAGE_PACKAGES="dpkg-dev file"
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
-  imagemagick pulseaudio-utils sox tesseract-ocr dbus-daemon desktop-file-utils appstream
+  imagemagick pulseaudio-utils sox tesseract-ocr dbus-daemon desktop-file-utils appstream x11-xkb-utils xkb-data
   $HORALTO_PACKAGE_PACKAGES"
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
   HORALTO_TEST_PACKAGES="$HORALTO_TEST_PACKAGES pulseaudio"

@@ -3,13 +3,21 @@
 // mapping, and the hotkeys it saves act while another X client has the focus.
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeyForm.h"
+#include "menu/MenuForm.h"
 #include "platform/X11Hotkeys.h"
 #include "support/E2e.h"
 #include "support/TestApp.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+#define XK_MISCELLANY
+#include <X11/keysymdef.h>
 
 namespace {
 
@@ -70,12 +78,24 @@ TEST_F(DialogsOnX11, RealKeysSetTheRowsAndTheSavedCtrlF5ActsWhileAnotherClientHa
         auto shows = [&](const char* text) { return QTest::qWaitFor([&] { return f.Text1[1]->text() == text; }, 3000); };
         // The current start key (F5) is an ordinary key here: it sets the row and starts nothing.
         // The others are keys whose Qt key or event keysym is not the key itself.
-        const std::pair<const char*, const char*> presses[] = {{"Home", "Home"}, {"F5", "F5"}, {"KP_End", "Num1"},
-            {"ctrl+Pause", "Ctrl+Pause"}, {"shift+1", "Shift+1"}, {"KP_0", "Num0"}, {"ctrl+F5", "Ctrl+F5"}};
+        // AltGr and Super cannot be stored: such a combination leaves the row switched off.
+        const std::pair<const char*, const char*> presses[] = {{"Home", "Home"}, {"ISO_Level3_Shift+F5", "NotSet"},
+            {"F5", "F5"}, {"super+F5", "NotSet"}, {"KP_End", "Num1"}, {"ctrl+Pause", "Ctrl+Pause"},
+            {"shift+1", "Shift+1"}, {"KP_0", "Num0"}, {"dead_acute", "NotSet"}, {"ctrl+F5", "Ctrl+F5"}};
         RunTool("numlockx", {"off"});
+        auto keymap = [](const char* layout) {
+            RunTool("setxkbmap", {layout});
+            QTest::qWait(500); // until the program has the new mapping
+        };
         for (const auto& [pressed, shown] : presses) {
+            // A dead key, on a German keymap: the input method takes its press, only its release comes.
+            const bool dead = QString(pressed).startsWith("dead");
+            if (dead)
+                keymap("de");
             key(pressed);
             EXPECT_TRUE(shows(shown)) << pressed << " showed " << f.Text1[1]->text().toStdString();
+            if (dead)
+                keymap("us");
         }
         EXPECT_FALSE(app->session.IsTiming());
         f.Command1->click();
@@ -101,4 +121,33 @@ TEST_F(DialogsOnX11, TheStartKeyDoesNothingWhileTheAboutBoxIsOpenAndWorksAfterwa
     ASSERT_TRUE(focusOther());
     key("F5");
     EXPECT_TRUE(QTest::qWaitFor([&] { return app->session.IsTiming(); }, 3000)) << "F5 did not act after the About box";
+}
+
+// A second X client takes F6 (the reset key) while the About box has the hotkeys unregistered:
+// the registration after the box is refused, and the menu caption, the hotkey dialog's row and
+// its text line say so until the key is free again.
+TEST_F(DialogsOnX11, AKeyAnotherClientHoldsIsShownAsTakenUntilItIsFree)
+{
+    xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+    xcb_key_symbols_t* syms = xcb_key_symbols_alloc(other);
+    xcb_keycode_t* f6 = xcb_key_symbols_get_keycode(syms, XK_F6);
+    ASSERT_TRUE(f6 && *f6);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(other)).data->root;
+    EXPECT_TRUE(withActive<frmAbout>(&App::ShowAboutBox, [&](frmAbout& box) {
+        EXPECT_EQ(xcb_request_check(other, xcb_grab_key_checked(other, 1, root, 0, *f6, XCB_GRAB_MODE_ASYNC,
+                                                               XCB_GRAB_MODE_ASYNC)), nullptr);
+        box.cmdOK->click();
+    }));
+    std::free(f6);
+    xcb_key_symbols_free(syms);
+    const QString reset = QStringLiteral("复位") + QString(5, QChar(0x3000)) + "F6";
+    EXPECT_EQ(app->menuForm().MJishiEnd->text(), reset + "（被占用）");
+    EXPECT_TRUE(withActive<HotKeyForm>(&App::ShowHotKeyForm, [&](HotKeyForm& f) {
+        EXPECT_EQ(f.Text1[2]->text(), "F6（被占用）");
+        EXPECT_EQ(f.Text1[1]->text(), "F5");
+        EXPECT_TRUE(f.Label2->text().endsWith("\nF6 已被其他程序占用，请另选按键！")) << f.Label2->text().toStdString();
+        xcb_disconnect(other); // the other program ends
+        f.Command2->click();
+    }));
+    EXPECT_EQ(app->menuForm().MJishiEnd->text(), reset);
 }

@@ -4,6 +4,7 @@
 #include "support/TestApp.h"
 #include "core/TimeText.h"
 
+#include "about/frmAbout.h"
 #include "config/ConfigFile.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
@@ -150,6 +151,27 @@ TEST(HotKeyTable, TwoIdsWithOneKeyRegisterTheLowerAndBothCaptionsShowIt)
     EXPECT_EQ(t.app->menuForm().MJishiStart->text(), "计时" + Fill(5) + "F5");
     EXPECT_EQ(t.app->menuForm().MMaxME->text(), "全屏幕模式" + Fill(2) + "F5");
     EXPECT_EQ(g.size(), 10u);
+}
+
+// The pause item's caption, however it is rebuilt (by a phase change, by the registration after
+// a dialog), says what the item does now; a key another program holds says so too.
+TEST(HotKeyTable, PauseCaptionFollowsThePhaseWithADialogOpenAndAfterItClosed)
+{
+    Running t;
+    t.w.hotkeys.refusedOnes.push_back({6, {0, 19}});
+    ASSERT_TRUE(t.start());
+    const QString pause = "暂停" + Fill(5) + "Pause（被占用）", resume = "继续" + Fill(5) + "Pause（被占用）";
+    const std::pair<void (TimingSession::*)(), QString> steps[] = {{&TimingSession::StartTiming, pause},
+        {&TimingSession::TogglePause, resume}, {&TimingSession::TogglePause, pause},
+        {&TimingSession::TogglePause, resume}, {&TimingSession::ResetTiming, pause}};
+    for (const auto& [command, caption] : steps) {
+        (t.m().*command)();
+        EXPECT_EQ(t.menu().MJishiPause->text(), caption);
+        EXPECT_TRUE(WithModal<frmAbout>([&] { t.app->ShowAboutBox(&t.main()); },
+                                        [&](frmAbout&) { EXPECT_EQ(t.menu().MJishiPause->text(), caption) << "open"; }));
+        EXPECT_EQ(t.menu().MJishiPause->text(), caption) << "after the dialog";
+    }
+    EXPECT_EQ(t.menu().MJishiStart->text(), "计时" + Fill(5) + "F5");
 }
 
 TEST(HotKeyTable, KeyCodeThatDoesNotConvertEndsTheStartWithTheConfigurationError)

@@ -1,10 +1,15 @@
-// The real file chooser lists the filter's files in any letter case, and nothing else.
+// The real file chooser lists the filter's files in any letter case, and nothing else; Qt's
+// own texts of the standard dialogs in Chinese.
 #include "platform/Dialogs.h"
+#include "platform/QtTranslations.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,4 +34,18 @@ TEST(QtDialogs, FileChooserFilterMatchesAnyLetterCase)
     EXPECT_EQ(QtDialogs().openFile(nullptr, "选择结束声音文件", dir.path(), "声音文件 (*.Wav)"), std::nullopt);
     listed.sort();
     EXPECT_EQ(listed, QStringList({"B.WAV", "a.wav", "c.Wav"}));
+}
+
+TEST(QtTranslations, StandardDialogsReadChineseWhateverTheLocaleAndEnglishAgainAfterwards)
+{
+    auto yesNo = [] {
+        QMessageBox box(QMessageBox::Question, "Horalto", "?", QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text() + "/" + box.button(QMessageBox::No)->text();
+    };
+    QtTranslations texts;
+    ASSERT_TRUE(texts.Use(QtTranslations::kChinese)) << "qtbase_zh_CN.qm (qt6-translations-l10n) missing";
+    EXPECT_EQ(yesNo(), "是(&Y)/否(&N)");
+    EXPECT_EQ(QColorDialog().windowTitle(), "选择颜色");
+    ASSERT_TRUE(texts.Use("en"));
+    EXPECT_EQ(yesNo(), "&Yes/&No");
 }
