@@ -84,7 +84,7 @@ TEST(EndToEndDragHandles, ToolbarCounterDoubleClickChoosesItsColourInBothSizes)
         const QPoint at = ProgramRun::geometry(bar).topLeft() + s.counter;
 
         DoubleClick(at);
-        const QString chooser = ProgramRun::findWindow("Select Color", 5000);
+        const QString chooser = ProgramRun::findWindow("选择颜色", 5000); // Qt's own text, in Chinese
         ASSERT_FALSE(chooser.isEmpty()) << "the colour chooser did not open";
         RunTool("xdotool", {"windowactivate", "--sync", chooser, "key", "Return"}); // black
         QThread::msleep(500);

@@ -4,7 +4,6 @@
 #include "platform/QtTranslations.h"
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QListView>
@@ -42,5 +41,4 @@ TEST(QtTranslations, StandardDialogsReadChineseWhateverTheLocale)
     ASSERT_TRUE(texts.Use(QtTranslations::kChinese)) << "qtbase_zh_CN.qm (qt6-translations-l10n) missing";
     QMessageBox box(QMessageBox::Question, "Horalto", "?", QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text() + box.button(QMessageBox::No)->text(), "是(&Y)否(&N)");
-    EXPECT_EQ(QColorDialog().windowTitle(), "选择颜色");
 }
