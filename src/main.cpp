@@ -5,6 +5,7 @@
 #include "core/TimingRecord.h"
 #include "platform/DesktopScreenSaver.h"
 #include "platform/LocalInstanceChannel.h"
+#include "platform/LoadedRemote.h"
 #include "platform/LoadedSound.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
@@ -84,8 +85,9 @@ int main(int argc, char** argv)
     DesktopScreenSaver screenSaver;
     RecordFile records(RecordFile::DefaultPath(), CsvLine(RecordHeader()));
     QtDesktop desktop;
+    LoadedRemote remote(QCoreApplication::applicationDirPath() + QLatin1Char('/') + LoadedRemote::kModuleName);
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
-                      screenSaver, records, desktop};
+                      screenSaver, records, desktop, remote};
 
     App app(services);
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does

@@ -5,6 +5,9 @@
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
 #include "records/RecordsForm.h"
+#include "remote/RemoteSettings.h"
+#include "remote/RemoteView.h"
+#include "remote/RemoteViewForm.h"
 #include "settings/OptionForm.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
@@ -34,6 +37,7 @@ App::~App()
 {
     // The screen saver is let go however the program ends.
     session.SetUnloaded();
+    remoteView_.reset();
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
     recordsForm_.reset();
@@ -65,6 +69,8 @@ bool App::Start()
     mainForm().show();
     mainForm().raise();
     mainForm().activateWindow();
+    if (RemoteSettings::Read(config).enabled)
+        remoteView().StartIfEnabled();
     return true;
 }
 
@@ -109,6 +115,13 @@ MenuForm& App::menuForm()
     return *menuForm_;
 }
 
+RemoteView& App::remoteView()
+{
+    if (!remoteView_)
+        remoteView_ = std::make_unique<RemoteView>(*this);
+    return *remoteView_;
+}
+
 HotKeys& App::hotKeys()
 {
     if (!hotKeys_)
@@ -149,6 +162,7 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::LargeToolbar: session.ToggleLargeToolbar(); break;
     case CommandId::Exit: Unload(); break;
     case CommandId::Records: ShowRecords(); break;
+    case CommandId::RemoteView: ShowRemoteViewForm(owner); break;
     default: break;
     }
 }
@@ -187,6 +201,13 @@ void App::ShowAboutBox(QWidget* owner)
     form.exec();
 }
 
+void App::ShowRemoteViewForm(QWidget* owner)
+{
+    RemoteViewForm form(*this, owner);
+    form.Form_Load();
+    form.exec();
+}
+
 void App::Unload()
 {
     if (unloaded_)
@@ -210,6 +231,8 @@ void App::Unload()
     if (mainForm_)
         mainForm_->hide();
     session.SetUnloaded(); // the screen saver is let go
+    if (remoteView_)
+        remoteView_->Stop(); // the pages say at once that the program has gone
     EndProgram(0);
 }
 

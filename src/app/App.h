@@ -11,6 +11,7 @@ class FullScreenForm;
 class MenuForm;
 class HotKeys;
 class RecordsForm;
+class RemoteView;
 class QWidget;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
@@ -76,6 +77,10 @@ public:
     void ShowAboutBox(QWidget* owner);
     // The records window, shown beside the display windows (not modal).
     void ShowRecords();
+    // The timing page for phones: its view is built at start-up when the page is switched on,
+    // or when its dialog ("远程显示") first opens.
+    RemoteView& remoteView();
+    void ShowRemoteViewForm(QWidget* owner);
 
     // Set when the program has been ended (configuration error or unload).
     bool Ended() const { return ended_; }
@@ -94,6 +99,7 @@ private:
     std::unique_ptr<MenuForm> menuForm_;
     std::unique_ptr<HotKeys> hotKeys_;
     std::unique_ptr<RecordsForm> recordsForm_;
+    std::unique_ptr<RemoteView> remoteView_;
     bool unloaded_ = false;
     bool ended_ = false;
 };

@@ -32,6 +32,12 @@
 //   [FullScreenSet] ScreenName        the monitor the full-screen window covers (its output's
 //                                     name); missing or empty: the primary monitor. Written only
 //                                     when the user picks a monitor in the menu.
+//   [RemoteView]    Enabled           1: the timing page is served on the local network
+//                   Port              its TCP port, 8750 when missing
+//                   ControlKey        the control page's key: 128 random bits as 32 hex digits
+//                                     (all three written only when the user changes them in
+//                                     "远程显示", the key also at a start with Enabled=1 when
+//                                     it is missing)
 namespace IniSection {
 inline constexpr const char FangAnSelect[] = "FangAnSelect";
 inline constexpr const char JSSET[] = "JSSET";
@@ -42,6 +48,7 @@ inline constexpr const char ColorSet[] = "ColorSet";
 inline constexpr const char InfoPicSet[] = "InfoPicSet";
 inline constexpr const char InfoTxtSet[] = "InfoTxtSet";
 inline constexpr const char FullScreenSet[] = "FullScreenSet";
+inline constexpr const char RemoteView[] = "RemoteView";
 } // namespace IniSection
 
 namespace IniKey {
@@ -70,4 +77,7 @@ inline constexpr const char ShowInfoPic[] = "ShowInfoPic";
 inline constexpr const char ShowInfoPicName[] = "ShowInfoPicName";
 inline constexpr const char ShowinfoTxt[] = "ShowinfoTxt";
 inline constexpr const char ScreenName[] = "ScreenName";
+inline constexpr const char Enabled[] = "Enabled";
+inline constexpr const char Port[] = "Port";
+inline constexpr const char ControlKey[] = "ControlKey";
 } // namespace IniKey

@@ -38,8 +38,9 @@ constexpr Rule kRules[] = {
     /* LargeToolbar   */ {kAll, kAll, kAll},
     /* Exit           */ {kAll, kAll, kAll},
     /* Records        */ {kAll, kAll, kAll},
+    /* RemoteView     */ {kAll, kAll, kAll},
 };
-static_assert(std::size(kRules) == std::size_t(CommandId::Records));
+static_assert(std::size(kRules) == std::size_t(CommandId::RemoteView));
 } // namespace
 
 CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode, bool overtime)

@@ -21,6 +21,7 @@ enum class CommandId : int {
     LargeToolbar,       // "使用大工具条": MMaxToolsBar
     Exit,               // ExitMe, MExitMe
     Records,            // "计时记录...": MRecords
+    RemoteView,         // "远程显示...": the timing page for phones
 };
 
 inline constexpr int kHotKeyCommands = 11;

@@ -44,6 +44,7 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     MHotKey = item(QStringLiteral("全局热键设置"), [this] { MHotKey_Click(); });
     MAppInfo = item(QStringLiteral("修改程序信息"), [this] { app_.Run(CommandId::AppInfo, owner_); });
     MRecords = item(QStringLiteral("计时记录..."), [this] { app_.Run(CommandId::Records, owner_); });
+    MRemoteView = item(QStringLiteral("远程显示..."), [this] { app_.Run(CommandId::RemoteView, owner_); });
     MypopMenu->addSeparator(); // fg4
     MDouDong = item(QStringLiteral("开启窗口抖动"), [this] { app_.Run(CommandId::Shake, owner_); }, true);
     MMaxToolsBar = item(QStringLiteral("使用大工具条"), [this] { app_.Run(CommandId::LargeToolbar, owner_); }, true);
@@ -82,7 +83,7 @@ void MenuForm::SetPauseMenuCaption()
 
 void MenuForm::ApplyOffers()
 {
-    for (int n = 1; n <= int(CommandId::Records); ++n) {
+    for (int n = 1; n <= int(CommandId::RemoteView); ++n) {
         const CommandOffer offer = app_.session.Offered(CommandId(n));
         QAction* item = CommandItem(CommandId(n));
         item->setVisible(offer.visible);
@@ -129,6 +130,7 @@ QAction* MenuForm::CommandItem(CommandId id) const
     case CommandId::LargeToolbar: return MMaxToolsBar;
     case CommandId::Exit: return MExitMe;
     case CommandId::Records: return MRecords;
+    case CommandId::RemoteView: return MRemoteView;
     default: return nullptr;
     }
 }

@@ -31,6 +31,7 @@ public:
     QAction* MHotKey = nullptr;
     QAction* MAppInfo = nullptr;
     QAction* MRecords = nullptr;
+    QAction* MRemoteView = nullptr; // "远程显示..."
     QAction* MDouDong = nullptr;
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/ProgramStarter.h"
 #include "platform/Random.h"
 #include "platform/RecordStore.h"
+#include "platform/RemoteServer.h"
 #include "platform/ScreenSaver.h"
 #include "platform/Sound.h"
 #include "platform/Timer.h"
@@ -28,4 +29,5 @@ struct Services {
     ScreenSaver& screenSaver;
     RecordStore& records;
     Desktop& desktop;
+    RemoteServer& remote;
 };

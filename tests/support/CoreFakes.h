@@ -31,6 +31,8 @@ public:
     int next = 0;
     int calls = 0;
     int between(int low, int high) override;
+    int secrets = 0; // secretBytes() calls; the n-th call gives bytes that all hold n
+    QByteArray secretBytes(int count) override { return QByteArray(count, char(++secrets)); }
 };
 
 class FakeSound final : public Sound {

@@ -116,6 +116,33 @@ struct FakeInstanceChannel final : InstanceChannel {
     bool listen(Answerer a) override { return answerer = std::move(a), true; }
 };
 
+// The page server as the program sees it: starts and states recorded, no port opened.
+class FakeRemote final : public RemoteServer {
+public:
+    QString startAnswer;                 // what start() says; empty: serving
+    std::vector<quint16> starts;         // the ports asked for
+    QByteArray key;
+    std::vector<RemoteState> published;
+    QStringList hosts{QStringLiteral("192.168.1.20"), QStringLiteral("127.0.0.1")};
+    RemoteCommands* commands = nullptr;
+    bool on = false;
+
+    QString start(quint16 port, const QByteArray& k, RemoteCommands& c) override
+    {
+        starts.push_back(port);
+        key = k;
+        commands = &c;
+        on = startAnswer.isEmpty();
+        return startAnswer;
+    }
+    void stop() override { on = false; }
+    bool serving() const override { return on; }
+    void setControlKey(const QByteArray& k) override { key = k; }
+    void publish(const RemoteState& s) override { published.push_back(s); }
+    QStringList addresses() override { return hosts; }
+    QImage qrCode(const QString&) override { return QImage(29, 29, QImage::Format_Grayscale8); }
+};
+
 // A complete set of doubles with a fresh temporary program directory.
 struct FakeWorld {
     QTemporaryDir tmp;
@@ -132,8 +159,9 @@ struct FakeWorld {
     FakeScreenSaver screenSaver;
     FakeRecords records;
     FakeDesktop desktop;
+    FakeRemote remote;
     Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs, screenSaver,
-                      records, desktop};
+                      records, desktop, remote};
 
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QString iniPath() const { return path("config.ini"); }

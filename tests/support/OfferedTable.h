@@ -31,6 +31,7 @@ inline const Row kTable[] = {
     {CommandId::LargeToolbar, {"ooo", "ooo", "ooo", "ooo"}},
     {CommandId::Exit, {"ooo", "ooo", "ooo", "ooo"}},
     {CommandId::Records, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::RemoteView, {"ooo", "ooo", "ooo", "ooo"}},
 };
 inline char Mark(CommandOffer o) { return !o.visible ? 'h' : o.enabled ? 'o' : 'd'; }
 } // namespace

@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/RemoteServer.h"
+
+#include <QLibrary>
+#include <QString>
+#include <memory>
+
+// The page server lives in a module beside the executable (horalto-remote.so: Qt Network, Qt
+// HttpServer, Qt WebSockets, libqrencode), loaded on the first need: with the page off the
+// program maps none of it and opens no port.
+class LoadedRemote final : public RemoteServer {
+public:
+    static constexpr const char* kModuleName = "horalto-remote.so";
+
+    // `modulePath`: the module file, normally ProgramDir + "/" + kModuleName.
+    explicit LoadedRemote(QString modulePath);
+    ~LoadedRemote() override;
+
+    QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands) override;
+    void stop() override;
+    bool serving() const override;
+    void setControlKey(const QByteArray& key) override;
+    void publish(const RemoteState& state) override;
+    QStringList addresses() override;
+    QImage qrCode(const QString& text) override;
+
+private:
+    RemoteServer* load();
+
+    QLibrary module_;
+    std::unique_ptr<RemoteServer> server_;
+    bool tried_ = false;
+};

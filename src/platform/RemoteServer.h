@@ -1,0 +1,57 @@
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// One picture of the timing session as the page on a phone shows it.
+struct RemoteState {
+    QString counter;   // the counter text
+    QString color;     // the counter's colour as the program shows it now, "#rrggbb"
+    QString title;     // the scheme title (user text)
+    QString info;      // the full-screen information text (user text)
+    QString pauseWord; // "暂停" or "继续"
+    int phase = 0;     // 0 idle, 1 running, 2 paused
+    int scheme = 1;    // 1..5
+    int mode = 0;      // 0 main window, 1 toolbar, 2 full screen
+    bool blinking = false;
+    bool finished = false; // the last timing ran to its end (and nothing has happened since)
+    // The commands 1..11 (start, reset, the three display modes, pause, the five schemes), one
+    // mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
+    QString offers;
+    bool operator==(const RemoteState&) const = default;
+};
+
+// The program's side of a control page: a command it asks for.
+class RemoteCommands {
+public:
+    virtual ~RemoteCommands() = default;
+    // Runs command `id` (1..11) exactly as its hotkey would: only when the program offers it
+    // now. False when it did not run.
+    virtual bool runRemoteCommand(int id) = 0;
+};
+
+// The server of the timing page for phones and tablets on the local network: a viewing page at
+// "/" and a control page at "/control?key=<control key>", kept up to date over a WebSocket.
+// Everything runs on the calling thread's event loop and never waits for a client.
+class RemoteServer {
+public:
+    virtual ~RemoteServer() = default;
+    // Serves on `port` of every address of the machine. An empty text when serving, otherwise
+    // one line that says why not (the port is in use, ...). Serving already: the port and
+    // the key are taken anew.
+    virtual QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands) = 0;
+    // Closes every connection and the port.
+    virtual void stop() = 0;
+    virtual bool serving() const = 0;
+    // A new control key: control pages opened with the old one are closed at once.
+    virtual void setControlKey(const QByteArray& key) = 0;
+    // The state to show; every page gets it when it differs from the last one, and once a
+    // second in any case.
+    virtual void publish(const RemoteState& state) = 0;
+    // The machine's network addresses, IPv4 first, loopback last ("192.168.1.20", "fe80::1").
+    virtual QStringList addresses() = 0;
+    // The QR code of a text: one pixel a module, black on white with a quiet zone; a null
+    // image when it cannot be made.
+    virtual QImage qrCode(const QString& text) = 0;
+};

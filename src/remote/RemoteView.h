@@ -1,0 +1,57 @@
+#pragma once
+#include "core/OfferedCommands.h"
+#include "platform/RemoteServer.h"
+#include "remote/RemoteSettings.h"
+
+#include <QObject>
+
+class App;
+
+// The timing page on phones and tablets, as one more view of the timing session: it follows
+// the session's signals and hands the state to the page server (the remote service), and it
+// runs the control page's commands as a hotkey press would (App::RunOffered). It also applies
+// the settings of the "远程显示" dialog.
+class RemoteView final : public QObject, public RemoteCommands {
+    Q_OBJECT
+public:
+    explicit RemoteView(App& app);
+    ~RemoteView() override;
+
+    // At start-up with [RemoteView] Enabled=1: the page is served (a missing control key is
+    // made and written first).
+    void StartIfEnabled();
+    // The program ends: every page is closed, so it says at once that the program has gone.
+    void Stop();
+
+    // The dialog's settings: each is written to config.ini and takes effect at once.
+    void SetEnabled(bool on);
+    void SetPort(quint16 port);
+    // A new control key: the old control address stops working at once.
+    void ChangeControlKey();
+
+    const RemoteSettings& Settings() const { return settings_; }
+    bool Serving() const;
+    // One line on why the page is not served although it is switched on; empty otherwise.
+    const QString& Problem() const { return problem_; }
+    // What the page shows now.
+    RemoteState State() const;
+
+    bool runRemoteCommand(int id) override;
+
+signals:
+    // Serving, port, key or problem changed (the dialog follows).
+    void settingsChanged();
+
+private:
+    void Serve();
+    // The state goes out once the current command or tick is over: one message for all the
+    // signals it emitted.
+    void Publish();
+
+    App& app_;
+    RemoteSettings settings_;
+    QString problem_;
+    bool publishPending_ = false;
+    bool finished_ = false;
+    TimingPhase lastPhase_ = TimingPhase::Idle;
+};

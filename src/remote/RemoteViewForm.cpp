@@ -1,0 +1,162 @@
+#include "remote/RemoteViewForm.h"
+
+#include "app/App.h"
+#include "remote/RemoteView.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+constexpr int kWidth = 560, kHeight = 620; // pixels
+constexpr int kCodeSide = 200;
+
+void SetTextColor(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+QLabel* TextLabel(QWidget* parent, const QString& text, const QRect& at)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(at);
+    SetTextColor(l, QColor(0xE8, 0xEE, 0xF8));
+    return l;
+}
+
+// A QR code drawn with whole pixels a module, as large as fits the side.
+QPixmap CodePicture(const QImage& code)
+{
+    if (code.isNull())
+        return QPixmap();
+    const int scale = std::max(1, kCodeSide / code.width());
+    return QPixmap::fromImage(code.scaled(code.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+QString UrlHost(const QString& host)
+{
+    return host.contains(u':') ? u'[' + host + u']' : host;
+}
+} // namespace
+
+RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
+    : FramedDialog(owner, kWidth * 15, kHeight * 15, QStringLiteral("远程显示"), QStringLiteral("hotkey"))
+    , app_(app)
+    , view_(app.remoteView())
+{
+    Check1 = new QCheckBox(QStringLiteral("在局域网中提供计时页面"), this);
+    Check1->setGeometry(20, 40, 300, 24);
+    QPalette p = Check1->palette();
+    p.setColor(QPalette::WindowText, QColor(0xE8, 0xEE, 0xF8));
+    Check1->setPalette(p);
+    TextLabel(this, QStringLiteral("端口："), QRect(340, 40, 50, 24));
+    PortBox = new QSpinBox(this);
+    PortBox->setGeometry(390, 40, 100, 24);
+    PortBox->setRange(RemoteSettings::kLowestPort, 65535);
+    PortBox->setKeyboardTracking(false); // a port is taken when typed in full (or by the arrows)
+    StateLabel = TextLabel(this, QString(), QRect(20, 70, 520, 22));
+
+    TextLabel(this, QStringLiteral("观看页面（在手机或平板的浏览器中打开）："), QRect(20, 100, 520, 20));
+    ViewAddresses = new QPlainTextEdit(this);
+    ViewAddresses->setGeometry(36, 120, 504, 72);
+    ViewAddresses->setReadOnly(true);
+    ViewAddresses->setFrameShape(QFrame::NoFrame);
+    ViewAddresses->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPalette list = ViewAddresses->palette();
+    list.setColor(QPalette::Base, Qt::transparent);
+    list.setColor(QPalette::Text, QColor(0xE8, 0xEE, 0xF8));
+    ViewAddresses->setPalette(list);
+    ViewCode = TextLabel(this, QString(), QRect(40, 198, kCodeSide + 10, kCodeSide + 10));
+    ControlCode = TextLabel(this, QString(), QRect(310, 198, kCodeSide + 10, kCodeSide + 10));
+    for (QLabel* code : {ViewCode, ControlCode})
+        code->setAlignment(Qt::AlignCenter);
+    TextLabel(this, QStringLiteral("扫码观看"), QRect(40, 412, kCodeSide + 10, 20))->setAlignment(Qt::AlignCenter);
+    TextLabel(this, QStringLiteral("扫码遥控"), QRect(310, 412, kCodeSide + 10, 20))->setAlignment(Qt::AlignCenter);
+
+    TextLabel(this, QStringLiteral("遥控页面（只交给计时员）："), QRect(20, 442, 520, 20));
+    ControlAddressLabel = TextLabel(this, QString(), QRect(36, 462, 504, 40));
+    ControlAddressLabel->setWordWrap(true);
+    ControlAddressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ControlAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QLabel* note = TextLabel(this,
+        QStringLiteral("持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。"
+                       "更换密钥后旧的遥控地址立即失效。"),
+        QRect(20, 506, 520, 44));
+    note->setWordWrap(true);
+    SetTextColor(note, QColor(0xFF, 0xC0, 0x80));
+
+    NewKeyButton = new QPushButton(QStringLiteral("更换遥控密钥"), this);
+    NewKeyButton->setGeometry(20, 570, 130, 30);
+    NewKeyButton->setAutoDefault(false);
+    CloseButton = new QPushButton(QStringLiteral("关闭"), this);
+    CloseButton->setGeometry(kWidth - 20 - 100, 570, 100, 30);
+    CloseButton->setAutoDefault(false);
+
+    connect(Check1, &QCheckBox::clicked, this, [this](bool on) { view_.SetEnabled(on); });
+    connect(PortBox, &QSpinBox::valueChanged, this, [this](int port) { view_.SetPort(quint16(port)); });
+    connect(NewKeyButton, &QPushButton::clicked, this, [this] { view_.ChangeControlKey(); });
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(&view_, &RemoteView::settingsChanged, this, &RemoteViewForm::ShowState);
+}
+
+QString RemoteViewForm::ViewingAddress(const QString& host, quint16 port)
+{
+    return QStringLiteral("http://%1:%2/").arg(UrlHost(host)).arg(port);
+}
+
+QString RemoteViewForm::ControlAddress(const QString& host, quint16 port, const QByteArray& key)
+{
+    return QStringLiteral("http://%1:%2/control?key=%3").arg(UrlHost(host)).arg(port).arg(QString::fromLatin1(key));
+}
+
+void RemoteViewForm::Form_Load()
+{
+    PlaceOnScreen();
+    ShowState();
+}
+
+void RemoteViewForm::ShowState()
+{
+    const RemoteSettings& s = view_.Settings();
+    const bool serving = s.enabled && view_.Serving();
+    Check1->setChecked(s.enabled);
+    {
+        const QSignalBlocker quiet(PortBox);
+        PortBox->setValue(s.port);
+    }
+    NewKeyButton->setEnabled(serving);
+
+    QStringList hosts = serving ? app_.svc.remote.addresses() : QStringList();
+    const bool network = std::any_of(hosts.begin(), hosts.end(), [](const QString& h) {
+        return !h.startsWith(QLatin1String("127.")) && h != QLatin1String("::1");
+    });
+    QString line;
+    QColor color(0x80, 0xE0, 0x80);
+    if (!s.enabled) {
+        line = QStringLiteral("未开启：不打开任何端口");
+        color = QColor(0xB0, 0xB8, 0xC8);
+    } else if (!view_.Problem().isEmpty()) {
+        line = view_.Problem();
+        color = QColor(0xFF, 0x80, 0x80);
+    } else if (!network) {
+        line = QStringLiteral("本机没有连接网络：只有本机能打开计时页面");
+        color = QColor(0xFF, 0x80, 0x80);
+    } else {
+        line = QStringLiteral("正在端口 %1 提供计时页面").arg(s.port);
+    }
+    StateLabel->setText(line);
+    SetTextColor(StateLabel, color);
+
+    QStringList viewing;
+    for (const QString& h : hosts)
+        viewing << ViewingAddress(h, s.port);
+    ViewAddresses->setPlainText(viewing.join(u'\n'));
+    const QString control = hosts.isEmpty() ? QString() : ControlAddress(hosts.first(), s.port, s.controlKey);
+    ControlAddressLabel->setText(control);
+    ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(viewing.first())));
+    ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(control)));
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include "windows/FramedDialog.h"
+
+class App;
+class RemoteView;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+// The "远程显示" dialog: the timing page switched on or off, its port, the addresses of the
+// viewing page with a QR code of the first, and the control page's address with its own QR code
+// and a button for a new control key. Every change takes effect at once.
+class RemoteViewForm : public FramedDialog {
+    Q_OBJECT
+public:
+    RemoteViewForm(App& app, QWidget* owner);
+
+    void Form_Load();
+    // Everything shown, from the view's settings and the server.
+    void ShowState();
+    // The address of the viewing page at a network address, and of the control page.
+    static QString ViewingAddress(const QString& host, quint16 port);
+    static QString ControlAddress(const QString& host, quint16 port, const QByteArray& key);
+
+    QCheckBox* Check1 = nullptr;       // 在局域网中提供计时页面
+    QSpinBox* PortBox = nullptr;
+    QLabel* StateLabel = nullptr;      // one line: serving, off, or what went wrong
+    QPlainTextEdit* ViewAddresses = nullptr; // the viewing page's addresses, one a line
+    QLabel* ViewCode = nullptr;        // QR code of the first
+    QLabel* ControlAddressLabel = nullptr;
+    QLabel* ControlCode = nullptr;     // QR code of the control address
+    QPushButton* NewKeyButton = nullptr; // 更换遥控密钥
+    QPushButton* CloseButton = nullptr;  // 关闭
+
+private:
+    App& app_;
+    RemoteView& view_;
+};

@@ -1,0 +1,301 @@
+#include "remote/server/PageServer.h"
+
+#include "remote/server/RequestGate.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTcpSocket>
+#include <QUrlQuery>
+#include <QWebSocket>
+
+using Status = QHttpServerResponder::StatusCode;
+
+namespace {
+struct Resource {
+    const char* path;
+    const char* file;
+    const char* type;
+};
+// The page is the same for viewing and control: its script tells them apart by the address.
+const Resource kResources[] = {
+    {"/", ":/remote/index.html", "text/html; charset=utf-8"},
+    {"/control", ":/remote/index.html", "text/html; charset=utf-8"},
+    {"/horalto.css", ":/remote/horalto.css", "text/css; charset=utf-8"},
+    {"/horalto.js", ":/remote/horalto.js", "text/javascript; charset=utf-8"},
+};
+constexpr const char kSocketPath[] = "/ws";
+
+const QByteArray& ResourceBytes(const Resource& r)
+{
+    static QHash<QByteArray, QByteArray> loaded;
+    auto it = loaded.find(r.file);
+    if (it == loaded.end()) {
+        QFile f(QString::fromLatin1(r.file));
+        f.open(QIODevice::ReadOnly);
+        it = loaded.insert(r.file, f.readAll());
+    }
+    return *it;
+}
+
+// Compares a key in a time that depends on the stored key's length only.
+bool SameKey(const QByteArray& given, const QByteArray& stored)
+{
+    unsigned diff = given.size() == stored.size() ? 0 : 1;
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        diff |= unsigned(quint8(i < given.size() ? given[i] : 0) ^ quint8(stored[i]));
+    return diff == 0 && !stored.isEmpty();
+}
+
+QByteArray KeyOf(const QUrl& url)
+{
+    return QUrlQuery(url).queryItemValue(QStringLiteral("key"), QUrl::FullyDecoded).toUtf8();
+}
+
+bool HasKey(const QUrl& url)
+{
+    return QUrlQuery(url).hasQueryItem(QStringLiteral("key"));
+}
+
+void Answer(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder,
+            Status status, const QByteArray& type, const QByteArray& body)
+{
+    Q_UNUSED(request);
+    responder.write(body,
+                    {{"Content-Type", type},
+                     {"Cache-Control", "no-store"},
+                     {"X-Content-Type-Options", "nosniff"},
+                     {"Referrer-Policy", "no-referrer"},
+                     {"Content-Security-Policy",
+                      "default-src 'none'; script-src 'self'; style-src 'self'; connect-src 'self'; "
+                      "base-uri 'none'; form-action 'none'; frame-ancestors 'none'"},
+                     {"Connection", "close"}},
+                    status);
+    // One request a connection: the connection closes once the answer is out.
+    socket->disconnectFromHost();
+}
+
+QByteArray ErrorText(Status status)
+{
+    switch (status) {
+    case Status::Forbidden: return "403 Forbidden\n";
+    case Status::MethodNotAllowed: return "405 Method Not Allowed\n";
+    case Status::BadRequest: return "400 Bad Request\n";
+    default: return "404 Not Found\n";
+    }
+}
+} // namespace
+
+PageServer::PageServer(QHostAddress listenOn) : listenOn_(std::move(listenOn))
+{
+    now = [] { return QDeadlineTimer::current().deadline(); };
+    heartbeat_.setInterval(1000);
+    connect(&heartbeat_, &QTimer::timeout, this, &PageServer::SendToAll);
+    connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &PageServer::AdoptSockets);
+}
+
+PageServer::~PageServer()
+{
+    stop();
+}
+
+QString PageServer::start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands)
+{
+    commands_ = &commands;
+    setControlKey(controlKey);
+    if (gate_ && gate_->serverPort() == port)
+        return QString();
+    stop();
+    auto* gate = new RequestGate(this);
+    if (!gate->listen(listenOn_, port)) {
+        const QString why = gate->serverError() == QAbstractSocket::AddressInUseError
+            ? QStringLiteral("端口 %1 已被占用，请换一个端口").arg(port)
+            : QStringLiteral("无法在端口 %1 提供计时页面：%2").arg(port).arg(gate->errorString());
+        delete gate;
+        return why;
+    }
+    bind(gate);
+    gate_ = gate;
+    heartbeat_.start();
+    return QString();
+}
+
+void PageServer::stop()
+{
+    heartbeat_.stop();
+    // Pages get a proper close first, so they say at once that the program has gone.
+    for (Peer& p : std::exchange(peers_, {})) {
+        p.socket->disconnect(this);
+        p.socket->close(QWebSocketProtocol::CloseCodeGoingAway);
+    }
+    delete std::exchange(gate_, nullptr); // with it the connections it still holds
+}
+
+quint16 PageServer::port() const
+{
+    return gate_ ? gate_->serverPort() : 0;
+}
+
+void PageServer::setControlKey(const QByteArray& key)
+{
+    if (key == key_)
+        return;
+    key_ = key;
+    // A control page opened with the old key closes, with a code that tells it why.
+    for (Peer& p : peers_)
+        if (p.control)
+            p.socket->close(QWebSocketProtocol::CloseCode(4403), QStringLiteral("key changed"));
+}
+
+void PageServer::publish(const RemoteState& state)
+{
+    if (state == state_ && !stateText_.isEmpty())
+        return;
+    state_ = state;
+    const QJsonObject o{{"t", "state"},
+                        {"counter", state.counter},
+                        {"color", state.color},
+                        {"title", state.title},
+                        {"info", state.info},
+                        {"pause", state.pauseWord},
+                        {"phase", state.phase},
+                        {"scheme", state.scheme},
+                        {"mode", state.mode},
+                        {"blink", state.blinking},
+                        {"end", state.finished},
+                        {"offers", state.offers}};
+    stateText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    SendToAll();
+}
+
+bool PageServer::KeyAccepted(const QHostAddress& from, const QByteArray& key)
+{
+    const qint64 t = now();
+    Attempts& a = attempts_[AddressKey(from)];
+    if (t < a.lockedUntil)
+        return false;
+    if (SameKey(key, key_))
+        return true;
+    a.wrong.push_back(t);
+    while (!a.wrong.empty() && a.wrong.front() <= t - kLockoutMs)
+        a.wrong.pop_front();
+    if (int(a.wrong.size()) >= kWrongKeys) {
+        a.lockedUntil = t + kLockoutMs;
+        a.wrong.clear();
+    }
+    // The table forgets addresses whose attempts are over, so it cannot grow without end.
+    if (attempts_.size() > 1024)
+        attempts_.removeIf([t](const auto& it) {
+            return it.value().lockedUntil <= t && (it.value().wrong.empty() || it.value().wrong.back() <= t - kLockoutMs);
+        });
+    return false;
+}
+
+bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    const QString path = request.url().path();
+    const bool upgrade = request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
+    Status refused = Status::NotFound;
+    if (request.method() != QHttpServerRequest::Method::Get) {
+        refused = Status::MethodNotAllowed;
+    } else if (upgrade) {
+        // Accepting writes nothing: the WebSocket server answers the handshake.
+        if (path == QLatin1String(kSocketPath)) {
+            if (!HasKey(request.url()) || KeyAccepted(request.remoteAddress(), KeyOf(request.url())))
+                return true;
+            refused = Status::Forbidden;
+        }
+        refusedStatus_ = int(refused);
+        return false; // missingHandler answers and the connection closes
+    } else {
+        for (const Resource& r : kResources) {
+            if (path != QLatin1String(r.path))
+                continue;
+            if (path == QLatin1String("/control") && !KeyAccepted(request.remoteAddress(), KeyOf(request.url()))) {
+                refused = Status::Forbidden;
+                break;
+            }
+            Answer(request, socket, makeResponder(request, socket), Status::Ok, r.type, ResourceBytes(r));
+            return true;
+        }
+        if (path == QLatin1String(kSocketPath))
+            refused = Status::BadRequest;
+    }
+    Answer(request, socket, makeResponder(request, socket), refused, "text/plain; charset=utf-8", ErrorText(refused));
+    return true;
+}
+
+void PageServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    const Status status = Status(std::exchange(refusedStatus_, 404));
+    Answer(request, socket, makeResponder(request, socket), status, "text/plain; charset=utf-8", ErrorText(status));
+}
+
+void PageServer::AdoptSockets()
+{
+    while (std::unique_ptr<QWebSocket> ws = nextPendingWebSocketConnection()) {
+        const QUrl url = ws->requestUrl();
+        // The key was checked at the upgrade; it may have changed during the handshake.
+        const bool control = HasKey(url);
+        if (control && !SameKey(KeyOf(url), key_)) {
+            ws->close(QWebSocketProtocol::CloseCode(4403), QStringLiteral("key changed"));
+            ws.release()->deleteLater();
+            continue;
+        }
+        ws->setMaxAllowedIncomingFrameSize(kCommandBytes);
+        ws->setMaxAllowedIncomingMessageSize(kCommandBytes);
+        QWebSocket* s = ws.get();
+        connect(s, &QWebSocket::textMessageReceived, this, [this, s](const QString& m) { Received(s, m); });
+        connect(s, &QWebSocket::disconnected, this, [this, s] { Drop(s); });
+        peers_.push_back({std::move(ws), control});
+        if (!stateText_.isEmpty())
+            Send(peers_.back(), stateText_);
+    }
+}
+
+void PageServer::Received(QWebSocket* socket, const QString& message)
+{
+    const auto it = std::find_if(peers_.begin(), peers_.end(), [socket](const Peer& p) { return p.socket.get() == socket; });
+    if (it == peers_.end() || !it->control || !commands_)
+        return; // a viewing page has nothing to say
+    const QJsonObject o = QJsonDocument::fromJson(message.toUtf8()).object();
+    const int id = o.value(QStringLiteral("cmd")).toInt(0);
+    if (id < 1 || id > 11)
+        return;
+    const bool ran = commands_->runRemoteCommand(id);
+    // The command may have closed this page (the program ended): look it up again.
+    const auto still = std::find_if(peers_.begin(), peers_.end(), [socket](const Peer& p) { return p.socket.get() == socket; });
+    if (still != peers_.end())
+        Send(*still, QString::fromUtf8(QJsonDocument(QJsonObject{{"t", "done"}, {"cmd", id}, {"ok", ran}})
+                                           .toJson(QJsonDocument::Compact)));
+}
+
+void PageServer::Send(Peer& peer, const QString& text)
+{
+    // A page that does not read what it is sent is dropped (it reconnects when it can).
+    if (peer.socket->bytesToWrite() > kSlowClientBytes) {
+        peer.socket->abort();
+        return;
+    }
+    peer.socket->sendTextMessage(text);
+}
+
+void PageServer::Drop(QWebSocket* socket)
+{
+    const auto it = std::find_if(peers_.begin(), peers_.end(), [socket](const Peer& p) { return p.socket.get() == socket; });
+    if (it == peers_.end())
+        return;
+    it->socket.release()->deleteLater(); // it is still emitting
+    peers_.erase(it);
+}
+
+void PageServer::SendToAll()
+{
+    if (stateText_.isEmpty())
+        return;
+    for (qsizetype i = 0; i < qsizetype(peers_.size()); ++i)
+        Send(peers_[i], stateText_);
+}

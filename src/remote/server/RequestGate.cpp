@@ -1,0 +1,145 @@
+#include "remote/server/RequestGate.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+#include <sys/socket.h>
+
+namespace {
+// Carried by every admitted socket as a child: the connection counts as open until the socket
+// is destroyed, whoever owns it by then (the HTTP server or a WebSocket).
+class ConnectionTicket final : public QObject {
+public:
+    ConnectionTicket(QObject* socket, std::shared_ptr<QHash<QString, int>> open, QString key)
+        : QObject(socket), open_(std::move(open)), key_(std::move(key))
+    {
+        ++(*open_)[key_];
+        ++(*open_)[QString()];
+    }
+    ~ConnectionTicket() override
+    {
+        for (const QString& k : {key_, QString()})
+            if (--(*open_)[k] <= 0)
+                open_->remove(k);
+    }
+
+private:
+    std::shared_ptr<QHash<QString, int>> open_;
+    QString key_;
+};
+
+constexpr const char* kDeadline = "horaltoDeadline";
+
+// A timer on the socket that aborts it when it runs out.
+void SetDeadline(QTcpSocket* socket, int ms)
+{
+    delete socket->findChild<QTimer*>(kDeadline, Qt::FindDirectChildrenOnly);
+    auto* t = new QTimer(socket);
+    t->setObjectName(kDeadline);
+    t->setSingleShot(true);
+    QObject::connect(t, &QTimer::timeout, socket, &QTcpSocket::abort);
+    t->start(ms);
+}
+} // namespace
+
+QString AddressKey(const QHostAddress& address)
+{
+    bool v4 = false;
+    const quint32 a = address.toIPv4Address(&v4);
+    return v4 ? QHostAddress(a).toString() : address.toString();
+}
+
+RequestGate::RequestGate(QObject* parent) : QTcpServer(parent), open_(std::make_shared<QHash<QString, int>>()) {}
+
+RequestGate::~RequestGate() = default;
+
+int RequestGate::connectionsFrom(const QHostAddress& address) const
+{
+    return open_->value(AddressKey(address));
+}
+
+void RequestGate::incomingConnection(qintptr descriptor)
+{
+    auto* socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        delete socket;
+        return;
+    }
+    const QString key = AddressKey(socket->peerAddress());
+    if (open_->value(key) >= kPerAddress || open_->value(QString()) >= kConnections) {
+        socket->abort();
+        delete socket;
+        return;
+    }
+    new ConnectionTicket(socket, open_, key);
+    socket->setReadBufferSize(kHeadBytes + 1);
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] { inspect(socket); });
+    SetDeadline(socket, kHeadMs);
+}
+
+void RequestGate::inspect(QTcpSocket* socket)
+{
+    const QByteArray head = socket->peek(kHeadBytes + 1);
+    const qsizetype end = head.indexOf("\r\n\r\n");
+    if (end < 0 || end + 4 > kHeadBytes) {
+        if (head.size() > kHeadBytes)
+            refuse(socket, 431, "Request Header Fields Too Large");
+        return; // the rest of the head is still on its way
+    }
+    QList<QByteArray> lines; // without their CR LF; the first is the request line
+    for (qsizetype from = 0; from <= end;) {
+        const qsizetype eol = head.indexOf("\r\n", from);
+        lines << head.mid(from, eol - from);
+        from = eol + 2;
+    }
+    if (lines.size() - 1 > kHeaders) {
+        refuse(socket, 431, "Request Header Fields Too Large");
+        return;
+    }
+    bool upgrade = false;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray& line = lines[i];
+        const qsizetype colon = line.indexOf(':');
+        const QByteArray name = line.left(colon).trimmed().toLower();
+        const QByteArray value = line.mid(colon + 1).trimmed().toLower();
+        if (colon <= 0 || line.contains('\r') || line.contains('\n')) {
+            refuse(socket, 400, "Bad Request");
+            return;
+        }
+        // The server answers requests without a body only.
+        if ((name == "content-length" && value != "0") || name == "transfer-encoding") {
+            refuse(socket, 400, "Bad Request");
+            return;
+        }
+        if (name == "upgrade" && value == "websocket")
+            upgrade = true;
+    }
+    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
+    if (upgrade) // the WebSocket's own handshake timeout and limits take over
+        delete socket->findChild<QTimer*>(kDeadline, Qt::FindDirectChildrenOnly);
+    addPendingConnection(socket);
+    emit newConnection();
+    emit socket->readyRead(); // the head is waiting in the socket's buffer
+}
+
+void RequestGate::refuse(QTcpSocket* socket, int status, const char* reason)
+{
+    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
+    const QByteArray body = QByteArray::number(status) + ' ' + reason + '\n';
+    socket->write("HTTP/1.1 " + QByteArray::number(status) + ' ' + reason
+                  + "\r\nContent-Type: text/plain; charset=utf-8\r\nContent-Length: "
+                  + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    // Closing with unread data would reset the connection and could lose the answer: the
+    // sending side is shut once the answer is out, what still comes in is dropped, and the
+    // client's close (or the deadline) ends it.
+    connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->skip(socket->bytesAvailable()); });
+    auto shut = [socket] {
+        if (socket->bytesToWrite() == 0)
+            ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
+    };
+    connect(socket, &QTcpSocket::bytesWritten, socket, shut);
+    socket->skip(socket->bytesAvailable());
+    socket->flush();
+    shut();
+    SetDeadline(socket, 2000);
+}

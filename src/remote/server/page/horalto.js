@@ -1,0 +1,149 @@
+'use strict';
+// The timing page: it follows the program's state over a WebSocket and, opened as the control
+// page, sends the commands the program offers. Texts go into the page as text only.
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const body = document.body;
+  const counter = $('counter');
+  const status = $('status');
+  const control = location.pathname === '/control';
+  const key = new URLSearchParams(location.search).get('key') || '';
+  const buttons = Array.from(document.querySelectorAll('button[data-cmd]'));
+  let ws = null;
+  let watchdog = 0;
+  let retryDelay = 1000;
+  let shownLength = -1;
+  let noteTimer = 0;
+
+  const set = (el, text) => { if (el.textContent !== text) el.textContent = text; };
+
+  // The counter fills the width (and at most about half the height).
+  function fit() {
+    counter.style.fontSize = '100px';
+    const natural = counter.scrollWidth || 1;
+    const width = document.documentElement.clientWidth * 0.94;
+    const height = window.innerHeight * (control ? 0.3 : 0.55);
+    counter.style.fontSize = Math.max(16, Math.min((100 * width) / natural, height)) + 'px';
+  }
+  window.addEventListener('resize', fit);
+
+  // The screen stays on while a timing is under way, where the browser offers it.
+  let lock = null;
+  let wantLock = false;
+  let asking = false;
+  async function keepAwake(on) {
+    wantLock = on;
+    if (!('wakeLock' in navigator) || asking) return;
+    asking = true;
+    try {
+      if (wantLock && !lock && document.visibilityState === 'visible') {
+        lock = await navigator.wakeLock.request('screen');
+        lock.addEventListener('release', () => { lock = null; });
+      } else if (!wantLock && lock) {
+        const l = lock;
+        lock = null;
+        await l.release();
+      }
+    } catch (e) {
+      lock = null;
+    }
+    asking = false;
+  }
+  document.addEventListener('visibilitychange', () => keepAwake(wantLock));
+
+  function statusText(s) {
+    if (s.end) return '时间到';
+    return s.phase === 1 ? '计时中' : s.phase === 2 ? '已暂停' : '未计时';
+  }
+
+  function show(s) {
+    body.classList.remove('offline');
+    body.classList.toggle('running', s.phase === 1);
+    body.classList.toggle('paused', s.phase === 2);
+    body.classList.toggle('ended', !!s.end);
+    body.classList.toggle('blink', !!s.blink);
+    set(counter, s.counter);
+    counter.style.color = s.color;
+    set($('title'), s.title);
+    set($('info'), s.info);
+    set(status, statusText(s));
+    if (s.counter.length !== shownLength) {
+      shownLength = s.counter.length;
+      fit();
+    }
+    if (control) {
+      for (const b of buttons) {
+        const id = Number(b.dataset.cmd);
+        const mark = s.offers.charAt(id - 1);
+        b.hidden = mark === 'h';
+        b.disabled = mark !== 'o';
+        b.classList.toggle('current', id === s.scheme + 6);
+      }
+      set($('pause'), s.pause);
+    }
+    keepAwake(s.phase !== 0);
+  }
+
+  function note(text) {
+    set($('note'), text);
+    clearTimeout(noteTimer);
+    noteTimer = setTimeout(() => set($('note'), ''), 3000);
+  }
+
+  // The connection is gone: said at once, the counter greyed, then a new try.
+  function lost(text, again) {
+    clearTimeout(watchdog);
+    if (ws) {
+      ws.onclose = ws.onmessage = ws.onerror = null;
+      ws.close();
+      ws = null;
+    }
+    body.classList.add('offline');
+    set(status, text);
+    for (const b of buttons) b.disabled = true;
+    keepAwake(false);
+    if (again) {
+      setTimeout(connect, retryDelay);
+      retryDelay = Math.min(retryDelay * 2, 10000);
+    }
+  }
+
+  // The program sends its state at least once a second: silence means the link is gone.
+  function alive() {
+    clearTimeout(watchdog);
+    watchdog = setTimeout(() => lost('连接已断开', true), 3000);
+  }
+
+  function connect() {
+    const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
+    ws = new WebSocket(scheme + location.host + '/ws' + (control ? '?key=' + encodeURIComponent(key) : ''));
+    ws.onmessage = (e) => {
+      alive();
+      let m;
+      try { m = JSON.parse(e.data); } catch (err) { return; }
+      if (m.t === 'state') {
+        retryDelay = 1000;
+        show(m);
+      } else if (m.t === 'done' && !m.ok) {
+        note('程序此时不能执行这个命令');
+      }
+    };
+    ws.onclose = (e) => {
+      if (e.code === 4403) lost('遥控密钥已更换，请扫描新的二维码', false);
+      else lost('连接已断开', true);
+    };
+    alive();
+  }
+
+  if (control) {
+    $('controls').hidden = false;
+    for (const b of buttons) {
+      b.disabled = true;
+      b.addEventListener('click', () => {
+        if (ws && ws.readyState === WebSocket.OPEN) ws.send(JSON.stringify({ cmd: Number(b.dataset.cmd) }));
+      });
+    }
+  }
+  fit();
+  connect();
+})();
