@@ -58,6 +58,7 @@ ProgramRun::ProgramRun()
     QFile::copy(exe, path("horalto"));
     QFile(path("horalto")).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile::copy(QStringLiteral(HORALTO_SOUND_MODULE), path("horalto-sound.so"));
+    QFile::copy(QStringLiteral(HORALTO_REMOTE_MODULE), path("horalto-remote.so"));
     QDir().mkpath(path("wav"));
     const QDir wavs(QFileInfo(exe).absolutePath() + "/wav");
     for (const QString& f : wavs.entryList(QDir::Files))

@@ -130,6 +130,7 @@ void PageServer::stop()
     for (Peer& p : std::exchange(peers_, {})) {
         p.socket->disconnect(this);
         p.socket->close(QWebSocketProtocol::CloseCodeGoingAway);
+        p.socket->flush();
     }
     delete std::exchange(gate_, nullptr); // with it the connections it still holds
 }
@@ -137,6 +138,11 @@ void PageServer::stop()
 quint16 PageServer::port() const
 {
     return gate_ ? gate_->serverPort() : 0;
+}
+
+int PageServer::connectionsFrom(const QHostAddress& address) const
+{
+    return gate_ ? gate_->connectionsFrom(address) : 0;
 }
 
 void PageServer::setControlKey(const QByteArray& key)
@@ -277,7 +283,7 @@ void PageServer::Send(Peer& peer, const QString& text)
 {
     // A page that does not read what it is sent is dropped (it reconnects when it can).
     if (peer.socket->bytesToWrite() > kSlowClientBytes) {
-        peer.socket->abort();
+        QMetaObject::invokeMethod(peer.socket.get(), &QWebSocket::abort, Qt::QueuedConnection);
         return;
     }
     peer.socket->sendTextMessage(text);

@@ -40,6 +40,8 @@ public:
 
     // The port served on (0 when not serving).
     quint16 port() const;
+    // The connections open from one address.
+    int connectionsFrom(const QHostAddress& address) const;
     // The monotonic clock of the lockout, in milliseconds; tests set their own.
     std::function<qint64()> now;
 

@@ -1,5 +1,6 @@
 #include "remote/server/RequestGate.h"
 
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
 #include <sys/socket.h>
@@ -91,6 +92,12 @@ void RequestGate::inspect(QTcpSocket* socket)
         const qsizetype eol = head.indexOf("\r\n", from);
         lines << head.mid(from, eol - from);
         from = eol + 2;
+    }
+    // "METHOD /target HTTP/1.x": anything else is not a request this server understands.
+    static const QRegularExpression requestLine(QStringLiteral("^[A-Z]{1,10} /[!-~]* HTTP/1\\.[01]$"));
+    if (!requestLine.match(QString::fromLatin1(lines.first())).hasMatch()) {
+        refuse(socket, 400, "Bad Request");
+        return;
     }
     if (lines.size() - 1 > kHeaders) {
         refuse(socket, 431, "Request Header Fields Too Large");

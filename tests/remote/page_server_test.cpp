@@ -1,0 +1,206 @@
+// The page server for real on the loopback address, with the whole program on test doubles
+// behind it: what pages receive over a whole timing, what a control page may do, and the
+// answers to requests the server must refuse.
+#include "remote/RemoteView.h"
+#include "remote/server/PageServer.h"
+#include "remote/server/RequestGate.h"
+#include "support/Browser.h"
+#include "support/TestApp.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebSocket>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
+
+// The program with its page switched on, a five-second scheme with a prompt at three.
+struct Served {
+    FakeWorld w;
+    PageServer server{QHostAddress::LocalHost};
+    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys,
+                      w.timers, w.events, w.programs, w.screenSaver, server};
+    quint16 port = FreeLoopbackPort();
+    std::unique_ptr<App> app;
+    Served()
+    {
+        w.writeIni({"[RemoteView]", "Enabled=1", "Port=" + QString::number(port), "ControlKey=" + kKey,
+                    "[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=05", "[TSSET1]", "TSSS1=03"});
+        app = std::make_unique<App>(services);
+        app->Start();
+    }
+    void tick()
+    {
+        for (FakeTimer* t : w.timers.made)
+            if (t->interval() == 1000)
+                t->fire();
+    }
+};
+
+// A page's WebSocket and every message it got.
+struct Page {
+    QWebSocket ws;
+    QList<QJsonObject> got;
+    Page(quint16 port, const QString& query = {})
+    {
+        QObject::connect(&ws, &QWebSocket::textMessageReceived, &ws,
+                         [this](const QString& m) { got << QJsonDocument::fromJson(m.toUtf8()).object(); });
+        ws.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws%2").arg(port).arg(query)));
+    }
+    // Waits for the latest state to have these values ("phase=1 counter=00:00:04 blink=false").
+    bool shows(const QString& fields)
+    {
+        return QTest::qWaitFor([&] {
+            for (auto it = got.crbegin(); it != got.crend(); ++it) {
+                if (it->value("t") != "state")
+                    continue;
+                for (const QString& f : fields.split(' '))
+                    if (it->value(f.section('=', 0, 0)).toVariant().toString() != f.section('=', 1))
+                        return false;
+                return true;
+            }
+            return false;
+        }, 5000);
+    }
+    void send(int command) { ws.sendTextMessage(QStringLiteral("{\"cmd\":%1}").arg(command)); }
+    // The answer to the last command sent: whether it ran.
+    bool ran()
+    {
+        const auto done = [this] { return std::find_if(got.begin(), got.end(), [](const QJsonObject& o) { return o.value("t") == "done"; }); };
+        (void)QTest::qWaitFor([&] { return done() != got.end(); }, 5000);
+        const auto it = done();
+        const bool ok = it != got.end() && it->value("ok").toBool();
+        if (it != got.end())
+            got.erase(it);
+        return ok;
+    }
+};
+
+// One request on a fresh connection: the status line of the answer, empty when none came.
+QByteArray Ask(quint16 port, const QByteArray& request)
+{
+    QTcpSocket s;
+    QByteArray answer;
+    QObject::connect(&s, &QTcpSocket::readyRead, &s, [&] { answer += s.readAll(); });
+    s.connectToHost(QHostAddress::LocalHost, port);
+    s.write(request);
+    (void)QTest::qWaitFor([&] { return s.state() == QAbstractSocket::UnconnectedState; }, 5000);
+    return answer.left(answer.indexOf("\r\n"));
+}
+
+QByteArray Get(const QByteArray& target, const QByteArray& headers = {})
+{
+    return "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers + "\r\n";
+}
+} // namespace
+
+TEST(PageServer, PagesFollowAWholeTimingAndTheControlPageRunsOfferedCommandsOnly)
+{
+    Served p;
+    Page viewer(p.port), control(p.port, "?key=" + kKey);
+    ASSERT_TRUE(viewer.shows("phase=0 counter=00:00:05 color=#ff0000"));
+    ASSERT_TRUE(control.shows("phase=0"));
+    EXPECT_EQ(viewer.got.first().value("title"), "Horalto 计时方案1");
+
+    control.send(1); // 计时
+    EXPECT_TRUE(control.ran());
+    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:05 offers=dooohoddddd"));
+    p.tick(), p.tick(), p.tick(); // 05, 04, 03: the prompt
+    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:03 blink=true"));
+    EXPECT_EQ(p.w.sound.played.size(), 1);
+    control.send(6); // 暂停
+    EXPECT_TRUE(control.ran());
+    EXPECT_TRUE(viewer.shows("phase=2 pause=继续"));
+    control.send(8); // 计时方案2 is not offered while a timing runs
+    EXPECT_FALSE(control.ran());
+    viewer.send(6); // a viewing page's commands do nothing
+    QTest::qWait(300);
+    EXPECT_EQ(p.app->session.Phase(), TimingPhase::Paused);
+    control.send(6);
+    EXPECT_TRUE(viewer.shows("phase=1 scheme=1"));
+    for (int i = 0; i < 3; ++i)
+        p.tick();
+    EXPECT_TRUE(viewer.shows("phase=0 counter=00:00:00 end=true"));
+    control.send(2); // 复位
+    EXPECT_TRUE(viewer.shows("phase=0 counter=00:00:05 end=false"));
+
+    // A new key closes the control page at once; the viewing page stays.
+    p.app->remoteView().ChangeControlKey();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return control.ws.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_EQ(int(control.ws.closeCode()), 4403);
+    EXPECT_EQ(Ask(p.port, Get("/control?key=" + kKey.toLatin1())), "HTTP/1.1 403 Forbidden");
+    EXPECT_EQ(viewer.ws.state(), QAbstractSocket::ConnectedState);
+    viewer.ws.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.server.connectionsFrom(QHostAddress::LocalHost) == 0; }, 5000));
+}
+
+TEST(PageServer, RefusesWhatItDoesNotServeAndGoesOnServing)
+{
+    Served p;
+    const QByteArray upgrade = "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
+                               "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n";
+    QByteArray manyHeaders;
+    for (int i = 0; i <= RequestGate::kHeaders; ++i)
+        manyHeaders += "X-" + QByteArray::number(i) + ": 1\r\n";
+    const struct {
+        const char* what;
+        QByteArray request;
+        QByteArray status;
+    } cases[] = {
+        {"viewing page", Get("/"), "HTTP/1.1 200 OK"},
+        {"script", Get("/horalto.js"), "HTTP/1.1 200 OK"},
+        {"control page", Get("/control?key=" + kKey.toLatin1()), "HTTP/1.1 200 OK"},
+        {"wrong key", Get("/control?key=" + QByteArray(32, 'f')), "HTTP/1.1 403 Forbidden"},
+        {"no key", Get("/control"), "HTTP/1.1 403 Forbidden"},
+        {"socket with a wrong key", Get("/ws?key=x", upgrade), "HTTP/1.1 403 Forbidden"},
+        {"socket elsewhere", Get("/other", upgrade), "HTTP/1.1 404 Not Found"},
+        {"another method", "POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n", "HTTP/1.1 405 Method Not Allowed"},
+        {"unknown path", Get("/../config.ini"), "HTTP/1.1 404 Not Found"},
+        {"socket path without upgrade", Get("/ws"), "HTTP/1.1 400 Bad Request"},
+        {"a body", Get("/", "Content-Length: 5\r\n") + "hello", "HTTP/1.1 400 Bad Request"},
+        {"not HTTP", "HELLO\r\n\r\n", "HTTP/1.1 400 Bad Request"},
+        {"header without a name", Get("/", ": x\r\n"), "HTTP/1.1 400 Bad Request"},
+        {"too many headers", Get("/", manyHeaders), "HTTP/1.1 431 Request Header Fields Too Large"},
+        {"head too large", Get("/", "X-Big: " + QByteArray(RequestGate::kHeadBytes, 'a') + "\r\n"),
+         "HTTP/1.1 431 Request Header Fields Too Large"},
+        {"still serving", Get("/"), "HTTP/1.1 200 OK"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Ask(p.port, c.request), c.status) << c.what;
+
+    // A request head that never ends is cut off in time; the server serves meanwhile.
+    QTcpSocket stalled;
+    stalled.connectToHost(QHostAddress::LocalHost, p.port);
+    stalled.write("GET / HTTP/1.1\r\n");
+    EXPECT_EQ(Ask(p.port, Get("/")), "HTTP/1.1 200 OK");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stalled.state() == QAbstractSocket::UnconnectedState; },
+                                RequestGate::kHeadMs + 5000));
+}
+
+TEST(PageServer, TenWrongKeysWithinAMinuteLockTheAddressOutForAMinute)
+{
+    Served p;
+    qint64 now = 0;
+    p.server.now = [&] { return now; };
+    const QByteArray right = Get("/control?key=" + kKey.toLatin1()), wrong = Get("/control?key=0");
+    const struct {
+        qint64 at;
+        int wrongKeys;
+        QByteArray then;
+    } steps[] = {
+        {0, 9, "HTTP/1.1 200 OK"},            // nine are not enough
+        {60000, 9, "HTTP/1.1 200 OK"},        // the first nine have expired
+        {61000, 1, "HTTP/1.1 403 Forbidden"}, // the tenth within a minute: locked, right key or not
+        {120999, 0, "HTTP/1.1 403 Forbidden"},
+        {121000, 0, "HTTP/1.1 200 OK"},       // a minute later
+    };
+    for (const auto& s : steps) {
+        now = s.at;
+        for (int i = 0; i < s.wrongKeys; ++i)
+            ASSERT_EQ(Ask(p.port, wrong), "HTTP/1.1 403 Forbidden");
+        EXPECT_EQ(Ask(p.port, right), s.then) << "at " << s.at;
+    }
+}
