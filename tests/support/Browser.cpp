@@ -20,7 +20,9 @@ Browser::Browser()
         if (o.contains("id"))
             replies_.insert(o.value("id").toInt(), o);
     });
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its complaints about the missing system bus and the like are of no interest here.
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    process_.setStandardErrorFile(QProcess::nullDevice());
     process_.start("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
                                 "--remote-debugging-address=127.0.0.1", "--remote-debugging-port=0",
