@@ -94,7 +94,7 @@ int Latency(int changes)
     browser.eval("window.changes = []; new MutationObserver(() => changes.push(performance.timeOrigin + performance.now()))"
                  ".observe(document.getElementById('status'), {childList: true, characterData: true, subtree: true})");
     Socket control(p.socketUrl(true)), viewer(p.socketUrl(false));
-    if (!QTest::qWaitFor([&] { return !viewer.got.empty() && !control.got.empty(); }, 10000)) {
+    if (!AwaitEvents([&] { return !viewer.got.empty() && !control.got.empty(); }, 10000)) {
         std::printf("the sockets did not connect\n");
         return 1;
     }
@@ -104,13 +104,13 @@ int Latency(int changes)
         const size_t seen = viewer.got.size();
         const double sent = WallMs();
         control.ws.sendTextMessage(QStringLiteral("{\"cmd\":%1}").arg(phase == 1 ? 1 : 2)); // 计时, 复位
-        const bool arrived = QTest::qWaitFor([&] {
+        const bool arrived = AwaitEvents([&] {
             for (size_t k = seen; k < viewer.got.size(); ++k)
                 if (viewer.got[k].second.value("phase").toInt() == phase)
                     return toSocket.push_back(viewer.got[k].first - sent), true;
             return false;
         }, 5000);
-        const bool shown = QTest::qWaitFor([&] { return browser.eval("changes.length").toInt() > i; }, 5000);
+        const bool shown = AwaitEvents([&] { return browser.eval("changes.length").toInt() > i; }, 5000);
         if (!arrived || !shown) {
             std::printf("change %d did not arrive\n", i + 1);
             break;
@@ -130,7 +130,7 @@ int Viewers(int count, int seconds)
     for (int i = 0; i < count; ++i)
         pages.push_back(std::make_unique<Socket>(p.socketUrl(false)));
     Socket control(p.socketUrl(true));
-    const bool all = QTest::qWaitFor([&] {
+    const bool all = AwaitEvents([&] {
         return std::all_of(pages.begin(), pages.end(), [](const auto& s) { return !s->got.empty(); }) && !control.got.empty();
     }, 20000);
     if (!all) {
@@ -138,32 +138,40 @@ int Viewers(int count, int seconds)
         return 1;
     }
     control.ws.sendTextMessage("{\"cmd\":1}");
-    QTest::qWait(1500); // the first ticks settle
+    AwaitEvents([] { return false; }, 1500); // the first ticks settle
     const qint64 pid = p.run.process().processId();
     const double cpu0 = CpuMs(pid);
     QElapsedTimer wall;
     wall.start();
     for (auto& s : pages)
         s->got.clear();
-    QTest::qWait(seconds * 1000);
+    AwaitEvents([] { return false; }, seconds * 1000);
     const double cpu = CpuMs(pid) - cpu0, elapsed = double(wall.elapsed());
 
-    // Each counter text once, at the first page it reached and at the last.
+    // Each page's first arrival of each counter text, without the one already shown at the
+    // start; the first and the last page it reached.
     std::map<QString, std::pair<double, double>> arrivals;
-    for (const auto& s : pages)
-        for (const auto& [t, o] : s->got) {
-            if (o.value("t") != "state" || o.value("phase").toInt() != 1)
-                continue;
-            auto [it, fresh] = arrivals.try_emplace(o.value("counter").toString(), t, t);
+    for (const auto& s : pages) {
+        std::map<QString, double> first;
+        for (const auto& [t, o] : s->got)
+            if (o.value("t") == "state" && o.value("phase").toInt() == 1)
+                first.try_emplace(o.value("counter").toString(), t);
+        if (!first.empty())
+            first.erase(std::prev(first.end()));
+        for (const auto& [counter, t] : first) {
+            auto [it, fresh] = arrivals.try_emplace(counter, t, t);
             it->second.first = std::min(it->second.first, t);
             it->second.second = std::max(it->second.second, t);
         }
+    }
     // Counting down: the k-th second after the first seen counter is k seconds lower.
-    auto seconds_of = [](const QString& c) { return c.section(':', 0, 0).toInt() * 3600 + c.section(':', 1, 1).toInt() * 60 + c.section(':', 2, 2).toInt(); };
+    auto secondsOf = [](const QString& c) {
+        return c.section(':', 0, 0).toInt() * 3600 + c.section(':', 1, 1).toInt() * 60 + c.section(':', 2, 2).toInt();
+    };
     double first = 0, worst = 0, last = 0, fanout = 0;
     int top = -1, ticks = 0;
     for (auto it = arrivals.rbegin(); it != arrivals.rend(); ++it) {
-        const int s = seconds_of(it->first);
+        const int s = secondsOf(it->first);
         if (top < 0) {
             top = s;
             first = it->second.first;

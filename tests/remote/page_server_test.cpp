@@ -158,6 +158,7 @@ TEST(PageServer, RefusesWhatItDoesNotServeAndGoesOnServing)
         {"socket with a wrong key", Get("/ws?key=x", upgrade), "HTTP/1.1 403 Forbidden"},
         {"socket elsewhere", Get("/other", upgrade), "HTTP/1.1 404 Not Found"},
         {"another method", "POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n", "HTTP/1.1 405 Method Not Allowed"},
+        {"socket by another method", "POST /ws HTTP/1.1\r\n" + upgrade + "\r\n", "HTTP/1.1 405 Method Not Allowed"},
         {"unknown path", Get("/../config.ini"), "HTTP/1.1 404 Not Found"},
         {"socket path without upgrade", Get("/ws"), "HTTP/1.1 400 Bad Request"},
         {"a body", Get("/", "Content-Length: 5\r\n") + "hello", "HTTP/1.1 400 Bad Request"},

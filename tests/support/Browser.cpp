@@ -1,16 +1,32 @@
 #include "support/Browser.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 quint16 FreeLoopbackPort()
 {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
+}
+
+bool AwaitEvents(const std::function<bool()>& done, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QTimer wake; // the deadline is checked even when nothing happens
+    wake.start(20);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 Browser::Browser()
@@ -45,7 +61,7 @@ QJsonObject Browser::call(const QString& method, const QJsonObject& params)
     if (!session_.isEmpty())
         message.insert("sessionId", session_);
     devtools_.sendTextMessage(QString::fromUtf8(QJsonDocument(message).toJson(QJsonDocument::Compact)));
-    if (!QTest::qWaitFor([&] { return replies_.contains(id); }, 10000))
+    if (!AwaitEvents([&] { return replies_.contains(id); }, 10000))
         return {};
     return replies_.take(id).value("result").toObject();
 }

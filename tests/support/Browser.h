@@ -7,8 +7,12 @@
 #include <QTemporaryDir>
 #include <QWebSocket>
 
+#include <functional>
+
 // A TCP port on the loopback address that nothing listens on right now.
 quint16 FreeLoopbackPort();
+// Handles events as they come (no polling delay) until `done` holds; false when time ran out.
+bool AwaitEvents(const std::function<bool()>& done, int timeoutMs);
 
 class Browser {
 public:

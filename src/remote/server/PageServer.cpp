@@ -60,10 +60,9 @@ bool HasKey(const QUrl& url)
     return QUrlQuery(url).hasQueryItem(QStringLiteral("key"));
 }
 
-void Answer(const QHttpServerRequest& request, QTcpSocket* socket, QHttpServerResponder&& responder,
-            Status status, const QByteArray& type, const QByteArray& body)
+void Answer(QHttpServerResponder&& responder, QTcpSocket* socket, Status status, const QByteArray& type,
+            const QByteArray& body)
 {
-    Q_UNUSED(request);
     responder.write(body,
                     {{"Content-Type", type},
                      {"Cache-Control", "no-store"},
@@ -93,7 +92,12 @@ PageServer::PageServer(QHostAddress listenOn) : listenOn_(std::move(listenOn))
 {
     now = [] { return QDeadlineTimer::current().deadline(); };
     heartbeat_.setInterval(1000);
-    connect(&heartbeat_, &QTimer::timeout, this, &PageServer::SendToAll);
+    // Pages hear from the program at least once a second, also when nothing changes; while a
+    // timing runs the ticks do that already.
+    connect(&heartbeat_, &QTimer::timeout, this, [this] {
+        if (!sinceSent_.isValid() || sinceSent_.elapsed() >= 900)
+            SendToAll();
+    });
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this, &PageServer::AdoptSockets);
 }
 
@@ -202,42 +206,40 @@ bool PageServer::KeyAccepted(const QHostAddress& from, const QByteArray& key)
 
 bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 {
-    const QString path = request.url().path();
-    const bool upgrade = request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0;
-    Status refused = Status::NotFound;
-    if (request.method() != QHttpServerRequest::Method::Get) {
-        refused = Status::MethodNotAllowed;
-    } else if (upgrade) {
-        // Accepting writes nothing: the WebSocket server answers the handshake.
-        if (path == QLatin1String(kSocketPath)) {
-            if (!HasKey(request.url()) || KeyAccepted(request.remoteAddress(), KeyOf(request.url())))
-                return true;
-            refused = Status::Forbidden;
-        }
-        refusedStatus_ = int(refused);
-        return false; // missingHandler answers and the connection closes
-    } else {
-        for (const Resource& r : kResources) {
-            if (path != QLatin1String(r.path))
-                continue;
-            if (path == QLatin1String("/control") && !KeyAccepted(request.remoteAddress(), KeyOf(request.url()))) {
-                refused = Status::Forbidden;
-                break;
-            }
-            Answer(request, socket, makeResponder(request, socket), Status::Ok, r.type, ResourceBytes(r));
+    const QUrl url = request.url();
+    const QString path = url.path();
+    const bool get = request.method() == QHttpServerRequest::Method::Get;
+    // An upgrade to a WebSocket: accepting writes nothing (the WebSocket server answers the
+    // handshake); a refusal is answered by missingHandler.
+    if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
+        const bool socketPath = get && path == QLatin1String(kSocketPath);
+        if (socketPath && (!HasKey(url) || KeyAccepted(request.remoteAddress(), KeyOf(url))))
             return true;
-        }
-        if (path == QLatin1String(kSocketPath))
-            refused = Status::BadRequest;
+        refusedStatus_ = int(!get ? Status::MethodNotAllowed : socketPath ? Status::Forbidden : Status::NotFound);
+        return false;
     }
-    Answer(request, socket, makeResponder(request, socket), refused, "text/plain; charset=utf-8", ErrorText(refused));
+    Status status = get ? Status::NotFound : Status::MethodNotAllowed;
+    const Resource* page = nullptr;
+    for (const Resource& r : kResources)
+        if (get && path == QLatin1String(r.path))
+            page = &r;
+    if (page && path == QLatin1String("/control") && !KeyAccepted(request.remoteAddress(), KeyOf(url))) {
+        page = nullptr;
+        status = Status::Forbidden;
+    } else if (get && path == QLatin1String(kSocketPath)) {
+        status = Status::BadRequest; // the socket path without the upgrade
+    }
+    if (page)
+        Answer(makeResponder(request, socket), socket, Status::Ok, page->type, ResourceBytes(*page));
+    else
+        Answer(makeResponder(request, socket), socket, status, "text/plain; charset=utf-8", ErrorText(status));
     return true;
 }
 
 void PageServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
 {
     const Status status = Status(std::exchange(refusedStatus_, 404));
-    Answer(request, socket, makeResponder(request, socket), status, "text/plain; charset=utf-8", ErrorText(status));
+    Answer(makeResponder(request, socket), socket, status, "text/plain; charset=utf-8", ErrorText(status));
 }
 
 void PageServer::AdoptSockets()
@@ -302,6 +304,7 @@ void PageServer::SendToAll()
 {
     if (stateText_.isEmpty())
         return;
+    sinceSent_.start();
     for (qsizetype i = 0; i < qsizetype(peers_.size()); ++i)
         Send(peers_[i], stateText_);
 }

@@ -2,6 +2,7 @@
 #include "platform/RemoteServer.h"
 
 #include <QAbstractHttpServer>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHostAddress>
 #include <QTimer>
@@ -23,7 +24,7 @@ class PageServer final : public QAbstractHttpServer, public RemoteServer {
 public:
     static constexpr int kWrongKeys = 10;
     static constexpr qint64 kLockoutMs = 60000;
-    static constexpr qint64 kSlowClientBytes = 256 * 1024; // unsent bytes that drop a page
+    static constexpr qint64 kSlowClientBytes = 64 * 1024; // unsent bytes that drop a page
     static constexpr int kCommandBytes = 1024;             // largest message a page may send
 
     // `listenOn`: every address of the machine, or (tests) the loopback address only.
@@ -78,4 +79,5 @@ private:
     RemoteState state_;
     QString stateText_; // state_ as the pages get it
     QTimer heartbeat_;
+    QElapsedTimer sinceSent_; // since the state last went to every page
 };

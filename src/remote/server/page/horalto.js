@@ -53,7 +53,8 @@
 
   function statusText(s) {
     if (s.end) return '时间到';
-    return s.phase === 1 ? '计时中' : s.phase === 2 ? '已暂停' : '未计时';
+    if (s.phase === 1) return s.blink ? '计时中 · 提示' : '计时中';
+    return s.phase === 2 ? '已暂停' : '未计时';
   }
 
   function show(s) {
