@@ -1,67 +1,51 @@
 #include "platform/LoadedRemote.h"
 
-#include <cstdio>
-
-// The one function the module exports: a new page server, owned by the caller.
-using CreateRemoteServer = RemoteServer* (*)();
-
-LoadedRemote::LoadedRemote(QString modulePath) : module_(std::move(modulePath)) {}
-
-// The server goes first (its connections close); the module stays mapped until the process ends.
-LoadedRemote::~LoadedRemote() = default;
-
-RemoteServer* LoadedRemote::load()
+LoadedRemote::LoadedRemote(QString modulePath)
+    : module_(std::move(modulePath), "HoraltoCreateRemoteServer", "no timing page")
 {
-    if (tried_)
-        return server_.get();
-    tried_ = true;
-    const auto create = reinterpret_cast<CreateRemoteServer>(module_.resolve("HoraltoCreateRemoteServer"));
-    if (!create) {
-        std::fprintf(stderr, "Horalto: no timing page: %s\n", qPrintable(module_.errorString()));
-        return nullptr;
-    }
-    server_.reset(create());
-    return server_.get();
 }
+
+LoadedRemote::~LoadedRemote() = default;
 
 QString LoadedRemote::start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands)
 {
-    if (RemoteServer* s = load())
+    if (RemoteServer* s = module_.get())
         return s->start(port, controlKey, commands);
     return QStringLiteral("找不到远程显示模块 %1").arg(QLatin1String(kModuleName));
 }
 
 void LoadedRemote::stop()
 {
-    if (server_)
-        server_->stop();
+    if (RemoteServer* s = module_.made())
+        s->stop();
 }
 
 bool LoadedRemote::serving() const
 {
-    return server_ && server_->serving();
+    const RemoteServer* s = module_.made();
+    return s && s->serving();
 }
 
 void LoadedRemote::setControlKey(const QByteArray& key)
 {
-    if (server_)
-        server_->setControlKey(key);
+    if (RemoteServer* s = module_.made())
+        s->setControlKey(key);
 }
 
 void LoadedRemote::publish(const RemoteState& state)
 {
-    if (server_)
-        server_->publish(state);
+    if (RemoteServer* s = module_.made())
+        s->publish(state);
 }
 
 QStringList LoadedRemote::addresses()
 {
-    RemoteServer* s = load();
+    RemoteServer* s = module_.get();
     return s ? s->addresses() : QStringList();
 }
 
 QImage LoadedRemote::qrCode(const QString& text)
 {
-    RemoteServer* s = load();
+    RemoteServer* s = module_.get();
     return s ? s->qrCode(text) : QImage();
 }

@@ -1,9 +1,6 @@
 #pragma once
+#include "platform/LoadedModule.h"
 #include "platform/RemoteServer.h"
-
-#include <QLibrary>
-#include <QString>
-#include <memory>
 
 // The page server lives in a module beside the executable (horalto-remote.so: Qt Network, Qt
 // HttpServer, Qt WebSockets, libqrencode), loaded on the first need: with the page off the
@@ -25,9 +22,5 @@ public:
     QImage qrCode(const QString& text) override;
 
 private:
-    RemoteServer* load();
-
-    QLibrary module_;
-    std::unique_ptr<RemoteServer> server_;
-    bool tried_ = false;
+    LoadedModule<RemoteServer> module_;
 };

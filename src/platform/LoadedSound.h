@@ -1,9 +1,6 @@
 #pragma once
+#include "platform/LoadedModule.h"
 #include "platform/Sound.h"
-
-#include <QLibrary>
-#include <QString>
-#include <memory>
 
 // The sound output lives in a module beside the executable (horalto-sound.so, Qt Multimedia
 // and its sound libraries), loaded on the first need: a start-up without it maps two dozen
@@ -24,13 +21,11 @@ public:
     void load(const QStringList& paths) override;
     // Whether the module is loaded and its sound output made (false before the first need,
     // and for good when the module could not be loaded).
-    bool loaded() const { return bool(sound_); }
+    bool loaded() const { return module_.made() != nullptr; }
 
 private:
     Sound* load();
 
-    QLibrary module_;
-    std::unique_ptr<Sound> sound_;
-    bool tried_ = false;
+    LoadedModule<Sound> module_;
     QStringList loaded_;
 };

@@ -21,8 +21,8 @@ const QString kKey = QStringLiteral("0123456789abcdef0123456789abcdef");
 struct Served {
     FakeWorld w;
     PageServer server{QHostAddress::LocalHost};
-    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys,
-                      w.timers, w.events, w.programs, w.screenSaver, server};
+    Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers,
+                      w.events, w.programs, w.screenSaver, w.records, w.desktop, server};
     quint16 port = FreeLoopbackPort();
     std::unique_ptr<App> app;
     Served()

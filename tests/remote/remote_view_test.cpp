@@ -1,6 +1,6 @@
 // The "远程显示" dialog and the settings behind it, on a recording page server: off by default
 // with config.ini untouched, each change written and applied at once, and control commands
-// refused while another dialog waits for the user.
+// refused while a dialog holds the hotkeys off.
 #include "remote/RemoteView.h"
 #include "remote/RemoteViewForm.h"
 #include "settings/OptionForm.h"
@@ -47,7 +47,7 @@ TEST(RemoteView, OffUntilTheUserSwitchesItOnThenEveryChangeIsKeptAndApplied)
         EXPECT_EQ(t.ini("RemoteView", "ControlKey"), key2);
         EXPECT_EQ(t.w.remote.key, key2.toLatin1());
 
-        // A control page's command acts while this dialog is the one open.
+        // A control page's command acts while this dialog is open (it leaves the hotkeys on).
         EXPECT_TRUE(t.w.remote.commands->runRemoteCommand(int(CommandId::Start)));
     });
     ASSERT_TRUE(shown);
