@@ -40,42 +40,34 @@ struct Served {
     }
 };
 
-// A page's WebSocket and every message it got.
+// A page's WebSocket: the states it got, and the answers to its commands (whether each ran).
 struct Page {
     QWebSocket ws;
-    QList<QJsonObject> got;
+    QList<QJsonObject> states;
+    QList<bool> answers;
     Page(quint16 port, const QString& query = {})
     {
-        QObject::connect(&ws, &QWebSocket::textMessageReceived, &ws,
-                         [this](const QString& m) { got << QJsonDocument::fromJson(m.toUtf8()).object(); });
+        QObject::connect(&ws, &QWebSocket::textMessageReceived, &ws, [this](const QString& m) {
+            const QJsonObject o = QJsonDocument::fromJson(m.toUtf8()).object();
+            o.value("t") == "done" ? void(answers << o.value("ok").toBool()) : void(states << o);
+        });
         ws.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws%2").arg(port).arg(query)));
     }
     // Waits for the latest state to have these values ("phase=1 counter=00:00:04 blink=false").
     bool shows(const QString& fields)
     {
-        return QTest::qWaitFor([&] {
-            for (auto it = got.crbegin(); it != got.crend(); ++it) {
-                if (it->value("t") != "state")
-                    continue;
-                for (const QString& f : fields.split(' '))
-                    if (it->value(f.section('=', 0, 0)).toVariant().toString() != f.section('=', 1))
-                        return false;
-                return true;
-            }
-            return false;
-        }, 5000);
+        const QStringList want = fields.split(' ');
+        const auto has = [&](const QString& f) {
+            return states.last().value(f.section('=', 0, 0)).toVariant().toString() == f.section('=', 1);
+        };
+        return QTest::qWaitFor([&] { return !states.isEmpty() && std::all_of(want.begin(), want.end(), has); }, 5000);
     }
-    void send(int command) { ws.sendTextMessage(QStringLiteral("{\"cmd\":%1}").arg(command)); }
-    // The answer to the last command sent: whether it ran.
-    bool ran()
+    // Sends a command; whether it ran.
+    bool run(int command)
     {
-        const auto done = [this] { return std::find_if(got.begin(), got.end(), [](const QJsonObject& o) { return o.value("t") == "done"; }); };
-        (void)QTest::qWaitFor([&] { return done() != got.end(); }, 5000);
-        const auto it = done();
-        const bool ok = it != got.end() && it->value("ok").toBool();
-        if (it != got.end())
-            got.erase(it);
-        return ok;
+        const qsizetype before = answers.size();
+        ws.sendTextMessage(QStringLiteral("{\"cmd\":%1}").arg(command));
+        return QTest::qWaitFor([&] { return answers.size() > before; }, 5000) && answers.last();
     }
 };
 
@@ -103,28 +95,25 @@ TEST(PageServer, PagesFollowAWholeTimingAndTheControlPageRunsOfferedCommandsOnly
     Page viewer(p.port), control(p.port, "?key=" + kKey);
     ASSERT_TRUE(viewer.shows("phase=0 counter=00:00:05 color=#ff0000"));
     ASSERT_TRUE(control.shows("phase=0"));
-    EXPECT_EQ(viewer.got.first().value("title"), "Horalto 计时方案1");
+    EXPECT_EQ(viewer.states.first().value("title"), "Horalto 计时方案1");
 
-    control.send(1); // 计时
-    EXPECT_TRUE(control.ran());
+    EXPECT_TRUE(control.run(1)); // 计时
     EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:05 offers=dooohoddddd"));
     p.tick(), p.tick(), p.tick(); // 05, 04, 03: the prompt
     EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:03 blink=true"));
     EXPECT_EQ(p.w.sound.played.size(), 1);
-    control.send(6); // 暂停
-    EXPECT_TRUE(control.ran());
+    EXPECT_TRUE(control.run(6)); // 暂停
     EXPECT_TRUE(viewer.shows("phase=2 pause=继续"));
-    control.send(8); // 计时方案2 is not offered while a timing runs
-    EXPECT_FALSE(control.ran());
-    viewer.send(6); // a viewing page's commands do nothing
+    EXPECT_FALSE(control.run(8)) << "计时方案2 is not offered while a timing runs";
+    viewer.ws.sendTextMessage("{\"cmd\":6}"); // a viewing page's commands do nothing
     QTest::qWait(300);
     EXPECT_EQ(p.app->session.Phase(), TimingPhase::Paused);
-    control.send(6);
+    EXPECT_TRUE(control.run(6));
     EXPECT_TRUE(viewer.shows("phase=1 scheme=1"));
     for (int i = 0; i < 3; ++i)
         p.tick();
     EXPECT_TRUE(viewer.shows("phase=0 counter=00:00:00 end=true"));
-    control.send(2); // 复位
+    EXPECT_TRUE(control.run(2)); // 复位
     EXPECT_TRUE(viewer.shows("phase=0 counter=00:00:05 end=false"));
 
     // A new key closes the control page at once; the viewing page stays.
