@@ -16,6 +16,7 @@ struct RemoteState {
     int mode = 0;      // 0 main window, 1 toolbar, 2 full screen
     bool blinking = false;
     bool finished = false; // the last timing ran to its end (and nothing has happened since)
+    bool overtime = false; // the timing goes on beyond its end ("+00:00:07")
     // The commands 1..11 (start, reset, the three display modes, pause, the five schemes), one
     // mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
     QString offers;

@@ -122,6 +122,7 @@ RemoteState RemoteView::State() const
     r.color = ColorFromBgr(bgr < 0 ? 255 : bgr).name();
     r.blinking = s.Blinking();
     r.finished = finished_;
+    r.overtime = s.Overtime();
     for (int id = 1; id <= kHotKeyCommands; ++id) {
         const CommandOffer o = s.Offered(CommandId(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');

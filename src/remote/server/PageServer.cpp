@@ -176,6 +176,7 @@ void PageServer::publish(const RemoteState& state)
                         {"mode", state.mode},
                         {"blink", state.blinking},
                         {"end", state.finished},
+                        {"over", state.overtime},
                         {"offers", state.offers}};
     stateText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     SendToAll();

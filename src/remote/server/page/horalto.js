@@ -53,6 +53,7 @@
 
   function statusText(s) {
     if (s.end) return '时间到';
+    if (s.over) return s.phase === 2 ? '超时 · 已暂停' : '超时';
     if (s.phase === 1) return s.blink ? '计时中 · 提示' : '计时中';
     return s.phase === 2 ? '已暂停' : '未计时';
   }
@@ -61,7 +62,7 @@
     body.classList.remove('offline');
     body.classList.toggle('running', s.phase === 1);
     body.classList.toggle('paused', s.phase === 2);
-    body.classList.toggle('ended', !!s.end);
+    body.classList.toggle('ended', !!s.end || !!s.over);
     body.classList.toggle('blink', !!s.blink);
     set(counter, s.counter);
     counter.style.color = s.color;
