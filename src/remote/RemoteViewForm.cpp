@@ -74,8 +74,10 @@ RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
     ControlCode = TextLabel(this, QString(), QRect(310, 198, kCodeSide + 10, kCodeSide + 10));
     for (QLabel* code : {ViewCode, ControlCode})
         code->setAlignment(Qt::AlignCenter);
-    TextLabel(this, QStringLiteral("扫码观看"), QRect(40, 412, kCodeSide + 10, 20))->setAlignment(Qt::AlignCenter);
-    TextLabel(this, QStringLiteral("扫码遥控"), QRect(310, 412, kCodeSide + 10, 20))->setAlignment(Qt::AlignCenter);
+    ViewCodeCaption = TextLabel(this, QStringLiteral("扫码观看"), QRect(40, 412, kCodeSide + 10, 20));
+    ControlCodeCaption = TextLabel(this, QStringLiteral("扫码遥控"), QRect(310, 412, kCodeSide + 10, 20));
+    for (QLabel* caption : {ViewCodeCaption, ControlCodeCaption})
+        caption->setAlignment(Qt::AlignCenter);
 
     TextLabel(this, QStringLiteral("遥控页面（只交给计时员）："), QRect(20, 442, 520, 20));
     ControlAddressLabel = TextLabel(this, QString(), QRect(36, 462, 504, 40));
@@ -159,4 +161,6 @@ void RemoteViewForm::ShowState()
     ControlAddressLabel->setText(control);
     ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(viewing.first())));
     ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(control)));
+    ViewCodeCaption->setVisible(!ViewCode->pixmap().isNull());
+    ControlCodeCaption->setVisible(!ControlCode->pixmap().isNull());
 }

@@ -31,6 +31,8 @@ public:
     QLabel* ViewCode = nullptr;        // QR code of the first
     QLabel* ControlAddressLabel = nullptr;
     QLabel* ControlCode = nullptr;     // QR code of the control address
+    QLabel* ViewCodeCaption = nullptr;    // 扫码观看, shown with its code
+    QLabel* ControlCodeCaption = nullptr; // 扫码遥控
     QPushButton* NewKeyButton = nullptr; // 更换遥控密钥
     QPushButton* CloseButton = nullptr;  // 关闭
 

@@ -63,7 +63,7 @@ TEST(RemoteView, OffUntilTheUserSwitchesItOnThenEveryChangeIsKeptAndApplied)
     EXPECT_EQ(again.w.remote.published.back().counter, again.m().CounterText());
 }
 
-TEST(RemoteView, ControlCommandsWaitWhileAnotherDialogIsOpen)
+TEST(RemoteView, ControlCommandsActOnlyAsAHotkeyWould)
 {
     TestApp t;
     ASSERT_TRUE(t.start({"[RemoteView]", "Enabled=1"}));
