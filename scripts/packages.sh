@@ -1,7 +1,7 @@
 # Debian 12 packages Horalto needs, and a function that installs the missing ones.
 # Sourced by scripts/run and scripts/test.
 HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good
+  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libxkbcommon-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good
   qt6-translations-l10n qt6-httpserver-dev qt6-websockets-dev libqrencode-dev"
 # The sound server comes with the desktop (PulseAudio or PipeWire's pulse server); nothing to add
 # for running. The tests start a private PulseAudio with a null sink to record what is played;
@@ -10,7 +10,7 @@ HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multim
 # The Debian package (scripts/package): dpkg-shlibdeps and file compute its dependencies.
 HORALTO_PACKAGE_PACKAGES="dpkg-dev file"
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
-  imagemagick pulseaudio-utils sox tesseract-ocr dbus-daemon desktop-file-utils appstream x11-xkb-utils xkb-data
+  imagemagick pulseaudio-utils sox tesseract-ocr dbus-daemon python3-dbus python3-gi desktop-file-utils appstream x11-xkb-utils xkb-data
   chromium
   $HORALTO_PACKAGE_PACKAGES"
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then

@@ -3,10 +3,12 @@
 #include "app/InstanceRequests.h"
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
+#include "hotkeys/HotKeyCaptions.h"
 #include "platform/DesktopScreenSaver.h"
 #include "platform/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
 #include "platform/LoadedSound.h"
+#include "platform/PortalHotkeys.h"
 #include "platform/QtTranslations.h"
 #include "platform/QuitSignals.h"
 #include "platform/X11Hotkeys.h"
@@ -78,7 +80,13 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     ExecutableDir programDir;
     QtProgramEnd programEnd;
-    X11Hotkeys hotkeys;
+    X11Hotkeys x11Hotkeys;
+    // On a Wayland desktop the X11 grabs see keys only while an X11 window has the focus: the
+    // desktop's portal binds the keys there, with the grabs to fall back on.
+    std::optional<PortalHotkeys> portalHotkeys;
+    if (PortalHotkeys::WaylandSession())
+        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions());
+    HotkeyService& hotkeys = portalHotkeys ? static_cast<HotkeyService&>(*portalHotkeys) : x11Hotkeys;
     QtTimerFactory timers;
     QtEventPump events;
     QtProgramStarter programs(ownVariables);

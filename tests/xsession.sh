@@ -17,7 +17,7 @@ if [ ! -s "$tmp/display" ]; then
   echo "xsession: Xvfb did not start" >&2; cat "$tmp/xvfb.log" >&2; exit 1
 fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
 wm=""
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 if [ "${HORALTO_NO_WM:-0}" != 1 ]; then

@@ -1,32 +1,56 @@
 #include "hotkeys/HotKeyCaptions.h"
 
+#include "hotkeys/KeyNames.h"
+#include "platform/VirtualKeys.h"
+
 #include <QStringList>
 
 namespace {
 const QString kRefused = QStringLiteral("（被占用）");
+const char16_t* const kLabels[12] = {u"",         u"计时",      u"复位",       u"工具条模式",
+                                     u"全屏幕模式", u"返回主界面", u"暂停/继续",  u"计时方案一",
+                                     u"计时方案二", u"计时方案三", u"计时方案四", u"计时方案五"};
+
+// The latest registration was of the combination that the table holds.
+bool Current(int id, const HotKeyTable& table, const HotKeyStatuses& statuses)
+{
+    const HotKeyRecord& row = table[id];
+    return row.Desc != kNotSet && statuses.at(id).key == row.SetA + u',' + row.SetB;
+}
 
 bool Refused(int id, const HotKeyTable& table, const HotKeyStatuses& statuses)
 {
-    const HotKeyRecord& row = table[id];
-    const HotKeyStatus& status = statuses.at(id);
-    return row.Desc != kNotSet && status.refused && status.key == row.SetA + u',' + row.SetB;
+    return Current(id, table, statuses) && statuses.at(id).refused;
+}
+
+// The desktop's words for a key in the form the dialog writes it, where they name a key it can
+// show; as they stand otherwise.
+QString BoundKeyText(const QString& words)
+{
+    const std::optional<StoredKey> key = VirtualKeyForTrigger(words);
+    const QString name = key ? KeyName(key->virtualKey) : QString();
+    if (name.isEmpty() || name == kNotSet || (key->modifierBits & 8))
+        return words;
+    const int bits = key->modifierBits; // Alt 1, Ctrl 2, Shift 4; the dialog's order is Shift, Ctrl, Alt
+    return ModifierCombinationOf((bits & 4 ? 1 : 0) | (bits & 2) | (bits & 1 ? 4 : 0)).prefix + name;
 }
 } // namespace
 
 QString HotKeyText(int id, const HotKeyTable& table, const HotKeyStatuses& statuses)
 {
+    const std::optional<QString>& bound = statuses.at(id).bound;
+    if (bound && Current(id, table, statuses))
+        return bound->isEmpty() ? kNotSet : BoundKeyText(*bound);
     return Refused(id, table, statuses) ? table[id].Desc + kRefused : table[id].Desc;
 }
 
 QString HotKeyCaption(int id, const HotKeyTable& table, const HotKeyStatuses& statuses, const QString& pauseWord)
 {
-    static const char16_t* const labels[12] = {u"",         u"计时",      u"复位",       u"工具条模式",
-                                               u"全屏幕模式", u"返回主界面", u"",           u"计时方案一",
-                                               u"计时方案二", u"计时方案三", u"计时方案四", u"计时方案五"};
-    const QString label = id == 6 ? pauseWord : QString::fromUtf16(labels[id]);
-    if (table[id].Desc == kNotSet)
+    const QString label = id == 6 ? pauseWord : QString::fromUtf16(kLabels[id]);
+    const QString key = HotKeyText(id, table, statuses);
+    if (key == kNotSet)
         return label;
-    return label + QString(std::max<qsizetype>(7 - label.size(), 0), QChar(0x3000)) + HotKeyText(id, table, statuses);
+    return label + QString(std::max<qsizetype>(7 - label.size(), 0), QChar(0x3000)) + key;
 }
 
 QString RefusedKeysNote(const HotKeyTable& table, const HotKeyStatuses& statuses)
@@ -38,4 +62,14 @@ QString RefusedKeysNote(const HotKeyTable& table, const HotKeyStatuses& statuses
     if (keys.isEmpty())
         return {};
     return keys.join(u'、') + QStringLiteral(" 已被其他程序占用，请另选按键！");
+}
+
+std::vector<HotkeyAction> HotKeyActions()
+{
+    static const char* const names[12] = {"",     "start",   "reset",   "toolbar", "fullscreen", "main",
+                                          "pause", "scheme1", "scheme2", "scheme3", "scheme4",    "scheme5"};
+    std::vector<HotkeyAction> actions;
+    for (int id = 1; id <= 11; ++id)
+        actions.push_back({id, QString::fromLatin1(names[id]), QString::fromUtf16(kLabels[id])});
+    return actions;
 }

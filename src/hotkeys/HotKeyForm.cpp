@@ -127,6 +127,11 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     Command2->setGeometry(TwipsRect(4680, 6570, 1185, 405));
     Command2->setAutoDefault(false);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    Command3 = new QPushButton(QStringLiteral("桌面设置"), this);
+    Command3->setGeometry(TwipsRect(1620, 6570, 1185, 405));
+    Command3->setAutoDefault(false);
+    Command3->hide();
+    connect(Command3, &QPushButton::clicked, this, [this] { app_.svc.hotkeys.configure(winId()); });
 }
 
 void HotKeyForm::Form_Load()
@@ -135,15 +140,22 @@ void HotKeyForm::Form_Load()
     HotKeys& keys = app_.hotKeys();
     keys.UnregisterAll();
     keys.LoadHotKeys();
-    for (int n = 1; n <= 11; ++n)
-        Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, keys.Statuses()));
-    // The keys that another program held at the latest registration, on a second line.
-    const QString refused = RefusedKeysNote(app_.session.HotKeys, keys.Statuses());
-    if (!refused.isEmpty()) {
-        Label2->setText(kInstruction + u'\n' + refused);
-        Label2->setGeometry(TwipsRect(240, 480, 5775, 510));
-    }
+    ShowStatuses();
+    keys.StatusesChanged = [this] { ShowStatuses(); };
     Text1[1]->setFocus();
+}
+
+void HotKeyForm::ShowStatuses()
+{
+    const HotKeyStatuses& statuses = app_.hotKeys().Statuses();
+    for (int n = 1; n <= 11; ++n)
+        if (!keyDown_[n])
+            Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, statuses));
+    // The keys that another program held at the latest registration, on a second line.
+    const QString refused = RefusedKeysNote(app_.session.HotKeys, statuses);
+    Label2->setText(refused.isEmpty() ? kInstruction : kInstruction + u'\n' + refused);
+    Label2->setGeometry(refused.isEmpty() ? TwipsRect(240, 540, 5775, 375) : TwipsRect(240, 480, 5775, 510));
+    Command3->setVisible(app_.svc.hotkeys.canConfigure());
 }
 
 void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)
@@ -210,6 +222,7 @@ void HotKeyForm::Command1_Click()
                                      .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
         return;
     }
+    app_.svc.hotkeys.proposeAgain(); // a desktop that binds the keys itself is asked again
     accept();
 }
 
@@ -234,6 +247,7 @@ void HotKeyForm::Command2_Click()
 void HotKeyForm::Form_Unload()
 {
     HotKeys& keys = app_.hotKeys();
+    keys.StatusesChanged = nullptr;
     keys.LoadHotKeys();
     keys.RegisterHotKeysAfterDialog();
 }

@@ -53,11 +53,15 @@ public:
     std::array<HotKeyBox*, 12> Text1{};   // items 1..11, one per hotkey id
     QPushButton* Command1 = nullptr;      // 保存设置
     QPushButton* Command2 = nullptr;      // 取消退出
+    QPushButton* Command3 = nullptr;      // 桌面设置: the desktop's settings of the shortcuts, where it has them
 
 protected:
     void Form_Unload() override;
 
 private:
+    // The rows not being pressed, the note on keys another program holds and the desktop's
+    // settings button, from the hotkeys' latest statuses.
+    void ShowStatuses();
     // Marks the rows that share a combination, as the table holds them now.
     void MarkSharedRows();
 

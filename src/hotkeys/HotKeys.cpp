@@ -83,10 +83,14 @@ std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
     return shared;
 }
 
-HotKeys::HotKeys(App& app) : app_(app) {}
+HotKeys::HotKeys(App& app) : app_(app)
+{
+    app_.svc.hotkeys.setChangeHandler([this] { ServiceChanged(); });
+}
 
 HotKeys::~HotKeys()
 {
+    app_.svc.hotkeys.setChangeHandler(nullptr);
     if (installed_)
         app_.svc.hotkeys.setPressHandler(nullptr);
 }
@@ -130,7 +134,7 @@ void HotKeys::RegisterAll(bool tolerant)
             const QString key = table[id].SetA + "," + table[id].SetB;
             const bool taken = SetHotKey(id, key, "Add");
             const int first = firstOfShared[id];
-            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true)};
+            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true), app_.svc.hotkeys.boundKey(id)};
         } catch (const ConfigError&) {
             if (!tolerant)
                 throw;
@@ -177,6 +181,20 @@ void HotKeys::UnregisterAll()
     for (int id = 1; id <= 11; ++id)
         SetHotKey(id, QString(), "Del");
     held_ = true;
+}
+
+void HotKeys::ServiceChanged()
+{
+    if (held_) {
+        for (int id = 1; id <= 11; ++id)
+            if (!statuses_[id].key.isEmpty())
+                statuses_[id].bound = app_.svc.hotkeys.boundKey(id);
+        app_.ShowHotKeyCaptions();
+    } else {
+        RegisterAll(/*tolerant=*/true);
+    }
+    if (StatusesChanged)
+        StatusesChanged();
 }
 
 void HotKeys::HotKeyWndProc(int id)

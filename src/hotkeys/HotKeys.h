@@ -2,6 +2,7 @@
 #include "hotkeys/HotKeyCaptions.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class App;
@@ -44,6 +45,12 @@ public:
     // Of the latest registration of each id: refused ones show "（被占用）" (HotKeyText). Kept
     // while the dialogs have the hotkeys unregistered.
     const HotKeyStatuses& Statuses() const { return statuses_; }
+    // The hotkey service's news (the desktop bound other keys, or every key is to be registered
+    // anew): the keys are registered again, or while held only the desktop's keys are taken
+    // into Statuses; the captions follow, and StatusesChanged is called.
+    void ServiceChanged();
+    // Set by the hotkey dialog while it shows the statuses.
+    std::function<void()> StatusesChanged;
 
     // Of the last SetHotKey call.
     int HotKeyId = 0;

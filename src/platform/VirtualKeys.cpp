@@ -6,7 +6,11 @@
 #include <X11/keysymdef.h>
 #include <xcb/xproto.h>
 
+#include <xkbcommon/xkbcommon.h>
+
+#include <QStringList>
 #include <Qt>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -117,6 +121,13 @@ const std::vector<KeyRow>& Table()
     return table;
 }
 
+// The modifiers of a trigger, in the order they are written, with their bits.
+struct TriggerModifier {
+    const char* name;
+    int bit;
+};
+constexpr TriggerModifier kTriggerModifiers[] = {{"CTRL", 2}, {"ALT", 1}, {"SHIFT", 4}, {"LOGO", 8}};
+
 } // namespace
 
 std::uint32_t KeysymForVirtualKey(int vk)
@@ -157,4 +168,39 @@ std::uint16_t X11ModifiersFor(int bits)
     if (bits & 4)
         mask |= XCB_MOD_MASK_SHIFT;
     return mask;
+}
+
+QString TriggerForVirtualKey(int modifierBits, int virtualKey)
+{
+    const std::uint32_t keysym = KeysymForVirtualKey(virtualKey);
+    char name[64];
+    if (!keysym || xkb_keysym_get_name(keysym, name, sizeof name) <= 0)
+        return {};
+    QString trigger;
+    for (const TriggerModifier& m : kTriggerModifiers)
+        if (modifierBits & m.bit)
+            trigger += QLatin1String(m.name) + u'+';
+    return trigger + QLatin1String(name);
+}
+
+std::optional<StoredKey> VirtualKeyForTrigger(const QString& trigger)
+{
+    QStringList parts = trigger.trimmed().split(u'+');
+    const QByteArray keyName = parts.takeLast().trimmed().toLatin1();
+    StoredKey key;
+    for (const QString& part : parts) {
+        const auto m = std::find_if(std::begin(kTriggerModifiers), std::end(kTriggerModifiers), [&](const TriggerModifier& t) {
+            return part.trimmed().compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0;
+        });
+        if (m == std::end(kTriggerModifiers))
+            return std::nullopt;
+        key.modifierBits |= m->bit;
+    }
+    xkb_keysym_t keysym = xkb_keysym_from_name(keyName.constData(), XKB_KEYSYM_NO_FLAGS);
+    if (keysym == XKB_KEY_NoSymbol)
+        keysym = xkb_keysym_from_name(keyName.constData(), XKB_KEYSYM_CASE_INSENSITIVE);
+    key.virtualKey = VirtualKeyForKeysym(keysym);
+    if (!key.virtualKey)
+        return std::nullopt;
+    return key;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <QString>
 #include <cstdint>
+#include <optional>
 
 // Hotkeys are stored as Win32 virtual-key codes with modifier bits (Alt 1, Ctrl 2, Shift 4).
 // One table of keys serves both directions: a stored code to the keysym that the X11 key grabs
@@ -27,3 +29,19 @@ int VirtualKeyForQtKey(int qtKey, bool keypad);
 
 // The X modifier mask (Shift 1, Control 4, Mod1 8) of the modifier bits; other bits are ignored.
 std::uint16_t X11ModifiersFor(int modifierBits);
+
+// A stored key as a desktop's global-shortcuts portal writes it: the modifiers of the bits as
+// "CTRL+", "ALT+", "SHIFT+" and "LOGO+" (the Windows key, bit 8) in that order, then the
+// xkbcommon name of the key's keysym: "CTRL+F5", "ALT+SHIFT+a", "KP_1", "Prior". Empty when the
+// code has no key that can be grabbed here.
+QString TriggerForVirtualKey(int modifierBits, int virtualKey);
+
+// The other direction: the modifier bits and the virtual-key code of a trigger (modifier and key
+// names in any letter case, "Page_Up" as well as "Prior"); nothing when a part is not a modifier
+// or the key is not in the table.
+struct StoredKey {
+    int modifierBits = 0;
+    int virtualKey = 0;
+    bool operator==(const StoredKey&) const = default;
+};
+std::optional<StoredKey> VirtualKeyForTrigger(const QString& trigger);
