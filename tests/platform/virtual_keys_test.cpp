@@ -85,3 +85,32 @@ TEST(VirtualKeys, KeysymsAndQtKeysMapBackToTheirWindowsCodes)
         EXPECT_EQ(VirtualKeyForKeysym(sym), vk) << std::hex << sym;
     EXPECT_EQ(VirtualKeyForQtKey(Qt::Key_Enter, true), 13); // listed off the keypad only
 }
+
+// The stored keys as the desktop's global-shortcuts portal writes them, and back.
+TEST(VirtualKeys, EveryGrabbedKeyWithEveryModifierIsAPortalTriggerAndBack)
+{
+    int rows = 0;
+    for (int vk = 0; vk < 256; ++vk) {
+        if (!KeysymForVirtualKey(vk)) {
+            EXPECT_EQ(TriggerForVirtualKey(2, vk), "") << "vk " << vk;
+            continue;
+        }
+        ++rows;
+        for (int bits = 0; bits < 16; ++bits) {
+            const QString trigger = TriggerForVirtualKey(bits, vk);
+            EXPECT_EQ(VirtualKeyForTrigger(trigger), (StoredKey{bits, vk})) << trigger.toStdString();
+            EXPECT_EQ(VirtualKeyForTrigger(trigger.toLower()), (StoredKey{bits, vk})) << trigger.toStdString();
+        }
+    }
+    EXPECT_EQ(rows, 80);
+    const std::pair<const char*, StoredKey> written[] = {
+        {"CTRL+F5", {2, 116}}, {"ALT+SHIFT+a", {5, 65}}, {"KP_1", {0, 97}}, {"CTRL+ALT+SHIFT+LOGO+Prior", {15, 33}}};
+    for (const auto& [trigger, key] : written)
+        EXPECT_EQ(TriggerForVirtualKey(key.modifierBits, key.virtualKey), trigger);
+    const std::pair<const char*, std::optional<StoredKey>> read[] = {
+        {"Page_Up", StoredKey{0, 33}}, {"Shift+A", StoredKey{4, 65}}, {"KP_End", StoredKey{0, 97}},
+        {"", std::nullopt}, {"CTRL+", std::nullopt}, {"HYPER+F5", std::nullopt}, {"F5+CTRL", std::nullopt},
+        {"exclam", std::nullopt}};
+    for (const auto& [trigger, key] : read)
+        EXPECT_EQ(VirtualKeyForTrigger(trigger), key) << trigger;
+}

@@ -171,4 +171,11 @@ struct FakeWorld {
     QByteArray iniBytes() const;
     // config.ini decoded from GBK, split into lines.
     QStringList iniLines() const;
+    // The same services with other hotkeys.
+    Services with(HotkeyService& other) const
+    {
+        const Services& s = services;
+        return {s.clock, s.random, s.sound, s.dialogs, s.programDir, s.programEnd, other, s.timers, s.events,
+                s.programs, s.screenSaver, s.records, s.desktop};
+    }
 };

@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QFile>
 #include <QMutexLocker>
+#include <QTest>
 
 PrivateSessionBus::PrivateSessionBus()
 {
@@ -75,4 +76,43 @@ void ScreenSaverRecorder::UnInhibit(uint cookie)
 {
     QMutexLocker lock(&mutex_);
     log_ << QStringLiteral("UnInhibit %1").arg(cookie);
+}
+
+PortalStandIn::PortalStandIn(const QString& busAddress, const QStringList& options)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
+    proc_.setProcessEnvironment(env);
+    proc_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    proc_.start("/usr/bin/python3", QStringList{HORALTO_SOURCE_DIR "/tests/support/portal_standin.py"} + options);
+}
+
+PortalStandIn::~PortalStandIn()
+{
+    send("quit");
+    if (!proc_.waitForFinished(3000)) {
+        proc_.kill();
+        proc_.waitForFinished(3000);
+    }
+}
+
+int PortalStandIn::waitFor(const QString& prefix, int from, int timeoutMs)
+{
+    int found = -1;
+    (void)QTest::qWaitFor([&] {
+        const QStringList lines = log();
+        for (int i = from; i < lines.size() && found < 0; ++i)
+            if (lines[i].startsWith(prefix))
+                found = i;
+        return found >= 0 || proc_.state() == QProcess::NotRunning;
+    }, timeoutMs);
+    return found;
+}
+
+QStringList PortalStandIn::log()
+{
+    partial_ += proc_.readAllStandardOutput();
+    for (int end; (end = partial_.indexOf('\n')) >= 0; partial_.remove(0, end + 1))
+        lines_ << QString::fromUtf8(partial_.left(end));
+    return lines_;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A private D-Bus session bus for a test, and a stand-in for the desktop's screen-saver service
-// on it that records the calls it gets.
+// A private D-Bus session bus for a test, and stand-ins on it for the desktop's screen-saver
+// service and its portal, which record the calls they get.
 #include <QMutex>
 #include <QObject>
 #include <QProcess>
@@ -49,4 +49,25 @@ private:
     mutable QMutex mutex_;
     QStringList log_;
     uint next_ = 7001;
+};
+
+// The desktop's portal with global shortcuts (portal_standin.py, which describes its lines and
+// commands), in a process of its own. Stopped with the object.
+class PortalStandIn {
+public:
+    explicit PortalStandIn(const QString& busAddress, const QStringList& options = {});
+    ~PortalStandIn();
+    // It owns the portal's name.
+    bool ready() { return waitFor("ready") >= 0; }
+    // Waits (events processed) for a line from the stand-in starting with `prefix`, from line
+    // `from` on; its index, -1 when none came in time.
+    int waitFor(const QString& prefix, int from = 0, int timeoutMs = 5000);
+    // Every line so far.
+    QStringList log();
+    void send(const QByteArray& command) { proc_.write(command + '\n'); }
+
+private:
+    QProcess proc_;
+    QStringList lines_;
+    QByteArray partial_;
 };
