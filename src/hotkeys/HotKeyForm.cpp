@@ -170,6 +170,7 @@ void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)
         text = kNotSet;
     Text1[index]->setText(text);
     keyDown_[index] = true;
+    pressed_ = true;
 }
 
 void HotKeyForm::Text1_KeyPress(int, int& keyAscii)
@@ -222,7 +223,8 @@ void HotKeyForm::Command1_Click()
                                      .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
         return;
     }
-    app_.svc.hotkeys.proposeAgain(); // a desktop that binds the keys itself is asked again
+    if (pressed_) // a desktop that binds the keys itself is asked again for the keys pressed
+        app_.svc.hotkeys.proposeAgain();
     accept();
 }
 

@@ -68,5 +68,6 @@ private:
     App& app_;
     std::array<bool, 12> keyDown_{}; // a key went down in the box and its release is still due
     std::array<bool, 12> marked_{};
+    bool pressed_ = false; // a combination was pressed in a row
     bool marking_ = false; // a save found shared rows: the marks follow every change
 };
