@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,9 +22,9 @@ QString Fill(int n) { return QString(n, QChar(0x3000)); }
 
 // The program with the portal service for its hotkeys.
 struct PortalApp {
-    explicit PortalApp(const QString& bus, const QStringList& ini = {}) : keys(bus, w.hotkeys, HotKeyActions())
+    explicit PortalApp(const QString& bus, const QStringList& ini = {"[COMMSET]"}) : keys(bus, w.hotkeys, HotKeyActions())
     {
-        w.writeIni(ini.isEmpty() ? QStringList{"[COMMSET]"} : ini);
+        w.writeIni(ini);
         started = app.Start();
     }
     FakeWorld w;
@@ -33,15 +34,8 @@ struct PortalApp {
     bool started = false;
 };
 
-// The log without the session lines (their paths name the program's connection).
-QStringList Calls(const QStringList& log)
-{
-    QStringList calls;
-    for (const QString& line : log)
-        if (!line.startsWith("session "))
-            calls << line;
-    return calls;
-}
+// The stand-in's lines but the sessions' (their paths name the program's connection).
+const QRegularExpression kCalls("^(?!session )");
 
 } // namespace
 
@@ -53,7 +47,7 @@ TEST(PortalHotkeys, TheStoredKeysAreProposedActAsOfferedAndTheDesktopsKeysAreSho
     PortalApp p(bus.address(), {"[COMMSET]", "HotKeySetA10=Ctrl", "HotKeySetB10=116", "HotKeyDesc10=Ctrl+F5", "HotKeyDesc2=NotSet"});
     ASSERT_TRUE(p.started);
     ASSERT_GE(portal.waitFor("bind"), 0);
-    EXPECT_EQ(Calls(portal.log()), QStringList({"ready", "register io.horalto.Horalto",
+    EXPECT_EQ(portal.log().filter(kCalls), QStringList({"ready", "register io.horalto.Horalto",
                                                 "bind start=F5 reset= toolbar=F7 fullscreen=F8 main=F9 pause=Pause "
                                                 "scheme1=KP_1 scheme2=KP_2 scheme3=KP_3 scheme4=CTRL+F5 scheme5=KP_5"}));
     MenuForm& menu = p.app.menuForm();
@@ -97,11 +91,9 @@ TEST(PortalHotkeys, TheStoredKeysAreProposedActAsOfferedAndTheDesktopsKeysAreSho
         f.Command1->click();
     }));
     ASSERT_GE(portal.waitFor("bind", before), 0);
-    const QStringList calls = Calls(portal.log().mid(before));
-    ASSERT_EQ(calls.size(), 3);
-    EXPECT_TRUE(calls[0].startsWith("configure x11:")) << calls[0].toStdString();
-    EXPECT_TRUE(calls[1].startsWith("close ")) << calls[1].toStdString();
-    EXPECT_TRUE(calls[2].startsWith("bind start=SHIFT+F2 reset= ")) << calls[2].toStdString();
+    const QString calls = portal.log().mid(before).filter(kCalls).join(" | ");
+    EXPECT_TRUE(QRegularExpression("^configure x11:[0-9a-f]+ \\| close /\\S+ \\| bind start=SHIFT\\+F2 reset= toolbar=F7 ")
+                    .match(calls).hasMatch()) << calls.toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu.MJishiStart->text() == "计时" + Fill(5) + "Shift+F2"; }, 3000));
 }
 

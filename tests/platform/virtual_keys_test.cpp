@@ -91,15 +91,12 @@ TEST(VirtualKeys, EveryGrabbedKeyWithEveryModifierIsAPortalTriggerAndBack)
 {
     int rows = 0;
     for (int vk = 0; vk < 256; ++vk) {
-        if (!KeysymForVirtualKey(vk)) {
-            EXPECT_EQ(TriggerForVirtualKey(2, vk), "") << "vk " << vk;
-            continue;
-        }
-        ++rows;
-        for (int bits = 0; bits < 16; ++bits) {
+        rows += KeysymForVirtualKey(vk) ? 1 : 0;
+        for (int bits = 0; bits < 16; ++bits) { // a code without a key has no trigger
             const QString trigger = TriggerForVirtualKey(bits, vk);
-            EXPECT_EQ(VirtualKeyForTrigger(trigger), (StoredKey{bits, vk})) << trigger.toStdString();
-            EXPECT_EQ(VirtualKeyForTrigger(trigger.toLower()), (StoredKey{bits, vk})) << trigger.toStdString();
+            const auto key = KeysymForVirtualKey(vk) ? std::optional(StoredKey{bits, vk}) : std::nullopt;
+            EXPECT_EQ(VirtualKeyForTrigger(trigger), key) << trigger.toStdString();
+            EXPECT_EQ(VirtualKeyForTrigger(trigger.toLower()), key) << trigger.toStdString();
         }
     }
     EXPECT_EQ(rows, 80);
