@@ -28,8 +28,7 @@ QString HotKeyText(int id, const HotKeyTable& table, const HotKeyStatuses& statu
 
 // The popup-menu caption of hotkey command `id` (1..11): its label filled with U+3000 to seven
 // characters, then HotKeyText; the plain label alone when the hotkey has no key (HotKeyText is
-// "NotSet"). The label
-// of the pause item (id 6) is `pauseWord`: "暂停", or "继续" while paused.
+// "NotSet"). The label of the pause item (id 6) is `pauseWord`: "暂停", or "继续" while paused.
 QString HotKeyCaption(int id, const HotKeyTable& table, const HotKeyStatuses& statuses, const QString& pauseWord);
 
 // The note under the hotkey dialog's instruction naming the hotkeys that another program held
