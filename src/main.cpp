@@ -33,7 +33,12 @@ int main(int argc, char** argv)
 {
     // The command line first: help, version, usage errors and a program already running.
     LocalInstanceChannel instance;
-    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance))
+    ProgramTexts commandLineTexts; // in the language the running program's config.ini keeps
+    auto readLanguage = [&commandLineTexts] {
+        const ExecutableDir dir;
+        commandLineTexts.Use(ReadLanguage(ConfigFile(dir)));
+    };
+    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance, readLanguage))
         return *status;
 
     // Variables set here are the program's own choices; programs it starts do not inherit them.
@@ -68,11 +73,8 @@ int main(int argc, char** argv)
         icon.addFile(QStringLiteral(":/icons/io.horalto.Horalto_%1.png").arg(size));
     QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
-    // The standard dialogs speak Chinese like the rest of the program, whatever the locale.
+    // The standard dialogs speak the language of the program's interface (App::Start).
     QtTranslations qtTexts;
-    if (!qtTexts.Use(QtTranslations::kChinese))
-        std::fprintf(stderr, "Horalto: Qt's Chinese texts (qt6-translations-l10n) are not installed; "
-                             "the standard dialogs show English.\n");
 
     SystemClock clock;
     SystemRandom random;
@@ -95,7 +97,7 @@ int main(int argc, char** argv)
     QtDesktop desktop;
     LoadedRemote remote(QCoreApplication::applicationDirPath() + QLatin1Char('/') + LoadedRemote::kModuleName);
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
-                      screenSaver, records, desktop, remote};
+                      screenSaver, records, desktop, remote, qtTexts};
 
     App app(services);
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does

@@ -40,7 +40,7 @@ const QStringList frmAbout::kSysInfoPrograms = {
 };
 
 frmAbout::frmAbout(App& app, QWidget* owner)
-    : FramedDialog(owner, 6600, 4800, QStringLiteral("关于Horalto"), QStringLiteral("about")), app_(app)
+    : FramedDialog(owner, 6600, 4800, QString(), QStringLiteral("about")), app_(app)
 {
     Label5 = CaptionLabel;
     const QColor light(0xE8, 0xEE, 0xF8), soft(0xB4, 0xC4, 0xDE), gold(0xFF, 0xD8, 0x70);
@@ -51,32 +51,60 @@ frmAbout::frmAbout(App& app, QWidget* owner)
 
     lblTitle = Text(this, kAppTitle, 1560, 570, 20, true, gold);
     lblVersion = Text(this, QString(), 1560, 1110, 10.5, false, soft);
-    lblDescription = Text(this, QStringLiteral("倒计时软件，可用于一般的演讲比赛等场合。"), 1560, 1410, 10.5, false, light);
+    lblDescription = Text(this, QString(), 1560, 1410, 10.5, false, light);
     Rule(this, 1860);
-    Label1 = Text(this, QStringLiteral("程序设计：Horalto 开发组"), 360, 2010, 10.5, false, light);
-    Label2 = Text(this, QStringLiteral("致  谢"), 360, 2370, 10.5, true, gold);
-    Label3 = Text(this, QStringLiteral("感谢各位演讲比赛的组织者和计时员提出的宝贵意见，"), 660, 2670, 9, false, soft);
-    Label4 = Text(this, QStringLiteral("感谢所有试用本软件并报告问题的朋友。"), 660, 2940, 9, false, soft);
-    Label6 = Text(this, QStringLiteral("谨以此软件献给每一位站上讲台的演讲者。"), 360, 3270, 10.5, false, light);
+    Label1 = Text(this, QString(), 360, 2010, 10.5, false, light);
+    Label2 = Text(this, QString(), 360, 2370, 10.5, true, gold);
+    Label3 = Text(this, QString(), 660, 2670, 9, false, soft);
+    Label4 = Text(this, QString(), 660, 2940, 9, false, soft);
+    Label6 = Text(this, QString(), 360, 3270, 10.5, false, light);
     Rule(this, 3660);
-    lblDisclaimer = Text(this, QStringLiteral("本软件可以免费使用和复制，使用中的风险由使用者自行承担。"), 360, 3780, 9, false, soft);
+    lblDisclaimer = Text(this, QString(), 360, 3780, 9, false, soft);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("系统信息(&S)..."), this);
+    cmdSysInfo = new QPushButton(this);
     cmdSysInfo->setGeometry(TwipsRect(3300, 4200, 1560, 405));
     cmdSysInfo->setAutoDefault(false);
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
-    cmdOK = new QPushButton(QStringLiteral("确    定"), this);
+    cmdOK = new QPushButton(this);
     cmdOK->setGeometry(TwipsRect(4980, 4200, 1320, 405));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    RetranslateUi();
+}
+
+void frmAbout::RetranslateUi()
+{
+    SetCaption(tr("关于Horalto"));
+    const std::pair<QLabel*, QString> texts[] = {
+        {lblDescription, tr("倒计时软件，可用于一般的演讲比赛等场合。")},
+        {Label1, tr("程序设计：Horalto 开发组")},
+        {Label2, tr("致  谢")},
+        {Label3, tr("感谢各位演讲比赛的组织者和计时员提出的宝贵意见，")},
+        {Label4, tr("感谢所有试用本软件并报告问题的朋友。")},
+        {Label6, tr("谨以此软件献给每一位站上讲台的演讲者。")},
+        {lblDisclaimer, tr("本软件可以免费使用和复制，使用中的风险由使用者自行承担。")},
+    };
+    for (const auto& [label, text] : texts) {
+        label->setText(text);
+        label->adjustSize();
+    }
+    cmdSysInfo->setText(tr("系统信息(&S)..."));
+    cmdOK->setText(tr("确    定"));
+    if (!lblVersion->text().isEmpty())
+        ShowTitleAndVersion();
+}
+
+void frmAbout::ShowTitleAndVersion()
+{
+    setWindowTitle(tr("关于 %1").arg(kAppTitle));
+    lblVersion->setText(tr("版本 %1").arg(ProgramVersion()));
+    lblVersion->adjustSize();
 }
 
 void frmAbout::Form_Load()
 {
     app_.hotKeys().UnregisterAll();
-    setWindowTitle(QStringLiteral("关于 ") + kAppTitle);
-    lblVersion->setText(QStringLiteral("版本 ") + ProgramVersion());
-    lblVersion->adjustSize();
+    ShowTitleAndVersion();
     lblTitle->setText(kAppTitle);
     PlaceOnScreen();
     cmdOK->setFocus();
@@ -102,7 +130,7 @@ void frmAbout::StartSysInfo()
             return;
         break; // found but would not start
     }
-    app_.svc.dialogs.information(this, kAppTitle, QStringLiteral("此时系统信息不可用"));
+    app_.svc.dialogs.information(this, kAppTitle, tr("此时系统信息不可用"));
 }
 
 void frmAbout::Form_Unload()

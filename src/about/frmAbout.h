@@ -40,7 +40,10 @@ public:
 
 protected:
     void Form_Unload() override;
+    void RetranslateUi() override;
 
 private:
+    // The window title and the version line, as Form_Load shows them.
+    void ShowTitleAndVersion();
     App& app_;
 };

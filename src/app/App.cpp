@@ -52,6 +52,8 @@ App::~App()
 bool App::Start()
 {
     config.RemoveStaleTempFiles();
+    // The stored language before any window: the configuration error too speaks it, once known.
+    UseLanguage(config.FileUsable() ? ReadLanguage(config) : Language::Chinese);
     {
         // The defaults that the start fills in reach the disk in one write, also when a
         // configuration error ends the start: before its message shows.

@@ -1,5 +1,6 @@
 #pragma once
 #include "config/ConfigFile.h"
+#include "core/Language.h"
 #include "core/TimingSession.h"
 #include "platform/Services.h"
 
@@ -82,6 +83,11 @@ public:
     RemoteView& remoteView();
     void ShowRemoteViewForm(QWidget* owner);
 
+    // The interface's language: picked in the menu, it is kept in config.ini and every window,
+    // Qt's standard dialogs and the timing page change to it at once.
+    void ChooseLanguage(Language language);
+    void UseLanguage(Language language);
+
     // Set when the program has been ended (configuration error or unload).
     bool Ended() const { return ended_; }
     void EndProgram(int status);
@@ -100,6 +106,7 @@ private:
     std::unique_ptr<HotKeys> hotKeys_;
     std::unique_ptr<RecordsForm> recordsForm_;
     std::unique_ptr<RemoteView> remoteView_;
+    ProgramTexts texts_;
     bool unloaded_ = false;
     bool ended_ = false;
 };

@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "core/Language.h"
 #include "core/TimeText.h"
+
+#include <QCoreApplication>
 
 namespace {
 struct Word {
@@ -103,9 +106,13 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line)
 }
 
 namespace CommandLineText {
+namespace {
+QString Tr(const char* source) { return ProgramText("CommandLine", source); }
+} // namespace
+
 QString Help()
 {
-    return QStringLiteral(
+    return Tr(QT_TRANSLATE_NOOP("CommandLine",
         "用法：horalto [命令]\n"
         "\n"
         "不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。\n"
@@ -122,12 +129,15 @@ QString Help()
         "  -h, --help    显示本说明\n"
         "  --version     显示版本\n"
         "\n"
-        "退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。\n");
+        "退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。\n"));
 }
 QString Version() { return QStringLiteral("Horalto ") + ProgramVersion() + u'\n'; }
-QString UsageHint() { return QStringLiteral("用法见 horalto --help\n"); }
-QString UnknownWord(const QString& word) { return QStringLiteral("horalto：无法识别的参数“%1”\n").arg(word); }
-QString SchemeNumber() { return QStringLiteral("horalto：scheme 后面应是方案号 1 到 5\n"); }
-QString NoInstance() { return QStringLiteral("horalto：没有正在运行的 Horalto\n"); }
-QString NoAnswer() { return QStringLiteral("horalto：正在运行的 Horalto 没有回答\n"); }
+QString UsageHint() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "用法见 horalto --help\n")); }
+QString UnknownWord(const QString& word)
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：无法识别的参数“%1”\n")).arg(word);
+}
+QString SchemeNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：scheme 后面应是方案号 1 到 5\n")); }
+QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
+QString NoAnswer() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有回答\n")); }
 } // namespace CommandLineText

@@ -38,18 +38,25 @@ void BringToFront(App& app)
 }
 } // namespace
 
-std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel)
+std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel,
+                                   const std::function<void()>& beforePrinting)
 {
     const CommandLine line = ParseCommandLine(args);
+    auto print = [&beforePrinting](std::FILE* to, const std::function<QString()>& text) {
+        if (beforePrinting)
+            beforePrinting();
+        Print(to, text());
+    };
     switch (line.action) {
     case CommandLine::Action::Help:
-        Print(stdout, CommandLineText::Help());
+        print(stdout, CommandLineText::Help);
         return ExitStatus::Acted;
     case CommandLine::Action::Version:
-        Print(stdout, CommandLineText::Version());
+        print(stdout, CommandLineText::Version);
         return ExitStatus::Acted;
     case CommandLine::Action::Usage:
-        Print(stderr, line.error + CommandLineText::UsageHint());
+        // The error line again, now in the texts' language.
+        print(stderr, [&args] { return ParseCommandLine(args).error + CommandLineText::UsageHint(); });
         return ExitStatus::Usage;
     case CommandLine::Action::Start:
     case CommandLine::Action::Command:
@@ -64,7 +71,7 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
         return ExitStatus::Acted;
     if (reply.kind == Kind::Answered && reply.answer == kAnswerNotOffered && !start)
         return ExitStatus::NotOffered;
-    Print(stderr, reply.kind == Kind::NoneRuns ? CommandLineText::NoInstance() : CommandLineText::NoAnswer());
+    print(stderr, reply.kind == Kind::NoneRuns ? CommandLineText::NoInstance : CommandLineText::NoAnswer);
     return ExitStatus::NoInstance;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class App;
@@ -13,7 +14,9 @@ class InstanceChannel;
 // Run first in main(): prints the help, the version or a usage error, or hands the request of
 // the arguments to the program already running for this user and display. The exit status
 // when this start ends here; nothing when this program is to run (it then holds the claim).
-std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel);
+// `beforePrinting` runs once before the first text is printed: it chooses the texts' language.
+std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel,
+                                   const std::function<void()>& beforePrinting = {});
 
 // From now on the running program answers later starts through `app`.
 void AnswerRequests(App& app, InstanceChannel& channel);

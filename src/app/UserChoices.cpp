@@ -4,6 +4,8 @@
 #include "config/ConfigKeys.h"
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
+
 void App::PickCounterColor(TimingSession::CounterView view, QWidget* owner)
 {
     // The chooser opens on black with no colour preselected; cancelling changes nothing.
@@ -13,16 +15,16 @@ void App::PickCounterColor(TimingSession::CounterView view, QWidget* owner)
 
 void App::EditTitle(QWidget* owner)
 {
-    const QString preset = QStringLiteral("Horalto 版本 ") + ProgramVersion();
+    const QString preset = QCoreApplication::translate("UserChoices", "Horalto 版本 %1").arg(ProgramVersion());
     const std::optional<QString> answer = svc.dialogs.inputText(
-        owner, QStringLiteral("Horalto"), QStringLiteral("请在下面文本框中输入您需要显示的标题信息！"), preset);
+        owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在下面文本框中输入您需要显示的标题信息！"), preset);
     session.SetTitleText(answer.value_or(QString()));
 }
 
 void App::EditInfoText(QWidget* owner)
 {
     const std::optional<QString> answer = svc.dialogs.inputText(
-        owner, QStringLiteral("Horalto"), QStringLiteral("请在输入需要在全屏状态下显示的程序信息！"), DefaultInfoText());
+        owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在输入需要在全屏状态下显示的程序信息！"), DefaultInfoText());
     session.SetInfoTextFrom(answer.value_or(QString()));
 }
 

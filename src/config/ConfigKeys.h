@@ -38,6 +38,9 @@
 //                                     (all three written only when the user changes them in
 //                                     "远程显示", the key also at a start with Enabled=1 when
 //                                     it is missing)
+//   [Language]      UI                the interface's language: "en" English, "zh" Chinese;
+//                                     missing or anything else: Chinese. Written only when the
+//                                     user picks a language in the menu.
 namespace IniSection {
 inline constexpr const char FangAnSelect[] = "FangAnSelect";
 inline constexpr const char JSSET[] = "JSSET";
@@ -49,6 +52,7 @@ inline constexpr const char InfoPicSet[] = "InfoPicSet";
 inline constexpr const char InfoTxtSet[] = "InfoTxtSet";
 inline constexpr const char FullScreenSet[] = "FullScreenSet";
 inline constexpr const char RemoteView[] = "RemoteView";
+inline constexpr const char Language[] = "Language";
 } // namespace IniSection
 
 namespace IniKey {
@@ -80,4 +84,5 @@ inline constexpr const char ScreenName[] = "ScreenName";
 inline constexpr const char Enabled[] = "Enabled";
 inline constexpr const char Port[] = "Port";
 inline constexpr const char ControlKey[] = "ControlKey";
+inline constexpr const char UI[] = "UI";
 } // namespace IniKey

@@ -1,6 +1,7 @@
 #include "config/ConfigFile.h"
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -61,5 +62,5 @@ QString DefaultInfoText()
 
 QString ConfigErrorMessage()
 {
-    return QStringLiteral("配置文件错误！请删除程序目录下的 Config.ini 文件后重新运行！");
+    return QCoreApplication::translate("TimeText", "配置文件错误！请删除程序目录下的 Config.ini 文件后重新运行！");
 }

@@ -2,21 +2,55 @@
 
 #include "core/TimeText.h"
 
+#include <QCoreApplication>
+
 QString OvertimeText(std::int32_t seconds)
 {
     return QLatin1Char('+') + SecondsToTimeText(seconds);
 }
 
+namespace {
+const char* const kHeader[RecordColumns] = {
+    QT_TRANSLATE_NOOP("TimingRecord", "日期"),     QT_TRANSLATE_NOOP("TimingRecord", "开始"),
+    QT_TRANSLATE_NOOP("TimingRecord", "结束"),     QT_TRANSLATE_NOOP("TimingRecord", "方案"),
+    QT_TRANSLATE_NOOP("TimingRecord", "标题"),     QT_TRANSLATE_NOOP("TimingRecord", "时长"),
+    QT_TRANSLATE_NOOP("TimingRecord", "方向"),     QT_TRANSLATE_NOOP("TimingRecord", "计时"),
+    QT_TRANSLATE_NOOP("TimingRecord", "暂停次数"), QT_TRANSLATE_NOOP("TimingRecord", "暂停时长"),
+    QT_TRANSLATE_NOOP("TimingRecord", "结束方式"), QT_TRANSLATE_NOOP("TimingRecord", "超时")};
+const char* const kEndings[] = {QT_TRANSLATE_NOOP("TimingRecord", "到时"), QT_TRANSLATE_NOOP("TimingRecord", "复位"),
+                                QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出")};
+const char* const kUp = QT_TRANSLATE_NOOP("TimingRecord", "正计时");
+const char* const kDown = QT_TRANSLATE_NOOP("TimingRecord", "倒计时");
+
+QString Tr(const char* source) { return QCoreApplication::translate("TimingRecord", source); }
+} // namespace
+
 QStringList RecordHeader()
 {
-    return {QStringLiteral("日期"), QStringLiteral("开始"), QStringLiteral("结束"), QStringLiteral("方案"),
-            QStringLiteral("标题"), QStringLiteral("时长"), QStringLiteral("方向"), QStringLiteral("计时"),
-            QStringLiteral("暂停次数"), QStringLiteral("暂停时长"), QStringLiteral("结束方式"), QStringLiteral("超时")};
+    QStringList header;
+    for (const char* title : kHeader)
+        header << QString::fromUtf8(title);
+    return header;
+}
+
+QStringList RecordColumnTitles()
+{
+    QStringList titles;
+    for (const char* title : kHeader)
+        titles << Tr(title);
+    return titles;
+}
+
+QString RecordFieldShown(int column, const QString& value)
+{
+    // Only the program's own words: a title is the user's text, whatever it says.
+    if (column != DirectionColumn && column != EndingColumn)
+        return value;
+    return Tr(value.toUtf8().constData());
 }
 
 QStringList RecordFields(const TimingRecord& r)
 {
-    static const char16_t* const endings[] = {u"到时", u"复位", u"重新开始", u"退出"};
     const QString clock = QStringLiteral("HH:mm:ss");
     QStringList f(RecordColumns);
     f[DateColumn] = r.start.date().toString(QStringLiteral("yyyy-MM-dd"));
@@ -25,11 +59,11 @@ QStringList RecordFields(const TimingRecord& r)
     f[SchemeColumn] = QString::number(r.scheme);
     f[TitleColumn] = r.title;
     f[LengthColumn] = SecondsToTimeText(r.lengthSeconds);
-    f[DirectionColumn] = r.direction == 1 ? QStringLiteral("正计时") : QStringLiteral("倒计时");
+    f[DirectionColumn] = QString::fromUtf8(r.direction == 1 ? kUp : kDown);
     f[CountedColumn] = SecondsToTimeText(r.countedSeconds);
     f[PausesColumn] = QString::number(r.pauses);
     f[PausedColumn] = SecondsToTimeText(r.pausedSeconds);
-    f[EndingColumn] = QString::fromUtf16(endings[int(r.ending)]);
+    f[EndingColumn] = QString::fromUtf8(kEndings[int(r.ending)]);
     f[OvertimeColumn] = r.overtimeSeconds ? OvertimeText(*r.overtimeSeconds) : QString();
     return f;
 }
@@ -39,14 +73,14 @@ QString RecordText(const QStringList& fields)
     QStringList f = fields;
     while (f.size() < RecordColumns)
         f << QString();
-    QString text = QStringLiteral("%1 %2-%3 %4（方案%5，%6 %7）计时 %8")
+    QString text = QCoreApplication::translate("TimingRecord", "%1 %2-%3 %4（方案%5，%6 %7）计时 %8")
                        .arg(f[DateColumn], f[StartColumn], f[EndColumn], f[TitleColumn], f[SchemeColumn],
-                            f[DirectionColumn], f[LengthColumn], f[CountedColumn]);
+                            RecordFieldShown(DirectionColumn, f[DirectionColumn]), f[LengthColumn], f[CountedColumn]);
     if (!f[OvertimeColumn].isEmpty())
-        text += QStringLiteral(" 超时 ") + f[OvertimeColumn];
+        text += QCoreApplication::translate("TimingRecord", " 超时 %1").arg(f[OvertimeColumn]);
     if (f[PausesColumn].toInt() > 0)
-        text += QStringLiteral(" 暂停%1次 %2").arg(f[PausesColumn], f[PausedColumn]);
-    return text + u' ' + f[EndingColumn];
+        text += QCoreApplication::translate("TimingRecord", " 暂停%1次 %2").arg(f[PausesColumn], f[PausedColumn]);
+    return text + u' ' + RecordFieldShown(EndingColumn, f[EndingColumn]);
 }
 
 QString CsvLine(const QStringList& fields)

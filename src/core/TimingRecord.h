@@ -31,10 +31,16 @@ QString OvertimeText(std::int32_t seconds);
 // The columns of records.csv, in order.
 enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
                     CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, RecordColumns };
+// The header row of records.csv (the same in every language: the file is read back by it).
 QStringList RecordHeader();
+// The columns' titles and a field's text as the records window shows them, in the interface's
+// language: the direction and the ending are the program's words, the others shown as kept.
+QStringList RecordColumnTitles();
+QString RecordFieldShown(int column, const QString& value);
 // The record's fields in the columns' order.
 QStringList RecordFields(const TimingRecord& r);
-// A record (its fields as in records.csv) as one line of plain text, for a chat or a report.
+// A record (its fields as in records.csv) as one line of plain text, for a chat or a report, in
+// the interface's language.
 QString RecordText(const QStringList& fields);
 // One line of comma-separated fields, each quoted where it holds a comma, a quote or a line
 // break, ended by CR LF.

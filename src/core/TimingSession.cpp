@@ -9,6 +9,8 @@
 #include "platform/ScreenSaver.h"
 #include "platform/Timer.h"
 
+#include <QCoreApplication>
+
 TimingSession::TimingSession(const SessionServices& services, ConfigFile& config)
     : svc_(services), config_(config)
 {
@@ -27,7 +29,8 @@ void TimingSession::SetFangAnId(std::int16_t scheme)
 
 QString TimingSession::PauseWord() const
 {
-    return phase_ == TimingPhase::Paused ? QStringLiteral("继续") : QStringLiteral("暂停");
+    return phase_ == TimingPhase::Paused ? QCoreApplication::translate("TimingSession", "继续")
+                                         : QCoreApplication::translate("TimingSession", "暂停");
 }
 
 void TimingSession::SetCounterText(const QString& text)
@@ -44,7 +47,14 @@ void TimingSession::SetSchemeTitle(const QString& caption)
 
 void TimingSession::ShowSchemeTitle()
 {
-    SetSchemeTitle(TitleText + QStringLiteral(" 计时方案") + QString::number(fangAnId_));
+    SetSchemeTitle(QCoreApplication::translate("TimingSession", "%1 计时方案%2").arg(TitleText, QString::number(fangAnId_)));
+}
+
+void TimingSession::RetranslateTexts()
+{
+    if (!schemeTitle_.isEmpty())
+        ShowSchemeTitle();
+    emit textsChanged();
 }
 
 void TimingSession::SetTitleText(const QString& answer)

@@ -76,12 +76,12 @@ public:
     // Which toolbar the toolbar mode shows (chosen by MaxToolsBar when the mode is entered).
     bool LargeToolbarChosen() const { return largeToolbarChosen_; }
     CommandOffer Offered(CommandId id) const { return OfferedCommand(id, phase_, mode_, overtime_); }
-    // "暂停", or "继续" while paused: the pause command's word.
+    // "暂停", or "继续" while paused: the pause command's word, in the interface's language.
     QString PauseWord() const;
 
     // ---- what the views show ----
     const QString& CounterText() const { return counterText_; }  // every counter view
-    const QString& SchemeTitle() const { return schemeTitle_; }  // "<title> 计时方案<n>"
+    const QString& SchemeTitle() const { return schemeTitle_; }  // "<title> 计时方案<n>", translated
     const QString& ClockText() const { return clockText_; }      // the main window's clock
     const QString& StartTimeText() const { return startTimeText_; }
     const QString& EndTimeText() const { return endTimeText_; }
@@ -160,6 +160,9 @@ public:
     // The information picture of the full-screen window: shown by an end into full screen,
     // hidden by a start or a reset.
     void SetInfoPictureShown(bool shown);
+    // The interface's language changed: the scheme title again (a title already shown), and
+    // textsChanged for the views of the session's texts.
+    void RetranslateTexts();
 
     // ---- the running lights and the blink ----
     // While a timing runs each step lights the next light, round the strip; otherwise a step
@@ -206,6 +209,7 @@ signals:
     void largeToolbarMarkChanged(bool marked);
     void shakeRequested(int cycles);              // the visible windows shake
     void timingEnded(const TimingRecord& record); // a started timing is over, however it ended
+    void textsChanged();                          // the interface's language changed
 
 private:
     void SetPhase(TimingPhase phase);

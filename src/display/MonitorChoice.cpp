@@ -3,6 +3,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigKeys.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -17,6 +18,9 @@ int namedIndex(const QList<Monitor>& monitors, const QString& name)
     return -1;
 }
 } // namespace
+
+QString MonitorMenuTitle() { return QCoreApplication::translate("MonitorChoice", "全屏显示器"); }
+QString PrimaryMonitorItem() { return QCoreApplication::translate("MonitorChoice", "主显示器"); }
 
 int ChooseMonitor(const QList<Monitor>& monitors, int primary, const QString& stored)
 {
@@ -36,7 +40,7 @@ QString MonitorItemText(const Monitor& monitor)
 QList<MonitorMenuItem> MonitorMenuItems(const QList<Monitor>& monitors, const QString& stored)
 {
     const int named = namedIndex(monitors, stored);
-    QList<MonitorMenuItem> items{{kPrimaryMonitorItem, QString(), named < 0}};
+    QList<MonitorMenuItem> items{{PrimaryMonitorItem(), QString(), named < 0}};
     for (int i = 0; i < monitors.size(); ++i)
         if (!monitors[i].name.isEmpty())
             items.push_back({MonitorItemText(monitors[i]), monitors[i].name, i == named});

@@ -17,8 +17,9 @@ struct Monitor {
     QSize resolution; // its size in device pixels
 };
 
-inline const QString kMonitorMenuTitle = QStringLiteral("全屏显示器");
-inline const QString kPrimaryMonitorItem = QStringLiteral("主显示器");
+// "全屏显示器" and "主显示器", in the interface's language.
+QString MonitorMenuTitle();
+QString PrimaryMonitorItem();
 
 // The index in `monitors` of the one to cover: the monitor named `stored` when one of that name
 // (exactly) is connected, else `primary`. An empty name never matches: it means the primary.

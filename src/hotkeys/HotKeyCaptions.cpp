@@ -1,15 +1,29 @@
 #include "hotkeys/HotKeyCaptions.h"
 
+#include "core/Language.h"
 #include "hotkeys/KeyNames.h"
 #include "platform/VirtualKeys.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
-const QString kRefused = QStringLiteral("（被占用）");
-const char16_t* const kLabels[12] = {u"",         u"计时",      u"复位",       u"工具条模式",
-                                     u"全屏幕模式", u"返回主界面", u"暂停/继续",  u"计时方案一",
-                                     u"计时方案二", u"计时方案三", u"计时方案四", u"计时方案五"};
+const char* const kLabels[12] = {
+    "",
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "计时"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "复位"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "工具条模式"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "全屏幕模式"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "返回主界面"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "暂停/继续"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案一"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案二"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案三"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案四"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案五"),
+};
+
+QString Tr(const char* source) { return QCoreApplication::translate("HotKeyCaptions", source); }
 
 // The latest registration was of the combination that the table holds.
 bool Current(int id, const HotKeyTable& table, const HotKeyStatuses& statuses)
@@ -41,15 +55,19 @@ QString HotKeyText(int id, const HotKeyTable& table, const HotKeyStatuses& statu
     const std::optional<QString>& bound = statuses.at(id).bound;
     if (bound && Current(id, table, statuses))
         return bound->isEmpty() ? kNotSet : BoundKeyText(*bound);
-    return Refused(id, table, statuses) ? table[id].Desc + kRefused : table[id].Desc;
+    return Refused(id, table, statuses) ? table[id].Desc + QCoreApplication::translate("HotKeyCaptions", "（被占用）")
+                                        : table[id].Desc;
 }
 
 QString HotKeyCaption(int id, const HotKeyTable& table, const HotKeyStatuses& statuses, const QString& pauseWord)
 {
-    const QString label = id == 6 ? pauseWord : QString::fromUtf16(kLabels[id]);
+    const QString label = id == 6 ? pauseWord : Tr(kLabels[id]);
     const QString key = HotKeyText(id, table, statuses);
     if (key == kNotSet)
         return label;
+    // English puts the key in the menu's column of shortcuts.
+    if (UiLanguage() == Language::English)
+        return label + u'\t' + key;
     return label + QString(std::max<qsizetype>(7 - label.size(), 0), QChar(0x3000)) + key;
 }
 
@@ -61,7 +79,8 @@ QString RefusedKeysNote(const HotKeyTable& table, const HotKeyStatuses& statuses
             keys << table[id].Desc;
     if (keys.isEmpty())
         return {};
-    return keys.join(u'、') + QStringLiteral(" 已被其他程序占用，请另选按键！");
+    return QCoreApplication::translate("HotKeyCaptions", "%1 已被其他程序占用，请另选按键！")
+        .arg(keys.join(QCoreApplication::translate("HotKeyCaptions", "、")));
 }
 
 std::vector<HotkeyAction> HotKeyActions()
@@ -70,6 +89,6 @@ std::vector<HotkeyAction> HotKeyActions()
                                           "pause", "scheme1", "scheme2", "scheme3", "scheme4",    "scheme5"};
     std::vector<HotkeyAction> actions;
     for (int id = 1; id <= 11; ++id)
-        actions.push_back({id, QString::fromLatin1(names[id]), QString::fromUtf16(kLabels[id])});
+        actions.push_back({id, QString::fromLatin1(names[id]), Tr(kLabels[id])});
     return actions;
 }

@@ -27,8 +27,10 @@ using HotKeyStatuses = std::array<HotKeyStatus, 12>;
 QString HotKeyText(int id, const HotKeyTable& table, const HotKeyStatuses& statuses);
 
 // The popup-menu caption of hotkey command `id` (1..11): its label filled with U+3000 to seven
-// characters, then HotKeyText; the plain label alone when the hotkey has no key (HotKeyText is
-// "NotSet"). The label of the pause item (id 6) is `pauseWord`: "暂停", or "继续" while paused.
+// characters (in English a tab: the key goes into the menu's shortcut column), then
+// HotKeyText; the plain label alone when the hotkey has no key (HotKeyText is "NotSet"). The
+// label of the pause item (id 6) is `pauseWord`: "暂停", or "继续" while paused. In the
+// interface's language.
 QString HotKeyCaption(int id, const HotKeyTable& table, const HotKeyStatuses& statuses, const QString& pauseWord);
 
 // The note under the hotkey dialog's instruction naming the hotkeys that another program held
@@ -37,5 +39,5 @@ QString RefusedKeysNote(const HotKeyTable& table, const HotKeyStatuses& statuses
 
 // The eleven hotkeys as the desktop lists Horalto's shortcuts where it binds the keys itself:
 // "start", "reset", "toolbar", "fullscreen", "main", "pause", "scheme1".."scheme5", each with
-// its popup-menu label ("暂停/继续" for the pause).
+// its popup-menu label ("暂停/继续" for the pause) in the interface's language.
 std::vector<HotkeyAction> HotKeyActions();

@@ -3,6 +3,7 @@
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "app/App.h"
+#include "core/Language.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyNames.h"
@@ -60,10 +61,22 @@ void HotKeyBox::focusOutEvent(QFocusEvent* e)
 }
 
 namespace {
-const char* const kRowCaptions[12] = {"",          "开始计时",  "复位计时器", "工具条模式", "全屏幕模式", "返回主界面",
-                                      "暂停计时",  "计时方案1", "计时方案2",  "计时方案3",  "计时方案4",  "计时方案5"};
+const char* const kRowCaptions[12] = {
+    "",
+    QT_TRANSLATE_NOOP("HotKeyForm", "开始计时"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "复位计时器"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "工具条模式"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "全屏幕模式"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "返回主界面"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "暂停计时"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "计时方案1"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "计时方案2"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "计时方案3"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "计时方案4"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "计时方案5"),
+};
 
-const QString kInstruction = QStringLiteral("请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！");
+const char* const kInstruction = QT_TRANSLATE_NOOP("HotKeyForm", "请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！");
 const QColor kSharedRow(0xFF, 0xC0, 0xC0);
 
 void SetTextColor(QWidget* w, const QColor& c)
@@ -75,24 +88,18 @@ void SetTextColor(QWidget* w, const QColor& c)
 } // namespace
 
 HotKeyForm::HotKeyForm(App& app, QWidget* owner)
-    : FramedDialog(owner, 6270, 7140, QStringLiteral("全局快捷键设置"), QStringLiteral("hotkey")), app_(app)
+    : FramedDialog(owner, 6270, 7140, QString(), QStringLiteral("hotkey")), app_(app)
 {
     Label15 = CaptionLabel;
 
-    Label2 = new QLabel(kInstruction, this);
+    Label2 = new QLabel(this);
     Label2->setGeometry(TwipsRect(240, 540, 5775, 375));
-    // One line: a stand-in face wider than the design face draws a pixel smaller.
-    QFont small = Label2->font();
-    while (QFontMetrics(small).horizontalAdvance(Label2->text()) > Label2->width() && small.pixelSize() > 10)
-        small.setPixelSize(small.pixelSize() - 1);
-    Label2->setFont(small);
     Label2->setWordWrap(true);
     SetTextColor(Label2, QColor(0xFF, 0x80, 0x80));
 
     const QFont rowFont = look::DesignFont(look::SimSunFamilies(), 12, true);
     for (int n = 1; n <= 11; ++n) {
-        QLabel* caption = new QLabel(QString::fromUtf8(kRowCaptions[n]), this);
-        caption->setGeometry(TwipsRect(150, 1080 + 489 * (n - 1), 1365, 345));
+        QLabel* caption = new QLabel(this);
         caption->setFont(rowFont);
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         SetTextColor(caption, QColor(0xE8, 0xEE, 0xF8));
@@ -100,7 +107,6 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     }
     for (int n = 1; n <= 11; ++n) {
         HotKeyBox* box = new HotKeyBox(this);
-        box->setGeometry(TwipsRect(1650, 1020 + 490 * (n - 1), 4215, 360));
         box->setFont(rowFont);
         box->KeyDown = [this, n](int& keyCode, int shift) { Text1_KeyDown(n, keyCode, shift); };
         box->KeyPress = [this, n](int& keyAscii) { Text1_KeyPress(n, keyAscii); };
@@ -119,19 +125,44 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
         Text1[n] = box;
     }
 
-    Command1 = new QPushButton(QStringLiteral("保存设置"), this);
+    Command1 = new QPushButton(this);
     Command1->setGeometry(TwipsRect(3150, 6570, 1185, 405));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    Command2 = new QPushButton(QStringLiteral("取消退出"), this);
+    Command2 = new QPushButton(this);
     Command2->setGeometry(TwipsRect(4680, 6570, 1185, 405));
     Command2->setAutoDefault(false);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    Command3 = new QPushButton(QStringLiteral("桌面设置"), this);
-    Command3->setGeometry(TwipsRect(1620, 6570, 1185, 405));
+    Command3 = new QPushButton(this);
     Command3->setAutoDefault(false);
     Command3->hide();
     connect(Command3, &QPushButton::clicked, this, [this] { app_.svc.hotkeys.configure(winId()); });
+    RetranslateUi();
+}
+
+void HotKeyForm::RetranslateUi()
+{
+    SetCaption(tr("全局快捷键设置"));
+    // The English row captions are longer: their column is wider, the boxes narrower.
+    const bool english = UiLanguage() == Language::English;
+    const int boxLeft = english ? 2040 : 1650;
+    for (int n = 1; n <= 11; ++n) {
+        Label1[n]->setText(tr(kRowCaptions[n]));
+        Label1[n]->setGeometry(TwipsRect(150, 1080 + 489 * (n - 1), boxLeft - 285, 345));
+        Text1[n]->setGeometry(TwipsRect(boxLeft, 1020 + 490 * (n - 1), 5865 - boxLeft, 360));
+    }
+    Command1->setText(tr("保存设置"));
+    Command2->setText(tr("取消退出"));
+    Command3->setText(tr("桌面设置"));
+    Command3->setGeometry(english ? TwipsRect(1290, 6570, 1710, 405) : TwipsRect(1620, 6570, 1185, 405));
+    // One line: a stand-in face wider than the design face draws a pixel smaller.
+    QFont small = font();
+    while (QFontMetrics(small).horizontalAdvance(tr(kInstruction)) > Label2->width() && small.pixelSize() > 10)
+        small.setPixelSize(small.pixelSize() - 1);
+    Label2->setFont(small);
+    Label2->setText(tr(kInstruction));
+    if (loaded_)
+        ShowStatuses();
 }
 
 void HotKeyForm::Form_Load()
@@ -140,6 +171,7 @@ void HotKeyForm::Form_Load()
     HotKeys& keys = app_.hotKeys();
     keys.UnregisterAll();
     keys.LoadHotKeys();
+    loaded_ = true;
     ShowStatuses();
     keys.StatusesChanged = [this] { ShowStatuses(); };
     Text1[1]->setFocus();
@@ -153,7 +185,7 @@ void HotKeyForm::ShowStatuses()
             Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, statuses));
     // The keys that another program held at the latest registration, on a second line.
     const QString refused = RefusedKeysNote(app_.session.HotKeys, statuses);
-    Label2->setText(refused.isEmpty() ? kInstruction : kInstruction + u'\n' + refused);
+    Label2->setText(refused.isEmpty() ? tr(kInstruction) : tr(kInstruction) + u'\n' + refused);
     Label2->setGeometry(refused.isEmpty() ? TwipsRect(240, 540, 5775, 375) : TwipsRect(240, 480, 5775, 510));
     Command3->setVisible(app_.svc.hotkeys.canConfigure());
 }
@@ -203,11 +235,11 @@ void HotKeyForm::Command1_Click()
         for (const std::vector<int>& ids : shared) {
             QStringList rows;
             for (int id : ids)
-                rows << QString::fromUtf8(kRowCaptions[id]);
-            groups << rows.join(u'、') + QStringLiteral("：") + table[ids.front()].Desc;
+                rows << tr(kRowCaptions[id]);
+            groups << tr("%1：%2").arg(rows.join(tr("、")), table[ids.front()].Desc);
         }
         app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
-                                 QStringLiteral("下列各行设置了相同的热键，请修改后再保存：\n") + groups.join(u'\n'));
+                                 tr("下列各行设置了相同的热键，请修改后再保存：\n") + groups.join(u'\n'));
         return;
     }
     ConfigFile::SaveBatch save(app_.config); // every hotkey in one write, or none
@@ -219,7 +251,7 @@ void HotKeyForm::Command1_Click()
     }
     if (!save.commit()) {
         app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
-                                 QStringLiteral("全局热键设置没有保存：无法写入配置文件\n%1")
+                                 tr("全局热键设置没有保存：无法写入配置文件\n%1")
                                      .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
         return;
     }

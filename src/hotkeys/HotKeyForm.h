@@ -57,6 +57,7 @@ public:
 
 protected:
     void Form_Unload() override;
+    void RetranslateUi() override;
 
 private:
     // The rows not being pressed, the note on keys another program holds and the desktop's
@@ -70,4 +71,5 @@ private:
     std::array<bool, 12> marked_{};
     bool pressed_ = false; // a combination was pressed in a row
     bool marking_ = false; // a save found shared rows: the marks follow every change
+    bool loaded_ = false;  // Form_Load has shown the table
 };

@@ -8,6 +8,7 @@
 #include "windows/FullScreenForm.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 
 MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
@@ -28,31 +29,40 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
         return a;
     };
     for (int i = 1; i <= 5; ++i)
-        MJsFa[i] = item(QStringLiteral("计时方案%1").arg(i), [this, i] { MJsFa_Click(i); }, true);
+        MJsFa[i] = item(tr("计时方案%1").arg(i), [this, i] { MJsFa_Click(i); }, true);
     MypopMenu->addSeparator(); // fg0
-    MJishiStart = item(QStringLiteral("计时"), [this] { MJishiStart_Click(); });
-    MJishiEnd = item(QStringLiteral("复位"), [this] { MJishiEnd_Click(); });
-    MJishiPause = item(QStringLiteral("暂停"), [this] { MJishiPause_Click(); });
+    MJishiStart = item(tr("计时"), [this] { MJishiStart_Click(); });
+    MJishiEnd = item(tr("复位"), [this] { MJishiEnd_Click(); });
+    MJishiPause = item(app_.session.PauseWord(), [this] { MJishiPause_Click(); });
     MypopMenu->addSeparator(); // fg1
-    MMinME = item(QStringLiteral("工具条模式"), [this] { MMinME_Click(); });
-    MMaxME = item(QStringLiteral("全屏幕模式"), [this] { MMaxME_Click(); });
-    MBacktoMain = item(QStringLiteral("返回主界面"), [this] { MBacktoMain_Click(); });
+    MMinME = item(tr("工具条模式"), [this] { MMinME_Click(); });
+    MMaxME = item(tr("全屏幕模式"), [this] { MMaxME_Click(); });
+    MBacktoMain = item(tr("返回主界面"), [this] { MBacktoMain_Click(); });
     MBacktoMain->setVisible(false);
     MypopMenu->addSeparator(); // fg2
-    Mabout = item(QStringLiteral("关于Horalto..."), [this] { Mabout_Click(); });
-    MSetupMe = item(QStringLiteral("计时选项设置"), [this] { MSetupMe_Click(); });
-    MHotKey = item(QStringLiteral("全局热键设置"), [this] { MHotKey_Click(); });
-    MAppInfo = item(QStringLiteral("修改程序信息"), [this] { app_.Run(CommandId::AppInfo, owner_); });
-    MRecords = item(QStringLiteral("计时记录..."), [this] { app_.Run(CommandId::Records, owner_); });
-    MRemoteView = item(QStringLiteral("远程显示..."), [this] { app_.Run(CommandId::RemoteView, owner_); });
+    Mabout = item({}, [this] { Mabout_Click(); });
+    MSetupMe = item({}, [this] { MSetupMe_Click(); });
+    MHotKey = item({}, [this] { MHotKey_Click(); });
+    MAppInfo = item({}, [this] { app_.Run(CommandId::AppInfo, owner_); });
+    MRecords = item({}, [this] { app_.Run(CommandId::Records, owner_); });
+    MRemoteView = item({}, [this] { app_.Run(CommandId::RemoteView, owner_); });
     MypopMenu->addSeparator(); // fg4
-    MDouDong = item(QStringLiteral("开启窗口抖动"), [this] { app_.Run(CommandId::Shake, owner_); }, true);
-    MMaxToolsBar = item(QStringLiteral("使用大工具条"), [this] { app_.Run(CommandId::LargeToolbar, owner_); }, true);
+    MDouDong = item({}, [this] { app_.Run(CommandId::Shake, owner_); }, true);
+    MMaxToolsBar = item({}, [this] { app_.Run(CommandId::LargeToolbar, owner_); }, true);
     // With the display switches, after every command item.
-    MFullScreenMonitor = MypopMenu->addMenu(kMonitorMenuTitle);
+    MFullScreenMonitor = MypopMenu->addMenu(QString());
     connect(MFullScreenMonitor, &QMenu::aboutToShow, this, &MenuForm::FillMonitorMenu);
+    // In both languages, so that either reader finds it.
+    MLanguage = MypopMenu->addMenu(QStringLiteral("语言 / Language"));
+    MChinese = MLanguage->addAction(QStringLiteral("中文"));
+    MEnglish = MLanguage->addAction(QStringLiteral("English"));
+    for (auto [a, language] : {std::pair{MChinese, Language::Chinese}, std::pair{MEnglish, Language::English}}) {
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, language] { MLanguage_Click(language); });
+    }
     MypopMenu->addSeparator(); // fg3
-    MExitMe = item(QStringLiteral("退出Horalto"), [this] { MExitMe_Click(); });
+    MExitMe = item({}, [this] { MExitMe_Click(); });
+    RetranslateUi();
 
     // From here on the items follow the session. The menu is built at start-up, before the
     // hotkeys are read: their captions come with App::ShowHotKeyCaptions.
@@ -67,6 +77,38 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     connect(&s, &TimingSession::largeToolbarMarkChanged, MMaxToolsBar, &QAction::setChecked, direct);
     connect(&s, &TimingSession::phaseChanged, this, &MenuForm::SetPauseMenuCaption, direct);
     connect(&s, &TimingSession::offersChanged, this, &MenuForm::ApplyOffers, direct);
+}
+
+void MenuForm::RetranslateUi()
+{
+    Mabout->setText(tr("关于Horalto..."));
+    MSetupMe->setText(tr("计时选项设置"));
+    MHotKey->setText(tr("全局热键设置"));
+    MAppInfo->setText(tr("修改程序信息"));
+    MRecords->setText(tr("计时记录..."));
+    MRemoteView->setText(tr("远程显示..."));
+    MDouDong->setText(tr("开启窗口抖动"));
+    MMaxToolsBar->setText(tr("使用大工具条"));
+    MFullScreenMonitor->setTitle(MonitorMenuTitle());
+    MExitMe->setText(tr("退出Horalto"));
+    MChinese->setChecked(UiLanguage() == Language::Chinese);
+    MEnglish->setChecked(UiLanguage() == Language::English);
+}
+
+void MenuForm::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::LanguageChange)
+        return;
+    RetranslateUi();
+    app_.ShowHotKeyCaptions();
+}
+
+void MenuForm::MLanguage_Click(Language language)
+{
+    app_.ChooseLanguage(language);
+    MChinese->setChecked(UiLanguage() == Language::Chinese);
+    MEnglish->setChecked(UiLanguage() == Language::English);
 }
 
 void MenuForm::ShowSchemeMarks(int scheme)

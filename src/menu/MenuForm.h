@@ -1,4 +1,5 @@
 #pragma once
+#include "core/Language.h"
 #include "core/OfferedCommands.h"
 #include "core/HotKeyTable.h"
 #include "hotkeys/HotKeyCaptions.h"
@@ -36,6 +37,9 @@ public:
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;
     QMenu* MFullScreenMonitor = nullptr; // "全屏显示器": filled each time it opens
+    QMenu* MLanguage = nullptr;          // "语言 / Language": the interface's language
+    QAction* MChinese = nullptr;
+    QAction* MEnglish = nullptr;
 
     // Shows MypopMenu at the global position, on behalf of the owner window.
     void ShowPopup(QWidget* owner, QPoint globalPos);
@@ -72,8 +76,16 @@ public:
     // Keeps the monitor picked (empty: the primary) and moves the full-screen window there
     // when it shows.
     void MonitorItem_Click(const QString& name);
+    // Keeps the language picked and switches every window to it.
+    void MLanguage_Click(Language language);
+
+protected:
+    void changeEvent(QEvent* e) override;
 
 private:
+    // The captions of the items that are not hotkey commands, and the language's check mark.
+    void RetranslateUi();
+
     App& app_;
     QWidget* owner_ = nullptr;
     int popups_ = 0;

@@ -17,7 +17,8 @@
 namespace {
 
 const QString kApplication = QStringLiteral("Horalto");
-const QString kReason = QStringLiteral("演讲计时");
+// The reason the desktop may show, in the interface's language.
+const char* const kReason = QT_TRANSLATE_NOOP("DesktopScreenSaver", "演讲计时");
 
 // A value in a D-Bus address: bytes other than -, 0-9, A-Z, a-z, _, /, . and * as %XX.
 QString escapeAddressValue(const QString& value)
@@ -132,7 +133,7 @@ bool DesktopScreenSaver::connectBus()
 void DesktopScreenSaver::inhibitOnBus()
 {
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
-    call << kApplication << kReason;
+    call << kApplication << QCoreApplication::translate("DesktopScreenSaver", kReason);
     inhibitCall_ = QDBusConnection(connectionName_).asyncCall(call, kCallTimeoutMs);
     watcher_ = new QDBusPendingCallWatcher(*inhibitCall_, this);
     connect(watcher_, &QDBusPendingCallWatcher::finished, this, &DesktopScreenSaver::onInhibitAnswer);

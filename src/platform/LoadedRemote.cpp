@@ -1,5 +1,7 @@
 #include "platform/LoadedRemote.h"
 
+#include <QCoreApplication>
+
 LoadedRemote::LoadedRemote(QString modulePath)
     : module_(std::move(modulePath), "HoraltoCreateRemoteServer", "no timing page")
 {
@@ -11,7 +13,7 @@ QString LoadedRemote::start(quint16 port, const QByteArray& controlKey, RemoteCo
 {
     if (RemoteServer* s = module_.get())
         return s->start(port, controlKey, commands);
-    return QStringLiteral("找不到远程显示模块 %1").arg(QLatin1String(kModuleName));
+    return QCoreApplication::translate("LoadedRemote", "找不到远程显示模块 %1").arg(QLatin1String(kModuleName));
 }
 
 void LoadedRemote::stop()
@@ -36,6 +38,12 @@ void LoadedRemote::publish(const RemoteState& state)
 {
     if (RemoteServer* s = module_.made())
         s->publish(state);
+}
+
+void LoadedRemote::setTexts(const QString& language, const QMap<QString, QString>& texts)
+{
+    if (RemoteServer* s = module_.made())
+        s->setTexts(language, texts);
 }
 
 QStringList LoadedRemote::addresses()

@@ -18,6 +18,7 @@ public:
     bool serving() const override;
     void setControlKey(const QByteArray& key) override;
     void publish(const RemoteState& state) override;
+    void setTexts(const QString& language, const QMap<QString, QString>& texts) override;
     QStringList addresses() override;
     QImage qrCode(const QString& text) override;
 

@@ -3,11 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <unistd.h>
 
 QString ExecutableDir::path() const
 {
+    // The command line is read before the application object exists.
+    if (!QCoreApplication::instance())
+        return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     return QCoreApplication::applicationDirPath();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QImage>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -50,6 +51,10 @@ public:
     // The state to show; every page gets it when it differs from the last one, and once a
     // second in any case.
     virtual void publish(const RemoteState& state) = 0;
+    // The page's own texts in the interface's language: `language` as HTML names it ("zh-CN",
+    // "en"), `texts` from each Chinese text of the page to its translation. Pages served from
+    // now on read them; pages open get them at once.
+    virtual void setTexts(const QString& language, const QMap<QString, QString>& texts) = 0;
     // The machine's network addresses, IPv4 first, loopback last ("192.168.1.20", "fe80::1").
     virtual QStringList addresses() = 0;
     // The QR code of a text: one pixel a module, black on white with a quiet zone; a null

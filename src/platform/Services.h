@@ -6,6 +6,7 @@
 #include "platform/Hotkeys.h"
 #include "platform/ProgramEnv.h"
 #include "platform/ProgramStarter.h"
+#include "platform/QtTranslations.h"
 #include "platform/Random.h"
 #include "platform/RecordStore.h"
 #include "platform/RemoteServer.h"
@@ -30,4 +31,5 @@ struct Services {
     RecordStore& records;
     Desktop& desktop;
     RemoteServer& remote;
+    QtTexts& qtTexts;
 };

@@ -28,14 +28,14 @@ void SetTextColor(QWidget* w, const QColor& c)
 } // namespace
 
 RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialogs, const Clock& clock)
-    : FramedDialog(nullptr, 13500, 7200, QStringLiteral("计时记录"), QStringLiteral("about"))
+    : FramedDialog(nullptr, 13500, 7200, QString(), QStringLiteral("about"))
     , records_(records), desktop_(desktop), dialogs_(dialogs), clock_(clock)
 {
     const QColor light(0xE8, 0xEE, 0xF8), soft(0xB4, 0xC4, 0xDE);
-    Today = new QRadioButton(QStringLiteral("今天"), this);
+    Today = new QRadioButton(this);
     Today->setGeometry(TwipsRect(240, 540, 900, 300));
     Today->setChecked(true);
-    All = new QRadioButton(QStringLiteral("全部"), this);
+    All = new QRadioButton(this);
     All->setGeometry(TwipsRect(1200, 540, 900, 300));
     for (QRadioButton* r : {Today, All}) {
         SetTextColor(r, light);
@@ -52,7 +52,6 @@ RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialog
 
     RecordList = new QTableWidget(0, RecordColumns, this);
     RecordList->setGeometry(TwipsRect(240, 900, 13020, 5340));
-    RecordList->setHorizontalHeaderLabels(RecordHeader());
     RecordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RecordList->setSelectionBehavior(QAbstractItemView::SelectRows);
     RecordList->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -60,21 +59,17 @@ RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialog
     RecordList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     RecordList->horizontalHeader()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
 
-    auto button = [this](int left, int width, const QString& text, const QString& tip, void (RecordsForm::*handler)()) {
-        auto* b = new QPushButton(text, this);
+    auto button = [this](int left, int width, void (RecordsForm::*handler)()) {
+        auto* b = new QPushButton(this);
         b->setGeometry(TwipsRect(left, 6480, width, 405));
-        b->setToolTip(tip);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         return b;
     };
-    CopyRecords = button(240, 1500, QStringLiteral("复制(&C)"), QStringLiteral("把选中的记录（没有选中时为列出的全部记录）复制为文字"),
-                         &RecordsForm::CopyRecords_Click);
-    OpenFolder = button(1860, 1800, QStringLiteral("打开文件夹(&O)"), QStringLiteral("在文件管理器中打开记录文件所在的文件夹"),
-                        &RecordsForm::OpenFolder_Click);
-    ClearRecords = button(3780, 1500, QStringLiteral("清空记录"), QStringLiteral("清空全部记录，原文件保留为 records.csv.bak"),
-                          &RecordsForm::ClearRecords_Click);
-    CloseMe = new QPushButton(QStringLiteral("关    闭"), this);
+    CopyRecords = button(240, 1500, &RecordsForm::CopyRecords_Click);
+    OpenFolder = button(1860, 1800, &RecordsForm::OpenFolder_Click);
+    ClearRecords = button(3780, 1500, &RecordsForm::ClearRecords_Click);
+    CloseMe = new QPushButton(this);
     CloseMe->setGeometry(TwipsRect(11760, 6480, 1500, 405));
     CloseMe->setAutoDefault(false);
     connect(CloseMe, &QPushButton::clicked, this, &QDialog::reject);
@@ -83,6 +78,24 @@ RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialog
         if (isVisible())
             LoadRecords();
     });
+    RetranslateUi();
+}
+
+void RecordsForm::RetranslateUi()
+{
+    SetCaption(tr("计时记录"));
+    Today->setText(tr("今天"));
+    All->setText(tr("全部"));
+    RecordList->setHorizontalHeaderLabels(RecordColumnTitles());
+    CopyRecords->setText(tr("复制(&C)"));
+    CopyRecords->setToolTip(tr("把选中的记录（没有选中时为列出的全部记录）复制为文字"));
+    OpenFolder->setText(tr("打开文件夹(&O)"));
+    OpenFolder->setToolTip(tr("在文件管理器中打开记录文件所在的文件夹"));
+    ClearRecords->setText(tr("清空记录"));
+    ClearRecords->setToolTip(tr("清空全部记录，原文件保留为 records.csv.bak"));
+    CloseMe->setText(tr("关    闭"));
+    if (isVisible())
+        LoadRecords();
 }
 
 void RecordsForm::Form_Show()
@@ -112,7 +125,7 @@ void RecordsForm::LoadRecords()
     RecordList->setRowCount(int(shown_.size()));
     for (int r = 0; r < int(shown_.size()); ++r)
         for (int c = 0; c < RecordColumns; ++c)
-            RecordList->setItem(r, c, new QTableWidgetItem(shown_[std::size_t(r)][c]));
+            RecordList->setItem(r, c, new QTableWidgetItem(RecordFieldShown(c, shown_[std::size_t(r)][c])));
 }
 
 void RecordsForm::CopyRecords_Click()
@@ -136,14 +149,14 @@ void RecordsForm::OpenFolder_Click()
 {
     const QString dir = QFileInfo(records_.path()).absolutePath();
     if (!desktop_.openFolder(dir))
-        dialogs_.warning(this, kTitle, QStringLiteral("无法打开文件夹：\n%1").arg(QDir::toNativeSeparators(dir)));
+        dialogs_.warning(this, kTitle, tr("无法打开文件夹：\n%1").arg(QDir::toNativeSeparators(dir)));
 }
 
 void RecordsForm::ClearRecords_Click()
 {
-    if (!dialogs_.question(this, kTitle, QStringLiteral("确实要清空全部计时记录吗？\n原记录文件将保留为 records.csv.bak。")))
+    if (!dialogs_.question(this, kTitle, tr("确实要清空全部计时记录吗？\n原记录文件将保留为 records.csv.bak。")))
         return;
     if (!records_.clear())
         dialogs_.warning(this, kTitle,
-                         QStringLiteral("无法清空计时记录：\n%1").arg(QDir::toNativeSeparators(records_.path())));
+                         tr("无法清空计时记录：\n%1").arg(QDir::toNativeSeparators(records_.path())));
 }

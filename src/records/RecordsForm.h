@@ -42,6 +42,9 @@ public:
     // The records listed, in the list's order (newest first), each as its fields.
     const std::vector<QStringList>& Shown() const { return shown_; }
 
+protected:
+    void RetranslateUi() override;
+
 private:
     RecordStore& records_;
     Desktop& desktop_;

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "core/Colors.h"
+#include "remote/RemotePageTexts.h"
 
 
 namespace {
@@ -32,6 +33,19 @@ RemoteView::RemoteView(App& app) : app_(app), settings_(RemoteSettings::Read(app
     connect(&s, &TimingSession::toolbarChosen, this, publish, direct);
     connect(&s, &TimingSession::infoTextChanged, this, publish, direct);
     connect(&s, &TimingSession::counterColorChanged, this, publish, direct);
+    // A new language: a page that could not be served says why anew (the port is tried again).
+    connect(&s, &TimingSession::textsChanged, this, [this] {
+        if (settings_.enabled && !problem_.isEmpty())
+            Serve();
+        else if (Serving())
+            ShowTexts();
+    }, direct);
+}
+
+void RemoteView::ShowTexts()
+{
+    app_.svc.remote.setTexts(RemotePageLanguage(), RemotePageTexts());
+    app_.svc.remote.publish(State());
 }
 
 RemoteView::~RemoteView()
@@ -64,7 +78,7 @@ void RemoteView::Serve()
     }
     problem_ = app_.svc.remote.start(settings_.port, settings_.controlKey, *this);
     if (problem_.isEmpty())
-        app_.svc.remote.publish(State());
+        ShowTexts();
     emit settingsChanged();
 }
 

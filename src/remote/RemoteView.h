@@ -44,6 +44,8 @@ signals:
 
 private:
     void Serve();
+    // The page's texts in the interface's language, and the state with them.
+    void ShowTexts();
     // The state goes out once the current command or tick is over: one message for all the
     // signals it emitted.
     void Publish();

@@ -44,23 +44,23 @@ QString UrlHost(const QString& host)
 } // namespace
 
 RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
-    : FramedDialog(owner, kWidth * 15, kHeight * 15, QStringLiteral("远程显示"), QStringLiteral("hotkey"))
+    : FramedDialog(owner, kWidth * 15, kHeight * 15, QString(), QStringLiteral("hotkey"))
     , app_(app)
     , view_(app.remoteView())
 {
-    Check1 = new QCheckBox(QStringLiteral("在局域网中提供计时页面"), this);
+    Check1 = new QCheckBox(this);
     Check1->setGeometry(20, 40, 300, 24);
     QPalette p = Check1->palette();
     p.setColor(QPalette::WindowText, QColor(0xE8, 0xEE, 0xF8));
     Check1->setPalette(p);
-    TextLabel(this, QStringLiteral("端口："), QRect(340, 40, 50, 24));
+    PortLabel = TextLabel(this, QString(), QRect(340, 40, 50, 24));
     PortBox = new QSpinBox(this);
     PortBox->setGeometry(390, 40, 100, 24);
     PortBox->setRange(RemoteSettings::kLowestPort, 65535);
     PortBox->setKeyboardTracking(false); // a port is taken when typed in full (or by the arrows)
     StateLabel = TextLabel(this, QString(), QRect(20, 70, 520, 22));
 
-    TextLabel(this, QStringLiteral("观看页面（在手机或平板的浏览器中打开）："), QRect(20, 100, 520, 20));
+    ViewCaption = TextLabel(this, QString(), QRect(20, 100, 520, 20));
     ViewAddresses = new QPlainTextEdit(this);
     ViewAddresses->setGeometry(36, 120, 504, 72);
     ViewAddresses->setReadOnly(true);
@@ -74,27 +74,24 @@ RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
     ControlCode = TextLabel(this, QString(), QRect(310, 198, kCodeSide + 10, kCodeSide + 10));
     for (QLabel* code : {ViewCode, ControlCode})
         code->setAlignment(Qt::AlignCenter);
-    ViewCodeCaption = TextLabel(this, QStringLiteral("扫码观看"), QRect(40, 412, kCodeSide + 10, 20));
-    ControlCodeCaption = TextLabel(this, QStringLiteral("扫码遥控"), QRect(310, 412, kCodeSide + 10, 20));
+    ViewCodeCaption = TextLabel(this, QString(), QRect(40, 412, kCodeSide + 10, 20));
+    ControlCodeCaption = TextLabel(this, QString(), QRect(310, 412, kCodeSide + 10, 20));
     for (QLabel* caption : {ViewCodeCaption, ControlCodeCaption})
         caption->setAlignment(Qt::AlignCenter);
 
-    TextLabel(this, QStringLiteral("遥控页面（只交给计时员）："), QRect(20, 442, 520, 20));
+    ControlCaption = TextLabel(this, QString(), QRect(20, 442, 520, 20));
     ControlAddressLabel = TextLabel(this, QString(), QRect(36, 462, 504, 40));
     ControlAddressLabel->setWordWrap(true);
     ControlAddressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ControlAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QLabel* note = TextLabel(this,
-        QStringLiteral("持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。"
-                       "更换密钥后旧的遥控地址立即失效。"),
-        QRect(20, 506, 520, 44));
-    note->setWordWrap(true);
-    SetTextColor(note, QColor(0xFF, 0xC0, 0x80));
+    ControlNote = TextLabel(this, QString(), QRect(20, 506, 520, 44));
+    ControlNote->setWordWrap(true);
+    SetTextColor(ControlNote, QColor(0xFF, 0xC0, 0x80));
 
-    NewKeyButton = new QPushButton(QStringLiteral("更换遥控密钥"), this);
+    NewKeyButton = new QPushButton(this);
     NewKeyButton->setGeometry(20, 570, 130, 30);
     NewKeyButton->setAutoDefault(false);
-    CloseButton = new QPushButton(QStringLiteral("关闭"), this);
+    CloseButton = new QPushButton(this);
     CloseButton->setGeometry(kWidth - 20 - 100, 570, 100, 30);
     CloseButton->setAutoDefault(false);
 
@@ -103,6 +100,24 @@ RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
     connect(NewKeyButton, &QPushButton::clicked, this, [this] { view_.ChangeControlKey(); });
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(&view_, &RemoteView::settingsChanged, this, &RemoteViewForm::ShowState);
+    RetranslateUi();
+}
+
+void RemoteViewForm::RetranslateUi()
+{
+    SetCaption(tr("远程显示"));
+    Check1->setText(tr("在局域网中提供计时页面"));
+    PortLabel->setText(tr("端口："));
+    ViewCaption->setText(tr("观看页面（在手机或平板的浏览器中打开）："));
+    ViewCodeCaption->setText(tr("扫码观看"));
+    ControlCodeCaption->setText(tr("扫码遥控"));
+    ControlCaption->setText(tr("遥控页面（只交给计时员）："));
+    ControlNote->setText(tr("持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。"
+                            "更换密钥后旧的遥控地址立即失效。"));
+    NewKeyButton->setText(tr("更换遥控密钥"));
+    CloseButton->setText(tr("关闭"));
+    if (!StateLabel->text().isEmpty())
+        ShowState();
 }
 
 QString RemoteViewForm::ViewingAddress(const QString& host, quint16 port)
@@ -139,16 +154,16 @@ void RemoteViewForm::ShowState()
     QString line;
     QColor color(0x80, 0xE0, 0x80);
     if (!s.enabled) {
-        line = QStringLiteral("未开启：不打开任何端口");
+        line = tr("未开启：不打开任何端口");
         color = QColor(0xB0, 0xB8, 0xC8);
     } else if (!view_.Problem().isEmpty()) {
         line = view_.Problem();
         color = QColor(0xFF, 0x80, 0x80);
     } else if (!network) {
-        line = QStringLiteral("本机没有连接网络：只有本机能打开计时页面");
+        line = tr("本机没有连接网络：只有本机能打开计时页面");
         color = QColor(0xFF, 0x80, 0x80);
     } else {
-        line = QStringLiteral("正在端口 %1 提供计时页面").arg(s.port);
+        line = tr("正在端口 %1 提供计时页面").arg(s.port);
     }
     StateLabel->setText(line);
     SetTextColor(StateLabel, color);

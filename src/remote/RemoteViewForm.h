@@ -25,16 +25,23 @@ public:
     static QString ControlAddress(const QString& host, quint16 port, const QByteArray& key);
 
     QCheckBox* Check1 = nullptr;       // 在局域网中提供计时页面
+    QLabel* PortLabel = nullptr;
     QSpinBox* PortBox = nullptr;
     QLabel* StateLabel = nullptr;      // one line: serving, off, or what went wrong
+    QLabel* ViewCaption = nullptr;
     QPlainTextEdit* ViewAddresses = nullptr; // the viewing page's addresses, one a line
     QLabel* ViewCode = nullptr;        // QR code of the first
+    QLabel* ControlCaption = nullptr;
     QLabel* ControlAddressLabel = nullptr;
+    QLabel* ControlNote = nullptr;     // who may have the control address
     QLabel* ControlCode = nullptr;     // QR code of the control address
     QLabel* ViewCodeCaption = nullptr;    // 扫码观看, shown with its code
     QLabel* ControlCodeCaption = nullptr; // 扫码遥控
     QPushButton* NewKeyButton = nullptr; // 更换遥控密钥
     QPushButton* CloseButton = nullptr;  // 关闭
+
+protected:
+    void RetranslateUi() override;
 
 private:
     App& app_;

@@ -23,10 +23,12 @@ namespace {
 const QString kTitle = QStringLiteral("Horalto");
 const QStringList kDefaultFont = {"Noto Sans CJK SC", "SimSun", "Liberation Sans"};
 
-const char* const kStartStates[4] = {"开始计时后显示主界面", "开始计时后显示工具条", "开始计时后全屏幕显示",
-                                     "开始计时后保持当前状态"};
-const char* const kEndStates[4] = {"结束计时后显示主界面", "结束计时后显示工具条", "结束计时后全屏幕显示",
-                                   "结束计时后保持当前状态"};
+const char* const kStartStates[4] = {
+    QT_TRANSLATE_NOOP("OptionForm", "开始计时后显示主界面"), QT_TRANSLATE_NOOP("OptionForm", "开始计时后显示工具条"),
+    QT_TRANSLATE_NOOP("OptionForm", "开始计时后全屏幕显示"), QT_TRANSLATE_NOOP("OptionForm", "开始计时后保持当前状态")};
+const char* const kEndStates[4] = {
+    QT_TRANSLATE_NOOP("OptionForm", "结束计时后显示主界面"), QT_TRANSLATE_NOOP("OptionForm", "结束计时后显示工具条"),
+    QT_TRANSLATE_NOOP("OptionForm", "结束计时后全屏幕显示"), QT_TRANSLATE_NOOP("OptionForm", "结束计时后保持当前状态")};
 
 // A stored display state as a list index; anything but "0".."3" is "keep the current state",
 // which is also what the timing commands do with it.
@@ -49,11 +51,12 @@ QString WavFolder(const QString& programDir)
 } // namespace
 
 OptionForm::OptionForm(App& app, QWidget* owner)
-    : FramedDialog(owner, 5160, 5820, QStringLiteral("参数设置")), app_(app)
+    : FramedDialog(owner, 5160, 5820, QString()), app_(app)
 {
     setFont(look::DesignFont(kDefaultFont, 9, false));
     background_.load(QStringLiteral(":/images/option_background.png"));
     BuildControls();
+    RetranslateUi();
 }
 
 OptionForm::~OptionForm()
@@ -131,7 +134,7 @@ void OptionForm::Combo3_Click()
 {
     const int m = Combo3->currentData().toInt();
     if (m != EditFangAnId && IsChanged) {
-        const QString question = QStringLiteral("计时方案%1 的配置还没有保存，您是否要保存对该配置的更改？").arg(EditFangAnId);
+        const QString question = tr("计时方案%1 的配置还没有保存，您是否要保存对该配置的更改？").arg(EditFangAnId);
         if (app_.svc.dialogs.question(this, kTitle, question)) {
             SaveMe_Click();
             if (IsChanged) {
@@ -152,7 +155,7 @@ void OptionForm::SaveMe_Click()
         f->LostFocus();
     if (!WriteFields()) {
         app_.svc.dialogs.warning(this, kTitle,
-                                 QStringLiteral("计时方案%1 的配置没有保存：无法写入配置文件\n%2")
+                                 tr("计时方案%1 的配置没有保存：无法写入配置文件\n%2")
                                      .arg(EditFangAnId)
                                      .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
         return;
@@ -212,30 +215,35 @@ void OptionForm::Form_Unload()
 void OptionForm::ChooseSound(QLineEdit* field, const QString& title)
 {
     const std::optional<QString> chosen = app_.svc.dialogs.openFile(
-        this, title, WavFolder(app_.svc.programDir.path()), QStringLiteral("声音文件 (*.Wav)"));
+        this, title, WavFolder(app_.svc.programDir.path()), tr("声音文件 (*.Wav)"));
     if (!chosen)
         return;
     field->setText(chosen->trimmed());
     field->setCursorPosition(0);
 }
 
-void OptionForm::TsOpen_Click() { ChooseSound(TsWav, QStringLiteral("选择提示声音文件")); }
-void OptionForm::JsOpen_Click() { ChooseSound(JsWav, QStringLiteral("选择结束声音文件")); }
+void OptionForm::TsOpen_Click() { ChooseSound(TsWav, tr("选择提示声音文件")); }
+void OptionForm::JsOpen_Click() { ChooseSound(JsWav, tr("选择结束声音文件")); }
 void OptionForm::TsTest_Click() { app_.session.PlayWav(TsWav->text().trimmed()); }
 void OptionForm::JsTest_Click() { app_.session.PlayWav(JsWav->text().trimmed()); }
 
 void OptionForm::Combo1_Click()
 {
     IsChanged = true;
-    if (Combo1->currentIndex() >= 0)
-        Label13->setText(QString::fromUtf8(kStartStates[Combo1->currentIndex()]));
+    ShowStateDescriptions();
 }
 
 void OptionForm::Combo2_Click()
 {
     IsChanged = true;
-    if (Combo2->currentIndex() >= 0)
-        Label14->setText(QString::fromUtf8(kEndStates[Combo2->currentIndex()]));
+    ShowStateDescriptions();
+}
+
+void OptionForm::ShowStateDescriptions()
+{
+    const int start = Combo1->currentIndex(), end = Combo2->currentIndex();
+    Label13->setText(start >= 0 ? tr(kStartStates[start]) : tr("状态说明"));
+    Label14->setText(end >= 0 ? tr(kEndStates[end]) : tr("状态说明"));
 }
 
 void OptionForm::TsWav_MouseMove() { TsWav->setToolTip(TsWav->text()); }

@@ -75,16 +75,27 @@ public:
     std::vector<TimeField*> TimeFields() const;
 
 protected:
+    void RetranslateUi() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
     void BuildControls();
+    // The descriptions beside the two state lists, of the states chosen.
+    void ShowStateDescriptions();
     void LoadSchemeIntoFields();
     bool WriteFields();
     void ReloadCurrentScheme();
     void ChooseSound(QLineEdit* field, const QString& title);
     App& app_;
     QPixmap background_;
+    // The captions beside the fields, with their source texts; `number` fills in "%1".
+    struct Caption {
+        QLabel* label;
+        const char* text;
+        const char* tip;
+        int number;
+    };
+    std::vector<Caption> captions_;
 };

@@ -1,6 +1,7 @@
 // The settings dialog's controls: positions in twips, captions, tool tips and colours.
 #include "settings/OptionForm.h"
 
+#include "core/Language.h"
 #include "core/Twips.h"
 #include "settings/TimeField.h"
 #include "windows/Control.h"
@@ -25,6 +26,7 @@ constexpr int kSeconds = 2880, kSecondUnit = 3405;
 constexpr int kFieldW = 500, kFieldH = 270;
 constexpr int kSoundField = 1380, kSoundFieldW = 2325;
 constexpr int kStateList = 1905;
+constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
 
 void SetColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
 {
@@ -36,12 +38,13 @@ void SetColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
 
 void OptionForm::BuildControls()
 {
-    auto caption = [this](int left, int top, const QString& text, const QString& tip = {}) {
-        auto* l = new QLabel(text, this);
+    // A caption takes the width of its text (RetranslateUi).
+    auto caption = [this](int left, int top, const char* text, const char* tip = nullptr, int number = 0) {
+        auto* l = new QLabel(this);
         SetColor(l, QPalette::WindowText, kCaption);
-        l->setToolTip(tip);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        l->setGeometry(Twips(left), Twips(top), l->sizeHint().width(), Twips(kFieldH));
+        l->setGeometry(Twips(left), Twips(top), 0, Twips(kFieldH));
+        captions_.push_back({l, text, tip, number});
         return l;
     };
     auto timeField = [this](int left, int top, int limit) {
@@ -51,25 +54,21 @@ void OptionForm::BuildControls()
         connect(f, &QLineEdit::textChanged, this, [this] { IsChanged = true; });
         return f;
     };
-    auto button = [this](int left, int top, int width, int height, const QString& text, const QString& tip,
-                         void (OptionForm::*handler)()) {
-        auto* b = new QPushButton(text, this);
+    auto button = [this](int left, int top, int width, int height, void (OptionForm::*handler)()) {
+        auto* b = new QPushButton(this);
         b->setGeometry(TwipsRect(left, top, width, height));
-        b->setToolTip(tip);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         return b;
     };
-    auto stateList = [this, &caption](int top, const QString& text, void (OptionForm::*handler)()) {
+    auto stateList = [this, &caption](int top, const char* text, void (OptionForm::*handler)()) {
         caption(kRowLabel, top, text);
         auto* c = new QComboBox(this);
-        c->setGeometry(TwipsRect(kStateList, top - 15, 900, 315));
-        c->addItems({QStringLiteral("普通"), QStringLiteral("缩小"), QStringLiteral("全屏"), QStringLiteral("保持")});
+        c->addItems(QStringList(4));
         c->setCurrentIndex(-1);
         connect(c, &QComboBox::currentIndexChanged, this, [this, handler] { (this->*handler)(); });
-        auto* l = new QLabel(QStringLiteral("状态说明"), this);
+        auto* l = new QLabel(this);
         SetColor(l, QPalette::WindowText, kCaption);
-        l->setGeometry(TwipsRect(2910, top - 15, 2130, 315));
         return std::pair{c, l};
     };
 
@@ -79,10 +78,8 @@ void OptionForm::BuildControls()
     Picture1->SetBackColor(16711680);
 
     Label15 = CaptionLabel = new Control(Picture1);
-    Label15->setText(QStringLiteral("Horalto设置"));
     Label15->setFont(look::DesignFont(look::SimSunFamilies(), 10.5, true));
     SetColor(Label15, QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
-    look::PlaceOnDesignBaseline(Label15, TwipsRect(90, 30, 2400, 225), look::SimSunAscent, look::TextFit::AutoSize);
 
     Image1.shown = new Control(Picture1);
     Image1.shown->setGeometry(TwipsRect(4350, 30, 630, 225));
@@ -93,31 +90,30 @@ void OptionForm::BuildControls()
     UseFrame();
 
     // Timing length.
-    const QString lengthTip = QStringLiteral("设置计时的时间长度");
-    caption(kRowLabel, 555, QStringLiteral("计时长度："), lengthTip);
+    const char* lengthTip = QT_TR_NOOP("设置计时的时间长度");
+    caption(kRowLabel, 555, QT_TR_NOOP("计时长度："), lengthTip);
     JscdHh = timeField(kHours, 555, 24);
-    caption(kHourUnit, 555, QStringLiteral("时"), lengthTip);
+    caption(kHourUnit, 555, QT_TR_NOOP("时"), lengthTip);
     JscdMm = timeField(kMinutes, 555, 60);
-    caption(kMinuteUnit, 555, QStringLiteral("分"), lengthTip);
+    caption(kMinuteUnit, 555, QT_TR_NOOP("分"), lengthTip);
     JscdSs = timeField(kSeconds, 555, 60);
-    caption(kSecondUnit, 555, QStringLiteral("秒"), lengthTip);
-    Check1 = new QCheckBox(QStringLiteral("正计时"), this);
+    caption(kSecondUnit, 555, QT_TR_NOOP("秒"), lengthTip);
+    Check1 = new QCheckBox(this);
     SetColor(Check1, QPalette::WindowText, kCaption);
-    Check1->setGeometry(TwipsRect(3960, 555, 1050, kFieldH));
     connect(Check1, &QCheckBox::toggled, this, [this] { IsChanged = true; });
 
     // Prompt times.
     const int promptTops[6] = {0, 990, 1380, 1770, 2160, 2535};
     for (int i = 1; i <= 5; ++i) {
         const int top = promptTops[i];
-        caption(kRowLabel, top, QStringLiteral("提示时间%1：").arg(i), QStringLiteral("设置离结束时间还有多长时间时给予提示！"));
+        caption(kRowLabel, top, QT_TR_NOOP("提示时间%1："), QT_TR_NOOP("设置离结束时间还有多长时间时给予提示！"), i);
         TssjHh[i] = timeField(kHours, top, 24);
-        caption(kHourUnit, top, QStringLiteral("时"));
+        caption(kHourUnit, top, QT_TR_NOOP("时"));
         TssjMm[i] = timeField(kMinutes, top, 60);
-        caption(kMinuteUnit, top, QStringLiteral("分"));
+        caption(kMinuteUnit, top, QT_TR_NOOP("分"));
         TssjSs[i] = timeField(kSeconds, top, 60);
-        caption(kSecondUnit, top, QStringLiteral("秒"));
-        caption(3630, top, QStringLiteral(" (剩余时间)"));
+        caption(kSecondUnit, top, QT_TR_NOOP("秒"));
+        caption(3630, top, QT_TR_NOOP(" (剩余时间)"));
     }
 
     // Sounds.
@@ -130,33 +126,32 @@ void OptionForm::BuildControls()
         connect(f, &QLineEdit::textChanged, this, [this] { IsChanged = true; });
         return f;
     };
-    caption(kRowLabel, 3045, QStringLiteral("提示声音："), QStringLiteral("设置到提示时间时播放的声音文件(*.WAV)！"));
+    caption(kRowLabel, 3045, QT_TR_NOOP("提示声音："), QT_TR_NOOP("设置到提示时间时播放的声音文件(*.WAV)！"));
     TsWav = soundField(3045);
-    TsOpen = button(3765, 3030, 375, 300, QStringLiteral("..."), QStringLiteral("选择提示声音文件"), &OptionForm::TsOpen_Click);
-    TsTest = button(4200, 3030, 630, 300, QStringLiteral("测试"), QStringLiteral("测试声音"), &OptionForm::TsTest_Click);
-    caption(kRowLabel, 3465, QStringLiteral("结束声音："), QStringLiteral("设置到结束时间时播放的声音文件(*.WAV)"));
+    TsOpen = button(3765, 3030, 375, 300, &OptionForm::TsOpen_Click);
+    TsTest = button(4200, 3030, 630, 300, &OptionForm::TsTest_Click);
+    caption(kRowLabel, 3465, QT_TR_NOOP("结束声音："), QT_TR_NOOP("设置到结束时间时播放的声音文件(*.WAV)"));
     JsWav = soundField(3465);
-    JsOpen = button(3765, 3450, 375, 300, QStringLiteral("..."), QStringLiteral("选择结束声音文件"), &OptionForm::JsOpen_Click);
-    JsTest = button(4200, 3450, 630, 300, QStringLiteral("测试"), QStringLiteral("测试声音"), &OptionForm::JsTest_Click);
+    JsOpen = button(3765, 3450, 375, 300, &OptionForm::JsOpen_Click);
+    JsTest = button(4200, 3450, 630, 300, &OptionForm::JsTest_Click);
+    for (QPushButton* open : {TsOpen, JsOpen})
+        open->setText(QStringLiteral("..."));
 
     // Display states after start and after end.
-    std::tie(Combo1, Label13) = stateList(3900, QStringLiteral("开始计时后的状态："), &OptionForm::Combo1_Click);
-    std::tie(Combo2, Label14) = stateList(4290, QStringLiteral("计时结束后的状态："), &OptionForm::Combo2_Click);
-    Check2 = new QCheckBox(QStringLiteral("到时后计超时"), this);
+    std::tie(Combo1, Label13) = stateList(kStartStateTop, QT_TR_NOOP("开始计时后的状态："), &OptionForm::Combo1_Click);
+    std::tie(Combo2, Label14) = stateList(kEndStateTop, QT_TR_NOOP("计时结束后的状态："), &OptionForm::Combo2_Click);
+    Check2 = new QCheckBox(this);
     SetColor(Check2, QPalette::WindowText, kCaption);
-    Check2->setToolTip(QStringLiteral("到时后计数器不复位，继续显示超出的时间（如 +00:00:07），直到复位或开始下一次计时"));
-    Check2->setGeometry(TwipsRect(kRowLabel, 4680, 2400, kFieldH));
     connect(Check2, &QCheckBox::toggled, this, [this] { IsChanged = true; });
 
     // Scheme choice and the two buttons.
-    caption(kRowLabel, 5370, QStringLiteral("请选择计时方案："));
+    caption(kRowLabel, 5370, QT_TR_NOOP("请选择计时方案："));
     Combo3 = new QComboBox(this);
-    Combo3->setGeometry(TwipsRect(1740, 5355, 1005, 315));
     for (int n = 1; n <= 5; ++n)
-        Combo3->addItem(QStringLiteral("方案%1").arg(n), n);
+        Combo3->addItem(QString(), n);
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
-    SaveMe = button(2925, 5340, 975, 375, QStringLiteral("保 存(&S)"), {}, &OptionForm::SaveMe_Click);
-    Command1 = button(4035, 5340, 975, 375, QStringLiteral("退 出"), {}, &OptionForm::Command1_Click);
+    SaveMe = button(2925, 5340, 975, 375, &OptionForm::SaveMe_Click);
+    Command1 = button(4035, 5340, 975, 375, &OptionForm::Command1_Click);
 
     // Tab order: reading order, left to right and top to bottom.
     std::vector<QWidget*> order;
@@ -171,4 +166,45 @@ void OptionForm::BuildControls()
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
+}
+
+void OptionForm::RetranslateUi()
+{
+    // The English captions need wider controls in places.
+    const bool english = UiLanguage() == Language::English;
+    Check1->setGeometry(english ? TwipsRect(3690, 555, 1400, kFieldH) : TwipsRect(3960, 555, 1050, kFieldH));
+    for (auto [list, description, top] : {std::tuple{Combo1, Label13, kStartStateTop - 15},
+                                          std::tuple{Combo2, Label14, kEndStateTop - 15}}) {
+        list->setGeometry(TwipsRect(kStateList, top, english ? 1125 : 900, 315));
+        description->setGeometry(english ? TwipsRect(3090, top, 1950, 315) : TwipsRect(2910, top, 2130, 315));
+    }
+    Check2->setGeometry(TwipsRect(kRowLabel, 4680, english ? 3200 : 2400, kFieldH));
+    Combo3->setGeometry(english ? TwipsRect(1620, 5355, 1215, 315) : TwipsRect(1740, 5355, 1005, 315));
+
+    SetCaption(tr("参数设置"));
+    Label15->setText(tr("Horalto设置"));
+    look::PlaceOnDesignBaseline(Label15, TwipsRect(90, 30, 2400, 225), look::SimSunAscent, look::TextFit::AutoSize);
+    for (const Caption& c : captions_) {
+        c.label->setText(c.number ? tr(c.text).arg(c.number) : tr(c.text));
+        c.label->setToolTip(c.tip ? tr(c.tip) : QString());
+        c.label->resize(c.label->sizeHint().width(), c.label->height());
+    }
+    Check1->setText(tr("正计时"));
+    for (QPushButton* open : {TsOpen, JsOpen})
+        open->setToolTip(open == TsOpen ? tr("选择提示声音文件") : tr("选择结束声音文件"));
+    for (QPushButton* test : {TsTest, JsTest}) {
+        test->setText(tr("测试"));
+        test->setToolTip(tr("测试声音"));
+    }
+    const char* const states[4] = {QT_TR_NOOP("普通"), QT_TR_NOOP("缩小"), QT_TR_NOOP("全屏"), QT_TR_NOOP("保持")};
+    for (QComboBox* c : {Combo1, Combo2})
+        for (int i = 0; i < 4; ++i)
+            c->setItemText(i, tr(states[i]));
+    ShowStateDescriptions();
+    Check2->setText(tr("到时后计超时"));
+    Check2->setToolTip(tr("到时后计数器不复位，继续显示超出的时间（如 +00:00:07），直到复位或开始下一次计时"));
+    for (int n = 1; n <= 5; ++n)
+        Combo3->setItemText(n - 1, tr("方案%1").arg(n));
+    SaveMe->setText(tr("保 存(&S)"));
+    Command1->setText(tr("退 出"));
 }

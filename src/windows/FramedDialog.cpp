@@ -22,6 +22,7 @@ FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString&
 FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString& caption, const QString& pictures)
     : FramedDialog(owner, width, height, caption)
 {
+    standardStrip_ = true;
     Picture1 = new Control(this);
     Picture1->setGeometry(TwipsRect(60, 60, width - 120, 360));
     Picture1->setScaledContents(true);
@@ -32,9 +33,7 @@ FramedDialog::FramedDialog(QWidget* owner, int width, int height, const QString&
     QPalette p = CaptionLabel->palette();
     p.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     CaptionLabel->setPalette(p);
-    CaptionLabel->setText(caption);
-    CaptionLabel->adjustSize();
-    CaptionLabel->move(Twips(120), (Picture1->height() - CaptionLabel->height()) / 2);
+    SetCaption(caption);
 
     Image1.shown = new Control(Picture1);
     Image1.shown->setGeometry(TwipsRect(width - 120 - 705, 45, 630, 270));
@@ -53,7 +52,7 @@ void FramedDialog::UseFrame()
         };
         handle->MouseMove = [this](Qt::MouseButtons, QPoint) { Image1.Show(1); };
     }
-    Image1.shown->setToolTip(QStringLiteral("关闭"));
+    Image1.shown->setToolTip(tr("关闭"));
     Image1.pictures[0] = Image1.pictures[1];
     Image1.Show(1);
     Image1.shown->MouseMove = [this](Qt::MouseButtons, QPoint) {
@@ -77,6 +76,27 @@ void FramedDialog::PlaceOnScreen()
 {
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
+}
+
+void FramedDialog::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    // A dialog that lays out its own strip places its caption itself.
+    if (!standardStrip_)
+        return;
+    CaptionLabel->setText(caption);
+    CaptionLabel->adjustSize();
+    CaptionLabel->move(Twips(120), (Picture1->height() - CaptionLabel->height()) / 2);
+}
+
+void FramedDialog::changeEvent(QEvent* e)
+{
+    QDialog::changeEvent(e);
+    if (e->type() != QEvent::LanguageChange)
+        return;
+    if (Image1.shown)
+        Image1.shown->setToolTip(tr("关闭"));
+    RetranslateUi();
 }
 
 void FramedDialog::done(int result)

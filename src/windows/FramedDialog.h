@@ -19,6 +19,8 @@ public:
 
     // Centred horizontally on the screen, its top at two fifths of the free height.
     void PlaceOnScreen();
+    // The window title and the caption of the title strip.
+    void SetCaption(const QString& caption);
 
     Control* Picture1 = nullptr;
     Control* CaptionLabel = nullptr;
@@ -33,10 +35,15 @@ protected:
     // The frame's mouse behaviour on Picture1, CaptionLabel and Image1.
     void UseFrame();
     virtual void Form_Unload() {}
+    // Every text again in the interface's language (QEvent::LanguageChange); the frame's own
+    // texts are set before it runs.
+    virtual void RetranslateUi() {}
+    void changeEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
     bool unloaded_ = false;
+    bool standardStrip_ = false; // the strip, caption and close picture laid out here
 };

@@ -2,6 +2,7 @@
 
 #include "config/ConfigKeys.h"
 #include "app/App.h"
+#include "core/Language.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "display/MonitorChoice.h"
@@ -50,13 +51,13 @@ FullScreenForm::FullScreenForm(App& app)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , app_(app)
 {
-    setWindowTitle(QStringLiteral("Horalto 全屏幕"));
     QPalette p = palette();
     p.setColor(QPalette::Window, ColorFromBgr(kWindowBack));
     setPalette(p);
     setAutoFillBackground(true);
     setMouseTracking(true);
     BuildControls();
+    RetranslateUi();
     connect(qApp, &QGuiApplication::screenAdded, this, &FullScreenForm::MonitorsChanged);
     connect(qApp, &QGuiApplication::screenRemoved, this, &FullScreenForm::MonitorsChanged);
     connect(qApp, &QGuiApplication::primaryScreenChanged, this, &FullScreenForm::MonitorsChanged);
@@ -69,7 +70,6 @@ void FullScreenForm::BuildControls()
     // Labels lie below the panels and the picture box: created first.
     Showtime = new Control(this);
     Showtime->setText(QStringLiteral("00:00:00"));
-    Showtime->setToolTip(QStringLiteral("双击可以设置显示文字颜色！"));
     Showtime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Showtime->setFont(look::DesignFont(look::ArialNarrowFamilies(), 159.75, true));
     SetForeColor(Showtime, kCounterColor);
@@ -95,7 +95,6 @@ void FullScreenForm::BuildControls()
     Label2 = new Control(Picture2);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label2->setFont(look::DesignFont(look::SimSunFamilies(), 14.25, true));
-    Label2->setToolTip(QStringLiteral("双击此处修改程序信息！"));
     SetForeColor(Label2, kInfoColor);
     PopupOnRightRelease(Label2);
 
@@ -108,26 +107,22 @@ void FullScreenForm::BuildControls()
 
     struct LabelDesign {
         Control** label;
-        const char16_t* caption;
-        int left, width;
         void (FullScreenForm::*click)();
     };
     const LabelDesign labels[] = {
-        {&KongZhi1, u"开始计时", 210, 1260, &FullScreenForm::KongZhi1_Click},
-        {&KongZhi2, u"复位计时器", 1740, 1575, &FullScreenForm::KongZhi2_Click},
-        {&KongZhi3, u"返回主界面", 3585, 1575, &FullScreenForm::KongZhi3_Click},
-        {&KongZhi4, u"工具条模式", 5430, 1575, &FullScreenForm::KongZhi4_Click},
+        {&KongZhi1, &FullScreenForm::KongZhi1_Click},
+        {&KongZhi2, &FullScreenForm::KongZhi2_Click},
+        {&KongZhi3, &FullScreenForm::KongZhi3_Click},
+        {&KongZhi4, &FullScreenForm::KongZhi4_Click},
     };
     for (const LabelDesign& d : labels) {
         auto* c = new Control(Picture3);
-        c->setText(QString::fromUtf16(d.caption));
         c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         c->setFont(look::DesignFont(look::SimSunFamilies(), 14.25, true, true));
         SetControlLabelColors(c);
         c->setCursor(look::HandCursor());
         // A right click on a control label does nothing, not even when the label is disabled.
         c->setAttribute(Qt::WA_NoMousePropagation);
-        look::PlaceOnDesignBaseline(c, TwipsRect(d.left, 2730, d.width, 285), look::SimSunAscent, look::TextFit::AutoSize);
         c->Click = [this, click = d.click] { (this->*click)(); };
         c->setVisible(false); // until the mouse first moves over the lower panel
         *d.label = c;
@@ -139,6 +134,36 @@ void FullScreenForm::BuildControls()
     Picture5->resize(0, 0);
     Picture5->setVisible(false);
     PopupOnRightRelease(Picture5);
+}
+
+void FullScreenForm::RetranslateUi()
+{
+    setWindowTitle(tr("Horalto 全屏幕"));
+    Showtime->setToolTip(tr("双击可以设置显示文字颜色！"));
+    Label2->setToolTip(tr("双击此处修改程序信息！"));
+    const struct {
+        Control* label;
+        QString caption;
+        int left, width;
+    } labels[] = {
+        {KongZhi1, tr("开始计时"), 210, 1260},
+        {KongZhi2, tr("复位计时器"), 1740, 1575},
+        {KongZhi3, tr("返回主界面"), 3585, 1575},
+        // The English caption before it is longer.
+        {KongZhi4, tr("工具条模式"), UiLanguage() == Language::English ? 5850 : 5430, 1575},
+    };
+    for (const auto& d : labels) {
+        d.label->setText(d.caption);
+        look::PlaceOnDesignBaseline(d.label, TwipsRect(d.left, 2730, d.width, 285), look::SimSunAscent,
+                                    look::TextFit::AutoSize);
+    }
+}
+
+void FullScreenForm::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
 }
 
 void FullScreenForm::PopupOnRightRelease(Control* c)

@@ -57,9 +57,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void BuildControls();
+    // The window title, the control labels and the tool tips in the interface's language.
+    void RetranslateUi();
     void DockPanels();
     void PopupOnRightRelease(Control* c);
     void ShowPopup(QPoint globalPos);

@@ -39,7 +39,37 @@ MainForm::MainForm(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindow
     setFont(FontOf(kDefaultFont, 9, false));
     background_.load(QStringLiteral(":/images/main_background.png"));
     BuildControls();
+    RetranslateUi();
     FollowSession();
+}
+
+void MainForm::RetranslateUi()
+{
+    auto fit = [](Control* label, const QString& text) {
+        label->setText(text);
+        label->adjustSize();
+    };
+    Label5->setToolTip(tr("双击修改标题信息！"));
+    Image3.shown->setToolTip(tr("最小化"));
+    Image2.shown->setToolTip(tr("全屏"));
+    Image1.shown->setToolTip(tr("关闭"));
+    fit(Label1, tr("当前时间："));
+    fit(Label4, tr("计时长度："));
+    fit(Label2, tr("开始时间："));
+    fit(Label3, tr("结束时间："));
+    Showtime->setToolTip(tr("双击可以设置显示文字颜色！"));
+    JishiStart->setText(tr("计 时"));
+    JishiEnd->setText(tr("复 位"));
+    ShowPauseCaption();
+    MinMe->setText(tr("缩 小"));
+    MaxMe->setText(tr("全 屏"));
+    SetupMe->setText(tr("设 置"));
+    ExitMe->setText(tr("退 出"));
+}
+
+void MainForm::ShowPauseCaption()
+{
+    JishiPause->setText(app_.session.Phase() == TimingPhase::Paused ? tr("继 续") : tr("暂 停"));
 }
 
 void MainForm::FollowSession()
@@ -58,9 +88,6 @@ void MainForm::FollowSession()
         fit(StartTime, s.StartTimeText());
         fit(EndTime, s.EndTimeText());
         fit(TimeLen, s.TimeLenShown());
-    };
-    auto showPause = [this](TimingPhase phase) {
-        JishiPause->setText(phase == TimingPhase::Paused ? QStringLiteral("继 续") : QStringLiteral("暂 停"));
     };
     // A counter text wider than the label and than the designed "00:00:00" (the "+" of
     // overtime) is drawn smaller, whole.
@@ -81,19 +108,18 @@ void MainForm::FollowSession()
         showTitle(s.SchemeTitle());
     fit(IsTime, s.ClockText());
     showTimes();
-    showPause(s.Phase());
     const auto direct = Qt::DirectConnection;
     connect(&s, &TimingSession::schemeTitleChanged, this, showTitle, direct);
     connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
     connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
-    connect(&s, &TimingSession::phaseChanged, this, showPause, direct);
+    connect(&s, &TimingSession::phaseChanged, this, &MainForm::ShowPauseCaption, direct);
 }
 
 MainForm::~MainForm() = default;
 
 void MainForm::BuildControls()
 {
-    auto label = [this](QWidget* parent, int left, int top, const QString& text) {
+    auto label = [this](QWidget* parent, int left, int top, const QString& text = {}) {
         auto* l = new Control(parent);
         l->move(Twips(left), Twips(top));
         l->setText(text);
@@ -116,19 +142,15 @@ void MainForm::BuildControls()
     QPalette p5 = Label5->palette();
     p5.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     Label5->setPalette(p5);
-    Label5->setToolTip(QStringLiteral("双击修改标题信息！"));
     Label5->MouseDown = [this](Qt::MouseButton b, QPoint pos) { DragWindow(this, b, Label5->mapToGlobal(pos)); };
     Label5->DblClick = [this] { Label5_DblClick(); };
 
-    struct Design { ImageButton* button; int left, width; const char* name; const char* tip; };
-    const Design designs[] = {{&Image3, 5010, 405, "min", "最小化"},
-                          {&Image2, 5415, 390, "full", "全屏"},
-                          {&Image1, 5805, 630, "close", "关闭"}};
+    struct Design { ImageButton* button; int left, width; const char* name; };
+    const Design designs[] = {{&Image3, 5010, 405, "min"}, {&Image2, 5415, 390, "full"}, {&Image1, 5805, 630, "close"}};
     for (const Design& s : designs) {
         ImageButton& b = *s.button;
         b.shown = new Control(Picture1);
         b.shown->setGeometry(TwipsRect(s.left, 30, s.width, 225));
-        b.shown->setToolTip(QString::fromUtf8(s.tip));
         b.shown->setScaledContents(true);
         const QString base = QStringLiteral(":/images/title_%1_").arg(QLatin1String(s.name));
         b.pictures[1].load(base + "normal.png");
@@ -144,13 +166,13 @@ void MainForm::BuildControls()
         b.shown->MouseUp = [this, &b](Qt::MouseButton, QPoint) { ImageButton_MouseUp(b); };
     }
 
-    Label1 = label(this, 360, 570, QStringLiteral("当前时间："));
+    Label1 = label(this, 360, 570);
     IsTime = label(this, 1440, 570, QStringLiteral("00:00:00"));
-    Label4 = label(this, 3360, 570, QStringLiteral("计时长度："));
+    Label4 = label(this, 3360, 570);
     TimeLen = label(this, 4320, 570, QStringLiteral("00:00:00"));
-    Label2 = label(this, 360, 930, QStringLiteral("开始时间："));
+    Label2 = label(this, 360, 930);
     StartTime = label(this, 1440, 930, QStringLiteral("00:00:00"));
-    Label3 = label(this, 3360, 930, QStringLiteral("结束时间："));
+    Label3 = label(this, 3360, 930);
     EndTime = label(this, 4320, 930, QStringLiteral("00:00:00"));
 
     Showtime = new Control(this);
@@ -158,27 +180,26 @@ void MainForm::BuildControls()
     Showtime->setAlignment(Qt::AlignCenter);
     Showtime->setFont(FontOf({"Arial", "Liberation Sans"}, 72, true));
     Showtime->setText(QStringLiteral("00:00:00"));
-    Showtime->setToolTip(QStringLiteral("双击可以设置显示文字颜色！"));
     Showtime->MouseUp = [this](Qt::MouseButton b, QPoint pos) {
         if (b == Qt::RightButton)
             app_.menuForm().ShowPopup(this, Showtime->mapToGlobal(pos));
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
 
-    auto button = [this](int left, const QString& caption, void (MainForm::*handler)()) {
-        auto* b = new QPushButton(caption, this);
+    auto button = [this](int left, void (MainForm::*handler)()) {
+        auto* b = new QPushButton(this);
         b->setGeometry(TwipsRect(left, 3180, 825, 375));
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
         return b;
     };
-    JishiStart = button(180, QStringLiteral("计 时"), &MainForm::JishiStart_Click);
-    JishiEnd = button(1080, QStringLiteral("复 位"), &MainForm::JishiEnd_Click);
-    JishiPause = button(1995, QStringLiteral("暂 停"), &MainForm::JishiPause_Click);
-    MinMe = button(2895, QStringLiteral("缩 小"), &MainForm::MinMe_Click);
-    MaxMe = button(3795, QStringLiteral("全 屏"), &MainForm::MaxMe_Click);
-    SetupMe = button(4710, QStringLiteral("设 置"), &MainForm::SetupMe_Click);
-    ExitMe = button(5610, QStringLiteral("退 出"), &MainForm::ExitMe_Click);
+    JishiStart = button(180, &MainForm::JishiStart_Click);
+    JishiEnd = button(1080, &MainForm::JishiEnd_Click);
+    JishiPause = button(1995, &MainForm::JishiPause_Click);
+    MinMe = button(2895, &MainForm::MinMe_Click);
+    MaxMe = button(3795, &MainForm::MaxMe_Click);
+    SetupMe = button(4710, &MainForm::SetupMe_Click);
+    ExitMe = button(5610, &MainForm::ExitMe_Click);
 }
 
 void MainForm::Timer1_Timer() { app_.session.Tick(); }
@@ -227,6 +248,8 @@ void MainForm::DragWindow(QWidget* window, Qt::MouseButton button, QPoint global
 void MainForm::changeEvent(QEvent* e)
 {
     QWidget::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
     if (e->type() != QEvent::WindowStateChange || app_.IsUnloaded())
         return;
     const Qt::WindowStates s = windowState();

@@ -83,6 +83,9 @@ private:
     // Shows the session's current state and follows its signals from now on.
     void FollowSession();
     void BuildControls();
+    // Every caption and tool tip in the interface's language.
+    void RetranslateUi();
+    void ShowPauseCaption();
     void ImageButtonsNormal();
     void ImageButton_MouseUp(ImageButton& b);
     App& app_;

@@ -75,9 +75,27 @@ ToolsBarForm::ToolsBarForm(App& app, bool large)
     , app_(app)
     , large_(large)
 {
-    setWindowTitle(large ? QStringLiteral("Horalto 大工具条") : QStringLiteral("Horalto 工具条"));
     setMouseTracking(true);
     BuildControls();
+    RetranslateUi();
+}
+
+void ToolsBarForm::RetranslateUi()
+{
+    setWindowTitle(large_ ? tr("Horalto 大工具条") : tr("Horalto 工具条"));
+    SystemSetup->setToolTip(tr("系统设置"));
+    Showtime->setToolTip(tr("双击可以设置显示文字颜色！"));
+    StartTimer->setToolTip(tr("开始计时"));
+    StopTimer->setToolTip(tr("复位计时器"));
+    BacktoMain->setToolTip(tr("返回主界面"));
+    GoFullScreen->setToolTip(tr("全屏幕模式"));
+}
+
+void ToolsBarForm::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        RetranslateUi();
 }
 
 ToolsBarForm::~ToolsBarForm() = default;
@@ -88,10 +106,9 @@ void ToolsBarForm::BuildControls()
     setFixedSize(Twips(l.clientWidth), Twips(l.clientHeight));
     background_ = QPixmap(QStringLiteral(":/images/toolbar_%1_bg.bmp").arg(l.sizeWord));
 
-    auto makeButton = [&](ToolButton b, const Geometry& g, const QString& tip) {
+    auto makeButton = [&](ToolButton b, const Geometry& g) {
         auto* button = new SpriteButton(this);
         button->setGeometry(Px(g));
-        button->setToolTip(tip);
         button->setCursor(look::HandCursor());
         button->MouseDown = [this, b](Qt::MouseButton, QPoint) { Button_MouseDown(b); };
         button->MouseMove = [this, b](Qt::MouseButtons, QPoint) { Button_MouseMove(b); };
@@ -101,7 +118,7 @@ void ToolsBarForm::BuildControls()
         buttons_[int(b)] = button;
         return button;
     };
-    SystemSetup = makeButton(ToolButton::SystemSetup, l.systemSetup, QStringLiteral("系统设置"));
+    SystemSetup = makeButton(ToolButton::SystemSetup, l.systemSetup);
 
     PicTime = new Control(this);
     PicTime->setGeometry(Px(l.picTime));
@@ -118,7 +135,6 @@ void ToolsBarForm::BuildControls()
 
     Showtime = new Control(PicTime);
     Showtime->setText(QStringLiteral("00:00:00"));
-    Showtime->setToolTip(QStringLiteral("双击可以设置显示文字颜色！"));
     Showtime->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Showtime->setFont(look::DesignFont(look::ArialBlackFamilies(), l.fontPoints, true, false, 900));
     SetForeColor(Showtime, kYellow);
@@ -133,10 +149,10 @@ void ToolsBarForm::BuildControls()
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
 
-    StartTimer = makeButton(ToolButton::StartTimer, l.startTimer, QStringLiteral("开始计时"));
-    StopTimer = makeButton(ToolButton::StopTimer, l.stopTimer, QStringLiteral("复位计时器"));
-    BacktoMain = makeButton(ToolButton::BacktoMain, l.backtoMain, QStringLiteral("返回主界面"));
-    GoFullScreen = makeButton(ToolButton::GoFullScreen, l.goFullScreen, QStringLiteral("全屏幕模式"));
+    StartTimer = makeButton(ToolButton::StartTimer, l.startTimer);
+    StopTimer = makeButton(ToolButton::StopTimer, l.stopTimer);
+    BacktoMain = makeButton(ToolButton::BacktoMain, l.backtoMain);
+    GoFullScreen = makeButton(ToolButton::GoFullScreen, l.goFullScreen);
 
     for (ToolButton b : AllToolButtons)
         LoadSprite(b, QPixmap(QStringLiteral(":/images/toolbar_%1_%2.bmp").arg(l.sizeWord, SpriteWord(b))));

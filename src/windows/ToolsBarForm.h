@@ -58,10 +58,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void BuildControls();
+    // The window title and the tool tips in the interface's language.
+    void RetranslateUi();
     void PaintAllNormal(bool overShowtime);
     void ShowPopup(QPoint globalPos);
     void FitShowtime();

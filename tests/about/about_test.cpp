@@ -72,7 +72,7 @@ TEST(AboutBox, SystemInformationStartsTheFirstProgramFoundOnPathOrSaysItIsNotAva
     for (const bool found : {true, false}) {
         FakeWorld w;
         Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, real, w.screenSaver,
-                          w.records, w.desktop, w.remote};
+                          w.records, w.desktop, w.remote, w.qtTexts};
         App app(services);
         ASSERT_TRUE(app.Start());
         qputenv("PATH", (found ? "relative:" + bin1.path() + ":" + bin2.path() : QString(".:/nonexistent")).toLocal8Bit());

@@ -84,7 +84,7 @@ TEST(ScreenSaverHold, InhibitAndUnInhibitOnTheSessionBus)
     FakeWorld w;
     DesktopScreenSaver saver(bus.address());
     Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers, w.events, w.programs, saver,
-                      w.records, w.desktop, w.remote};
+                      w.records, w.desktop, w.remote, w.qtTexts};
     App app(services);
     ASSERT_TRUE(app.Start());
     auto logSoon = [&](qsizetype n) {

@@ -23,7 +23,7 @@ struct DialogsOnX11 : ::testing::Test {
     FakeWorld w;
     X11Hotkeys keys;
     Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, keys, w.timers, w.events, w.programs, w.screenSaver,
-                      w.records, w.desktop, w.remote};
+                      w.records, w.desktop, w.remote, w.qtTexts};
     std::unique_ptr<App> app;
     QProcess holder; // another X client
     QString holderId;

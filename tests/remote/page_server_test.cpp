@@ -22,7 +22,7 @@ struct Served {
     FakeWorld w;
     PageServer server{QHostAddress::LocalHost};
     Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, w.hotkeys, w.timers,
-                      w.events, w.programs, w.screenSaver, w.records, w.desktop, server};
+                      w.events, w.programs, w.screenSaver, w.records, w.desktop, server, w.qtTexts};
     quint16 port = FreeLoopbackPort();
     std::unique_ptr<App> app;
     Served()
@@ -49,7 +49,10 @@ struct Page {
     {
         QObject::connect(&ws, &QWebSocket::textMessageReceived, &ws, [this](const QString& m) {
             const QJsonObject o = QJsonDocument::fromJson(m.toUtf8()).object();
-            o.value("t") == "done" ? void(answers << o.value("ok").toBool()) : void(states << o);
+            if (o.value("t") == "done")
+                answers << o.value("ok").toBool();
+            else if (o.value("t") == "state")
+                states << o;
         });
         ws.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws%2").arg(port).arg(query)));
     }

@@ -25,7 +25,7 @@ TEST(OptionFormOnX11, NoHotkeyWhileOpenAndAllAfterClosing)
     FakeWorld w;
     X11Hotkeys keys;
     Services services{w.clock, w.random, w.sound, w.dialogs, w.dir, w.end, keys, w.timers, w.events, w.programs, w.screenSaver,
-                      w.records, w.desktop, w.remote};
+                      w.records, w.desktop, w.remote, w.qtTexts};
     App app(services);
     ASSERT_TRUE(app.Start());
     Key("KP_2"); // the keys act before the dialog opens

@@ -139,8 +139,18 @@ public:
     bool serving() const override { return on; }
     void setControlKey(const QByteArray& k) override { key = k; }
     void publish(const RemoteState& s) override { published.push_back(s); }
+    QString language;
+    QMap<QString, QString> texts;
+    void setTexts(const QString& l, const QMap<QString, QString>& t) override { language = l, texts = t; }
     QStringList addresses() override { return hosts; }
     QImage qrCode(const QString&) override { return QImage(29, 29, QImage::Format_Grayscale8); }
+};
+
+// Qt's own texts: the languages asked for, in order; nothing is loaded.
+class FakeQtTexts final : public QtTexts {
+public:
+    QStringList used;
+    bool Use(const QString& language) override { return used << language, true; }
 };
 
 // A complete set of doubles with a fresh temporary program directory.
@@ -160,8 +170,9 @@ struct FakeWorld {
     FakeRecords records;
     FakeDesktop desktop;
     FakeRemote remote;
+    FakeQtTexts qtTexts;
     Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs, screenSaver,
-                      records, desktop, remote};
+                      records, desktop, remote, qtTexts};
 
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QString iniPath() const { return path("config.ini"); }

@@ -2,6 +2,7 @@
 
 #include "remote/server/RequestGate.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHttpServerRequest>
@@ -116,8 +117,8 @@ QString PageServer::start(quint16 port, const QByteArray& controlKey, RemoteComm
     auto* gate = new RequestGate(this);
     if (!gate->listen(listenOn_, port)) {
         const QString why = gate->serverError() == QAbstractSocket::AddressInUseError
-            ? QStringLiteral("端口 %1 已被占用，请换一个端口").arg(port)
-            : QStringLiteral("无法在端口 %1 提供计时页面：%2").arg(port).arg(gate->errorString());
+            ? QCoreApplication::translate("PageServer", "端口 %1 已被占用，请换一个端口").arg(port)
+            : QCoreApplication::translate("PageServer", "无法在端口 %1 提供计时页面：%2").arg(port).arg(gate->errorString());
         delete gate;
         return why;
     }
@@ -182,6 +183,24 @@ void PageServer::publish(const RemoteState& state)
     SendToAll();
 }
 
+void PageServer::setTexts(const QString& language, const QMap<QString, QString>& texts)
+{
+    // The page is served in the language: every element's text that the table names, and the
+    // page's language. Its script follows the texts message.
+    QByteArray page = ResourceBytes(kResources[0]);
+    page.replace("<html lang=\"zh-CN\">", "<html lang=\"" + language.toHtmlEscaped().toUtf8() + "\">");
+    QJsonObject words;
+    for (auto it = texts.begin(); it != texts.end(); ++it) {
+        words.insert(it.key(), it.value());
+        page.replace('>' + it.key().toUtf8() + '<', '>' + it.value().toHtmlEscaped().toUtf8() + '<');
+    }
+    page_ = page;
+    const QJsonObject o{{"t", "texts"}, {"lang", language}, {"words", words}};
+    textsText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    for (qsizetype i = 0; i < qsizetype(peers_.size()); ++i)
+        Send(peers_[i], textsText_);
+}
+
 bool PageServer::KeyAccepted(const QHostAddress& from, const QByteArray& key)
 {
     const qint64 t = now();
@@ -230,8 +249,10 @@ bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
     } else if (get && path == QLatin1String(kSocketPath)) {
         status = Status::BadRequest; // the socket path without the upgrade
     }
+    const bool html = page && page->file == kResources[0].file;
     if (page)
-        Answer(makeResponder(request, socket), socket, Status::Ok, page->type, ResourceBytes(*page));
+        Answer(makeResponder(request, socket), socket, Status::Ok, page->type,
+               html && !page_.isEmpty() ? page_ : ResourceBytes(*page));
     else
         Answer(makeResponder(request, socket), socket, status, "text/plain; charset=utf-8", ErrorText(status));
     return true;
@@ -260,6 +281,8 @@ void PageServer::AdoptSockets()
         connect(s, &QWebSocket::textMessageReceived, this, [this, s](const QString& m) { Received(s, m); });
         connect(s, &QWebSocket::disconnected, this, [this, s] { Drop(s); });
         peers_.push_back({std::move(ws), control});
+        if (!textsText_.isEmpty())
+            Send(peers_.back(), textsText_);
         if (!stateText_.isEmpty())
             Send(peers_.back(), stateText_);
     }

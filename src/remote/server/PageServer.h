@@ -36,6 +36,7 @@ public:
     bool serving() const override { return gate_ != nullptr; }
     void setControlKey(const QByteArray& key) override;
     void publish(const RemoteState& state) override;
+    void setTexts(const QString& language, const QMap<QString, QString>& texts) override;
     QStringList addresses() override;
     QImage qrCode(const QString& text) override;
 
@@ -78,6 +79,8 @@ private:
     int refusedStatus_ = 404; // the answer missingHandler gives to a refused WebSocket upgrade
     RemoteState state_;
     QString stateText_; // state_ as the pages get it
+    QString textsText_; // the page's texts as the pages get them; empty: the page's own
+    QByteArray page_;   // index.html in the language of the texts; empty: as it is
     QTimer heartbeat_;
     QElapsedTimer sinceSent_; // since the state last went to every page
 };

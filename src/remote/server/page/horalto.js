@@ -14,6 +14,9 @@
   let retryDelay = 1000;
   let shownLength = -1;
   let noteTimer = 0;
+  // The program's texts in the language it speaks: each Chinese text of this page to its own.
+  let words = {};
+  const t = (text) => words[text] || text;
 
   const set = (el, text) => { if (el.textContent !== text) el.textContent = text; };
 
@@ -52,10 +55,10 @@
   document.addEventListener('visibilitychange', () => keepAwake(wantLock));
 
   function statusText(s) {
-    if (s.end) return '时间到';
-    if (s.over) return s.phase === 2 ? '超时 · 已暂停' : '超时';
-    if (s.phase === 1) return s.blink ? '计时中 · 提示' : '计时中';
-    return s.phase === 2 ? '已暂停' : '未计时';
+    if (s.end) return t('时间到');
+    if (s.over) return t(s.phase === 2 ? '超时 · 已暂停' : '超时');
+    if (s.phase === 1) return t(s.blink ? '计时中 · 提示' : '计时中');
+    return t(s.phase === 2 ? '已暂停' : '未计时');
   }
 
   function show(s) {
@@ -113,7 +116,7 @@
   // The program sends its state at least once a second: silence means the link is gone.
   function alive() {
     clearTimeout(watchdog);
-    watchdog = setTimeout(() => lost('连接已断开', true), 3000);
+    watchdog = setTimeout(() => lost(t('连接已断开'), true), 3000);
   }
 
   function connect() {
@@ -126,13 +129,17 @@
       if (m.t === 'state') {
         retryDelay = 1000;
         show(m);
+      } else if (m.t === 'texts') {
+        words = m.words || {};
+        // The page was served in another language: served again in this one.
+        if (m.lang !== document.documentElement.lang) location.reload();
       } else if (m.t === 'done' && !m.ok) {
-        note('程序此时不能执行这个命令');
+        note(t('程序此时不能执行这个命令'));
       }
     };
     ws.onclose = (e) => {
-      if (e.code === 4403) lost('遥控密钥已更换，请扫描新的二维码', false);
-      else lost('连接已断开', true);
+      if (e.code === 4403) lost(t('遥控密钥已更换，请扫描新的二维码'), false);
+      else lost(t('连接已断开'), true);
     };
     alive();
   }

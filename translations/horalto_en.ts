@@ -1,0 +1,1023 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>用法：horalto [命令]
+
+不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
+
+命令发给正在运行的 Horalto，作用与对应的热键相同，只在该命令此时可用时执行：
+  start         开始计时
+  pause         暂停或继续计时
+  reset         复位
+  main          返回主界面
+  toolbar       工具条模式
+  fullscreen    全屏幕模式
+  scheme N      切换到计时方案 N（1 到 5）
+
+  -h, --help    显示本说明
+  --version     显示版本
+
+退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。
+</source>
+        <translation>Usage: horalto [command]
+
+Without a command, starts Horalto; when Horalto is already running, brings its display window to the front.
+
+A command goes to the running Horalto and acts as its hotkey does, only when the command is available at that moment:
+  start         start the timing
+  pause         pause or continue the timing
+  reset         reset
+  main          back to the main window
+  toolbar       toolbar mode
+  fullscreen    full screen
+  scheme N      switch to timing scheme N (1 to 5)
+
+  -h, --help    show this help
+  --version     show the version
+
+Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running; 64 the command line is wrong.
+</translation>
+    </message>
+    <message>
+        <source>用法见 horalto --help
+</source>
+        <translation>See horalto --help for the usage
+</translation>
+    </message>
+    <message>
+        <source>horalto：无法识别的参数“%1”
+</source>
+        <translation>horalto: unknown argument &quot;%1&quot;
+</translation>
+    </message>
+    <message>
+        <source>horalto：scheme 后面应是方案号 1 到 5
+</source>
+        <translation>horalto: scheme must be followed by a scheme number from 1 to 5
+</translation>
+    </message>
+    <message>
+        <source>horalto：没有正在运行的 Horalto
+</source>
+        <translation>horalto: Horalto is not running
+</translation>
+    </message>
+    <message>
+        <source>horalto：正在运行的 Horalto 没有回答
+</source>
+        <translation>horalto: the running Horalto did not answer
+</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopScreenSaver</name>
+    <message>
+        <source>演讲计时</source>
+        <translation>Timing a speech</translation>
+    </message>
+</context>
+<context>
+    <name>FramedDialog</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenForm</name>
+    <message>
+        <source>Horalto 全屏幕</source>
+        <translation>Horalto full screen</translation>
+    </message>
+    <message>
+        <source>双击可以设置显示文字颜色！</source>
+        <translation>Double-click to set the color of the digits</translation>
+    </message>
+    <message>
+        <source>双击此处修改程序信息！</source>
+        <translation>Double-click here to change the information text</translation>
+    </message>
+    <message>
+        <source>开始计时</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>复位计时器</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>返回主界面</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>工具条模式</source>
+        <translation>Toolbar mode</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyCaptions</name>
+    <message>
+        <source>（被占用）</source>
+        <translation> (taken)</translation>
+    </message>
+    <message>
+        <source>计时</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>工具条模式</source>
+        <translation>Toolbar mode</translation>
+    </message>
+    <message>
+        <source>全屏幕模式</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>返回主界面</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>计时方案一</source>
+        <translation>Timing scheme 1</translation>
+    </message>
+    <message>
+        <source>计时方案二</source>
+        <translation>Timing scheme 2</translation>
+    </message>
+    <message>
+        <source>计时方案三</source>
+        <translation>Timing scheme 3</translation>
+    </message>
+    <message>
+        <source>计时方案四</source>
+        <translation>Timing scheme 4</translation>
+    </message>
+    <message>
+        <source>计时方案五</source>
+        <translation>Timing scheme 5</translation>
+    </message>
+    <message>
+        <source>%1 已被其他程序占用，请另选按键！</source>
+        <translation>%1: taken by another program, please choose other keys!</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyForm</name>
+    <message>
+        <source>开始计时</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>复位计时器</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>工具条模式</source>
+        <translation>Toolbar mode</translation>
+    </message>
+    <message>
+        <source>全屏幕模式</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>返回主界面</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>暂停计时</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>计时方案1</source>
+        <translation>Scheme 1</translation>
+    </message>
+    <message>
+        <source>计时方案2</source>
+        <translation>Scheme 2</translation>
+    </message>
+    <message>
+        <source>计时方案3</source>
+        <translation>Scheme 3</translation>
+    </message>
+    <message>
+        <source>计时方案4</source>
+        <translation>Scheme 4</translation>
+    </message>
+    <message>
+        <source>计时方案5</source>
+        <translation>Scheme 5</translation>
+    </message>
+    <message>
+        <source>全局快捷键设置</source>
+        <translation>Global hotkeys</translation>
+    </message>
+    <message>
+        <source>保存设置</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消退出</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！</source>
+        <translation>Click a row and press its keys; BackSpace switches the hotkey off!</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>下列各行设置了相同的热键，请修改后再保存：
+</source>
+        <translation>These rows have the same hotkey; change them before saving:
+</translation>
+    </message>
+    <message>
+        <source>全局热键设置没有保存：无法写入配置文件
+%1</source>
+        <translation>The hotkeys were not saved: the configuration file cannot be written
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LoadedRemote</name>
+    <message>
+        <source>找不到远程显示模块 %1</source>
+        <translation>The remote display module %1 is missing</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>双击修改标题信息！</source>
+        <translation>Double-click to change the title</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>当前时间：</source>
+        <translation>Time now:</translation>
+    </message>
+    <message>
+        <source>计时长度：</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>开始时间：</source>
+        <translation>Started:</translation>
+    </message>
+    <message>
+        <source>结束时间：</source>
+        <translation>Ends at:</translation>
+    </message>
+    <message>
+        <source>双击可以设置显示文字颜色！</source>
+        <translation>Double-click to set the color of the digits</translation>
+    </message>
+    <message>
+        <source>计 时</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>复 位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>缩 小</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>全 屏</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>设 置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>退 出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>继 续</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>暂 停</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>MenuForm</name>
+    <message>
+        <source>计时方案%1</source>
+        <translation>Timing scheme %1</translation>
+    </message>
+    <message>
+        <source>计时</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>工具条模式</source>
+        <translation>Toolbar mode</translation>
+    </message>
+    <message>
+        <source>全屏幕模式</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>返回主界面</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>关于Horalto...</source>
+        <translation>About Horalto...</translation>
+    </message>
+    <message>
+        <source>计时选项设置</source>
+        <translation>Timing settings</translation>
+    </message>
+    <message>
+        <source>全局热键设置</source>
+        <translation>Global hotkeys</translation>
+    </message>
+    <message>
+        <source>修改程序信息</source>
+        <translation>Change the information text</translation>
+    </message>
+    <message>
+        <source>计时记录...</source>
+        <translation>Timing records...</translation>
+    </message>
+    <message>
+        <source>远程显示...</source>
+        <translation>Remote display...</translation>
+    </message>
+    <message>
+        <source>开启窗口抖动</source>
+        <translation>Shake the windows</translation>
+    </message>
+    <message>
+        <source>使用大工具条</source>
+        <translation>Use the large toolbar</translation>
+    </message>
+    <message>
+        <source>退出Horalto</source>
+        <translation>Exit Horalto</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorChoice</name>
+    <message>
+        <source>全屏显示器</source>
+        <translation>Full-screen monitor</translation>
+    </message>
+    <message>
+        <source>主显示器</source>
+        <translation>Primary monitor</translation>
+    </message>
+</context>
+<context>
+    <name>OptionForm</name>
+    <message>
+        <source>开始计时后显示主界面</source>
+        <translation>Shows the main window</translation>
+    </message>
+    <message>
+        <source>开始计时后显示工具条</source>
+        <translation>Shows the toolbar</translation>
+    </message>
+    <message>
+        <source>开始计时后全屏幕显示</source>
+        <translation>Shows full screen</translation>
+    </message>
+    <message>
+        <source>开始计时后保持当前状态</source>
+        <translation>Keeps the current view</translation>
+    </message>
+    <message>
+        <source>结束计时后显示主界面</source>
+        <translation>Shows the main window</translation>
+    </message>
+    <message>
+        <source>结束计时后显示工具条</source>
+        <translation>Shows the toolbar</translation>
+    </message>
+    <message>
+        <source>结束计时后全屏幕显示</source>
+        <translation>Shows full screen</translation>
+    </message>
+    <message>
+        <source>结束计时后保持当前状态</source>
+        <translation>Keeps the current view</translation>
+    </message>
+    <message>
+        <source>计时方案%1 的配置还没有保存，您是否要保存对该配置的更改？</source>
+        <translation>The changes to timing scheme %1 are not saved yet. Do you want to save them?</translation>
+    </message>
+    <message>
+        <source>计时方案%1 的配置没有保存：无法写入配置文件
+%2</source>
+        <translation>Timing scheme %1 was not saved: the configuration file cannot be written
+%2</translation>
+    </message>
+    <message>
+        <source>声音文件 (*.Wav)</source>
+        <translation>Sound files (*.Wav)</translation>
+    </message>
+    <message>
+        <source>选择提示声音文件</source>
+        <translation>Choose the prompt sound</translation>
+    </message>
+    <message>
+        <source>选择结束声音文件</source>
+        <translation>Choose the end sound</translation>
+    </message>
+    <message>
+        <source>状态说明</source>
+        <translation>The view it leaves</translation>
+    </message>
+    <message>
+        <source>设置计时的时间长度</source>
+        <translation>How long the timing runs</translation>
+    </message>
+    <message>
+        <source>计时长度：</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>时</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>提示时间%1：</source>
+        <translation>Prompt %1:</translation>
+    </message>
+    <message>
+        <source>设置离结束时间还有多长时间时给予提示！</source>
+        <translation>How long before the end the prompt comes!</translation>
+    </message>
+    <message>
+        <source> (剩余时间)</source>
+        <translation> (remaining)</translation>
+    </message>
+    <message>
+        <source>提示声音：</source>
+        <translation>Prompt:</translation>
+    </message>
+    <message>
+        <source>设置到提示时间时播放的声音文件(*.WAV)！</source>
+        <translation>The sound file played at a prompt time (*.WAV)!</translation>
+    </message>
+    <message>
+        <source>结束声音：</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>设置到结束时间时播放的声音文件(*.WAV)</source>
+        <translation>The sound file played at the end (*.WAV)</translation>
+    </message>
+    <message>
+        <source>开始计时后的状态：</source>
+        <translation>After the start:</translation>
+    </message>
+    <message>
+        <source>计时结束后的状态：</source>
+        <translation>After the end:</translation>
+    </message>
+    <message>
+        <source>请选择计时方案：</source>
+        <translation>Timing scheme:</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Horalto设置</source>
+        <translation>Horalto settings</translation>
+    </message>
+    <message>
+        <source>正计时</source>
+        <translation>Count up</translation>
+    </message>
+    <message>
+        <source>测试</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>测试声音</source>
+        <translation>Play the sound</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>缩小</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>保持</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>到时后计超时</source>
+        <translation>Count overtime after the end</translation>
+    </message>
+    <message>
+        <source>到时后计数器不复位，继续显示超出的时间（如 +00:00:07），直到复位或开始下一次计时</source>
+        <translation>At the end the counter is not reset: it goes on to show the time beyond it (such as +00:00:07) until a reset or the next start</translation>
+    </message>
+    <message>
+        <source>方案%1</source>
+        <translation>Scheme %1</translation>
+    </message>
+    <message>
+        <source>保 存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>退 出</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>PageServer</name>
+    <message>
+        <source>端口 %1 已被占用，请换一个端口</source>
+        <translation>Port %1 is in use; please choose another port</translation>
+    </message>
+    <message>
+        <source>无法在端口 %1 提供计时页面：%2</source>
+        <translation>Cannot serve the timing page on port %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsForm</name>
+    <message>
+        <source>计时记录</source>
+        <translation>Timing records</translation>
+    </message>
+    <message>
+        <source>今天</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>全部</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>把选中的记录（没有选中时为列出的全部记录）复制为文字</source>
+        <translation>Copies the selected records (with none selected, every record listed) as text</translation>
+    </message>
+    <message>
+        <source>打开文件夹(&amp;O)</source>
+        <translation>&amp;Open folder</translation>
+    </message>
+    <message>
+        <source>在文件管理器中打开记录文件所在的文件夹</source>
+        <translation>Opens the folder of the records file in the file manager</translation>
+    </message>
+    <message>
+        <source>清空记录</source>
+        <translation>Clear records</translation>
+    </message>
+    <message>
+        <source>清空全部记录，原文件保留为 records.csv.bak</source>
+        <translation>Clears every record; the old file is kept as records.csv.bak</translation>
+    </message>
+    <message>
+        <source>关    闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>无法打开文件夹：
+%1</source>
+        <translation>Cannot open the folder:
+%1</translation>
+    </message>
+    <message>
+        <source>确实要清空全部计时记录吗？
+原记录文件将保留为 records.csv.bak。</source>
+        <translation>Clear every timing record?
+The old records file will be kept as records.csv.bak.</translation>
+    </message>
+    <message>
+        <source>无法清空计时记录：
+%1</source>
+        <translation>Cannot clear the timing records:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>RemotePage</name>
+    <message>
+        <source>Horalto 计时</source>
+        <translation>Horalto timer</translation>
+    </message>
+    <message>
+        <source>正在连接…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>计时</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>方案1</source>
+        <translation>Scheme 1</translation>
+    </message>
+    <message>
+        <source>方案2</source>
+        <translation>Scheme 2</translation>
+    </message>
+    <message>
+        <source>方案3</source>
+        <translation>Scheme 3</translation>
+    </message>
+    <message>
+        <source>方案4</source>
+        <translation>Scheme 4</translation>
+    </message>
+    <message>
+        <source>方案5</source>
+        <translation>Scheme 5</translation>
+    </message>
+    <message>
+        <source>工具条模式</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>全屏幕模式</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>返回主界面</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>时间到</source>
+        <translation>Time&apos;s up</translation>
+    </message>
+    <message>
+        <source>超时 · 已暂停</source>
+        <translation>Overtime · paused</translation>
+    </message>
+    <message>
+        <source>超时</source>
+        <translation>Overtime</translation>
+    </message>
+    <message>
+        <source>计时中 · 提示</source>
+        <translation>Timing · prompt</translation>
+    </message>
+    <message>
+        <source>计时中</source>
+        <translation>Timing</translation>
+    </message>
+    <message>
+        <source>已暂停</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>未计时</source>
+        <translation>Not timing</translation>
+    </message>
+    <message>
+        <source>连接已断开</source>
+        <translation>Connection lost</translation>
+    </message>
+    <message>
+        <source>程序此时不能执行这个命令</source>
+        <translation>The program cannot do that now</translation>
+    </message>
+    <message>
+        <source>遥控密钥已更换，请扫描新的二维码</source>
+        <translation>The control key has changed: scan the new QR code</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteViewForm</name>
+    <message>
+        <source>远程显示</source>
+        <translation>Remote display</translation>
+    </message>
+    <message>
+        <source>在局域网中提供计时页面</source>
+        <translation>Serve the timing page on the local network</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>观看页面（在手机或平板的浏览器中打开）：</source>
+        <translation>Viewing page (open it in a phone&apos;s or tablet&apos;s browser):</translation>
+    </message>
+    <message>
+        <source>扫码观看</source>
+        <translation>Scan to watch</translation>
+    </message>
+    <message>
+        <source>扫码遥控</source>
+        <translation>Scan to control</translation>
+    </message>
+    <message>
+        <source>遥控页面（只交给计时员）：</source>
+        <translation>Control page (for the timekeeper only):</translation>
+    </message>
+    <message>
+        <source>持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。更换密钥后旧的遥控地址立即失效。</source>
+        <translation>Whoever has the control address can start, pause and reset the timing and switch schemes and display modes. A new key stops the old control address at once.</translation>
+    </message>
+    <message>
+        <source>更换遥控密钥</source>
+        <translation>New control key</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>未开启：不打开任何端口</source>
+        <translation>Off: no port is opened</translation>
+    </message>
+    <message>
+        <source>本机没有连接网络：只有本机能打开计时页面</source>
+        <translation>No network: only this computer can open the timing page</translation>
+    </message>
+    <message>
+        <source>正在端口 %1 提供计时页面</source>
+        <translation>Serving the timing page on port %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeText</name>
+    <message>
+        <source>配置文件错误！请删除程序目录下的 Config.ini 文件后重新运行！</source>
+        <translation>Configuration error! Delete the file Config.ini in the program folder and start again!</translation>
+    </message>
+</context>
+<context>
+    <name>TimingRecord</name>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>结束</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>方案</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>时长</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>计时</source>
+        <translation>Timed</translation>
+    </message>
+    <message>
+        <source>暂停次数</source>
+        <translation>Pauses</translation>
+    </message>
+    <message>
+        <source>暂停时长</source>
+        <translation>Paused</translation>
+    </message>
+    <message>
+        <source>结束方式</source>
+        <translation>Ended by</translation>
+    </message>
+    <message>
+        <source>超时</source>
+        <translation>Overtime</translation>
+    </message>
+    <message>
+        <source>到时</source>
+        <translation>time up</translation>
+    </message>
+    <message>
+        <source>复位</source>
+        <translation>reset</translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation>restart</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>exit</translation>
+    </message>
+    <message>
+        <source>正计时</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>倒计时</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3 %4（方案%5，%6 %7）计时 %8</source>
+        <translation>%1 %2-%3 %4 (scheme %5, %6 %7) timed %8</translation>
+    </message>
+    <message>
+        <source> 超时 %1</source>
+        <translation> overtime %1</translation>
+    </message>
+    <message>
+        <source> 暂停%1次 %2</source>
+        <translation> paused %1× %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimingSession</name>
+    <message>
+        <source>继续</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>%1 计时方案%2</source>
+        <translation>%1 · Timing scheme %2</translation>
+    </message>
+</context>
+<context>
+    <name>ToolsBarForm</name>
+    <message>
+        <source>Horalto 大工具条</source>
+        <translation>Horalto large toolbar</translation>
+    </message>
+    <message>
+        <source>Horalto 工具条</source>
+        <translation>Horalto toolbar</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>双击可以设置显示文字颜色！</source>
+        <translation>Double-click to set the color of the digits</translation>
+    </message>
+    <message>
+        <source>开始计时</source>
+        <translation>Start timing</translation>
+    </message>
+    <message>
+        <source>复位计时器</source>
+        <translation>Reset the timer</translation>
+    </message>
+    <message>
+        <source>返回主界面</source>
+        <translation>Back to the main window</translation>
+    </message>
+    <message>
+        <source>全屏幕模式</source>
+        <translation>Full screen</translation>
+    </message>
+</context>
+<context>
+    <name>UserChoices</name>
+    <message>
+        <source>Horalto 版本 %1</source>
+        <translation>Horalto version %1</translation>
+    </message>
+    <message>
+        <source>请在下面文本框中输入您需要显示的标题信息！</source>
+        <translation>Enter the title to show in the box below!</translation>
+    </message>
+    <message>
+        <source>请在输入需要在全屏状态下显示的程序信息！</source>
+        <translation>Enter the information to show in full screen!</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>关于Horalto</source>
+        <translation>About Horalto</translation>
+    </message>
+    <message>
+        <source>倒计时软件，可用于一般的演讲比赛等场合。</source>
+        <translation>A countdown timer for speech contests.</translation>
+    </message>
+    <message>
+        <source>程序设计：Horalto 开发组</source>
+        <translation>Program design: the Horalto team</translation>
+    </message>
+    <message>
+        <source>致  谢</source>
+        <translation>Thanks</translation>
+    </message>
+    <message>
+        <source>感谢各位演讲比赛的组织者和计时员提出的宝贵意见，</source>
+        <translation>To the contest organizers and timekeepers for their valuable advice,</translation>
+    </message>
+    <message>
+        <source>感谢所有试用本软件并报告问题的朋友。</source>
+        <translation>and to everyone who tried this program and reported problems.</translation>
+    </message>
+    <message>
+        <source>谨以此软件献给每一位站上讲台的演讲者。</source>
+        <translation>Dedicated to every speaker who steps up to the lectern.</translation>
+    </message>
+    <message>
+        <source>本软件可以免费使用和复制，使用中的风险由使用者自行承担。</source>
+        <translation>Free to use and to copy; whoever uses it does so at their own risk.</translation>
+    </message>
+    <message>
+        <source>系统信息(&amp;S)...</source>
+        <translation>&amp;System Info...</translation>
+    </message>
+    <message>
+        <source>确    定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关于 %1</source>
+        <translation>About %1</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>此时系统信息不可用</source>
+        <translation>System information is not available now</translation>
+    </message>
+</context>
+</TS>
