@@ -2,7 +2,7 @@
 # Sourced by scripts/run and scripts/test.
 HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libxkbcommon-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good
-  qt6-translations-l10n qt6-httpserver-dev qt6-websockets-dev libqrencode-dev"
+  qt6-translations-l10n qt6-l10n-tools qt6-httpserver-dev qt6-websockets-dev libqrencode-dev"
 # The sound server comes with the desktop (PulseAudio or PipeWire's pulse server); nothing to add
 # for running. The tests start a private PulseAudio with a null sink to record what is played;
 # on a machine with PipeWire's pulse server, which conflicts with the pulseaudio package, that

@@ -232,7 +232,7 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     </message>
     <message>
         <source>请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！</source>
-        <translation>Click a row and press its keys; BackSpace switches the hotkey off!</translation>
+        <translation>Click a row and press its keys; BackSpace switches the hotkey off.</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -411,35 +411,35 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     <name>OptionForm</name>
     <message>
         <source>开始计时后显示主界面</source>
-        <translation>Shows the main window</translation>
+        <translation>Main window</translation>
     </message>
     <message>
         <source>开始计时后显示工具条</source>
-        <translation>Shows the toolbar</translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>开始计时后全屏幕显示</source>
-        <translation>Shows full screen</translation>
+        <translation>Full screen</translation>
     </message>
     <message>
         <source>开始计时后保持当前状态</source>
-        <translation>Keeps the current view</translation>
+        <translation>No change</translation>
     </message>
     <message>
         <source>结束计时后显示主界面</source>
-        <translation>Shows the main window</translation>
+        <translation>Main window</translation>
     </message>
     <message>
         <source>结束计时后显示工具条</source>
-        <translation>Shows the toolbar</translation>
+        <translation>Toolbar</translation>
     </message>
     <message>
         <source>结束计时后全屏幕显示</source>
-        <translation>Shows full screen</translation>
+        <translation>Full screen</translation>
     </message>
     <message>
         <source>结束计时后保持当前状态</source>
-        <translation>Keeps the current view</translation>
+        <translation>No change</translation>
     </message>
     <message>
         <source>计时方案%1 的配置还没有保存，您是否要保存对该配置的更改？</source>
@@ -465,7 +465,7 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     </message>
     <message>
         <source>状态说明</source>
-        <translation>The view it leaves</translation>
+        <translation>The view to show</translation>
     </message>
     <message>
         <source>设置计时的时间长度</source>
@@ -501,7 +501,7 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     </message>
     <message>
         <source>提示声音：</source>
-        <translation>Prompt:</translation>
+        <translation>Prompt sound:</translation>
     </message>
     <message>
         <source>设置到提示时间时播放的声音文件(*.WAV)！</source>
@@ -509,7 +509,7 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     </message>
     <message>
         <source>结束声音：</source>
-        <translation>End:</translation>
+        <translation>End sound:</translation>
     </message>
     <message>
         <source>设置到结束时间时播放的声音文件(*.WAV)</source>
@@ -812,6 +812,10 @@ The old records file will be kept as records.csv.bak.</translation>
         <source>配置文件错误！请删除程序目录下的 Config.ini 文件后重新运行！</source>
         <translation>Configuration error! Delete the file Config.ini in the program folder and start again!</translation>
     </message>
+    <message>
+        <source>Horalto 计时器 —— 由 Horalto 开发组设计制作</source>
+        <translation>Horalto timer — designed and made by the Horalto team</translation>
+    </message>
 </context>
 <context>
     <name>TimingRecord</name>
@@ -985,11 +989,11 @@ The old records file will be kept as records.csv.bak.</translation>
     </message>
     <message>
         <source>感谢各位演讲比赛的组织者和计时员提出的宝贵意见，</source>
-        <translation>To the contest organizers and timekeepers for their valuable advice,</translation>
+        <translation>To contest organizers and timekeepers for their advice,</translation>
     </message>
     <message>
         <source>感谢所有试用本软件并报告问题的朋友。</source>
-        <translation>and to everyone who tried this program and reported problems.</translation>
+        <translation>and to all who tried this program and reported problems.</translation>
     </message>
     <message>
         <source>谨以此软件献给每一位站上讲台的演讲者。</source>

@@ -24,7 +24,8 @@ void App::EditTitle(QWidget* owner)
 void App::EditInfoText(QWidget* owner)
 {
     const std::optional<QString> answer = svc.dialogs.inputText(
-        owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在输入需要在全屏状态下显示的程序信息！"), DefaultInfoText());
+        owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在输入需要在全屏状态下显示的程序信息！"),
+        ShownInfoText(DefaultInfoText()));
     session.SetInfoTextFrom(answer.value_or(QString()));
 }
 

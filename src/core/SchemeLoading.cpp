@@ -55,7 +55,7 @@ void TimingSession::LoadInfoDisplay()
         infoPictureName_.replace(QLatin1Char('\\'), QLatin1Char('/'));
     }
     infoText_ = config_.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, DefaultInfoText());
-    emit infoTextChanged(infoText_);
+    emit infoTextChanged(InfoText());
 }
 
 void TimingSession::SetInfoTextFrom(const QString& answer)
@@ -63,7 +63,7 @@ void TimingSession::SetInfoTextFrom(const QString& answer)
     const QString text = answer.isEmpty() ? DefaultInfoText() : answer;
     config_.WriteIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, text.trimmed());
     infoText_ = config_.ReadIniText(IniSection::InfoTxtSet, IniKey::ShowinfoTxt, DefaultInfoText());
-    emit infoTextChanged(infoText_);
+    emit infoTextChanged(InfoText());
 }
 
 void TimingSession::ReadSchemeState()

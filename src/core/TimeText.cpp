@@ -55,9 +55,18 @@ QString ProgramVersion()
     return QStringLiteral("%1.%2.%3").arg(HORALTO_VERSION_MAJOR).arg(HORALTO_VERSION_MINOR).arg(HORALTO_VERSION_PATCH);
 }
 
+namespace {
+const char* const kDefaultInfo = QT_TRANSLATE_NOOP("TimeText", "Horalto 计时器 —— 由 Horalto 开发组设计制作");
+}
+
 QString DefaultInfoText()
 {
-    return QStringLiteral("Horalto 计时器 —— 由 Horalto 开发组设计制作");
+    return QString::fromUtf8(kDefaultInfo);
+}
+
+QString ShownInfoText(const QString& stored)
+{
+    return stored == DefaultInfoText() ? QCoreApplication::translate("TimeText", kDefaultInfo) : stored;
 }
 
 QString ConfigErrorMessage()

@@ -14,7 +14,9 @@ std::int16_t SchemeNumberFromText(const QString& text);
 
 // The program's version as "major.minor.revision".
 QString ProgramVersion();
-// The built-in information text of the full-screen window.
+// The built-in information text of the full-screen window, as config.ini keeps it.
 QString DefaultInfoText();
+// An information text as shown: the built-in one in the interface's language, any other as it is.
+QString ShownInfoText(const QString& stored);
 // The one configuration-error message.
 QString ConfigErrorMessage();

@@ -5,6 +5,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigKeys.h"
 #include "core/Colors.h"
+#include "core/TimeText.h"
 #include "platform/Random.h"
 #include "platform/ScreenSaver.h"
 #include "platform/Timer.h"
@@ -54,7 +55,14 @@ void TimingSession::RetranslateTexts()
 {
     if (!schemeTitle_.isEmpty())
         ShowSchemeTitle();
+    if (infoText_ == DefaultInfoText())
+        emit infoTextChanged(InfoText());
     emit textsChanged();
+}
+
+QString TimingSession::InfoText() const
+{
+    return ShownInfoText(infoText_);
 }
 
 void TimingSession::SetTitleText(const QString& answer)

@@ -86,7 +86,7 @@ public:
     const QString& StartTimeText() const { return startTimeText_; }
     const QString& EndTimeText() const { return endTimeText_; }
     const QString& TimeLenShown() const { return timeLenShown_; } // the main window's length label
-    const QString& InfoText() const { return infoText_; }         // the full-screen information text
+    QString InfoText() const;                                     // the full-screen information text
     // The information picture's file (relative to the program directory); empty when it is off.
     const QString& InfoPictureName() const { return infoPictureName_; }
     bool InfoPictureShown() const { return infoPictureShown_; }

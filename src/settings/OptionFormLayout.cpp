@@ -25,6 +25,7 @@ constexpr int kMinutes = 2130, kMinuteUnit = 2655;
 constexpr int kSeconds = 2880, kSecondUnit = 3405;
 constexpr int kFieldW = 500, kFieldH = 270;
 constexpr int kSoundField = 1380, kSoundFieldW = 2325;
+constexpr int kPromptSoundTop = 3045, kEndSoundTop = 3465;
 constexpr int kStateList = 1905;
 constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
 
@@ -117,21 +118,20 @@ void OptionForm::BuildControls()
     }
 
     // Sounds.
-    auto soundField = [this](int top) {
+    auto soundField = [this] {
         auto* f = new QLineEdit(this);
-        f->setGeometry(TwipsRect(kSoundField, top, kSoundFieldW, kFieldH));
         SetColor(f, QPalette::Base, kFieldGreen);
         f->setMouseTracking(true);
         f->installEventFilter(this);
         connect(f, &QLineEdit::textChanged, this, [this] { IsChanged = true; });
         return f;
     };
-    caption(kRowLabel, 3045, QT_TR_NOOP("提示声音："), QT_TR_NOOP("设置到提示时间时播放的声音文件(*.WAV)！"));
-    TsWav = soundField(3045);
+    caption(kRowLabel, kPromptSoundTop, QT_TR_NOOP("提示声音："), QT_TR_NOOP("设置到提示时间时播放的声音文件(*.WAV)！"));
+    TsWav = soundField();
     TsOpen = button(3765, 3030, 375, 300, &OptionForm::TsOpen_Click);
     TsTest = button(4200, 3030, 630, 300, &OptionForm::TsTest_Click);
-    caption(kRowLabel, 3465, QT_TR_NOOP("结束声音："), QT_TR_NOOP("设置到结束时间时播放的声音文件(*.WAV)"));
-    JsWav = soundField(3465);
+    caption(kRowLabel, kEndSoundTop, QT_TR_NOOP("结束声音："), QT_TR_NOOP("设置到结束时间时播放的声音文件(*.WAV)"));
+    JsWav = soundField();
     JsOpen = button(3765, 3450, 375, 300, &OptionForm::JsOpen_Click);
     JsTest = button(4200, 3450, 630, 300, &OptionForm::JsTest_Click);
     for (QPushButton* open : {TsOpen, JsOpen})
@@ -179,6 +179,9 @@ void OptionForm::RetranslateUi()
         description->setGeometry(english ? TwipsRect(3090, top, 1950, 315) : TwipsRect(2910, top, 2130, 315));
     }
     Check2->setGeometry(TwipsRect(kRowLabel, 4680, english ? 3200 : 2400, kFieldH));
+    const int soundLeft = english ? 1560 : kSoundField; // the sound fields end where they did
+    TsWav->setGeometry(TwipsRect(soundLeft, kPromptSoundTop, kSoundField + kSoundFieldW - soundLeft, kFieldH));
+    JsWav->setGeometry(TwipsRect(soundLeft, kEndSoundTop, kSoundField + kSoundFieldW - soundLeft, kFieldH));
     Combo3->setGeometry(english ? TwipsRect(1620, 5355, 1215, 315) : TwipsRect(1740, 5355, 1005, 315));
 
     SetCaption(tr("参数设置"));
