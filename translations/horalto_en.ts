@@ -171,6 +171,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>暂停/继续</source>
+        <translation>Pause/Continue</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyForm</name>
@@ -253,6 +257,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
 %1</source>
         <translation>The hotkeys were not saved: the configuration file cannot be written
 %1</translation>
+    </message>
+    <message>
+        <source>桌面设置</source>
+        <translation>Desktop settings</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,6 @@ struct FakeWorld {
     {
         const Services& s = services;
         return {s.clock, s.random, s.sound, s.dialogs, s.programDir, s.programEnd, other, s.timers, s.events,
-                s.programs, s.screenSaver, s.records, s.desktop, s.remote};
+                s.programs, s.screenSaver, s.records, s.desktop, s.remote, s.qtTexts};
     }
 };
