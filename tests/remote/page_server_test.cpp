@@ -45,6 +45,7 @@ struct Page {
     QWebSocket ws;
     QList<QJsonObject> states;
     QList<bool> answers;
+    QString language; // of the latest texts
     Page(quint16 port, const QString& query = {})
     {
         QObject::connect(&ws, &QWebSocket::textMessageReceived, &ws, [this](const QString& m) {
@@ -53,6 +54,8 @@ struct Page {
                 answers << o.value("ok").toBool();
             else if (o.value("t") == "state")
                 states << o;
+            else if (o.value("t") == "texts")
+                language = o.value("lang").toString();
         });
         ws.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws%2").arg(port).arg(query)));
     }
@@ -74,8 +77,9 @@ struct Page {
     }
 };
 
-// One request on a fresh connection: the status line of the answer, empty when none came.
-QByteArray Ask(quint16 port, const QByteArray& request)
+// One request on a fresh connection: the status line of the answer (or all of it), empty when
+// none came.
+QByteArray Ask(quint16 port, const QByteArray& request, bool whole = false)
 {
     QTcpSocket s;
     QByteArray answer;
@@ -83,7 +87,7 @@ QByteArray Ask(quint16 port, const QByteArray& request)
     s.connectToHost(QHostAddress::LocalHost, port);
     s.write(request);
     (void)QTest::qWaitFor([&] { return s.state() == QAbstractSocket::UnconnectedState; }, 5000);
-    return answer.left(answer.indexOf("\r\n"));
+    return whole ? answer : answer.left(answer.indexOf("\r\n"));
 }
 
 QByteArray Get(const QByteArray& target, const QByteArray& headers = {})
@@ -196,4 +200,18 @@ TEST(PageServer, TenWrongKeysWithinAMinuteLockTheAddressOutForAMinute)
             ASSERT_EQ(Ask(p.port, wrong), "HTTP/1.1 403 Forbidden");
         EXPECT_EQ(Ask(p.port, right), s.then) << "at " << s.at;
     }
+}
+
+TEST(PageServer, OpenPagesAndThePageServedFollowTheChosenLanguage)
+{
+    Served p;
+    Page viewer(p.port);
+    ASSERT_TRUE(viewer.shows("phase=0 pause=暂停"));
+    EXPECT_EQ(viewer.language, "zh-CN");
+    p.app->ChooseLanguage(Language::English);
+    EXPECT_TRUE(viewer.shows("pause=Pause"));
+    EXPECT_EQ(viewer.language, "en") << "an open page is served again in English";
+    const QByteArray page = Ask(p.port, Get("/"), true);
+    for (const char* text : {"<html lang=\"en\">", "<title>Horalto timer</title>", ">Connecting…<", ">Scheme 5<"})
+        EXPECT_TRUE(page.contains(text)) << text;
 }
