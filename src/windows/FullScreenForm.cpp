@@ -9,6 +9,7 @@
 #include "menu/MenuForm.h"
 #include "config/RegularFile.h"
 #include "windows/Control.h"
+#include "windows/CounterLabel.h"
 #include "windows/LabelColor.h"
 #include "windows/SessionViews.h"
 #include "windows/Look.h"
@@ -68,7 +69,7 @@ FullScreenForm::~FullScreenForm() = default;
 void FullScreenForm::BuildControls()
 {
     // Labels lie below the panels and the picture box: created first.
-    Showtime = new Control(this);
+    Showtime = new CounterLabel(this);
     Showtime->setText(QStringLiteral("00:00:00"));
     Showtime->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Showtime->setFont(look::DesignFont(look::ArialNarrowFamilies(), 159.75, true));

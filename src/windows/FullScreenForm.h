@@ -1,4 +1,5 @@
 #pragma once
+#include "windows/CounterLabel.h"
 #include <QMetaObject>
 #include <QPointer>
 #include <QScreen>
@@ -45,7 +46,7 @@ public:
     Control* Label2 = nullptr;   // information text
     Control* Picture3 = nullptr; // lower panel
     RunningLights* Picture4 = nullptr; // the strip of running lights in Picture3
-    Control* Showtime = nullptr; // the counter
+    CounterLabel* Showtime = nullptr; // the counter
     Control* Picture5 = nullptr; // information picture
     Control* KongZhi1 = nullptr; // "开始计时"
     Control* KongZhi2 = nullptr; // "复位计时器"

@@ -3,7 +3,9 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <cmath>
 
 #include "core/Twips.h"
@@ -60,6 +62,15 @@ void PlaceOnDesignBaseline(QLabel* label, const QRect& design, double designAsce
     if (fit == TextFit::GrowToText && r.height() < needed)
         r.setHeight(needed);
     label->setGeometry(r);
+}
+
+void PaintPicture(QPainter& painter, const QRegion& region, const QPixmap& picture)
+{
+    for (const QRect& r : region) {
+        painter.setClipRect(r);
+        painter.drawPixmap(r, picture, r);
+    }
+    painter.setClipping(false);
 }
 
 QCursor HandCursor()

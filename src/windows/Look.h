@@ -5,6 +5,9 @@
 #include <QStringList>
 
 class QLabel;
+class QPainter;
+class QPixmap;
+class QRegion;
 
 // Fonts, text placement and the pointer cursor shared by the toolbars and the full-screen window.
 namespace look {
@@ -36,6 +39,11 @@ enum class TextFit {
     KeepSize,   // keeps the designed size (text without descenders that fits above the bottom)
 };
 void PlaceOnDesignBaseline(QLabel* label, const QRect& design, double designAscentEm, TextFit fit);
+
+// Draws a window's background picture (its top left at the window's) into the rectangles of a
+// paint region one by one: a region of several rectangles as one clip (the counter and the clock
+// of one tick) sends the picture through the painter's slow path, with helper threads woken for it.
+void PaintPicture(QPainter& painter, const QRegion& region, const QPixmap& picture);
 
 // The program's pointer cursor (32 x 32, hot spot 6, 0) over picture buttons and control labels;
 // the platform's pointing hand when the picture is not available.

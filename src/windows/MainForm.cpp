@@ -6,6 +6,7 @@
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
+#include "windows/CounterLabel.h"
 #include "windows/SessionViews.h"
 #include "windows/Look.h"
 #include "windows/WindowDrag.h"
@@ -175,7 +176,7 @@ void MainForm::BuildControls()
     Label3 = label(this, 3360, 930);
     EndTime = label(this, 4320, 930, QStringLiteral("00:00:00"));
 
-    Showtime = new Control(this);
+    Showtime = new CounterLabel(this);
     Showtime->setGeometry(TwipsRect(360, 1290, 5715, 1665));
     Showtime->setAlignment(Qt::AlignCenter);
     Showtime->setFont(FontOf({"Arial", "Liberation Sans"}, 72, true));
@@ -288,11 +289,11 @@ void MainForm::mouseReleaseEvent(QMouseEvent* e)
         app_.menuForm().ShowPopup(this, e->globalPosition().toPoint());
 }
 
-void MainForm::paintEvent(QPaintEvent*)
+void MainForm::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     if (!background_.isNull())
-        p.drawPixmap(rect(), background_);
+        look::PaintPicture(p, e->region(), background_);
     else
         p.fillRect(rect(), QColor(0x10, 0x1c, 0x3a));
     p.setPen(QColor(0xC0, 0xC0, 0xC0));

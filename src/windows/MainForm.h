@@ -1,4 +1,5 @@
 #pragma once
+#include "windows/CounterLabel.h"
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -62,7 +63,7 @@ public:
     Control* StartTime = nullptr;
     Control* Label3 = nullptr;
     Control* EndTime = nullptr;
-    Control* Showtime = nullptr;
+    CounterLabel* Showtime = nullptr;
     QPushButton* JishiStart = nullptr;
     QPushButton* JishiEnd = nullptr;
     QPushButton* JishiPause = nullptr;

@@ -2,11 +2,11 @@
 
 #include "windows/LabelColor.h"
 
-void FollowCounter(QWidget* window, const TimingSession& session, QLabel* label, TimingSession::CounterView view,
+void FollowCounter(QWidget* window, const TimingSession& session, CounterLabel* label, TimingSession::CounterView view,
                    const std::function<void()>& afterText)
 {
     auto showText = [label, afterText](const QString& text) {
-        label->setText(text);
+        label->ShowText(text);
         if (afterText)
             afterText();
     };

@@ -1,7 +1,8 @@
 #pragma once
 #include "core/TimingSession.h"
 
-#include <QLabel>
+#include "windows/CounterLabel.h"
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -10,7 +11,7 @@
 // connections end with `window`).
 
 // The counter text and the colour of `view` in `label`; `afterText` runs after every new text.
-void FollowCounter(QWidget* window, const TimingSession& session, QLabel* label, TimingSession::CounterView view,
+void FollowCounter(QWidget* window, const TimingSession& session, CounterLabel* label, TimingSession::CounterView view,
                    const std::function<void()>& afterText = {});
 
 // Each control enabled while the session offers its command.

@@ -7,6 +7,7 @@
 #include "core/Twips.h"
 #include "menu/MenuForm.h"
 #include "windows/Control.h"
+#include "windows/CounterLabel.h"
 #include "windows/FullScreenForm.h"
 #include "windows/Look.h"
 #include "windows/MainForm.h"
@@ -133,7 +134,7 @@ void ToolsBarForm::BuildControls()
             ShowPopup(PicTime->mapToGlobal(pos));
     };
 
-    Showtime = new Control(PicTime);
+    Showtime = new CounterLabel(PicTime);
     Showtime->setText(QStringLiteral("00:00:00"));
     Showtime->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Showtime->setFont(look::DesignFont(look::ArialBlackFamilies(), l.fontPoints, true, false, 900));
@@ -253,12 +254,12 @@ void ToolsBarForm::FitShowtime()
     Showtime->adjustSize();
 }
 
-void ToolsBarForm::paintEvent(QPaintEvent*)
+void ToolsBarForm::paintEvent(QPaintEvent* e)
 {
     if (background_.isNull())
         return;
     QPainter p(this);
-    p.drawPixmap(0, 0, background_);
+    look::PaintPicture(p, e->region(), background_);
 }
 
 void ToolsBarForm::mousePressEvent(QMouseEvent* e)

@@ -1,4 +1,5 @@
 #pragma once
+#include "windows/CounterLabel.h"
 #include "windows/ToolbarFrames.h"
 
 #include <QPixmap>
@@ -23,7 +24,7 @@ public:
 
     // Controls other windows touch.
     Control* PicTime = nullptr;  // the blue counter box
-    Control* Showtime = nullptr; // the counter
+    CounterLabel* Showtime = nullptr; // the counter
     Control* StartTimer = nullptr;
     Control* StopTimer = nullptr;
     Control* SystemSetup = nullptr;
