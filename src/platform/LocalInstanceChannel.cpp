@@ -4,16 +4,20 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -22,12 +26,95 @@ constexpr int kAnswerMs = 5000;    // the running program's answer
 constexpr int kStartingMs = 10000; // a program that holds the lock and does not listen yet
 constexpr int kIdleMs = 2000;      // a connection without a whole request is closed after this
 
-bool SameUser(qintptr fd)
+bool SameUser(int fd)
 {
     ucred cred {};
     socklen_t len = sizeof cred;
-    return ::getsockopt(int(fd), SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == ::geteuid();
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == ::geteuid();
 }
+
+// The socket's address; false when the path does not fit.
+bool AddressOf(const QString& path, sockaddr_un* address)
+{
+    const QByteArray p = QFile::encodeName(path);
+    *address = {};
+    address->sun_family = AF_UNIX;
+    if (p.size() >= qsizetype(sizeof address->sun_path))
+        return false;
+    std::memcpy(address->sun_path, p.constData(), p.size());
+    return true;
+}
+
+// Waits up to `ms` for `events` on `fd`.
+bool Ready(int fd, short events, qint64 ms)
+{
+    pollfd p {fd, events, 0};
+    int r;
+    do
+        r = ::poll(&p, 1, int(std::max<qint64>(0, ms)));
+    while (r < 0 && errno == EINTR);
+    return r > 0;
+}
+
+// One connection of a later start: one request line in, one answer line out.
+class Peer final : public QObject {
+public:
+    Peer(int fd, QObject* parent, const InstanceChannel::Answerer& answerer)
+        : QObject(parent), fd_(fd), answerer_(answerer), readable_(fd, QSocketNotifier::Read, this)
+    {
+        QObject::connect(&readable_, &QSocketNotifier::activated, this, [this] { Read(); });
+        QTimer::singleShot(kIdleMs, this, [this] {
+            if (!answered_)
+                Finish();
+        });
+    }
+    ~Peer() override { ::close(fd_); }
+
+private:
+    void Read()
+    {
+        if (answered_)
+            return;
+        char in[InstanceChannel::kMaxRequest + 1];
+        const ssize_t n = ::recv(fd_, in, size_t(InstanceChannel::kMaxRequest + 1 - bytes_.size()), MSG_DONTWAIT);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (n <= 0) { // gone
+            Finish();
+            return;
+        }
+        bytes_.append(in, n);
+        const qsizetype end = bytes_.indexOf('\n');
+        if (end < 0 && bytes_.size() <= InstanceChannel::kMaxRequest)
+            return; // more to come
+        // Too long, or more than one line: refused unread.
+        int more = 0;
+        if (end < 0 || end != bytes_.size() - 1 || (::ioctl(fd_, FIONREAD, &more) == 0 && more > 0)) {
+            Finish();
+            return;
+        }
+        answered_ = true;
+        readable_.setEnabled(false);
+        // The answer may take a nested event loop (a message box); the channel may go meanwhile.
+        QPointer<Peer> alive(this);
+        const QByteArray answer = answerer_(bytes_.left(end)) + '\n';
+        if (!alive)
+            return;
+        (void)::send(fd_, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        Finish();
+    }
+    void Finish()
+    {
+        readable_.setEnabled(false);
+        deleteLater();
+    }
+
+    int fd_;
+    const InstanceChannel::Answerer& answerer_;
+    QSocketNotifier readable_;
+    QByteArray bytes_;
+    bool answered_ = false;
+};
 
 // The display, as a file name: ":0.0" and ":0" are the same display.
 QString DisplayKey()
@@ -65,8 +152,11 @@ LocalInstanceChannel::LocalInstanceChannel()
 
 LocalInstanceChannel::~LocalInstanceChannel()
 {
-    if (server_)
-        server_->close(); // removes the socket
+    listening_.reset();
+    if (listenFd_ >= 0) {
+        ::close(listenFd_);
+        ::unlink(QFile::encodeName(socketPath_).constData());
+    }
     if (lockFd_ >= 0)
         ::close(lockFd_);
 }
@@ -95,23 +185,42 @@ InstanceChannel::Reply LocalInstanceChannel::ask(const QByteArray& request, bool
 // Nothing when no program listens; a null answer when one listens but does not answer.
 std::optional<QByteArray> LocalInstanceChannel::Exchange(const QByteArray& request) const
 {
-    if (inTmp_ && !PrivateFolder(folder_, false))
+    sockaddr_un address;
+    if ((inTmp_ && !PrivateFolder(folder_, false)) || !AddressOf(socketPath_, &address))
         return std::nullopt;
-    QLocalSocket socket;
-    socket.connectToServer(socketPath_);
-    if (!socket.waitForConnected(kConnectMs) || !SameUser(socket.socketDescriptor()))
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
         return std::nullopt;
-    socket.write(request + '\n');
+    struct Closed {
+        int fd;
+        ~Closed() { ::close(fd); }
+    } closed {fd};
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        // A running program whose queue is full answers when it has room.
+        int error = 0;
+        socklen_t len = sizeof error;
+        if (errno != EAGAIN || !Ready(fd, POLLOUT, kConnectMs)
+            || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &len) != 0 || error != 0)
+            return std::nullopt;
+    }
+    if (!SameUser(fd))
+        return std::nullopt;
+    const QByteArray line = request + '\n';
+    if (::send(fd, line.constData(), size_t(line.size()), MSG_NOSIGNAL) != line.size())
+        return QByteArray();
     QByteArray in;
     QElapsedTimer waited;
     waited.start();
-    while (!in.contains('\n') && in.size() <= kMaxRequest && waited.elapsed() < kAnswerMs) {
-        const bool more = socket.waitForReadyRead(int(std::max<qint64>(1, kAnswerMs - waited.elapsed())));
-        in += socket.readAll();
-        if (!more)
+    while (!in.contains('\n') && in.size() <= kMaxRequest && Ready(fd, POLLIN, kAnswerMs - waited.elapsed())) {
+        char buffer[kMaxRequest + 1];
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
             break;
+        in.append(buffer, n);
     }
-    const int end = in.indexOf('\n');
+    const qsizetype end = in.indexOf('\n');
     return end < 0 ? QByteArray() : in.left(end);
 }
 
@@ -131,65 +240,40 @@ LocalInstanceChannel::Lock LocalInstanceChannel::ProbeLock(bool keep)
         return Lock::Free;
     }
     lockFd_ = fd;
-    QLocalServer::removeServer(socketPath_); // left by a program that was killed
+    ::unlink(QFile::encodeName(socketPath_).constData()); // left by a program that was killed
     return Lock::Held;
 }
 
 bool LocalInstanceChannel::listen(Answerer answerer)
 {
-    if (lockFd_ < 0 || server_)
+    sockaddr_un address;
+    if (lockFd_ < 0 || listenFd_ >= 0 || !AddressOf(socketPath_, &address))
         return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    // Only this user may connect (the folder keeps others out too; each peer is checked).
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
+        || ::chmod(address.sun_path, S_IRWXU) != 0 || ::listen(fd, 16) != 0) {
+        ::close(fd);
+        return false;
+    }
+    listenFd_ = fd;
     answerer_ = std::move(answerer);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection())
-            Serve(socket);
+    listening_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(listening_.get(), &QSocketNotifier::activated, listening_.get(), [this] {
+        int peer;
+        while ((peer = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0)
+            Serve(peer);
     });
-    return server_->listen(socketPath_);
+    return true;
 }
 
-void LocalInstanceChannel::Serve(QLocalSocket* socket)
+void LocalInstanceChannel::Serve(int fd)
 {
-    QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    const auto refuse = [socket] {
-        socket->abort();
-        socket->deleteLater();
-    };
-    if (!SameUser(socket->socketDescriptor())) {
-        refuse();
+    if (!SameUser(fd)) {
+        ::close(fd);
         return;
     }
-    struct Request {
-        QByteArray bytes;
-        bool answered = false;
-    };
-    auto received = std::make_shared<Request>();
-    QTimer::singleShot(kIdleMs, socket, [received, refuse] {
-        if (!received->answered)
-            refuse();
-    });
-    QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, received, refuse] {
-        if (received->answered)
-            return;
-        QByteArray& bytes = received->bytes;
-        bytes += socket->read(kMaxRequest + 1 - bytes.size());
-        const int end = bytes.indexOf('\n');
-        if (end < 0 && bytes.size() <= kMaxRequest)
-            return; // more to come
-        // Too long, or more than one line: refused unread.
-        if (end < 0 || end != bytes.size() - 1 || socket->bytesAvailable() > 0) {
-            refuse();
-            return;
-        }
-        received->answered = true;
-        const QByteArray request = bytes.left(end);
-        // The answer may take a nested event loop (a message box); the socket may go meanwhile.
-        QPointer<QLocalSocket> alive(socket);
-        const QByteArray answer = answerer_(request);
-        if (!alive)
-            return;
-        socket->write(answer + '\n');
-        socket->disconnectFromServer();
-    });
+    new Peer(fd, &peers_, answerer_);
 }
