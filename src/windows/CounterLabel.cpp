@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRawFont>
+#include <QStyleOption>
 #include <QTextLayout>
 
 bool CounterLabel::Plain() const
@@ -99,7 +100,9 @@ void CounterLabel::paintEvent(QPaintEvent* e)
         return;
     }
     QPainter p(this);
-    p.setPen(QPen(palette().brush(foregroundRole()), p.pen().widthF()));
+    QStyleOption state; // the colour group of the window's state, as the label takes it
+    state.initFrom(this);
+    p.setPen(QPen(state.palette.brush(foregroundRole()), p.pen().widthF()));
     const QRegion& region = e->region();
     if (l->clip)
         p.setClipRect(l->rect, Qt::IntersectClip);
