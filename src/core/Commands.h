@@ -1,0 +1,18 @@
+#pragma once
+#include "core/OfferedCommands.h"
+
+class QWidget;
+
+// The one command port of the program: every view (a window, the menu, the hotkeys, a web page,
+// the command line, the programme) sends its commands here and nowhere else. The application
+// implements it; a view receives it together with the timing session it observes.
+class Commands {
+public:
+    virtual ~Commands() = default;
+    // Runs the command whether or not it is offered: a control that is not offered cannot send.
+    // `owner` is the window a dialog the command opens belongs to.
+    virtual void Run(CommandId id, QWidget* owner = nullptr) = 0;
+    // Runs the command when it is offered now and no dialog holds the hotkeys off, as a hotkey
+    // press, the control page and a command from a later start do; whether it ran.
+    virtual bool RunOffered(CommandId id) = 0;
+};
