@@ -14,6 +14,7 @@
 #include "platform/X11Hotkeys.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <cstdio>
 #include <xcb/xcb.h>
@@ -98,6 +99,9 @@ int main(int argc, char** argv)
     LoadedRemote remote(QCoreApplication::applicationDirPath() + QLatin1Char('/') + LoadedRemote::kModuleName);
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
                       screenSaver, records, desktop, remote, qtTexts};
+    // The programme beside the records.
+    if (!records.path().isEmpty())
+        services.programmePath = QFileInfo(records.path()).absolutePath() + QStringLiteral("/programme.csv");
 
     App app(services);
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does

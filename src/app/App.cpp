@@ -4,6 +4,8 @@
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/MenuForm.h"
+#include "programme/ProgrammeForm.h"
+#include "programme/ProgrammeRun.h"
 #include "records/RecordsForm.h"
 #include "remote/RemoteSettings.h"
 #include "remote/RemoteView.h"
@@ -19,6 +21,7 @@ App::App(Services& services)
     , session(SessionServices{services.clock, services.random, services.sound, services.timers, services.events,
                               services.screenSaver, services.programDir},
               config)
+    , programmeStore(services.programmePath, programme)
 {
     QObject::connect(&session, &TimingSession::modeChanged, &session,
                      [this](DisplayMode mode) { ShowModeWindows(mode); }, Qt::DirectConnection);
@@ -29,7 +32,12 @@ App::App(Services& services)
     // Every timing that ends goes on record; a record that cannot be written leaves the timing
     // alone (the store says why on standard error).
     QObject::connect(&session, &TimingSession::timingEnded, &session,
-                     [this](const TimingRecord& r) { svc.records.append(CsvLine(RecordFields(r))); },
+                     [this](const TimingRecord& r) {
+                         TimingRecord named = r;
+                         if (programmeRun_)
+                             programmeRun_->NameRecord(named);
+                         svc.records.append(CsvLine(RecordFields(named)));
+                     },
                      Qt::DirectConnection);
 }
 
@@ -38,6 +46,7 @@ App::~App()
     // The screen saver is let go however the program ends.
     session.SetUnloaded();
     remoteView_.reset();
+    programmeForm_.reset();
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
     recordsForm_.reset();
@@ -54,6 +63,7 @@ bool App::Start()
     config.RemoveStaleTempFiles();
     // The stored language before any window: the configuration error too speaks it, once known.
     UseLanguage(config.FileUsable() ? ReadLanguage(config) : Language::Chinese);
+    StartProgramme();
     {
         // The defaults that the start fills in reach the disk in one write, also when a
         // configuration error ends the start: before its message shows.
@@ -68,6 +78,9 @@ bool App::Start()
     }
     if (ended_)
         return false;
+    ShowSpeaker();
+    QObject::connect(programmeRun_.get(), &ProgrammeRun::displayChanged, &session, [this] { ShowSpeaker(); },
+                     Qt::DirectConnection);
     mainForm().show();
     mainForm().raise();
     mainForm().activateWindow();
@@ -106,6 +119,8 @@ FullScreenForm& App::fullScreenForm()
     if (!fullScreenForm_) {
         fullScreenForm_ = std::make_unique<FullScreenForm>(*this);
         fullScreenForm_->Form_Load();
+        if (programmeRun_)
+            fullScreenForm_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
     }
     return *fullScreenForm_;
 }
@@ -119,8 +134,11 @@ MenuForm& App::menuForm()
 
 RemoteView& App::remoteView()
 {
-    if (!remoteView_)
+    if (!remoteView_) {
         remoteView_ = std::make_unique<RemoteView>(*this);
+        if (programmeRun_)
+            remoteView_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
+    }
     return *remoteView_;
 }
 
@@ -136,6 +154,31 @@ RecordsForm& App::recordsForm()
     if (!recordsForm_)
         recordsForm_ = std::make_unique<RecordsForm>(svc.records, svc.desktop, svc.dialogs, svc.clock);
     return *recordsForm_;
+}
+
+void App::StartProgramme()
+{
+    programmeStore.Load();
+    programmeRun_ = std::make_unique<ProgrammeRun>(programme, session, *this);
+}
+
+void App::ShowSpeaker()
+{
+    const QString title = programmeRun_->DisplayTitle();
+    if (mainForm_)
+        mainForm_->ShowSpeaker(title);
+    if (fullScreenForm_)
+        fullScreenForm_->ShowSpeaker(title, programmeRun_->NextLine());
+    if (remoteView_)
+        remoteView_->ShowSpeaker(title, programmeRun_->NextLine());
+}
+
+ProgrammeForm& App::programmeForm()
+{
+    if (!programmeForm_)
+        programmeForm_ = std::make_unique<ProgrammeForm>(*programmeRun_, programmeStore, session, svc.dialogs,
+                                                         svc.desktop, svc.random);
+    return *programmeForm_;
 }
 
 void App::ShowRecords()
@@ -165,16 +208,39 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::Exit: Unload(); break;
     case CommandId::Records: ShowRecords(); break;
     case CommandId::RemoteView: ShowRemoteViewForm(owner); break;
+    case CommandId::Programme:
+        if (programmeRun_)
+            programmeForm().Form_Show();
+        break;
+    case CommandId::NextSpeaker:
+        if (programmeRun_)
+            programmeRun_->Next();
+        break;
     default: break;
     }
 }
 
 bool App::RunOffered(CommandId id)
 {
-    if ((hotKeys_ && hotKeys_->Held()) || !session.Offered(id).offered())
+    if ((hotKeys_ && hotKeys_->Held()) || !Offered(id).offered())
         return false;
     Run(id);
     return true;
+}
+
+CommandOffer App::Offered(CommandId id) const
+{
+    CommandOffer offer = session.Offered(id);
+    if (id == CommandId::NextSpeaker)
+        offer.enabled = programmeRun_ && programmeRun_->NextOffered();
+    return offer;
+}
+
+bool App::GoToSpeaker(int row)
+{
+    if ((hotKeys_ && hotKeys_->Held()) || !programmeRun_)
+        return false;
+    return programmeRun_->GoTo(row);
 }
 
 void App::ShowHotKeyCaptions()
@@ -226,6 +292,8 @@ void App::Unload()
         menuForm_->hide();
     if (recordsForm_)
         recordsForm_->hide();
+    if (programmeForm_)
+        programmeForm_->hide();
     if (toolsBarForm_)
         toolsBarForm_->hide();
     if (toolsBarFormMax_)

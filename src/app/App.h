@@ -1,8 +1,11 @@
 #pragma once
 #include "config/ConfigFile.h"
+#include "core/Commands.h"
 #include "core/Language.h"
 #include "core/TimingSession.h"
 #include "platform/Services.h"
+#include "programme/Programme.h"
+#include "programme/ProgrammeStore.h"
 
 #include <memory>
 
@@ -13,16 +16,18 @@ class MenuForm;
 class HotKeys;
 class RecordsForm;
 class RemoteView;
+class ProgrammeForm;
+class ProgrammeRun;
 class QWidget;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
 // every window. The windows observe the session; the application shows and hides them as the
 // session's display mode says. The main window and the popup menu are built at start-up; the
 // toolbars and the full-screen window the first time they are shown (or touched).
-class App {
+class App : public Commands {
 public:
     explicit App(Services& services);
-    ~App();
+    ~App() override;
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -38,6 +43,9 @@ public:
     Services& svc;
     ConfigFile config;
     TimingSession session;
+    // The contest programme and its file (read by Start).
+    Programme programme;
+    ProgrammeStore programmeStore;
 
     MainForm& mainForm();
     ToolsBarForm& toolsBarForm();
@@ -54,10 +62,18 @@ public:
     // The one command surface: the buttons, the toolbar and full-screen controls, the popup
     // menu and the hotkeys send their command here; `owner` is the window a dialog belongs to.
     // Runs the command whether or not it is offered: a control that is not offered cannot send.
-    void Run(CommandId id, QWidget* owner = nullptr);
+    void Run(CommandId id, QWidget* owner = nullptr) override;
     // Runs the command when it is offered now and no dialog holds the hotkeys off, as a hotkey
     // press and a command from a later start do; whether it ran.
-    bool RunOffered(CommandId id);
+    bool RunOffered(CommandId id) override;
+    CommandOffer Offered(CommandId id) const override;
+    // The programme's speaker in `row` (0-based) made current, when that is offered as 下一位
+    // is and no dialog holds the hotkeys off; whether it was.
+    bool GoToSpeaker(int row);
+    // The programme at work; nothing before Start.
+    ProgrammeRun* programmeRun() { return programmeRun_.get(); }
+    // The programme window, built when first opened.
+    ProgrammeForm& programmeForm();
 
     // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);
@@ -97,6 +113,9 @@ private:
     void ShowModeWindows(DisplayMode mode);
     void ShowToolbar(bool large);
     void ShakeWindows(int cycles);
+    // The programme read and put to work; its speaker on the displays from then on.
+    void StartProgramme();
+    void ShowSpeaker();
 
     std::unique_ptr<MainForm> mainForm_;
     std::unique_ptr<ToolsBarForm> toolsBarForm_;
@@ -106,6 +125,8 @@ private:
     std::unique_ptr<HotKeys> hotKeys_;
     std::unique_ptr<RecordsForm> recordsForm_;
     std::unique_ptr<RemoteView> remoteView_;
+    std::unique_ptr<ProgrammeRun> programmeRun_;
+    std::unique_ptr<ProgrammeForm> programmeForm_;
     ProgramTexts texts_;
     bool unloaded_ = false;
     bool ended_ = false;

@@ -15,16 +15,30 @@ const Word kWords[] = {
     {"start", CommandId::Start},          {"pause", CommandId::PauseContinue},
     {"reset", CommandId::Reset},          {"main", CommandId::BackToMain},
     {"toolbar", CommandId::ToolbarMode},  {"fullscreen", CommandId::FullScreenMode},
+    {"next", CommandId::NextSpeaker},
 };
+const char kSpeakerWord[] = "speaker";
+// The largest row "speaker N" names: more than any programme holds.
+constexpr int kMaxSpeaker = 99999;
 const char kRequestPrefix[] = "HORALTO/1";
 const char kShowWord[] = "show";
+
+// "speaker N": N a row number 1.. in plain digits.
+std::optional<InstanceRequest> ParseSpeakerWords(const QStringList& words, QString* error)
+{
+    bool ok = false;
+    const int n = words.size() == 2 && words[1].size() <= 5 && !words[1].startsWith(u'+') ? words[1].toInt(&ok) : 0;
+    if (ok && n >= 1 && n <= kMaxSpeaker)
+        return InstanceRequest{CommandId::NextSpeaker, n};
+    if (error)
+        *error = words.size() > 2 ? CommandLineText::UnknownWord(words[2]) : CommandLineText::SpeakerNumber();
+    return std::nullopt;
+}
 
 // A command with its words ("start", "scheme 3"); nothing with an error line when the words
 // are not one.
 std::optional<CommandId> ParseCommandWords(const QStringList& words, QString* error)
 {
-    if (words.isEmpty())
-        return std::nullopt;
     if (words[0] == QLatin1String("scheme")) {
         if (words.size() == 2 && words[1].size() == 1 && words[1][0] >= u'1' && words[1][0] <= u'5')
             return SchemeCommand(words[1][0].unicode() - u'0');
@@ -43,6 +57,18 @@ std::optional<CommandId> ParseCommandWords(const QStringList& words, QString* er
     }
     if (error)
         *error = CommandLineText::UnknownWord(words[0]);
+    return std::nullopt;
+}
+
+// A request with its words: a command, or "speaker N".
+std::optional<InstanceRequest> ParseRequestWords(const QStringList& words, QString* error)
+{
+    if (words.isEmpty())
+        return std::nullopt;
+    if (words[0] == QLatin1String(kSpeakerWord))
+        return ParseSpeakerWords(words, error);
+    if (const auto id = ParseCommandWords(words, error))
+        return InstanceRequest{id};
     return std::nullopt;
 }
 } // namespace
@@ -68,9 +94,9 @@ CommandLine ParseCommandLine(const QStringList& args)
         line.action = CommandLine::Action::Version;
         return line;
     }
-    if (const auto id = ParseCommandWords(args, &line.error)) {
+    if (const auto request = ParseRequestWords(args, &line.error)) {
         line.action = CommandLine::Action::Command;
-        line.request.command = id;
+        line.request = *request;
     } else {
         line.action = CommandLine::Action::Usage;
     }
@@ -83,6 +109,8 @@ QByteArray RequestLine(const InstanceRequest& request)
     line += ' ';
     if (!request.command) {
         line += kShowWord;
+    } else if (request.speaker > 0) {
+        line += kSpeakerWord + QByteArray(" ") + QByteArray::number(request.speaker);
     } else if (const int scheme = SchemeOf(*request.command)) {
         line += "scheme " + QByteArray::number(scheme);
     } else {
@@ -100,9 +128,7 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line)
         return std::nullopt;
     if (words.size() == 1 && words[0] == QLatin1String(kShowWord))
         return InstanceRequest{};
-    if (const auto id = ParseCommandWords(words, nullptr))
-        return InstanceRequest{id};
-    return std::nullopt;
+    return ParseRequestWords(words, nullptr);
 }
 
 namespace CommandLineText {
@@ -125,6 +151,8 @@ QString Help()
         "  toolbar       工具条模式\n"
         "  fullscreen    全屏幕模式\n"
         "  scheme N      切换到计时方案 N（1 到 5）\n"
+        "  next          比赛名单的下一位选手\n"
+        "  speaker N     比赛名单的第 N 位选手\n"
         "\n"
         "  -h, --help    显示本说明\n"
         "  --version     显示版本\n"
@@ -138,6 +166,7 @@ QString UnknownWord(const QString& word)
     return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：无法识别的参数“%1”\n")).arg(word);
 }
 QString SchemeNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：scheme 后面应是方案号 1 到 5\n")); }
+QString SpeakerNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：speaker 后面应是选手的序号\n")); }
 QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
 QString NoAnswer() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有回答\n")); }
 } // namespace CommandLineText

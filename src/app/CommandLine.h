@@ -19,6 +19,7 @@ inline constexpr int Usage = 64;      // the arguments are not understood
 // What the running program is asked for: to bring its display window to the front, or a command.
 struct InstanceRequest {
     std::optional<CommandId> command; // none: to the front
+    int speaker = 0;                  // with NextSpeaker: the programme's row 1.. instead of the next
     bool operator==(const InstanceRequest&) const = default;
 };
 
@@ -50,6 +51,7 @@ QString Version();
 QString UsageHint(); // the line after a usage error
 QString UnknownWord(const QString& word);
 QString SchemeNumber();
+QString SpeakerNumber();
 QString NoInstance();
 QString NoAnswer();
 }

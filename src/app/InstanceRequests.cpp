@@ -89,5 +89,7 @@ QByteArray AnswerRequest(App& app, const QByteArray& line)
         BringToFront(app);
         return kAnswerActed;
     }
+    if (request->speaker > 0)
+        return app.GoToSpeaker(request->speaker - 1) ? kAnswerActed : kAnswerNotOffered;
     return app.RunOffered(*request->command) ? kAnswerActed : kAnswerNotOffered;
 }

@@ -15,4 +15,7 @@ public:
     // Runs the command when it is offered now and no dialog holds the hotkeys off, as a hotkey
     // press, the control page and a command from a later start do; whether it ran.
     virtual bool RunOffered(CommandId id) = 0;
+    // Whether the command is shown and usable now: the session's rule, and for the programme's
+    // commands what the programme allows.
+    virtual CommandOffer Offered(CommandId id) const = 0;
 };

@@ -39,8 +39,11 @@ constexpr Rule kRules[] = {
     /* Exit           */ {kAll, kAll, kAll},
     /* Records        */ {kAll, kAll, kAll},
     /* RemoteView     */ {kAll, kAll, kAll},
+    /* Programme      */ {kAll, kAll, kAll},
+    // As the scheme switch; the programme adds that a following speaker exists.
+    /* NextSpeaker    */ {kIdleOnly, kAll, kAll},
 };
-static_assert(std::size(kRules) == std::size_t(CommandId::RemoteView));
+static_assert(std::size(kRules) == std::size_t(CommandId::NextSpeaker));
 } // namespace
 
 CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode, bool overtime)

@@ -22,9 +22,14 @@ enum class CommandId : int {
     Exit,               // ExitMe, MExitMe
     Records,            // "计时记录...": MRecords
     RemoteView,         // "远程显示...": the timing page for phones
+    Programme,          // "比赛名单...": the programme window
+    NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
 };
 
 inline constexpr int kHotKeyCommands = 11;
+// The commands the control page sends by number: 1..11 those of the hotkeys, 12 下一位.
+inline constexpr int kNumberedCommands = 12;
+inline CommandId NumberedCommand(int n) { return n == kNumberedCommands ? CommandId::NextSpeaker : CommandId(n); }
 
 inline CommandId SchemeCommand(int scheme) { return CommandId(int(CommandId::Scheme1) + scheme - 1); }
 // The scheme number 1..5 of a scheme command, 0 for any other command.

@@ -16,7 +16,8 @@ const char* const kHeader[RecordColumns] = {
     QT_TRANSLATE_NOOP("TimingRecord", "标题"),     QT_TRANSLATE_NOOP("TimingRecord", "时长"),
     QT_TRANSLATE_NOOP("TimingRecord", "方向"),     QT_TRANSLATE_NOOP("TimingRecord", "计时"),
     QT_TRANSLATE_NOOP("TimingRecord", "暂停次数"), QT_TRANSLATE_NOOP("TimingRecord", "暂停时长"),
-    QT_TRANSLATE_NOOP("TimingRecord", "结束方式"), QT_TRANSLATE_NOOP("TimingRecord", "超时")};
+    QT_TRANSLATE_NOOP("TimingRecord", "结束方式"), QT_TRANSLATE_NOOP("TimingRecord", "超时"),
+    QT_TRANSLATE_NOOP("TimingRecord", "选手"),     QT_TRANSLATE_NOOP("TimingRecord", "题目")};
 const char* const kEndings[] = {QT_TRANSLATE_NOOP("TimingRecord", "到时"), QT_TRANSLATE_NOOP("TimingRecord", "复位"),
                                 QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出")};
 const char* const kUp = QT_TRANSLATE_NOOP("TimingRecord", "正计时");
@@ -65,6 +66,8 @@ QStringList RecordFields(const TimingRecord& r)
     f[PausedColumn] = SecondsToTimeText(r.pausedSeconds);
     f[EndingColumn] = QString::fromUtf8(kEndings[int(r.ending)]);
     f[OvertimeColumn] = r.overtimeSeconds ? OvertimeText(*r.overtimeSeconds) : QString();
+    f[SpeakerColumn] = r.speaker;
+    f[SpeakerTitleColumn] = r.speakerTitle;
     return f;
 }
 
@@ -76,6 +79,8 @@ QString RecordText(const QStringList& fields)
     QString text = QCoreApplication::translate("TimingRecord", "%1 %2-%3 %4（方案%5，%6 %7）计时 %8")
                        .arg(f[DateColumn], f[StartColumn], f[EndColumn], f[TitleColumn], f[SchemeColumn],
                             RecordFieldShown(DirectionColumn, f[DirectionColumn]), f[LengthColumn], f[CountedColumn]);
+    if (!f[SpeakerColumn].isEmpty())
+        text += u' ' + f[SpeakerColumn];
     if (!f[OvertimeColumn].isEmpty())
         text += QCoreApplication::translate("TimingRecord", " 超时 %1").arg(f[OvertimeColumn]);
     if (f[PausesColumn].toInt() > 0)

@@ -23,6 +23,8 @@ struct TimingRecord {
     std::int32_t pausedSeconds = 0;
     TimingEnd ending = TimingEnd::Reached;
     std::optional<std::int32_t> overtimeSeconds; // only where the scheme counts overtime after the end
+    QString speaker;      // the programme's speaker timed, empty without a programme
+    QString speakerTitle; // the speaker's title
 };
 
 // The counter text of overtime: "+00:00:07".
@@ -30,7 +32,10 @@ QString OvertimeText(std::int32_t seconds);
 
 // The columns of records.csv, in order.
 enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
-                    CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, RecordColumns };
+                    CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, SpeakerColumn,
+                    SpeakerTitleColumn, RecordColumns };
+// The columns a records.csv of the versions before the programme holds.
+inline constexpr int kFirstRecordColumns = SpeakerColumn;
 // The header row of records.csv (the same in every language: the file is read back by it).
 QStringList RecordHeader();
 // The columns' titles and a field's text as the records window shows them, in the interface's

@@ -45,6 +45,8 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     MHotKey = item({}, [this] { MHotKey_Click(); });
     MAppInfo = item({}, [this] { app_.Run(CommandId::AppInfo, owner_); });
     MRecords = item({}, [this] { app_.Run(CommandId::Records, owner_); });
+    MProgramme = item({}, [this] { app_.Run(CommandId::Programme, owner_); });
+    MNextSpeaker = item({}, [this] { app_.Run(CommandId::NextSpeaker, owner_); });
     MRemoteView = item({}, [this] { app_.Run(CommandId::RemoteView, owner_); });
     MypopMenu->addSeparator(); // fg4
     MDouDong = item({}, [this] { app_.Run(CommandId::Shake, owner_); }, true);
@@ -77,6 +79,8 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     connect(&s, &TimingSession::largeToolbarMarkChanged, MMaxToolsBar, &QAction::setChecked, direct);
     connect(&s, &TimingSession::phaseChanged, this, &MenuForm::SetPauseMenuCaption, direct);
     connect(&s, &TimingSession::offersChanged, this, &MenuForm::ApplyOffers, direct);
+    // 下一位 also follows the programme, which may have changed since.
+    connect(MypopMenu, &QMenu::aboutToShow, this, &MenuForm::ApplyOffers);
 }
 
 void MenuForm::RetranslateUi()
@@ -87,6 +91,8 @@ void MenuForm::RetranslateUi()
     MAppInfo->setText(tr("修改程序信息"));
     MRecords->setText(tr("计时记录..."));
     MRemoteView->setText(tr("远程显示..."));
+    MProgramme->setText(tr("比赛名单..."));
+    MNextSpeaker->setText(tr("下一位选手"));
     MDouDong->setText(tr("开启窗口抖动"));
     MMaxToolsBar->setText(tr("使用大工具条"));
     MFullScreenMonitor->setTitle(MonitorMenuTitle());
@@ -125,8 +131,8 @@ void MenuForm::SetPauseMenuCaption()
 
 void MenuForm::ApplyOffers()
 {
-    for (int n = 1; n <= int(CommandId::RemoteView); ++n) {
-        const CommandOffer offer = app_.session.Offered(CommandId(n));
+    for (int n = 1; n <= int(CommandId::NextSpeaker); ++n) {
+        const CommandOffer offer = app_.Offered(CommandId(n));
         QAction* item = CommandItem(CommandId(n));
         item->setVisible(offer.visible);
         item->setEnabled(offer.enabled);
@@ -173,6 +179,8 @@ QAction* MenuForm::CommandItem(CommandId id) const
     case CommandId::Exit: return MExitMe;
     case CommandId::Records: return MRecords;
     case CommandId::RemoteView: return MRemoteView;
+    case CommandId::Programme: return MProgramme;
+    case CommandId::NextSpeaker: return MNextSpeaker;
     default: return nullptr;
     }
 }

@@ -33,6 +33,8 @@ public:
     QAction* MAppInfo = nullptr;
     QAction* MRecords = nullptr;
     QAction* MRemoteView = nullptr; // "远程显示..."
+    QAction* MProgramme = nullptr;   // "比赛名单..."
+    QAction* MNextSpeaker = nullptr; // "下一位选手"
     QAction* MDouDong = nullptr;
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;

@@ -16,3 +16,8 @@ void QtDesktop::copyText(const QString& text)
 {
     QGuiApplication::clipboard()->setText(text);
 }
+
+QString QtDesktop::pastedText()
+{
+    return QGuiApplication::clipboard()->text();
+}

@@ -9,7 +9,8 @@
 struct RemoteState {
     QString counter;   // the counter text
     QString color;     // the counter's colour as the program shows it now, "#rrggbb"
-    QString title;     // the scheme title (user text)
+    QString title;     // the scheme title, or the programme's current speaker (user text)
+    QString next;      // "下一位：李四": the speaker who follows, empty without one
     QString info;      // the full-screen information text (user text)
     QString pauseWord; // "暂停" or "继续"
     int phase = 0;     // 0 idle, 1 running, 2 paused
@@ -18,8 +19,8 @@ struct RemoteState {
     bool blinking = false;
     bool finished = false; // the last timing ran to its end (and nothing has happened since)
     bool overtime = false; // the timing goes on beyond its end ("+00:00:07")
-    // The commands 1..11 (start, reset, the three display modes, pause, the five schemes), one
-    // mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
+    // The commands 1..12 (start, reset, the three display modes, pause, the five schemes, the
+    // next speaker), one mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
     QString offers;
     bool operator==(const RemoteState&) const = default;
 };
@@ -28,7 +29,7 @@ struct RemoteState {
 class RemoteCommands {
 public:
     virtual ~RemoteCommands() = default;
-    // Runs command `id` (1..11) exactly as its hotkey would: only when the program offers it
+    // Runs command `id` (1..12) exactly as its hotkey would: only when the program offers it
     // now. False when it did not run.
     virtual bool runRemoteCommand(int id) = 0;
 };

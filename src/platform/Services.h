@@ -32,4 +32,6 @@ struct Services {
     Desktop& desktop;
     RemoteServer& remote;
     QtTexts& qtTexts;
+    // Where the contest programme is kept (programme.csv); empty: it is not kept.
+    QString programmePath = {};
 };

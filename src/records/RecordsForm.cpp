@@ -114,7 +114,8 @@ void RecordsForm::LoadRecords()
     const QStringList header = RecordHeader();
     shown_.clear();
     for (QStringList& row : ParseCsv(records_.readAll())) {
-        if (row == header || (Today->isChecked() && row.value(DateColumn) != today))
+        // The column names, also as a file begun before the speakers' columns has them.
+        if (row == header || row == header.mid(0, kFirstRecordColumns) || (Today->isChecked() && row.value(DateColumn) != today))
             continue;
         while (row.size() < RecordColumns)
             row << QString();

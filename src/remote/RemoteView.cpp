@@ -120,7 +120,8 @@ RemoteState RemoteView::State() const
     const TimingSession& s = app_.session;
     RemoteState r;
     r.counter = s.CounterText();
-    r.title = s.SchemeTitle();
+    r.title = speakerTitle_.isEmpty() ? s.SchemeTitle() : speakerTitle_;
+    r.next = nextSpeaker_;
     r.info = s.InfoText();
     r.pauseWord = s.PauseWord();
     r.phase = int(s.Phase());
@@ -137,8 +138,8 @@ RemoteState RemoteView::State() const
     r.blinking = s.Blinking();
     r.finished = finished_;
     r.overtime = s.Overtime();
-    for (int id = 1; id <= kHotKeyCommands; ++id) {
-        const CommandOffer o = s.Offered(CommandId(id));
+    for (int id = 1; id <= kNumberedCommands; ++id) {
+        const CommandOffer o = app_.Offered(NumberedCommand(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');
     }
     return r;
@@ -147,7 +148,14 @@ RemoteState RemoteView::State() const
 bool RemoteView::runRemoteCommand(int id)
 {
     // As a hotkey press: only the hotkeys' commands, only when offered and not held off.
-    return id >= 1 && id <= kHotKeyCommands && app_.RunOffered(CommandId(id));
+    return id >= 1 && id <= kNumberedCommands && app_.RunOffered(NumberedCommand(id));
+}
+
+void RemoteView::ShowSpeaker(const QString& title, const QString& next)
+{
+    speakerTitle_ = title;
+    nextSpeaker_ = next;
+    Publish();
 }
 
 void RemoteView::Publish()

@@ -33,6 +33,9 @@ public:
     bool Serving() const;
     // One line on why the page is not served although it is switched on; empty otherwise.
     const QString& Problem() const { return problem_; }
+    // The programme's current speaker in place of the scheme title, and the one who follows;
+    // empty texts: the scheme title, no line.
+    void ShowSpeaker(const QString& title, const QString& next);
     // What the page shows now.
     RemoteState State() const;
 
@@ -56,4 +59,6 @@ private:
     bool publishPending_ = false;
     bool finished_ = false;
     TimingPhase lastPhase_ = TimingPhase::Idle;
+    QString speakerTitle_;
+    QString nextSpeaker_;
 };

@@ -88,6 +88,13 @@ void FullScreenForm::BuildControls()
     SetForeColor(Label1, kTitleColor);
     PopupOnRightRelease(Label1);
 
+    NextLabel = new Control(this);
+    NextLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    NextLabel->setFont(look::DesignFont(look::SimSunFamilies(), 18, true));
+    SetForeColor(NextLabel, kTitleColor);
+    NextLabel->setVisible(false);
+    PopupOnRightRelease(NextLabel);
+
     Picture2 = new Control(this);
     Picture2->SetBackColor(kBarBack);
     Picture2->MouseMove = [this](Qt::MouseButtons, QPoint) { HideFullScreenControls(); };
@@ -197,7 +204,7 @@ void FullScreenForm::Form_Load()
         }
         centrePicture_ = true;
     }
-    Label1->setText(s.SchemeTitle());
+    ShowTitle();
     Label2->setText(s.InfoText());
 
     // The window covers the chosen monitor, the controls laid out for its size.
@@ -216,10 +223,24 @@ void FullScreenForm::Form_Load()
     if (s.LitLight() != 0)
         moveLight(0, s.LitLight());
     const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::schemeTitleChanged, this, [this](const QString& caption) { Label1->setText(caption); }, direct);
+    connect(&s, &TimingSession::schemeTitleChanged, this, &FullScreenForm::ShowTitle, direct);
     connect(&s, &TimingSession::infoTextChanged, this, [this](const QString& text) { Label2->setText(text); }, direct);
     connect(&s, &TimingSession::infoPictureShownChanged, this, [this](bool shown) { Picture5->setVisible(shown); }, direct);
     connect(&s, &TimingSession::runningLightMoved, this, moveLight, direct);
+}
+
+void FullScreenForm::ShowSpeaker(const QString& title, const QString& next)
+{
+    speakerTitle_ = title;
+    ShowTitle();
+    NextLabel->setText(next);
+    NextLabel->adjustSize();
+    NextLabel->setVisible(!next.isEmpty());
+}
+
+void FullScreenForm::ShowTitle()
+{
+    Label1->setText(speakerTitle_.isEmpty() ? app_.session.SchemeTitle() : speakerTitle_);
 }
 
 void FullScreenForm::PlaceOnChosenMonitor()
@@ -246,6 +267,10 @@ void FullScreenForm::PlaceOnChosenMonitor()
 
     // 3. Title.
     look::PlaceOnDesignBaseline(Label1, TwipsRect(0, 270, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
+
+    // The speaker who follows, below the title bar.
+    look::PlaceOnDesignBaseline(NextLabel, TwipsRect(120, kBarHeight + 150, screenW - 240, 360), look::SimSunAscent,
+                                look::TextFit::GrowToText);
 
     // 4. Information text.
     look::PlaceOnDesignBaseline(Label2, TwipsRect(0, 240, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);

@@ -21,6 +21,9 @@ public:
     // Loads the information picture, covers the chosen monitor, then shows the session's state
     // and follows it.
     void Form_Load();
+    // The programme's current speaker in the title line in place of the scheme title, and the
+    // one who follows ("下一位：李四") below it; empty texts: the scheme title, no line.
+    void ShowSpeaker(const QString& title, const QString& next);
     // Covers the monitor chosen in the menu (the primary when it is not connected) and lays the
     // controls out for its size. Reads the choice, writes nothing; timing is not touched.
     void PlaceOnChosenMonitor();
@@ -44,6 +47,7 @@ public:
     Control* Label1 = nullptr;   // scheme title
     Control* Picture2 = nullptr; // bottom bar
     Control* Label2 = nullptr;   // information text
+    Control* NextLabel = nullptr; // the speaker who follows, below the title bar
     Control* Picture3 = nullptr; // lower panel
     RunningLights* Picture4 = nullptr; // the strip of running lights in Picture3
     CounterLabel* Showtime = nullptr; // the counter
@@ -69,7 +73,9 @@ private:
     void ShowPopup(QPoint globalPos);
     // A monitor came, went, became the primary or changed its geometry.
     void MonitorsChanged();
+    void ShowTitle();
     App& app_;
+    QString speakerTitle_;
     bool centrePicture_ = false; // the information picture is centred on the screen
     QPointer<QScreen> placedOn_;
     QMetaObject::Connection placedGeometry_;

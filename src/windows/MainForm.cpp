@@ -80,10 +80,6 @@ void MainForm::FollowSession()
         label->setText(text);
         label->adjustSize();
     };
-    auto showTitle = [this, fit](const QString& caption) {
-        fit(Label5, caption);
-        setWindowTitle(caption);
-    };
     auto showTimes = [this, fit] {
         const TimingSession& s = app_.session;
         fit(StartTime, s.StartTimeText());
@@ -105,15 +101,30 @@ void MainForm::FollowSession()
     FollowOffers(this, s, {{JishiStart, CommandId::Start}, {JishiEnd, CommandId::Reset},
                            {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
                            {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
-    if (!s.SchemeTitle().isEmpty())
-        showTitle(s.SchemeTitle());
+    ShowTitle();
     fit(IsTime, s.ClockText());
     showTimes();
     const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::schemeTitleChanged, this, showTitle, direct);
+    connect(&s, &TimingSession::schemeTitleChanged, this, &MainForm::ShowTitle, direct);
     connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
     connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
     connect(&s, &TimingSession::phaseChanged, this, &MainForm::ShowPauseCaption, direct);
+}
+
+void MainForm::ShowSpeaker(const QString& title)
+{
+    speakerTitle_ = title;
+    ShowTitle();
+}
+
+void MainForm::ShowTitle()
+{
+    const QString caption = speakerTitle_.isEmpty() ? app_.session.SchemeTitle() : speakerTitle_;
+    if (caption.isEmpty())
+        return;
+    Label5->setText(caption);
+    Label5->adjustSize();
+    setWindowTitle(caption);
 }
 
 MainForm::~MainForm() = default;

@@ -29,6 +29,9 @@ public:
 
     // The start-up sequence; throws ConfigError.
     void Form_Load();
+    // The programme's current speaker in the title strip and the window name in place of the
+    // scheme title; empty: the scheme title again.
+    void ShowSpeaker(const QString& title);
 
     // The tick of the session's Timer1.
     void Timer1_Timer();
@@ -89,6 +92,8 @@ private:
     void ShowPauseCaption();
     void ImageButtonsNormal();
     void ImageButton_MouseUp(ImageButton& b);
+    void ShowTitle();
     App& app_;
+    QString speakerTitle_;
     QPixmap background_;
 };

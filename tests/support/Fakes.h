@@ -104,6 +104,7 @@ public:
     QStringList copied;
     bool openFolder(const QString& dir) override { openedFolders << dir; return true; }
     void copyText(const QString& text) override { copied << text; }
+    QString pastedText() override { return copied.value(copied.size() - 1); }
 };
 
 // The running program's channel: answers every ask with `reply`, records the asks and keeps the

@@ -170,6 +170,7 @@ void PageServer::publish(const RemoteState& state)
                         {"counter", state.counter},
                         {"color", state.color},
                         {"title", state.title},
+                        {"next", state.next},
                         {"info", state.info},
                         {"pause", state.pauseWord},
                         {"phase", state.phase},

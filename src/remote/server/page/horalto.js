@@ -70,6 +70,7 @@
     set(counter, s.counter);
     counter.style.color = s.color;
     set($('title'), s.title);
+    set($('next'), s.next || '');
     set($('info'), s.info);
     set(status, statusText(s));
     if (s.counter.length !== shownLength) {
@@ -84,6 +85,8 @@
         b.disabled = mark !== 'o';
         b.classList.toggle('current', id === s.scheme + 6);
       }
+      // 下一位 only where a programme is loaded.
+      $('speaker').hidden = !s.next;
       set($('pause'), s.pause);
     }
     keepAwake(s.phase !== 0);

@@ -1,0 +1,275 @@
+#include "programme/ProgrammeForm.h"
+
+#include "core/TimingSession.h"
+#include "core/Twips.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "programme/Programme.h"
+#include "programme/ProgrammeRun.h"
+#include "programme/ProgrammeStore.h"
+#include "programme/SpeakerLines.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+const QString kTitle = QStringLiteral("Horalto");
+enum Column { NumberCol, NameCol, TitleCol, SchemeCol, SpokenCol, ResultCol, Columns };
+} // namespace
+
+ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const TimingSession& session,
+                             Dialogs& dialogs, Desktop& desktop, Random& random)
+    : FramedDialog(nullptr, 13500, 7200, QString(), QStringLiteral("about"))
+    , run_(run), store_(store), session_(session), dialogs_(dialogs), desktop_(desktop), random_(random)
+{
+    Problem = new QLabel(this);
+    Problem->setGeometry(TwipsRect(240, 540, 13020, 300));
+    Problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette p = Problem->palette();
+    p.setColor(QPalette::WindowText, QColor(0xFF, 0xD0, 0x60));
+    Problem->setPalette(p);
+
+    List = new QTableWidget(0, Columns, this);
+    List->setGeometry(TwipsRect(240, 900, 13020, 5340));
+    List->setSelectionBehavior(QAbstractItemView::SelectRows);
+    List->setSelectionMode(QAbstractItemView::SingleSelection);
+    List->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
+    List->verticalHeader()->hide();
+    List->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    List->horizontalHeader()->setSectionResizeMode(TitleCol, QHeaderView::Stretch);
+    List->installEventFilter(this);
+    connect(List, &QTableWidget::cellChanged, this, &ProgrammeForm::CellEdited);
+    connect(List, &QTableWidget::itemSelectionChanged, this, &ProgrammeForm::ShowOffers);
+    // A double click on a cell that is not edited in place makes its speaker current.
+    connect(List, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (column == NumberCol || column == SpokenCol || column == ResultCol)
+            SetCurrent_Click();
+    });
+
+    int left = 240;
+    auto button = [this, &left](int width, const std::function<void()>& handler) {
+        auto* b = new QPushButton(this);
+        b->setGeometry(TwipsRect(left, 6480, width, 405));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        left += width + 120;
+        return b;
+    };
+    Add = button(1020, [this] { Add_Click(); });
+    Remove = button(1020, [this] { Remove_Click(); });
+    MoveUp = button(1020, [this] { Move_Click(-1); });
+    MoveDown = button(1020, [this] { Move_Click(+1); });
+    Import = button(1200, [this] { Import_Click(); });
+    Shuffle = button(1020, [this] { Shuffle_Click(); });
+    ClearAll = button(1020, [this] { Clear_Click(); });
+    SetCurrent = button(1500, [this] { SetCurrent_Click(); });
+    CloseMe = new QPushButton(this);
+    CloseMe->setGeometry(TwipsRect(11760, 6480, 1500, 405));
+    CloseMe->setAutoDefault(false);
+    connect(CloseMe, &QPushButton::clicked, this, &QDialog::reject);
+
+    Programme& programme = run_.programme();
+    connect(&programme, &Programme::changed, this, [this] {
+        if (isVisible())
+            LoadRows();
+    });
+    connect(&session_, &TimingSession::offersChanged, this, &ProgrammeForm::ShowOffers);
+    RetranslateUi();
+}
+
+void ProgrammeForm::RetranslateUi()
+{
+    SetCaption(tr("比赛名单"));
+    List->setHorizontalHeaderLabels({tr("序号"), tr("姓名"), tr("题目"), tr("方案"), tr("用时"), tr("结果")});
+    Add->setText(tr("添加"));
+    Remove->setText(tr("删除"));
+    MoveUp->setText(tr("上移"));
+    MoveDown->setText(tr("下移"));
+    Import->setText(tr("导入..."));
+    Import->setToolTip(tr("导入 .csv 或 .txt 文件：每行一位选手，姓名,题目,方案（题目和方案可以省略）"));
+    Shuffle->setText(tr("抽签"));
+    Shuffle->setToolTip(tr("随机排列还没有上场的选手"));
+    ClearAll->setText(tr("清空"));
+    SetCurrent->setText(tr("设为当前"));
+    CloseMe->setText(tr("关    闭"));
+    List->setToolTip(tr("双击姓名、题目或方案可以修改；Ctrl+V 粘贴名单"));
+    Problem->setText(store_.Problem());
+}
+
+void ProgrammeForm::Form_Show()
+{
+    Problem->setText(store_.Problem());
+    Problem->setVisible(!store_.Usable());
+    LoadRows();
+    if (!isVisible())
+        PlaceOnScreen();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ProgrammeForm::LoadRows()
+{
+    const Programme& programme = run_.programme();
+    const QList<Speaker>& speakers = programme.Speakers();
+    const int keep = SelectedRow();
+    loading_ = true;
+    List->setUpdatesEnabled(false);
+    List->setRowCount(int(speakers.size()));
+    QFont bold = List->font();
+    bold.setBold(true);
+    for (int r = 0; r < speakers.size(); ++r) {
+        const Speaker& s = speakers[r];
+        const bool current = r == programme.Current();
+        const QString texts[Columns] = {
+            (current ? QStringLiteral("▶ ") : QString()) + QString::number(r + 1), s.name, s.title,
+            s.scheme ? QString::number(s.scheme) : QString(), s.spoken ? SpokenText(*s.spoken) : QString(), s.result};
+        for (int c = 0; c < Columns; ++c) {
+            QTableWidgetItem* item = List->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                if (c == NumberCol || c == SpokenCol || c == ResultCol)
+                    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                List->setItem(r, c, item);
+            }
+            item->setText(texts[c]);
+            item->setFont(current ? bold : List->font());
+        }
+    }
+    List->setUpdatesEnabled(true);
+    loading_ = false;
+    if (keep >= 0 && keep < speakers.size())
+        Select(keep);
+    ShowOffers();
+}
+
+void ProgrammeForm::ShowOffers()
+{
+    const bool usable = store_.Usable();
+    const int row = SelectedRow();
+    const int size = run_.programme().Size();
+    const bool idle = session_.Phase() == TimingPhase::Idle;
+    for (QPushButton* b : {Add, Import})
+        b->setEnabled(usable);
+    Remove->setEnabled(usable && row >= 0);
+    MoveUp->setEnabled(usable && row > 0);
+    MoveDown->setEnabled(usable && row >= 0 && row + 1 < size);
+    // The order and the current speaker stay while a speaker is timed.
+    Shuffle->setEnabled(usable && idle && size > 1);
+    ClearAll->setEnabled(usable && size > 0);
+    SetCurrent->setEnabled(usable && run_.SpeakerRowOffered(row));
+    List->setEnabled(usable);
+}
+
+int ProgrammeForm::SelectedRow() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = List->selectedRanges();
+    return ranges.isEmpty() ? -1 : ranges.first().topRow();
+}
+
+void ProgrammeForm::Select(int row)
+{
+    List->selectRow(row);
+    if (QTableWidgetItem* item = List->item(row, NameCol))
+        List->scrollToItem(item);
+}
+
+void ProgrammeForm::CellEdited(int row, int column)
+{
+    if (loading_)
+        return;
+    Programme& programme = run_.programme();
+    const QString text = List->item(row, column)->text().trimmed();
+    if (column == NameCol && !text.isEmpty())
+        programme.SetName(row, text);
+    else if (column == TitleCol)
+        programme.SetTitle(row, text);
+    else if (column == SchemeCol && (text.isEmpty() || (text.size() == 1 && text[0] >= u'1' && text[0] <= u'5')))
+        programme.SetScheme(row, text.isEmpty() ? 0 : text[0].unicode() - u'0');
+    // Anything else (an empty name, a scheme other than 1..5) goes back to what is kept.
+    LoadRows();
+}
+
+void ProgrammeForm::Add_Click()
+{
+    Programme& programme = run_.programme();
+    Speaker s;
+    s.name = tr("选手%1").arg(programme.Size() + 1);
+    programme.Append({s});
+    const int row = programme.Size() - 1;
+    Select(row);
+    List->editItem(List->item(row, NameCol));
+}
+
+void ProgrammeForm::Remove_Click()
+{
+    const int row = SelectedRow();
+    run_.programme().Remove(row);
+    if (run_.programme().Size() > 0)
+        Select(std::min(row, run_.programme().Size() - 1));
+}
+
+void ProgrammeForm::Move_Click(int delta)
+{
+    const int row = SelectedRow();
+    if (run_.programme().Move(row, delta))
+        Select(row + delta);
+}
+
+void ProgrammeForm::Import_Click()
+{
+    const std::optional<QString> path = dialogs_.openFile(this, tr("导入比赛名单"), lastFolder_,
+                                                          tr("名单文件 (*.csv *.txt)"));
+    if (!path)
+        return;
+    lastFolder_ = QFileInfo(*path).absolutePath();
+    const SpeakerFile file = ReadSpeakerFile(*path);
+    if (!file.lines) {
+        dialogs_.warning(this, kTitle, tr("无法导入 %1：\n%2").arg(QDir::toNativeSeparators(*path), file.refusal));
+        return;
+    }
+    run_.programme().Append(file.lines->speakers);
+    if (!file.lines->skipped.isEmpty())
+        dialogs_.warning(this, kTitle, file.lines->skipped);
+}
+
+void ProgrammeForm::PasteLines(const QString& text)
+{
+    const SpeakerLines lines = ParseSpeakerLines(text);
+    run_.programme().Append(lines.speakers);
+    if (!lines.skipped.isEmpty())
+        dialogs_.warning(this, kTitle, lines.skipped);
+}
+
+void ProgrammeForm::Shuffle_Click()
+{
+    if (dialogs_.question(this, kTitle, tr("确实要抽签吗？\n还没有上场的选手将随机排列。")))
+        run_.programme().Shuffle(random_);
+}
+
+void ProgrammeForm::Clear_Click()
+{
+    if (dialogs_.question(this, kTitle, tr("确实要清空比赛名单吗？\n名单中的选手和用时都将删除。")))
+        run_.programme().Clear();
+}
+
+void ProgrammeForm::SetCurrent_Click()
+{
+    run_.GoTo(SelectedRow());
+}
+
+bool ProgrammeForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == List && event->type() == QEvent::KeyPress && store_.Usable() &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        PasteLines(desktop_.pastedText());
+        return true;
+    }
+    return FramedDialog::eventFilter(watched, event);
+}

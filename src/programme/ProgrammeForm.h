@@ -1,0 +1,67 @@
+#pragma once
+#include "windows/FramedDialog.h"
+
+class Desktop;
+class Dialogs;
+class ProgrammeRun;
+class ProgrammeStore;
+class Random;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class TimingSession;
+
+// The programme window "比赛名单": the speakers in running order with their times, edited in
+// place; adds, removes, moves, imports (a file, or lines pasted with Ctrl+V), draws the order,
+// empties, and makes a speaker current. Not modal: timings and hotkeys go on while it is open.
+class ProgrammeForm : public FramedDialog {
+    Q_OBJECT
+public:
+    ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const TimingSession& session, Dialogs& dialogs,
+                  Desktop& desktop, Random& random);
+
+    // Shown (or raised).
+    void Form_Show();
+    void Add_Click();
+    void Remove_Click();
+    void Move_Click(int delta);
+    void Import_Click();
+    void Shuffle_Click();
+    void Clear_Click();
+    void SetCurrent_Click();
+    // Lines in the import form added at the end; the skipped ones named in one message.
+    void PasteLines(const QString& text);
+
+    QLabel* Problem = nullptr;
+    QTableWidget* List = nullptr;
+    QPushButton* Add = nullptr;
+    QPushButton* Remove = nullptr;
+    QPushButton* MoveUp = nullptr;
+    QPushButton* MoveDown = nullptr;
+    QPushButton* Import = nullptr;
+    QPushButton* Shuffle = nullptr;
+    QPushButton* ClearAll = nullptr;
+    QPushButton* SetCurrent = nullptr;
+    QPushButton* CloseMe = nullptr;
+
+protected:
+    void RetranslateUi() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The programme into the table, the current row marked.
+    void LoadRows();
+    void ShowOffers();
+    void CellEdited(int row, int column);
+    int SelectedRow() const;
+    void Select(int row);
+
+    ProgrammeRun& run_;
+    ProgrammeStore& store_;
+    const TimingSession& session_;
+    Dialogs& dialogs_;
+    Desktop& desktop_;
+    Random& random_;
+    bool loading_ = false;
+    QString lastFolder_;
+};

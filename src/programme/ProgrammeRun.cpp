@@ -1,0 +1,112 @@
+#include "programme/ProgrammeRun.h"
+
+#include "core/Commands.h"
+#include "core/TimingRecord.h"
+#include "core/TimingSession.h"
+#include "programme/Programme.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString Tr(const char* source) { return QCoreApplication::translate("ProgrammeRun", source); }
+} // namespace
+
+bool SpeakerOffered(int row, int size, CommandOffer schemeSwitch)
+{
+    return size > 0 && row >= 0 && row < size && schemeSwitch.offered();
+}
+
+ProgrammeRun::ProgrammeRun(Programme& programme, TimingSession& session, Commands& commands)
+    : programme_(programme), session_(session), commands_(commands), phase_(session.Phase())
+{
+    if (const Speaker* s = programme_.CurrentSpeaker())
+        shownCurrent_ = s->id;
+    const auto direct = Qt::DirectConnection;
+    connect(&programme_, &Programme::currentChanged, this, &ProgrammeRun::CurrentChanged, direct);
+    connect(&programme_, &Programme::changed, this, &ProgrammeRun::displayChanged, direct);
+    connect(&session_, &TimingSession::phaseChanged, this, &ProgrammeRun::PhaseChanged, direct);
+    connect(&session_, &TimingSession::timingEnded, this, &ProgrammeRun::TimingEnded, direct);
+    connect(&session_, &TimingSession::textsChanged, this, &ProgrammeRun::displayChanged, direct);
+}
+
+bool ProgrammeRun::SpeakerRowOffered(int row) const
+{
+    return SpeakerOffered(row, programme_.Size(), session_.Offered(CommandId::NextSpeaker));
+}
+
+bool ProgrammeRun::NextOffered() const
+{
+    return programme_.Current() >= 0 && SpeakerRowOffered(programme_.Current() + 1);
+}
+
+bool ProgrammeRun::Next()
+{
+    return NextOffered() && GoTo(programme_.Current() + 1);
+}
+
+bool ProgrammeRun::GoTo(int row)
+{
+    if (!SpeakerRowOffered(row))
+        return false;
+    programme_.SetCurrent(row);
+    return true;
+}
+
+void ProgrammeRun::CurrentChanged()
+{
+    const Speaker* s = programme_.CurrentSpeaker();
+    const quint64 id = s ? s->id : 0;
+    if (id == shownCurrent_)
+        return;
+    shownCurrent_ = id;
+    // The speaker's scheme becomes the current one, as the menu switches it: only while no
+    // timing runs, so that a change of the list during a speech leaves the counter alone.
+    if (s && s->scheme && s->scheme != session_.FangAnId() && session_.Offered(SchemeCommand(s->scheme)).offered())
+        commands_.Run(SchemeCommand(s->scheme));
+}
+
+void ProgrammeRun::PhaseChanged(TimingPhase phase)
+{
+    // A timing that starts from rest belongs to the current speaker; one started again over its
+    // overtime stays with the same one.
+    if (phase_ == TimingPhase::Idle && phase == TimingPhase::Running) {
+        const Speaker* s = programme_.CurrentSpeaker();
+        timedId_ = s ? s->id : 0;
+        timedName_ = s ? s->name : QString();
+        timedTitle_ = s ? s->title : QString();
+    }
+    phase_ = phase;
+}
+
+void ProgrammeRun::NameRecord(TimingRecord& record) const
+{
+    record.speaker = timedName_;
+    record.speakerTitle = timedTitle_;
+}
+
+void ProgrammeRun::TimingEnded(const TimingRecord& record)
+{
+    if (timedId_ == 0)
+        return;
+    // The whole time the speaker spoke: pauses left out, overtime included.
+    programme_.SetSpoken(timedId_, record.countedSeconds + record.overtimeSeconds.value_or(0), QString());
+}
+
+QString ProgrammeRun::DisplayTitle() const
+{
+    const Speaker* s = programme_.CurrentSpeaker();
+    if (!s)
+        return QString();
+    QString text = Tr("第%1位 %2").arg(programme_.Current() + 1).arg(s->name);
+    if (!s->title.isEmpty())
+        text += Tr("《%1》").arg(s->title);
+    return text;
+}
+
+QString ProgrammeRun::NextLine() const
+{
+    const int next = programme_.Current() + 1;
+    if (programme_.Current() < 0 || next >= programme_.Size())
+        return QString();
+    return Tr("下一位：%1").arg(programme_.Speakers()[next].name);
+}
