@@ -7,10 +7,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-QString Tr(const char* source) { return QCoreApplication::translate("ProgrammeRun", source); }
-} // namespace
-
 bool SpeakerOffered(int row, int size, CommandOffer schemeSwitch)
 {
     return size > 0 && row >= 0 && row < size && schemeSwitch.offered();
@@ -97,9 +93,9 @@ QString ProgrammeRun::DisplayTitle() const
     const Speaker* s = programme_.CurrentSpeaker();
     if (!s)
         return QString();
-    QString text = Tr("第%1位 %2").arg(programme_.Current() + 1).arg(s->name);
+    QString text = QCoreApplication::translate("ProgrammeRun", "第%1位 %2").arg(programme_.Current() + 1).arg(s->name);
     if (!s->title.isEmpty())
-        text += Tr("《%1》").arg(s->title);
+        text += QCoreApplication::translate("ProgrammeRun", "《%1》").arg(s->title);
     return text;
 }
 
@@ -108,5 +104,5 @@ QString ProgrammeRun::NextLine() const
     const int next = programme_.Current() + 1;
     if (programme_.Current() < 0 || next >= programme_.Size())
         return QString();
-    return Tr("下一位：%1").arg(programme_.Speakers()[next].name);
+    return QCoreApplication::translate("ProgrammeRun", "下一位：%1").arg(programme_.Speakers()[next].name);
 }

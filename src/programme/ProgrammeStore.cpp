@@ -12,7 +12,6 @@
 #include <cstdio>
 
 namespace {
-QString Tr(const char* source) { return QCoreApplication::translate("ProgrammeStore", source); }
 
 const char* const kHeader[] = {"序号", "姓名", "题目", "方案", "用时", "结果", "当前"};
 enum Column { NumberColumn, NameColumn, TitleColumn, SchemeColumn, SpokenColumn, ResultColumn, CurrentColumn, Columns };
@@ -67,7 +66,7 @@ bool ParseProgrammeBytes(const QByteArray& bytes, QList<Speaker>& speakers, int&
     speakers.clear();
     current = 0;
     if (bytes.contains('\0')) {
-        problem = Tr("不是文本文件");
+        problem = QCoreApplication::translate("ProgrammeStore", "不是文本文件");
         return false;
     }
     const QString text = DecodeSpeakerFile(bytes);
@@ -86,7 +85,7 @@ bool ParseProgrammeBytes(const QByteArray& bytes, QList<Speaker>& speakers, int&
         Speaker s;
         bool isCurrent = false;
         if (!ParseRow(rows[i], s, isCurrent)) {
-            problem = Tr("第 %1 行无法读取").arg(i + 1);
+            problem = QCoreApplication::translate("ProgrammeStore", "第 %1 行无法读取").arg(i + 1);
             speakers.clear();
             return false;
         }
@@ -111,12 +110,15 @@ bool ProgrammeStore::Load()
     if (info.exists() || info.isSymLink()) {
         const std::optional<QByteArray> bytes = ReadRegularFile(path_, kMaxBytes);
         if (!bytes)
-            problem_ = info.isFile() && info.size() > kMaxBytes ? Tr("文件太大") : Tr("不是可以读取的普通文件");
+            problem_ = info.isFile() && info.size() > kMaxBytes
+                           ? QCoreApplication::translate("ProgrammeStore", "文件太大")
+                           : QCoreApplication::translate("ProgrammeStore", "不是可以读取的普通文件");
         else
             ParseProgrammeBytes(*bytes, speakers, current, problem_);
     }
     if (!problem_.isEmpty()) {
-        problem_ = Tr("无法读取比赛名单 %1：%2。该文件保持原样，本次不使用比赛名单。").arg(path_, problem_);
+        problem_ = QCoreApplication::translate("ProgrammeStore", "无法读取比赛名单 %1：%2。该文件保持原样，本次不使用比赛名单。")
+                       .arg(QDir::toNativeSeparators(path_), problem_);
         std::fprintf(stderr, "Horalto: %s\n", problem_.toLocal8Bit().constData());
         return false;
     }

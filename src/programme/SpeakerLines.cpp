@@ -8,7 +8,6 @@
 #include <QStringList>
 
 namespace {
-QString Tr(const char* source) { return QCoreApplication::translate("SpeakerLines", source); }
 
 bool IsSeparator(QChar c) { return c == u',' || c == u'\t' || c == u'，'; }
 
@@ -83,12 +82,12 @@ SpeakerLines ParseSpeakerLines(const QString& text)
         s.title = f.value(1);
         const QString scheme = f.value(2);
         if (s.name.isEmpty()) {
-            notes << Tr("第 %1 行没有姓名").arg(lineNo);
+            notes << QCoreApplication::translate("SpeakerLines", "第 %1 行没有姓名").arg(lineNo);
             continue;
         }
         if (!scheme.isEmpty()) {
             if (scheme.size() != 1 || scheme[0] < u'1' || scheme[0] > u'5') {
-                notes << Tr("第 %1 行的方案不是 1 到 5").arg(lineNo);
+                notes << QCoreApplication::translate("SpeakerLines", "第 %1 行的方案不是 1 到 5").arg(lineNo);
                 continue;
             }
             s.scheme = scheme[0].unicode() - u'0';
@@ -96,7 +95,7 @@ SpeakerLines ParseSpeakerLines(const QString& text)
         result.speakers << s;
     }
     if (!notes.isEmpty())
-        result.skipped = notes.join(Tr("；")) + Tr("，已跳过");
+        result.skipped = notes.join(QCoreApplication::translate("SpeakerLines", "；")) + QCoreApplication::translate("SpeakerLines", "，已跳过");
     return result;
 }
 
@@ -109,15 +108,15 @@ SpeakerFile ReadSpeakerFile(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("csv") && suffix != QLatin1String("txt"))
-        return {std::nullopt, Tr("只能导入 .csv 或 .txt 文件")};
+        return {std::nullopt, QCoreApplication::translate("SpeakerLines", "只能导入 .csv 或 .txt 文件")};
     const QFileInfo info(path);
     if (info.exists() && info.isFile() && info.size() > kMaxSpeakerFileBytes)
-        return {std::nullopt, Tr("文件大于 1 MB，没有导入")};
+        return {std::nullopt, QCoreApplication::translate("SpeakerLines", "文件大于 1 MB，没有导入")};
     const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxSpeakerFileBytes);
     if (!bytes)
-        return {std::nullopt, Tr("无法读取该文件")};
+        return {std::nullopt, QCoreApplication::translate("SpeakerLines", "无法读取该文件")};
     // Text has no zero bytes: a picture or a document renamed is refused.
     if (bytes->contains('\0'))
-        return {std::nullopt, Tr("该文件不是文本文件，没有导入")};
+        return {std::nullopt, QCoreApplication::translate("SpeakerLines", "该文件不是文本文件，没有导入")};
     return {ParseSpeakerLines(DecodeSpeakerFile(*bytes)), QString()};
 }

@@ -5,7 +5,7 @@
 
 TEST(OfferedCommands, WholeTable)
 {
-    ASSERT_EQ(std::size(kTable), std::size_t(CommandId::RemoteView));
+    ASSERT_EQ(std::size(kTable), std::size_t(CommandId::NextSpeaker));
     // Idle, running, paused, then overtime running and paused (both the fourth column).
     const TimingPhase phases[] = {TimingPhase::Idle, TimingPhase::Running, TimingPhase::Paused, TimingPhase::Running,
                                   TimingPhase::Paused};

@@ -32,6 +32,8 @@ inline const Row kTable[] = {
     {CommandId::Exit, {"ooo", "ooo", "ooo", "ooo"}},
     {CommandId::Records, {"ooo", "ooo", "ooo", "ooo"}},
     {CommandId::RemoteView, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::Programme, {"ooo", "ooo", "ooo", "ooo"}},
+    {CommandId::NextSpeaker, {"ooo", "ddd", "ddd", "ddd"}},
 };
 inline char Mark(CommandOffer o) { return !o.visible ? 'h' : o.enabled ? 'o' : 'd'; }
 } // namespace

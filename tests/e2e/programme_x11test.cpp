@@ -1,0 +1,55 @@
+// A contest run by the real program: a list placed as programme.csv, two speakers timed with
+// `horalto next` between them, a kill -9, and after the restart the same speaker current, both
+// times in the programme and both names in records.csv.
+#include "support/E2e.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+#include <gtest/gtest.h>
+
+TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimesAndTheirRecords)
+{
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    ProgramRun run;
+    run.writeIni({"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=02"});
+    QDir().mkpath(run.path("data/horalto"));
+    QFile list(run.path("data/horalto/programme.csv"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("姓名,题目\r\nAnn\r\nBob,Hope\r\nCid\r\n");
+    list.close();
+    const auto horalto = [&](const QStringList& args) { return QProcess::execute(run.path("horalto"), args); };
+
+    ASSERT_TRUE(run.start());
+    ASSERT_FALSE(ProgramRun::findWindow("第1位 Ann").isEmpty());
+    EXPECT_EQ(horalto({"start"}), 0);
+    EXPECT_EQ(horalto({"next"}), 1) << "offered while a timing runs";
+    QThread::msleep(3500); // the end
+    EXPECT_EQ(horalto({"next"}), 0);
+    EXPECT_FALSE(ProgramRun::findWindow("第2位 Bob《Hope》").isEmpty());
+    EXPECT_EQ(horalto({"speaker", "4"}), 1);
+    EXPECT_EQ(horalto({"start"}), 0);
+    QThread::msleep(1500);
+    EXPECT_EQ(horalto({"reset"}), 0);
+    QThread::msleep(300);
+    run.process().kill();
+    run.waitForEnd();
+
+    ASSERT_TRUE(run.start());
+    EXPECT_FALSE(ProgramRun::findWindow("第2位 Bob《Hope》").isEmpty()) << "another speaker is current";
+    QFile programme(run.path("data/horalto/programme.csv"));
+    ASSERT_TRUE(programme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(programme.readAll());
+    EXPECT_TRUE(text.contains(QRegularExpression("\r\n1,Ann,,,0:00:0[12],,\r\n2,Bob,Hope,,0:00:0[12],,\\*\r\n3,Cid,,,,,\r\n$")))
+        << text.toStdString();
+    QFile records(run.path("data/horalto/records.csv"));
+    ASSERT_TRUE(records.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = records.readAll().trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].endsWith(",超时,选手,题目\r"));
+    EXPECT_TRUE(lines[1].endsWith(",到时,,Ann,\r")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(",复位,,Bob,Hope")) << lines[2].toStdString();
+    run.process().kill();
+    run.waitForEnd();
+}
