@@ -4,44 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>用法：horalto [命令]
-
-不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
-
-命令发给正在运行的 Horalto，作用与对应的热键相同，只在该命令此时可用时执行：
-  start         开始计时
-  pause         暂停或继续计时
-  reset         复位
-  main          返回主界面
-  toolbar       工具条模式
-  fullscreen    全屏幕模式
-  scheme N      切换到计时方案 N（1 到 5）
-
-  -h, --help    显示本说明
-  --version     显示版本
-
-退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。
-</source>
-        <translation>Usage: horalto [command]
-
-Without a command, starts Horalto; when Horalto is already running, brings its display window to the front.
-
-A command goes to the running Horalto and acts as its hotkey does, only when the command is available at that moment:
-  start         start the timing
-  pause         pause or continue the timing
-  reset         reset
-  main          back to the main window
-  toolbar       toolbar mode
-  fullscreen    full screen
-  scheme N      switch to timing scheme N (1 to 5)
-
-  -h, --help    show this help
-  --version     show the version
-
-Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running; 64 the command line is wrong.
-</translation>
-    </message>
-    <message>
         <source>用法见 horalto --help
 </source>
         <translation>See horalto --help for the usage
@@ -69,6 +31,54 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>horalto：正在运行的 Horalto 没有回答
 </source>
         <translation>horalto: the running Horalto did not answer
+</translation>
+    </message>
+    <message>
+        <source>用法：horalto [命令]
+
+不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
+
+命令发给正在运行的 Horalto，作用与对应的热键相同，只在该命令此时可用时执行：
+  start         开始计时
+  pause         暂停或继续计时
+  reset         复位
+  main          返回主界面
+  toolbar       工具条模式
+  fullscreen    全屏幕模式
+  scheme N      切换到计时方案 N（1 到 5）
+  next          比赛名单的下一位选手
+  speaker N     比赛名单的第 N 位选手
+
+  -h, --help    显示本说明
+  --version     显示版本
+
+退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。
+</source>
+        <translation>Usage: horalto [command]
+
+Without a command, starts Horalto; when Horalto is already running, brings its display window to the front.
+
+A command goes to the running Horalto and acts as its hotkey does, only when the command is available at that moment:
+  start         start the timing
+  pause         pause or continue the timing
+  reset         reset
+  main          back to the main window
+  toolbar       toolbar mode
+  fullscreen    full screen
+  scheme N      switch to timing scheme N (1 to 5)
+  next          the programme&apos;s next speaker
+  speaker N     the programme&apos;s speaker N
+
+  -h, --help    show this help
+  --version     show the version
+
+Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running; 64 the command line is wrong.
+</translation>
+    </message>
+    <message>
+        <source>horalto：speaker 后面应是选手的序号
+</source>
+        <translation>horalto: speaker needs the speaker&apos;s number
 </translation>
     </message>
 </context>
@@ -403,6 +413,14 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>退出Horalto</source>
         <translation>Exit Horalto</translation>
     </message>
+    <message>
+        <source>比赛名单...</source>
+        <translation>Programme...</translation>
+    </message>
+    <message>
+        <source>下一位选手</source>
+        <translation>Next speaker</translation>
+    </message>
 </context>
 <context>
     <name>MonitorChoice</name>
@@ -604,6 +622,153 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     </message>
 </context>
 <context>
+    <name>ProgrammeForm</name>
+    <message>
+        <source>比赛名单</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>题目</source>
+        <translation>Topic</translation>
+    </message>
+    <message>
+        <source>方案</source>
+        <translation>Scheme</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>导入...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>导入 .csv 或 .txt 文件：每行一位选手，姓名,题目,方案（题目和方案可以省略）</source>
+        <translation>Import a .csv or .txt file: one speaker a line, name,topic,scheme (topic and scheme may be left out)</translation>
+    </message>
+    <message>
+        <source>抽签</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>随机排列还没有上场的选手</source>
+        <translation>Put those who have not spoken yet in a random order</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>设为当前</source>
+        <translation>Make current</translation>
+    </message>
+    <message>
+        <source>关    闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>双击姓名、题目或方案可以修改；Ctrl+V 粘贴名单</source>
+        <translation>Double-click a name, topic or scheme to change it; Ctrl+V pastes a list</translation>
+    </message>
+    <message>
+        <source>选手%1</source>
+        <translation>Speaker %1</translation>
+    </message>
+    <message>
+        <source>导入比赛名单</source>
+        <translation>Import a programme</translation>
+    </message>
+    <message>
+        <source>名单文件 (*.csv *.txt)</source>
+        <translation>Lists (*.csv *.txt)</translation>
+    </message>
+    <message>
+        <source>无法导入 %1：
+%2</source>
+        <translation>Cannot import %1:
+%2</translation>
+    </message>
+    <message>
+        <source>确实要抽签吗？
+还没有上场的选手将随机排列。</source>
+        <translation>Draw the order?
+Those who have not spoken yet will be put in a random order.</translation>
+    </message>
+    <message>
+        <source>确实要清空比赛名单吗？
+名单中的选手和用时都将删除。</source>
+        <translation>Clear the programme?
+Every speaker and time in it will be removed.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammeRun</name>
+    <message>
+        <source>第%1位 %2</source>
+        <translation>No. %1 %2</translation>
+    </message>
+    <message>
+        <source>《%1》</source>
+        <translation> “%1”</translation>
+    </message>
+    <message>
+        <source>下一位：%1</source>
+        <translation>Next: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammeStore</name>
+    <message>
+        <source>不是文本文件</source>
+        <translation>it is not a text file</translation>
+    </message>
+    <message>
+        <source>第 %1 行无法读取</source>
+        <translation>line %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>不是可以读取的普通文件</source>
+        <translation>it is not a regular file that can be read</translation>
+    </message>
+    <message>
+        <source>无法读取比赛名单 %1：%2。该文件保持原样，本次不使用比赛名单。</source>
+        <translation>Cannot read the programme %1: %2. The file is left as it is; no programme is used this time.</translation>
+    </message>
+</context>
+<context>
     <name>RecordsForm</name>
     <message>
         <source>计时记录</source>
@@ -758,6 +923,10 @@ The old records file will be kept as records.csv.bak.</translation>
         <source>遥控密钥已更换，请扫描新的二维码</source>
         <translation>The control key has changed: scan the new QR code</translation>
     </message>
+    <message>
+        <source>下一位</source>
+        <translation>Next</translation>
+    </message>
 </context>
 <context>
     <name>RemoteViewForm</name>
@@ -812,6 +981,41 @@ The old records file will be kept as records.csv.bak.</translation>
     <message>
         <source>正在端口 %1 提供计时页面</source>
         <translation>Serving the timing page on port %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakerLines</name>
+    <message>
+        <source>第 %1 行没有姓名</source>
+        <translation>line %1 has no name</translation>
+    </message>
+    <message>
+        <source>第 %1 行的方案不是 1 到 5</source>
+        <translation>the scheme on line %1 is not 1 to 5</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>，已跳过</source>
+        <translation>: skipped</translation>
+    </message>
+    <message>
+        <source>只能导入 .csv 或 .txt 文件</source>
+        <translation>Only .csv or .txt files can be imported</translation>
+    </message>
+    <message>
+        <source>文件大于 1 MB，没有导入</source>
+        <translation>The file is larger than 1 MB; nothing was imported</translation>
+    </message>
+    <message>
+        <source>无法读取该文件</source>
+        <translation>The file cannot be read</translation>
+    </message>
+    <message>
+        <source>该文件不是文本文件，没有导入</source>
+        <translation>The file is not a text file; nothing was imported</translation>
     </message>
 </context>
 <context>
@@ -910,6 +1114,14 @@ The old records file will be kept as records.csv.bak.</translation>
     <message>
         <source> 暂停%1次 %2</source>
         <translation> paused %1× %2</translation>
+    </message>
+    <message>
+        <source>选手</source>
+        <translation>Speaker</translation>
+    </message>
+    <message>
+        <source>题目</source>
+        <translation>Topic</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,9 @@ void App::ShowSpeaker()
         fullScreenForm_->ShowSpeaker(title, programmeRun_->NextLine());
     if (remoteView_)
         remoteView_->ShowSpeaker(title, programmeRun_->NextLine());
+    // Whether 下一位 is offered follows the programme too.
+    if (menuForm_)
+        menuForm_->ApplyOffers();
 }
 
 ProgrammeForm& App::programmeForm()

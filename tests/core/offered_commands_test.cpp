@@ -18,6 +18,11 @@ TEST(OfferedCommands, MenuItemsAndButtonsShowTheTableInEveryPhaseAndMode)
     TestApp t;
     ASSERT_TRUE(t.start());
     App& a = *t.app;
+    // A programme with a following speaker: 下一位 then follows the table as the schemes do.
+    Speaker first, second;
+    first.name = "Ann";
+    second.name = "Bob";
+    a.programme.Append({first, second});
     auto check = [&](TimingPhase phase, DisplayMode mode, const char* where) {
         ASSERT_EQ(a.session.Phase(), phase) << where;
         ASSERT_EQ(a.session.Mode(), mode) << where;
