@@ -185,6 +185,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>暂停/继续</source>
         <translation>Pause/Continue</translation>
     </message>
+    <message>
+        <source>下一位选手</source>
+        <translation>Next speaker</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyForm</name>
@@ -271,6 +275,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     <message>
         <source>桌面设置</source>
         <translation>Desktop settings</translation>
+    </message>
+    <message>
+        <source>下一位</source>
+        <translation>Next speaker</translation>
     </message>
 </context>
 <context>

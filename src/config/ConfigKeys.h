@@ -20,7 +20,7 @@
 //                                     ("+00:00:07") until a reset or the next start; missing
 //                                     or anything else: the end resets the counter. Written
 //                                     only by a save of the scheme in the settings dialog.
-//   [COMMSET] without a number: the global hotkeys, k = command id 1..11
+//   [COMMSET] without a number: the global hotkeys, k = hotkey id 1..11, and 12 (下一位) once set
 //                   HotKeySetAk       modifiers ("Ctrl", "Shift+Alt", ...)
 //                   HotKeySetBk       virtual-key code in decimal
 //                   HotKeyDesck       the key's text, "NotSet" when switched off

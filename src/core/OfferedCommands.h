@@ -26,10 +26,9 @@ enum class CommandId : int {
     NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
 };
 
-inline constexpr int kHotKeyCommands = 11;
-// The commands the control page sends by number: 1..11 those of the hotkeys, 12 下一位.
-inline constexpr int kNumberedCommands = 12;
-inline CommandId NumberedCommand(int n) { return n == kNumberedCommands ? CommandId::NextSpeaker : CommandId(n); }
+// Hotkey 12 is 下一位 (CommandId::NextSpeaker); the control page sends the same numbers.
+inline constexpr int kHotKeyCommands = 12;
+inline CommandId HotKeyCommand(int id) { return id == 12 ? CommandId::NextSpeaker : CommandId(id); }
 
 inline CommandId SchemeCommand(int scheme) { return CommandId(int(CommandId::Scheme1) + scheme - 1); }
 // The scheme number 1..5 of a scheme command, 0 for any other command.

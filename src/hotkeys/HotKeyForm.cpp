@@ -61,7 +61,7 @@ void HotKeyBox::focusOutEvent(QFocusEvent* e)
 }
 
 namespace {
-const char* const kRowCaptions[12] = {
+const char* const kRowCaptions[13] = {
     "",
     QT_TRANSLATE_NOOP("HotKeyForm", "开始计时"),
     QT_TRANSLATE_NOOP("HotKeyForm", "复位计时器"),
@@ -74,7 +74,11 @@ const char* const kRowCaptions[12] = {
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案3"),
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案4"),
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案5"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "下一位"),
 };
+// The rows of the earlier versions; the dialog grows by one row for 下一位.
+constexpr int kFirstRows = 11;
+constexpr int kRowPitch = 490;
 
 const char* const kInstruction = QT_TRANSLATE_NOOP("HotKeyForm", "请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！");
 const QColor kSharedRow(0xFF, 0xC0, 0xC0);
@@ -88,7 +92,7 @@ void SetTextColor(QWidget* w, const QColor& c)
 } // namespace
 
 HotKeyForm::HotKeyForm(App& app, QWidget* owner)
-    : FramedDialog(owner, 6270, 7140, QString(), QStringLiteral("hotkey")), app_(app)
+    : FramedDialog(owner, 6270, 7140 + kRowPitch, QString(), QStringLiteral("hotkey")), app_(app)
 {
     Label15 = CaptionLabel;
 
@@ -98,14 +102,14 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     SetTextColor(Label2, QColor(0xFF, 0x80, 0x80));
 
     const QFont rowFont = look::DesignFont(look::SimSunFamilies(), 12, true);
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         QLabel* caption = new QLabel(this);
         caption->setFont(rowFont);
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         SetTextColor(caption, QColor(0xE8, 0xEE, 0xF8));
         Label1[n] = caption;
     }
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         HotKeyBox* box = new HotKeyBox(this);
         box->setFont(rowFont);
         box->KeyDown = [this, n](int& keyCode, int shift) { Text1_KeyDown(n, keyCode, shift); };
@@ -126,11 +130,11 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     }
 
     Command1 = new QPushButton(this);
-    Command1->setGeometry(TwipsRect(3150, 6570, 1185, 405));
+    Command1->setGeometry(TwipsRect(3150, 6570 + kRowPitch, 1185, 405));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Command2 = new QPushButton(this);
-    Command2->setGeometry(TwipsRect(4680, 6570, 1185, 405));
+    Command2->setGeometry(TwipsRect(4680, 6570 + kRowPitch, 1185, 405));
     Command2->setAutoDefault(false);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     Command3 = new QPushButton(this);
@@ -146,7 +150,7 @@ void HotKeyForm::RetranslateUi()
     // The English row captions are longer: their column is wider, the boxes narrower.
     const bool english = UiLanguage() == Language::English;
     const int boxLeft = english ? 2040 : 1650;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         Label1[n]->setText(tr(kRowCaptions[n]));
         Label1[n]->setGeometry(TwipsRect(150, 1080 + 489 * (n - 1), boxLeft - 285, 345));
         Text1[n]->setGeometry(TwipsRect(boxLeft, 1020 + 490 * (n - 1), 5865 - boxLeft, 360));
@@ -154,7 +158,8 @@ void HotKeyForm::RetranslateUi()
     Command1->setText(tr("保存设置"));
     Command2->setText(tr("取消退出"));
     Command3->setText(tr("桌面设置"));
-    Command3->setGeometry(english ? TwipsRect(1290, 6570, 1710, 405) : TwipsRect(1620, 6570, 1185, 405));
+    Command3->setGeometry(english ? TwipsRect(1290, 6570 + kRowPitch, 1710, 405)
+                                  : TwipsRect(1620, 6570 + kRowPitch, 1185, 405));
     // One line: a stand-in face wider than the design face draws a pixel smaller.
     QFont small = font();
     while (QFontMetrics(small).horizontalAdvance(tr(kInstruction)) > Label2->width() && small.pixelSize() > 10)
@@ -180,7 +185,7 @@ void HotKeyForm::Form_Load()
 void HotKeyForm::ShowStatuses()
 {
     const HotKeyStatuses& statuses = app_.hotKeys().Statuses();
-    for (int n = 1; n <= 11; ++n)
+    for (int n = 1; n <= kHotKeyCommands; ++n)
         if (!keyDown_[n])
             Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, statuses));
     // The keys that another program held at the latest registration, on a second line.
@@ -243,8 +248,12 @@ void HotKeyForm::Command1_Click()
         return;
     }
     ConfigFile::SaveBatch save(app_.config); // every hotkey in one write, or none
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         const QString id = QString::number(n);
+        // 下一位 goes into the file only once it is set (or the file has it already).
+        if (n > kFirstRows && table[n].Desc == kNotSet &&
+            !app_.config.PeekIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id))
+            continue;
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
         app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
@@ -266,7 +275,7 @@ void HotKeyForm::MarkSharedRows()
     for (const std::vector<int>& ids : SharedCombinations(app_.session.HotKeys))
         for (int id : ids)
             marked_[id] = true;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         QPalette p = Text1[n]->palette();
         p.setColor(QPalette::Base, marked_[n] ? kSharedRow : palette().color(QPalette::Base));
         Text1[n]->setPalette(p);

@@ -9,8 +9,8 @@ struct HotKeyDefault {
     const char* setB;
     const char* desc;
 };
-// Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5.
-const HotKeyDefault kDefaults[12] = {
+// Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5; 12: 下一位.
+const HotKeyDefault kDefaults[13] = {
     {"", ""},
     {"116", "F5"},
     {"117", "F6"},
@@ -23,7 +23,10 @@ const HotKeyDefault kDefaults[12] = {
     {"99", "Num3"},
     {"100", "Num4"},
     {"101", "Num5"},
+    {"", "NotSet"}, // 下一位: off until set
 };
+// The rows whose keys a file of the earlier versions has: written as defaults when missing.
+constexpr int kFirstHotKeyRows = 11;
 } // namespace
 
 int ModifierBits(const QString& text)
@@ -62,17 +65,17 @@ int LeadingNumber(const QString& text)
 std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
 {
     std::vector<std::vector<int>> shared;
-    std::vector<bool> grouped(12, false);
+    std::vector<bool> grouped(kHotKeyCommands + 1, false);
     auto combination = [&table](int id) {
         bool ok = false;
         const int code = table[id].SetB.trimmed().toInt(&ok, 10);
         return std::pair{ModifierBits(table[id].SetA), ok ? code : -1 - id}; // a bad code matches none
     };
-    for (int id = 1; id <= 11; ++id) {
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
         if (grouped[id] || table[id].Desc == kNotSet)
             continue;
         std::vector<int> ids{id};
-        for (int other = id + 1; other <= 11; ++other)
+        for (int other = id + 1; other <= kHotKeyCommands; ++other)
             if (table[other].Desc != kNotSet && combination(other) == combination(id)) {
                 ids.push_back(other);
                 grouped[other] = true;
@@ -98,11 +101,17 @@ HotKeys::~HotKeys()
 void HotKeys::LoadHotKeys()
 {
     HotKeyTable& table = app_.session.HotKeys;
-    for (int id = 1; id <= 11; ++id) {
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
         const QString n = QString::number(id);
-        table[id].SetA = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetA + n, "");
-        table[id].SetB = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetB + n, kDefaults[id].setB);
-        table[id].Desc = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeyDesc + n, kDefaults[id].desc);
+        // A later row is only looked at: a file without it stays as it is.
+        auto read = [&](const QString& key, const char* fallback) {
+            if (id <= kFirstHotKeyRows)
+                return app_.config.ReadIniText(IniSection::COMMSET, key, fallback);
+            return app_.config.PeekIniText(IniSection::COMMSET, key).value_or(QString::fromLatin1(fallback));
+        };
+        table[id].SetA = read(IniKey::HotKeySetA + n, "");
+        table[id].SetB = read(IniKey::HotKeySetB + n, kDefaults[id].setB);
+        table[id].Desc = read(IniKey::HotKeyDesc + n, kDefaults[id].desc);
     }
 }
 
@@ -122,11 +131,11 @@ void HotKeys::RegisterAll(bool tolerant)
     const HotKeyTable& table = app_.session.HotKeys;
     // A key that a lower id of the table shares is refused for that id's sake: held by another
     // program only when the lower id's was.
-    std::array<int, 12> firstOfShared{};
+    std::array<int, kHotKeyCommands + 1> firstOfShared{};
     for (const std::vector<int>& ids : SharedCombinations(table))
         for (std::size_t k = 1; k < ids.size(); ++k)
             firstOfShared[ids[k]] = ids.front();
-    for (int id = 1; id <= 11; ++id) {
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
         statuses_[id] = {};
         if (table[id].Desc == kNotSet)
             continue;
@@ -178,7 +187,7 @@ bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
 
 void HotKeys::UnregisterAll()
 {
-    for (int id = 1; id <= 11; ++id)
+    for (int id = 1; id <= kHotKeyCommands; ++id)
         SetHotKey(id, QString(), "Del");
     held_ = true;
 }
@@ -186,7 +195,7 @@ void HotKeys::UnregisterAll()
 void HotKeys::ServiceChanged()
 {
     if (held_) {
-        for (int id = 1; id <= 11; ++id)
+        for (int id = 1; id <= kHotKeyCommands; ++id)
             if (!statuses_[id].key.isEmpty())
                 statuses_[id].bound = app_.svc.hotkeys.boundKey(id);
         app_.ShowHotKeyCaptions();
@@ -202,5 +211,5 @@ void HotKeys::HotKeyWndProc(int id)
     if (id < 1 || id > kHotKeyCommands)
         return;
     // The key does what its command's menu item would do, and only when the command is offered.
-    app_.RunOffered(CommandId(id));
+    app_.RunOffered(HotKeyCommand(id));
 }

@@ -16,14 +16,14 @@ int ModifierBits(const QString& text);
 // first ids. Only the first id of a list can be registered.
 std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table);
 
-// The eleven global hotkeys: loading the table from the configuration, registering them with
+// The global hotkeys (eleven, and 下一位 once set): loading the table from the configuration, registering them with
 // the window system, and turning a press into its command.
 class HotKeys {
 public:
     explicit HotKeys(App& app);
     ~HotKeys();
 
-    // Fills the table from section COMMSET, id 1..11, SetA, SetB, Desc each.
+    // Fills the table from section COMMSET, id 1..12, SetA, SetB, Desc each (12 only looked at).
     void LoadHotKeys();
     // Registers every hotkey in use, keeps what became of each (Statuses) and writes the hotkey
     // texts into the menu captions. Throws ConfigError when a SetB in use is not a 16-bit
@@ -31,7 +31,7 @@ public:
     void RegisterHotKeys();
     // keyText "modifiers,keycode"; action "Add" or "Del". True when an "Add" was taken.
     bool SetHotKey(int id, const QString& keyText, const QString& action);
-    // Unregisters all eleven ("Del" for 1..11), as the dialogs and the unload do.
+    // Unregisters all ("Del" for 1..12), as the dialogs and the unload do.
     void UnregisterAll();
     // Between UnregisterAll and the next registration: no command acts as a hotkey would.
     bool Held() const { return held_; }

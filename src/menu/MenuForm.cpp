@@ -188,7 +188,7 @@ QAction* MenuForm::CommandItem(CommandId id) const
 void MenuForm::ShowHotKeyCaptions(const HotKeyTable& table, const HotKeyStatuses& statuses)
 {
     for (int id = 1; id <= kHotKeyCommands; ++id)
-        CommandItem(CommandId(id))->setText(HotKeyCaption(id, table, statuses, app_.session.PauseWord()));
+        CommandItem(HotKeyCommand(id))->setText(HotKeyCaption(id, table, statuses, app_.session.PauseWord()));
 }
 
 void MenuForm::MAppInfo_Click() { app_.EditInfoText(owner_); }

@@ -138,8 +138,8 @@ RemoteState RemoteView::State() const
     r.blinking = s.Blinking();
     r.finished = finished_;
     r.overtime = s.Overtime();
-    for (int id = 1; id <= kNumberedCommands; ++id) {
-        const CommandOffer o = app_.Offered(NumberedCommand(id));
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
+        const CommandOffer o = app_.Offered(HotKeyCommand(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');
     }
     return r;
@@ -148,7 +148,7 @@ RemoteState RemoteView::State() const
 bool RemoteView::runRemoteCommand(int id)
 {
     // As a hotkey press: only the hotkeys' commands, only when offered and not held off.
-    return id >= 1 && id <= kNumberedCommands && app_.RunOffered(NumberedCommand(id));
+    return id >= 1 && id <= kHotKeyCommands && app_.RunOffered(HotKeyCommand(id));
 }
 
 void RemoteView::ShowSpeaker(const QString& title, const QString& next)

@@ -15,5 +15,5 @@ TEST(OfferedCommands, WholeTable)
                 EXPECT_EQ(Mark(OfferedCommand(r.id, phases[p], DisplayMode(m), p > 2)), r.phases[std::min(p, 3)][m])
                     << "command " << int(r.id) << " phase " << p << " mode " << m;
     EXPECT_FALSE(OfferedCommand(CommandId(0), TimingPhase::Idle, DisplayMode::Main).offered());
-    EXPECT_FALSE(OfferedCommand(CommandId(int(CommandId::RemoteView) + 1), TimingPhase::Idle, DisplayMode::Main).offered());
+    EXPECT_FALSE(OfferedCommand(CommandId(int(CommandId::NextSpeaker) + 1), TimingPhase::Idle, DisplayMode::Main).offered());
 }

@@ -235,16 +235,16 @@ TEST(TimingSessionAlone, EveryWayATimingEndsIsRecordedOnce)
         int direction;
         QStringList extra;
         const char* script;
-        QString line; // the record, started at 09:00:00
+        QString line; // the record, started at 09:00:00 (no speaker)
     };
     const QString head = "2026-12-07,09:00:00,";
     const Case cases[] = {
-        {0, {"[COMMSET1]", "OverTime=No"}, "sttt", head + "09:00:03,1,\"Ann \"\"A\"\", B\",00:00:02,倒计时,00:00:02,0,00:00:00,到时,\r\n"},
-        {1, {}, "sttpwpr", head + "09:00:07,1,T,00:00:02,正计时,00:00:01,1,00:00:05,复位,\r\n"},
-        {0, {}, "stts", head + "09:00:02,1,T,00:00:02,倒计时,00:00:01,0,00:00:00,重新开始,\r\n"},
-        {0, {}, "sttpwx", head + "09:00:07,1,T,00:00:02,倒计时,00:00:01,1,00:00:05,退出,\r\n"},
-        {0, kOvertime, "stttttpwpts", head + "09:00:11,1,T,00:00:02,倒计时,00:00:02,1,00:00:05,到时,+00:00:03\r\n"},
-        {1, kOvertime, "stttx", head + "09:00:03,1,T,00:00:02,正计时,00:00:02,0,00:00:00,到时,+00:00:00\r\n"},
+        {0, {"[COMMSET1]", "OverTime=No"}, "sttt", head + "09:00:03,1,\"Ann \"\"A\"\", B\",00:00:02,倒计时,00:00:02,0,00:00:00,到时,,,\r\n"},
+        {1, {}, "sttpwpr", head + "09:00:07,1,T,00:00:02,正计时,00:00:01,1,00:00:05,复位,,,\r\n"},
+        {0, {}, "stts", head + "09:00:02,1,T,00:00:02,倒计时,00:00:01,0,00:00:00,重新开始,,,\r\n"},
+        {0, {}, "sttpwx", head + "09:00:07,1,T,00:00:02,倒计时,00:00:01,1,00:00:05,退出,,,\r\n"},
+        {0, kOvertime, "stttttpwpts", head + "09:00:11,1,T,00:00:02,倒计时,00:00:02,1,00:00:05,到时,+00:00:03,,\r\n"},
+        {1, kOvertime, "stttx", head + "09:00:03,1,T,00:00:02,正计时,00:00:02,0,00:00:00,到时,+00:00:00,,\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);

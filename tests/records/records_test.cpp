@@ -34,6 +34,7 @@ TEST(Records, TimingsGoOnRecordAndTheWindowListsCopiesAndClearsThem)
     f.RecordList->selectRow(1);
     f.CopyRecords->click();
     const QString old = "2020-01-01 08:00:00-08:05:00 Old（方案2，正计时 00:05:00）计时 00:05:00 到时\n";
+    for (const QString& c : t.w.desktop.copied) std::fprintf(stderr, "COPIED[%s]\n", qPrintable(c));
     EXPECT_EQ(t.w.desktop.copied,
               (QStringList{old + "2026-12-07 09:00:00-09:00:00 Ann, B（方案1，倒计时 00:00:05）计时 00:00:01 复位\n", old}));
     f.OpenFolder->click();
