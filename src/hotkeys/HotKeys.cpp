@@ -187,8 +187,12 @@ bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
 
 void HotKeys::UnregisterAll()
 {
-    for (int id = 1; id <= kHotKeyCommands; ++id)
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
+        // 下一位 is released only where it was set or registered.
+        if (id > kFirstHotKeyRows && app_.session.HotKeys[id].Desc == kNotSet && statuses_[id].key.isEmpty())
+            continue;
         SetHotKey(id, QString(), "Del");
+    }
     held_ = true;
 }
 

@@ -31,7 +31,7 @@ public:
     void RegisterHotKeys();
     // keyText "modifiers,keycode"; action "Add" or "Del". True when an "Add" was taken.
     bool SetHotKey(int id, const QString& keyText, const QString& action);
-    // Unregisters all ("Del" for 1..12), as the dialogs and the unload do.
+    // Unregisters all ("Del" for 1..11, and 12 when set or registered), as the dialogs and the unload do.
     void UnregisterAll();
     // Between UnregisterAll and the next registration: no command acts as a hotkey would.
     bool Held() const { return held_; }
