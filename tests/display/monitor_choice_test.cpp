@@ -87,7 +87,4 @@ TEST(MonitorChoice, XWaylandOutputsShowAndKeepTheirMakeModelAndPlace)
     PlaceMonitors(again);
     for (const auto& [stored, chosen] : {std::pair<QString, int>{"右", 1}, {"Dell U2720Q 左", 0}, {"XWAYLAND1", 1}})
         EXPECT_EQ(ChooseMonitor(again, 0, stored), chosen) << stored.toStdString();
-    QList<Monitor> stacked{{"XWAYLAND0", QRect(0, 800, 800, 600), {}}, {"XWAYLAND1", QRect(0, 0, 800, 600), {}}};
-    PlaceMonitors(stacked);
-    EXPECT_EQ(stacked[0].place + stacked[1].place, "下上");
 }

@@ -145,10 +145,7 @@ TEST(PortalHotkeys, AHeldKeyActsOnceByTheProgramsOwnClockAndAMissingReleaseEndsI
     PrivateSessionBus bus;
     PortalStandIn portal(bus.address());
     ASSERT_TRUE(portal.ready());
-    struct : MonotonicClock {
-        qint64 t = 0;
-        qint64 msecs() const override { return t; }
-    } clock;
+    struct : MonotonicClock { qint64 t = 0; qint64 msecs() const override { return t; } } clock;
     FakeHotkeys fallback;
     PortalHotkeys keys(bus.address(), fallback, HotKeyActions(), clock);
     int presses = 0;
