@@ -3,7 +3,7 @@
 #include "core/Language.h"
 #include "core/OfferedCommands.h"
 #include "hotkeys/KeyNames.h"
-#include "platform/VirtualKeys.h"
+#include "platform/hotkeys/VirtualKeys.h"
 
 #include <QCoreApplication>
 #include <QStringList>
