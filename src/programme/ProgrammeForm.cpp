@@ -2,8 +2,8 @@
 
 #include "core/TimingSession.h"
 #include "core/Twips.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/Dialogs.h"
 #include "programme/Programme.h"
 #include "programme/ProgrammeRun.h"
 #include "programme/ProgrammeStore.h"
