@@ -162,7 +162,10 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::AppInfo: EditInfoText(owner); break;
     case CommandId::Shake: session.ToggleShake(); break;
     case CommandId::LargeToolbar: session.ToggleLargeToolbar(); break;
-    case CommandId::Exit: Unload(); break;
+    case CommandId::Exit:
+        if (ExitConfirmed(owner))
+            Unload();
+        break;
     case CommandId::Records: ShowRecords(); break;
     case CommandId::RemoteView: ShowRemoteViewForm(owner); break;
     default: break;

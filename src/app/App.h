@@ -66,6 +66,9 @@ public:
     // The title and the information text, asked for and set.
     void EditTitle(QWidget* owner);
     void EditInfoText(QWidget* owner);
+    // Whether the user's exit goes ahead: at once when idle; while a speech is timed (running
+    // or paused) only when the user answers Yes. Signals never ask (see Unload).
+    bool ExitConfirmed(QWidget* owner);
     // The configuration-error message box, then the end of the program.
     void StartupConfigError();
 

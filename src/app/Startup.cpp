@@ -21,7 +21,7 @@ void MainForm::Form_Load()
     move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
 
     s.SetFangAnId(SchemeNumberFromText(app_.config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1")));
-    s.TitleText = QStringLiteral("Horalto");
+    s.LoadTitleText();
     s.LoadInfoDisplay();
     s.ShowSchemeTitle();
 

@@ -21,6 +21,10 @@ void TimingSession::StartTiming()
     OpenRecord();
     SetRunningControls();
     svc_.sound.prepare();
+    if (const bool missing = !svc_.sound.outputAvailable(); missing != soundOutputMissing_) {
+        soundOutputMissing_ = missing;
+        emit soundOutputMissingChanged(missing);
+    }
     ApplyDisplayState(config_.ReadIniText(Section(IniSection::COMMSET), IniKey::STARTSTATE, "3"));
 }
 

@@ -99,6 +99,8 @@ public:
     bool Blinking() const;
     bool ScreenSaverHeld() const { return screenSaverHeld_; }
     bool Ended() const { return ended_; }
+    // No sound output was found when the last timing started: prompts and the end are silent.
+    bool SoundOutputMissing() const { return soundOutputMissing_; }
 
     // ---- start-up and the scheme ----
     // The information text and picture of the full-screen window from [InfoTxtSet] and
@@ -148,7 +150,9 @@ public:
     void ShowChosenToolbar();
 
     // ---- the user's choices ----
-    void SetTitleText(const QString& answer);        // empty: "Horalto"
+    void SetTitleText(const QString& answer);        // empty: "Horalto"; stored either way
+    // The title the user set last ([TitleSet] Title), "Horalto" without one; reads only.
+    void LoadTitleText();
     void SetInfoTextFrom(const QString& answer);     // stored, then shown as stored
     void ToggleShake();
     void ToggleLargeToolbar();
@@ -210,6 +214,7 @@ signals:
     void shakeRequested(int cycles);              // the visible windows shake
     void timingEnded(const TimingRecord& record); // a started timing is over, however it ended
     void textsChanged();                          // the interface's language changed
+    void soundOutputMissingChanged(bool missing); // looked at when a timing starts
 
 private:
     void SetPhase(TimingPhase phase);
@@ -233,6 +238,7 @@ private:
     TimingPhase phase_ = TimingPhase::Idle;
     DisplayMode mode_ = DisplayMode::Main;
     bool largeToolbarChosen_ = false;
+    bool soundOutputMissing_ = false;
     QString counterText_;
     QString schemeTitle_;
     QString clockText_;

@@ -26,6 +26,14 @@ void LoadedSound::load(const QStringList& paths)
         sound->load(paths);
 }
 
+bool LoadedSound::outputAvailable()
+{
+    if (!module_.tried())
+        return true;
+    Sound* sound = module_.made();
+    return sound && sound->outputAvailable();
+}
+
 void LoadedSound::play(const QString& path)
 {
     if (Sound* s = load())

@@ -19,6 +19,8 @@ public:
     // Before the module is loaded the sounds are only noted: they are made ready once it is,
     // so that start-up neither loads the sound output nor starts a thread.
     void load(const QStringList& paths) override;
+    // Before the module is loaded nothing is known; a module that cannot be loaded plays nothing.
+    bool outputAvailable() override;
     // Whether the module is loaded and its sound output made (false before the first need,
     // and for good when the module could not be loaded).
     bool loaded() const { return module_.made() != nullptr; }

@@ -28,6 +28,11 @@ void QtSound::prepare()
     QMediaDevices::defaultAudioOutput(); // connects to the sound server
 }
 
+bool QtSound::outputAvailable()
+{
+    return !QMediaDevices::defaultAudioOutput().isNull();
+}
+
 void QtSound::load(const QStringList& paths)
 {
     bank_.keep(paths);

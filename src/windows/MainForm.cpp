@@ -66,6 +66,16 @@ void MainForm::RetranslateUi()
     MaxMe->setText(tr("全 屏"));
     SetupMe->setText(tr("设 置"));
     ExitMe->setText(tr("退 出"));
+    NoSound->setText(tr("没有可用的声音输出"));
+    NoSound->adjustSize();
+}
+
+void MainForm::ShowTitle(const QString& caption)
+{
+    const int room = Image3.shown->x() - Label5->x() - Twips(60);
+    Label5->setText(QFontMetrics(Label5->font()).elidedText(caption, Qt::ElideRight, room));
+    Label5->adjustSize();
+    setWindowTitle(caption);
 }
 
 void MainForm::ShowPauseCaption()
@@ -79,10 +89,6 @@ void MainForm::FollowSession()
     auto fit = [](Control* label, const QString& text) {
         label->setText(text);
         label->adjustSize();
-    };
-    auto showTitle = [this, fit](const QString& caption) {
-        fit(Label5, caption);
-        setWindowTitle(caption);
     };
     auto showTimes = [this, fit] {
         const TimingSession& s = app_.session;
@@ -106,11 +112,13 @@ void MainForm::FollowSession()
                            {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
                            {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
     if (!s.SchemeTitle().isEmpty())
-        showTitle(s.SchemeTitle());
+        ShowTitle(s.SchemeTitle());
     fit(IsTime, s.ClockText());
     showTimes();
     const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::schemeTitleChanged, this, showTitle, direct);
+    connect(&s, &TimingSession::schemeTitleChanged, this, &MainForm::ShowTitle, direct);
+    NoSound->setVisible(s.SoundOutputMissing());
+    connect(&s, &TimingSession::soundOutputMissingChanged, NoSound, &QWidget::setVisible, direct);
     connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
     connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
     connect(&s, &TimingSession::phaseChanged, this, &MainForm::ShowPauseCaption, direct);
@@ -138,8 +146,9 @@ void MainForm::BuildControls()
     Picture1->MouseMove = [this](Qt::MouseButtons, QPoint) { ImageButtonsNormal(); };
 
     Label5 = new Control(Picture1);
-    Label5->move(Twips(90), Twips(30));
     Label5->setFont(FontOf(look::SimSunFamilies(), 10.5, true));
+    // Inside the strip: a stand-in face with a taller ascent would draw below its bottom.
+    look::PlaceOnDesignBaseline(Label5, TwipsRect(90, 30, 0, 0), look::SimSunAscent, look::TextFit::AutoSize);
     QPalette p5 = Label5->palette();
     p5.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     Label5->setPalette(p5);
@@ -186,6 +195,14 @@ void MainForm::BuildControls()
             app_.menuForm().ShowPopup(this, Showtime->mapToGlobal(pos));
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
+
+    // Between the counter and the buttons, where the chairperson looks before a start.
+    NoSound = label(this, 360, 2970);
+    NoSound->setFont(FontOf(kDefaultFont, 9, true));
+    QPalette warn = NoSound->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xFF, 0xD0, 0x40));
+    NoSound->setPalette(warn);
+    NoSound->hide();
 
     auto button = [this](int left, void (MainForm::*handler)()) {
         auto* b = new QPushButton(this);
@@ -234,7 +251,7 @@ void MainForm::ImageButton_MouseUp(ImageButton& b)
 {
     b.Show(1);
     if (&b == &Image1)
-        app_.Unload();
+        app_.Run(CommandId::Exit, this);
     else if (&b == &Image2)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
@@ -268,9 +285,10 @@ void MainForm::changeEvent(QEvent* e)
 
 void MainForm::closeEvent(QCloseEvent* e)
 {
-    // Closed by the window system: the same unload as the exit button; never cancelled.
-    e->accept();
-    app_.Unload();
+    // Closed by the window system: the same as the exit button (which hides the window when the
+    // program ends); while a speech is timed the user may say no.
+    e->ignore();
+    app_.Run(CommandId::Exit, this);
 }
 
 void MainForm::mousePressEvent(QMouseEvent* e)

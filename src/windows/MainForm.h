@@ -64,6 +64,7 @@ public:
     Control* Label3 = nullptr;
     Control* EndTime = nullptr;
     CounterLabel* Showtime = nullptr;
+    Control* NoSound = nullptr; // "没有可用的声音输出" while the session found no sound output
     QPushButton* JishiStart = nullptr;
     QPushButton* JishiEnd = nullptr;
     QPushButton* JishiPause = nullptr;
@@ -73,6 +74,8 @@ public:
     QPushButton* ExitMe = nullptr;
 
 protected:
+    // The scheme title in the title strip, cut with "…" before the strip's buttons.
+    void ShowTitle(const QString& caption);
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
