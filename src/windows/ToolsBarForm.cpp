@@ -72,7 +72,7 @@ const char* SpriteWord(ToolButton b)
 } // namespace
 
 ToolsBarForm::ToolsBarForm(App& app, bool large)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
     , app_(app)
     , large_(large)
 {

@@ -168,3 +168,18 @@ TEST_F(EndToEndHotkeys, KeysActWhileAnotherProgramHasTheFocusAsTheMenuAllows)
     ProgramRun::click(ProgramRun::geometry(mainNow).topLeft() + kExit);
     EXPECT_EQ(run.waitForEnd(), 0);
 }
+
+TEST_F(EndToEndHotkeys, DisplayKeysLeaveTheFocusWithTheOtherProgram)
+{
+    ASSERT_TRUE(run.start());
+    ASSERT_FALSE(ProgramRun::findWindow(kMain1).isEmpty()) << "the main window did not appear";
+    ASSERT_TRUE(holder.take()) << "the other client did not get the focus";
+    for (const auto& [keys, window] : {std::pair{"F7", QString("Horalto 工具条")}, {"F8", QString("Horalto 全屏幕")}, {"F9", kMain1}}) {
+        ProgramRun::key(keys);
+        ASSERT_FALSE(ProgramRun::findWindow(window, 3000).isEmpty()) << keys << " did not show " << window.toStdString();
+        QThread::msleep(300);
+        EXPECT_EQ(RunTool("xdotool", {"getwindowfocus"}), holder.id()) << keys << " took the focus";
+    }
+    ProgramRun::click(ProgramRun::geometry(ProgramRun::findWindow(kMain1)).topLeft() + kExit);
+    EXPECT_EQ(run.waitForEnd(), 0);
+}
