@@ -340,6 +340,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>暂 停</source>
         <translation>Pause</translation>
     </message>
+    <message>
+        <source>没有可用的声音输出</source>
+        <translation>No sound output available</translation>
+    </message>
 </context>
 <context>
     <name>MenuForm</name>
@@ -813,6 +817,18 @@ The old records file will be kept as records.csv.bak.</translation>
         <source>正在端口 %1 提供计时页面</source>
         <translation>Serving the timing page on port %1</translation>
     </message>
+    <message>
+        <source>提供地址：</source>
+        <translation>Serve on:</translation>
+    </message>
+    <message>
+        <source>全部地址</source>
+        <translation>Every address</translation>
+    </message>
+    <message>
+        <source>%1（现在没有）</source>
+        <translation>%1 (not present now)</translation>
+    </message>
 </context>
 <context>
     <name>TimeText</name>
@@ -965,16 +981,16 @@ The old records file will be kept as records.csv.bak.</translation>
 <context>
     <name>UserChoices</name>
     <message>
-        <source>Horalto 版本 %1</source>
-        <translation>Horalto version %1</translation>
-    </message>
-    <message>
         <source>请在下面文本框中输入您需要显示的标题信息！</source>
         <translation>Enter the title to show in the box below!</translation>
     </message>
     <message>
         <source>请在输入需要在全屏状态下显示的程序信息！</source>
         <translation>Enter the information to show in full screen!</translation>
+    </message>
+    <message>
+        <source>正在计时，确定要退出吗？</source>
+        <translation>A speech is being timed. Exit anyway?</translation>
     </message>
 </context>
 <context>

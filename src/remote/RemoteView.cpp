@@ -76,7 +76,7 @@ void RemoteView::Serve()
         settings_.controlKey = RemoteSettings::NewControlKey(app_.svc.random);
         RemoteSettings::WriteControlKey(app_.config, settings_.controlKey);
     }
-    problem_ = app_.svc.remote.start(settings_.port, settings_.controlKey, *this);
+    problem_ = app_.svc.remote.start(settings_.port, settings_.controlKey, *this, ServedAddress());
     if (problem_.isEmpty())
         ShowTexts();
     emit settingsChanged();
@@ -105,6 +105,30 @@ void RemoteView::SetPort(quint16 port)
         Serve();
     else
         emit settingsChanged();
+}
+
+void RemoteView::SetAddress(const QString& address)
+{
+    if (address == settings_.address)
+        return;
+    settings_.address = address;
+    RemoteSettings::WriteAddress(app_.config, address);
+    if (settings_.enabled)
+        Serve();
+    else
+        emit settingsChanged();
+}
+
+QStringList RemoteView::Addresses() const
+{
+    return app_.svc.remote.addresses();
+}
+
+QString RemoteView::ServedAddress() const
+{
+    if (settings_.address.isEmpty() || !Addresses().contains(settings_.address))
+        return QString();
+    return settings_.address;
 }
 
 void RemoteView::ChangeControlKey()

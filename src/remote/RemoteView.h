@@ -26,6 +26,12 @@ public:
     // The dialog's settings: each is written to config.ini and takes effect at once.
     void SetEnabled(bool on);
     void SetPort(quint16 port);
+    // The one address to serve on, empty for every address.
+    void SetAddress(const QString& address);
+    // The machine's addresses that a phone can use, now.
+    QStringList Addresses() const;
+    // The address served on: the one chosen while the machine has it, else empty (every one).
+    QString ServedAddress() const;
     // A new control key: the old control address stops working at once.
     void ChangeControlKey();
 

@@ -4,6 +4,7 @@
 class App;
 class RemoteView;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,6 +29,8 @@ public:
     QLabel* PortLabel = nullptr;
     QSpinBox* PortBox = nullptr;
     QLabel* StateLabel = nullptr;      // one line: serving, off, or what went wrong
+    QLabel* AddressLabel = nullptr;
+    QComboBox* AddressBox = nullptr;   // 全部地址, or the one address to serve on
     QLabel* ViewCaption = nullptr;
     QPlainTextEdit* ViewAddresses = nullptr; // the viewing page's addresses, one a line
     QLabel* ViewCode = nullptr;        // QR code of the first

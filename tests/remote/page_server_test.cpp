@@ -215,3 +215,20 @@ TEST(PageServer, OpenPagesAndThePageServedFollowTheChosenLanguage)
     for (const char* text : {"<html lang=\"en\">", "<title>Horalto timer</title>", ">Connecting…<", ">Scheme 5<"})
         EXPECT_TRUE(page.contains(text)) << text;
 }
+
+TEST(PageServer, ListsOnlyAddressesAPhoneCanUse)
+{
+    struct Case { QStringList machine, listed; };
+    const Case cases[] = {
+        {{"127.0.0.1", "192.168.1.20", "::1", "fe80::1%eth0", "fd00::5", "10.0.0.7"}, {"192.168.1.20", "10.0.0.7"}},
+        {{"169.254.3.4", "127.0.0.1", "::1", "fe80::1", "2001:db8::7", "fd12::9"}, {"2001:db8::7", "fd12::9"}},
+        {{"127.0.0.1", "::1", "fe80::1", "169.254.0.1", "0.0.0.0", "::ffff:192.168.1.2"}, {}},
+        {{"192.168.1.20", "192.168.1.20", "2001:db8::7"}, {"192.168.1.20"}},
+    };
+    for (const Case& c : cases) {
+        QList<QHostAddress> all;
+        for (const QString& a : c.machine)
+            all << QHostAddress(a);
+        EXPECT_EQ(PageServer::UsableAddresses(all), c.listed) << c.machine.join(' ').toStdString();
+    }
+}

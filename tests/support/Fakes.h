@@ -35,7 +35,7 @@ public:
     {
         informations.push_back({title, text});
     }
-    bool question(QWidget*, const QString& title, const QString& text) override;
+    bool question(QWidget*, const QString& title, const QString& text, bool defaultNo = false) override;
     std::optional<QString> inputText(QWidget*, const QString& title, const QString& prompt,
                                      const QString& preset) override;
     std::optional<int> chooseColor(QWidget*) override;
@@ -123,13 +123,15 @@ public:
     std::vector<quint16> starts;         // the ports asked for
     QByteArray key;
     std::vector<RemoteState> published;
-    QStringList hosts{QStringLiteral("192.168.1.20"), QStringLiteral("127.0.0.1")};
+    QStringList hosts{QStringLiteral("192.168.1.20")};
     RemoteCommands* commands = nullptr;
     bool on = false;
 
-    QString start(quint16 port, const QByteArray& k, RemoteCommands& c) override
+    QString served;                      // the address asked for; empty: every one
+    QString start(quint16 port, const QByteArray& k, RemoteCommands& c, const QString& address = {}) override
     {
         starts.push_back(port);
+        served = address;
         key = k;
         commands = &c;
         on = startAnswer.isEmpty();
