@@ -127,11 +127,9 @@ public:
     RemoteCommands* commands = nullptr;
     bool on = false;
 
-    QString served;                      // the address asked for; empty: every one
-    QString start(quint16 port, const QByteArray& k, RemoteCommands& c, const QString& address = {}) override
+    QString start(quint16 port, const QByteArray& k, RemoteCommands& c, const QString& = {}) override
     {
         starts.push_back(port);
-        served = address;
         key = k;
         commands = &c;
         on = startAnswer.isEmpty();
