@@ -49,7 +49,7 @@ public:
         proc_.kill();
         proc_.waitForFinished(3000);
     }
-    // Gives it the focus again: the program's windows take it when they are shown.
+    // Gives it the focus again (the program takes it at its start and in its dialogs).
     bool take()
     {
         return WaitFor(
