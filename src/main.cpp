@@ -103,6 +103,6 @@ int main(int argc, char** argv)
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does
     if (!app.Start())
         return 1;
-    AnswerRequests(app, instance);
+    AnswerRequests(app.session, app, instance);
     return QApplication::exec();
 }

@@ -186,6 +186,10 @@ public:
     void SetUnloaded();
     // The program has been ended: an end that is still running stops after its event pumps.
     void MarkEnded() { ended_ = true; }
+    // The program unloads (the exit, or the main window closed): no window switches the mode
+    // any more.
+    void MarkUnloading() { unloading_ = true; }
+    bool Unloading() const { return unloading_; }
 
     QString DateTimeText(const QDateTime& t) const;
     QString DefaultPromptWav() const;
@@ -251,6 +255,7 @@ private:
     bool endSwitchingDisplay_ = false; // an end is switching the display: the hold waits for it
     bool unloaded_ = false;
     bool ended_ = false;
+    bool unloading_ = false;
     bool overtime_ = false;
     std::int32_t overtimeSeconds_ = 0;
     std::optional<TimingRecord> record_; // the timing started and not yet over
