@@ -14,6 +14,7 @@
 #include "platform/X11Hotkeys.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QIcon>
 #include <cstdio>
 #include <xcb/xcb.h>
@@ -104,5 +105,8 @@ int main(int argc, char** argv)
     if (!app.Start())
         return 1;
     AnswerRequests(app, instance);
+    // The sound output is set up once the main window shows, on a thread of its own: a sound
+    // server slow to answer then holds up neither the first start nor its tick.
+    QTimer::singleShot(0, [&sound] { sound.prepareAhead(); });
     return QApplication::exec();
 }
