@@ -14,24 +14,18 @@ TEST(EndToEndStall, AStopOverTheEndEndsTheTimingWithinASecondOfContinuing)
 {
     ProgramRun run;
     run.writeIni({"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=03"});
-    ASSERT_TRUE(run.start());
-    ASSERT_FALSE(ProgramRun::findWindow("Horalto 计时方案1").isEmpty());
+    ASSERT_TRUE(run.start() && !ProgramRun::findWindow("Horalto 计时方案1").isEmpty());
     ProgramRun::key("F5");
     QThread::msleep(1500);
-    const pid_t pid = pid_t(run.process().processId());
-    ::kill(pid, SIGSTOP);
+    ::kill(pid_t(run.process().processId()), SIGSTOP);
     QThread::msleep(3000); // the end falls 3 to 4 s after the start
-    ::kill(pid, SIGCONT);
+    ::kill(pid_t(run.process().processId()), SIGCONT);
     QElapsedTimer since;
     since.start();
-    QFile f(run.path("data/horalto/records.csv"));
     QByteArray bytes;
-    while (since.elapsed() < 5000 && !bytes.contains("到时")) {
+    for (QFile f(run.path("data/horalto/records.csv")); since.elapsed() < 5000 && !bytes.contains("到时"); f.close()) {
         QThread::msleep(20);
-        if (f.open(QIODevice::ReadOnly)) {
-            bytes = f.readAll();
-            f.close();
-        }
+        bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     EXPECT_LT(since.elapsed(), 1000) << "the end came late";
     EXPECT_TRUE(bytes.contains(",1,Horalto,00:00:03,倒计时,00:00:03,0,00:00:00,到时,")) << bytes.toStdString();

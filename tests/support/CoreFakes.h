@@ -24,11 +24,7 @@ public:
     QDateTime now() const override { return t; }
     qint64 monotonicMs() const override { return ms; }
     void advance(int seconds) { pass(qint64(seconds) * 1000); }
-    void pass(qint64 msecs)
-    {
-        t = t.addMSecs(msecs);
-        ms += msecs;
-    }
+    void pass(qint64 msecs) { t = t.addMSecs(msecs), ms += msecs; }
 };
 
 
