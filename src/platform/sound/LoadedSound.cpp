@@ -33,7 +33,9 @@ Sound* LoadedSound::load()
 
 void LoadedSound::prepare()
 {
-    if (preparing_)
+    // Ahead, the connection was made on the thread: asking the sound output again here could
+    // wait for the sound server.
+    if (ahead_)
         return;
     if (Sound* s = load())
         s->prepare();
@@ -41,9 +43,9 @@ void LoadedSound::prepare()
 
 void LoadedSound::prepareAhead()
 {
-    if (preparing_ || module_.tried())
+    if (ahead_ || module_.tried())
         return;
-    preparing_ = true;
+    ahead_ = preparing_ = true;
     thread_ = std::make_unique<QThread>();
     worker_ = std::make_unique<QObject>();
     worker_->moveToThread(thread_.get());

@@ -24,8 +24,8 @@ public:
 
     // While the preparation ahead is under way, a sound waits for it (the last one asked for).
     void play(const QString& path) override;
-    // Loads the module and connects to the sound server, waiting for both; returns at once
-    // while the preparation ahead is under way.
+    // Loads the module and connects to the sound server, waiting for both; nothing once the
+    // preparation ahead has begun.
     void prepare() override;
     // Before the module is loaded the sounds are only noted: they are made ready once it is,
     // so that start-up neither loads the sound output nor starts a thread.
@@ -47,6 +47,7 @@ private:
     std::unique_ptr<QThread> thread_;
     std::unique_ptr<QObject> worker_; // lives on thread_
     QObject receiver_;                // the answer from thread_ arrives through it
-    bool preparing_ = false;
+    bool ahead_ = false;     // prepareAhead() has begun
+    bool preparing_ = false; // and has not ended yet
     std::optional<QString> waiting_;
 };
