@@ -105,8 +105,9 @@ int main(int argc, char** argv)
     if (!app.Start())
         return 1;
     AnswerRequests(app, instance);
-    // The sound output is set up once the main window shows, on a thread of its own: a sound
-    // server slow to answer then holds up neither the first start nor its tick.
-    QTimer::singleShot(0, [&sound] { sound.prepareAhead(); });
+    // The sound output is set up shortly after the main window shows (start-up itself stays
+    // without it), on a thread of its own: a sound server slow to answer then holds up neither
+    // the first start nor its tick.
+    QTimer::singleShot(2000, [&sound] { sound.prepareAhead(); });
     return QApplication::exec();
 }
