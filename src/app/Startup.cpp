@@ -34,7 +34,7 @@ void App::LoadMainForm()
     hotKeys().LoadHotKeys();
     hotKeys().RegisterHotKeys();
     s.ShowLoadedScheme();
-    s.Timer1->setEnabled(true);
+    s.StartTick();
     // The lights start again on the tick's beat: every other step of theirs falls on a tick, so
     // the program wakes twice a second for both, not three times.
     s.LightsTimer->setEnabled(false);

@@ -1,4 +1,5 @@
 #pragma once
+#include "core/CountedTime.h"
 #include "core/HotKeyTable.h"
 #include "core/OfferedCommands.h"
 #include "core/TimingRecord.h"
@@ -130,7 +131,10 @@ public:
     void ResetTiming();
     void SetRunningControls();
     void SetIdleControls();
-    // The one-second tick: clock, counter, prompt, end and step.
+    // The tick starts (once, at start-up); it runs from then until the program unloads.
+    void StartTick();
+    // The one-second tick: clock, counter, prompt, end and step. The counter takes the beats of
+    // the tick that fell since the last one (CountedTime): one, or more after a stall.
     void Tick();
     void FinishTiming();
     void PlayWav(const QString& path);
@@ -230,6 +234,13 @@ private:
     void EnterOvertime();
     // The end's last steps: the waiting events, then the shake.
     void EndTail();
+    // The counter takes `beats` steps at once and shows where it stands: a prompt among them
+    // acts once, and an end among them ends the timing (the rest counting as overtime).
+    void AdvanceCounter(int beats);
+    // A command that comes after a stall, before the late tick: the beats it missed first.
+    void CatchUp();
+    // How long until the tick's next beat.
+    qint64 UntilBeat(qint64 now) const;
 
     SessionServices svc_;
     ConfigFile& config_;
@@ -259,7 +270,7 @@ private:
     bool overtime_ = false;
     std::int32_t overtimeSeconds_ = 0;
     std::optional<TimingRecord> record_; // the timing started and not yet over
-    std::int32_t countedTicks_ = 0;      // ticks of the record's timing that showed its counter
-    qint64 pausedMs_ = 0;
-    QDateTime pausedSince_;
+    std::int32_t countedTicks_ = 0;      // beats of the record's timing that showed its counter
+    CountedTime counted_;                // the record's timing on the monotonic clock
+    qint64 lastTickAt_ = -1;             // the monotonic reading of the last tick
 };
