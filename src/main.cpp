@@ -4,14 +4,14 @@
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
 #include "hotkeys/HotKeyCaptions.h"
-#include "platform/DesktopScreenSaver.h"
-#include "platform/LocalInstanceChannel.h"
+#include "platform/desktop/DesktopScreenSaver.h"
+#include "platform/instance/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
-#include "platform/LoadedSound.h"
-#include "platform/PortalHotkeys.h"
-#include "platform/QtTranslations.h"
-#include "platform/QuitSignals.h"
-#include "platform/X11Hotkeys.h"
+#include "platform/sound/LoadedSound.h"
+#include "platform/hotkeys/PortalHotkeys.h"
+#include "platform/desktop/QtTranslations.h"
+#include "platform/instance/QuitSignals.h"
+#include "platform/hotkeys/X11Hotkeys.h"
 
 #include <QApplication>
 #include <QIcon>
