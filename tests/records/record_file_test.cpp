@@ -1,7 +1,7 @@
 // records.csv on disk: whatever stands in its place never makes the program wait, clearing never
 // replaces an earlier backup, and a title a spreadsheet would run is kept as text.
 #include "core/TimingRecord.h"
-#include "platform/RecordStore.h"
+#include "platform/records/RecordStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -77,6 +77,8 @@ void RequestGate::incomingConnection(qintptr descriptor)
         return;
     }
     new ConnectionTicket(socket, open_, key);
+    if (admitted_.size() >= std::size_t(2 * kConnections)) // those closed since go
+        std::erase_if(admitted_, [](const QPointer<QTcpSocket>& s) { return s.isNull(); });
     admitted_.emplace_back(socket);
     socket->setReadBufferSize(kHeadBytes + 1);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
