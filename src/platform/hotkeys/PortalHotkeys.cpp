@@ -22,11 +22,13 @@ const QString kSession = QStringLiteral("org.freedesktop.portal.Session");
 const QString kRegistry = QStringLiteral("org.freedesktop.host.portal.Registry");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 
-// An activation that follows the one before while the key has not been released is the key
-// held down (or repeating); past this long a lost release is assumed and it acts again.
-constexpr quint64 kHeldTimeoutMs = 3000;
-
 int connectionCount = 0;
+
+// A trigger of a key of the numeric keypad ("KP_1", "CTRL+KP_Add").
+bool KeypadTrigger(const QString& trigger)
+{
+    return trigger.mid(trigger.lastIndexOf(u'+') + 1).startsWith(QLatin1String("KP_"));
+}
 
 } // namespace
 
@@ -53,11 +55,22 @@ const QDBusArgument& operator>>(const QDBusArgument& arg, PortalShortcut& s)
     return arg;
 }
 
-PortalHotkeys::PortalHotkeys(const QString& busAddress, HotkeyService& fallback, std::vector<HotkeyAction> actions)
+namespace {
+QList<PortalShortcut> shortcutList(const QVariant& v)
+{
+    return v.canConvert<QDBusArgument>() ? qdbus_cast<QList<PortalShortcut>>(v.value<QDBusArgument>())
+                                         : v.value<QList<PortalShortcut>>();
+}
+} // namespace
+
+PortalHotkeys::PortalHotkeys(const QString& busAddress, HotkeyService& fallback, std::vector<HotkeyAction> actions,
+                             const MonotonicClock& clock, PortalDesktop desktop)
     : address_(busAddress),
       connectionName_(QStringLiteral("horalto-shortcuts-%1").arg(++connectionCount)),
       bus_(connectionName_),
-      fallback_(fallback)
+      fallback_(fallback),
+      clock_(clock),
+      desktop_(desktop)
 {
     for (HotkeyAction& a : actions) {
         Shortcut& s = shortcuts_[a.id];
@@ -79,6 +92,12 @@ bool PortalHotkeys::WaylandSession()
 {
     return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
         || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+PortalDesktop PortalDesktop::FromEnvironment()
+{
+    const bool kde = qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':').contains(QLatin1String("KDE"), Qt::CaseInsensitive);
+    return {!kde, kde};
 }
 
 bool PortalHotkeys::registerKey(int id, int modifiers, int virtualKey)
@@ -166,6 +185,14 @@ void PortalHotkeys::sync()
         again = again || (s.active && s.trigger != s.proposed);
     if (!again)
         return;
+    if (bindsWithSession_ || desktop_.keepsKeys) {
+        // That desktop keeps the keys it bound and takes new ones only in its own settings; a new
+        // session would propose in vain (and its old one, going away, would disable the keys).
+        for (auto& [id, s] : shortcuts_)
+            s.proposed = s.active ? s.trigger : std::nullopt;
+        proposeAgain_ = false;
+        return changed();
+    }
     closeSession();
     createSession();
 }
@@ -204,47 +231,65 @@ void PortalHotkeys::start()
 void PortalHotkeys::createSession()
 {
     stage_ = Stage::Binding;
+    bool proposing = false;
     const QString token = QStringLiteral("horalto%1").arg(++tokens_);
-    const QVariantMap options{{QStringLiteral("handle_token"), token}, {QStringLiteral("session_handle_token"), token}};
-    request(QStringLiteral("CreateSession"), token, {options}, [this](uint code, const QVariantMap& results) {
+    const QVariantMap options{{QStringLiteral("handle_token"), token},
+                              {QStringLiteral("session_handle_token"), QString::fromLatin1(kSessionToken)},
+                              {QStringLiteral("shortcuts"), proposal(&proposing)}};
+    request(QStringLiteral("CreateSession"), token, {options}, [this, proposing](uint code, const QVariantMap& results) {
         const QVariant handle = results.value(QStringLiteral("session_handle"));
         session_ = handle.canConvert<QDBusObjectPath>() ? handle.value<QDBusObjectPath>().path() : handle.toString();
         if (code != 0 || session_.isEmpty())
             return fallBack(QStringLiteral("the desktop portal opened no shortcuts session"));
         bus_.connect(QString(), session_, kSession, QStringLiteral("Closed"), this, SLOT(onSessionClosed()));
-        bind();
+        const QVariant listed = results.value(QStringLiteral("shortcuts"));
+        if (!listed.isValid() || shortcutList(listed).isEmpty())
+            return bind();
+        bindsWithSession_ = true;
+        bound(listed, proposing);
     });
 }
 
-void PortalHotkeys::bind()
+QVariant PortalHotkeys::proposal(bool* proposing)
 {
     QList<PortalShortcut> list;
-    bool proposing = false;
     for (auto& [id, s] : shortcuts_) {
         PortalShortcut p{s.name, {{QStringLiteral("description"), s.description}}};
         s.proposed = s.active ? s.trigger : std::nullopt;
-        if (s.proposed) {
+        if (s.proposed && (desktop_.keypadKeys || !KeypadTrigger(*s.proposed))) {
             p.properties.insert(QStringLiteral("preferred_trigger"), *s.proposed);
-            proposing = true;
+            *proposing = true;
         }
         list << p;
     }
     proposeAgain_ = false;
+    return QVariant::fromValue(list);
+}
+
+void PortalHotkeys::bind()
+{
+    bool proposing = false;
+    const QVariant list = proposal(&proposing);
     const QString token = QStringLiteral("horalto%1").arg(++tokens_);
     const QVariantMap options{{QStringLiteral("handle_token"), token}};
-    const QList<QVariant> args{QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(list), QString(), options};
+    const QList<QVariant> args{QVariant::fromValue(QDBusObjectPath(session_)), list, QString(), options};
     request(QStringLiteral("BindShortcuts"), token, args, [this, proposing](uint code, const QVariantMap& results) {
         if (code != 0)
             return fallBack(QStringLiteral("the desktop did not allow the shortcuts"));
-        takeBoundKeys(results.value(QStringLiteral("shortcuts")), true);
-        const bool anyBound = std::any_of(shortcuts_.begin(), shortcuts_.end(),
-                                          [](const auto& e) { return e.second.bound && !e.second.bound->isEmpty(); });
-        if (proposing && !anyBound)
-            return fallBack(QStringLiteral("the desktop bound none of the shortcuts"));
-        stage_ = Stage::Bound;
-        changed();
-        sync(); // what was registered while the desktop decided
+        bound(results.value(QStringLiteral("shortcuts")), proposing);
     });
+}
+
+void PortalHotkeys::bound(const QVariant& shortcuts, bool proposing)
+{
+    takeBoundKeys(shortcuts, true);
+    const bool anyBound = std::any_of(shortcuts_.begin(), shortcuts_.end(),
+                                      [](const auto& e) { return e.second.bound && !e.second.bound->isEmpty(); });
+    if (proposing && !anyBound)
+        return fallBack(QStringLiteral("the desktop bound none of the shortcuts"));
+    stage_ = Stage::Bound;
+    changed();
+    sync(); // what was registered while the desktop decided
 }
 
 void PortalHotkeys::closeSession()
@@ -263,9 +308,7 @@ void PortalHotkeys::takeBoundKeys(const QVariant& shortcuts, bool complete)
     if (complete)
         for (auto& [id, s] : shortcuts_)
             s.bound = QString();
-    const auto list = shortcuts.canConvert<QDBusArgument>() ? qdbus_cast<QList<PortalShortcut>>(shortcuts.value<QDBusArgument>())
-                                                            : shortcuts.value<QList<PortalShortcut>>();
-    for (const PortalShortcut& p : list)
+    for (const PortalShortcut& p : shortcutList(shortcuts))
         if (Shortcut* s = byName(p.name))
             s->bound = p.properties.value(QStringLiteral("trigger_description")).toString();
 }
@@ -359,8 +402,8 @@ void PortalHotkeys::onActivated(const QDBusMessage& message)
         : nullptr;
     if (!s || !s->active)
         return;
-    const quint64 time = args[2].toULongLong();
-    const bool held = s->down && time - s->lastActivation < kHeldTimeoutMs;
+    const qint64 time = clock_.msecs();
+    const bool held = s->down && time - s->lastActivation < kHeldMs;
     s->down = true;
     s->lastActivation = time;
     if (held || !pressHandler_)

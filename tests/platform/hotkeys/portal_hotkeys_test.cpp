@@ -11,6 +11,8 @@
 #include "platform/hotkeys/PortalHotkeys.h"
 
 #include <QAction>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -22,12 +24,13 @@ QString Fill(int n) { return QString(n, QChar(0x3000)); }
 
 // The program with the portal service for its hotkeys.
 struct PortalApp {
-    explicit PortalApp(const QString& bus, const QStringList& ini = {"[COMMSET]"}) : keys(bus, w.hotkeys, HotKeyActions())
+    explicit PortalApp(const QString& bus, const QStringList& ini = {"[COMMSET]"}) : keys(bus, w.hotkeys, HotKeyActions(), clock)
     {
         w.writeIni(ini);
         started = app.Start();
     }
     FakeWorld w;
+    SteadyClock clock;
     PortalHotkeys keys;
     Services services = w.with(keys);
     App app{services};
@@ -134,5 +137,39 @@ TEST(PortalHotkeys, WithoutTheDesktopsShortcutsTheKeysAreGrabbedAsToday)
         EXPECT_EQ(p.app.menuForm().MJishiStart->text(), "计时" + Fill(5) + "F5");
         p.w.hotkeys.press(1);
         EXPECT_EQ(p.app.session.Phase(), TimingPhase::Running);
+    }
+}
+
+TEST(PortalHotkeys, AHeldKeyActsOnceByTheProgramsOwnClockAndAMissingReleaseEndsIt)
+{
+    PrivateSessionBus bus;
+    PortalStandIn portal(bus.address());
+    ASSERT_TRUE(portal.ready());
+    struct : MonotonicClock { qint64 t = 0; qint64 msecs() const override { return t; } } clock;
+    FakeHotkeys fallback;
+    PortalHotkeys keys(bus.address(), fallback, HotKeyActions(), clock);
+    int presses = 0;
+    keys.setPressHandler([&](int) { ++presses; });
+    ASSERT_TRUE(keys.registerKey(1, 0, 116));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.boundKey(1).has_value(); }, 5000));
+    const QString session = portal.log().filter(QRegularExpression("^session ")).value(0).mid(8);
+
+    // The desktop's time stamps are 0 throughout, as KDE Plasma sends them.
+    struct Step { qint64 at; const char* signal; int presses; } const steps[] = {
+        {10000, "Activated", 1},
+        {10040, "Activated", 1}, // the key repeats while held
+        {10900, "Activated", 1},
+        {10950, "Deactivated", 1},
+        {10960, "Activated", 2}, // pressed again
+        {12000, "Activated", 3}, // no release came: a new press (an invoked shortcut)
+        {12100, "Activated", 3},
+        {13200, "Activated", 4},
+    };
+    for (const Step& step : steps) {
+        clock.t = step.at;
+        QDBusMessage m = QDBusMessage::createSignal("/org/freedesktop/portal/desktop", "org.freedesktop.portal.GlobalShortcuts", step.signal);
+        m << QVariant::fromValue(QDBusObjectPath(session)) << QString("start") << quint64(0) << QVariantMap();
+        ASSERT_TRUE(QMetaObject::invokeMethod(&keys, QByteArray("on") + step.signal, Q_ARG(QDBusMessage, m)));
+        EXPECT_EQ(presses, step.presses) << step.at;
     }
 }
