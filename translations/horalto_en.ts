@@ -662,8 +662,8 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <translation>Clear records</translation>
     </message>
     <message>
-        <source>清空全部记录，原文件保留为 records.csv.bak</source>
-        <translation>Clears every record; the old file is kept as records.csv.bak</translation>
+        <source>清空全部记录，原文件保留为备份（records.csv.bak、records.csv.bak.1……）</source>
+        <translation>Clears every record; the old file is kept as a backup (records.csv.bak, records.csv.bak.1, …)</translation>
     </message>
     <message>
         <source>关    闭</source>
@@ -677,9 +677,9 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     </message>
     <message>
         <source>确实要清空全部计时记录吗？
-原记录文件将保留为 records.csv.bak。</source>
+原记录文件将保留为 %1。</source>
         <translation>Clear every timing record?
-The old records file will be kept as records.csv.bak.</translation>
+The old records file will be kept as %1.</translation>
     </message>
     <message>
         <source>无法清空计时记录：

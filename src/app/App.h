@@ -1,6 +1,8 @@
 #pragma once
 #include "config/ConfigFile.h"
+#include "core/Commands.h"
 #include "core/Language.h"
+#include "core/PopupMenu.h"
 #include "core/TimingSession.h"
 #include "platform/Services.h"
 
@@ -16,13 +18,14 @@ class RemoteView;
 class QWidget;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
-// every window. The windows observe the session; the application shows and hides them as the
-// session's display mode says. The main window and the popup menu are built at start-up; the
-// toolbars and the full-screen window the first time they are shown (or touched).
-class App {
+// every window. The windows observe the session and send their commands through the command
+// port, which the application is; it shows and hides them as the session's display mode says.
+// The main window and the popup menu are built at start-up; the toolbars and the full-screen
+// window the first time they are shown (or touched).
+class App final : public Commands, public PopupMenu {
 public:
     explicit App(Services& services);
-    ~App();
+    ~App() override;
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -33,7 +36,7 @@ public:
     // Unloads the main window and with it the program: hotkeys released, every other window
     // unloaded, the program ends. Nothing is saved.
     void Unload();
-    bool IsUnloaded() const { return unloaded_; }
+    bool IsUnloaded() const { return session.Unloading(); }
 
     Services& svc;
     ConfigFile config;
@@ -51,13 +54,12 @@ public:
     bool ToolbarBuilt(bool large) const { return large ? bool(toolsBarFormMax_) : bool(toolsBarForm_); }
     bool FullScreenBuilt() const { return bool(fullScreenForm_); }
 
-    // The one command surface: the buttons, the toolbar and full-screen controls, the popup
-    // menu and the hotkeys send their command here; `owner` is the window a dialog belongs to.
-    // Runs the command whether or not it is offered: a control that is not offered cannot send.
-    void Run(CommandId id, QWidget* owner = nullptr);
-    // Runs the command when it is offered now and no dialog holds the hotkeys off, as a hotkey
-    // press and a command from a later start do; whether it ran.
-    bool RunOffered(CommandId id);
+    // The command port: the buttons, the toolbar and full-screen controls, the popup menu, the
+    // hotkeys, the timing page and later starts send their command here.
+    void Run(CommandId id, QWidget* owner = nullptr) override;
+    bool RunOffered(CommandId id) override;
+    // The popup menu of the display windows.
+    void ShowPopupMenu(QWidget* owner, QPoint globalPos) override;
 
     // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);
@@ -96,6 +98,12 @@ public:
     void EndProgram(int status);
 
 private:
+    // The start-up sequence of the main window; throws ConfigError.
+    void LoadMainForm();
+    // The running program's display window, or the modal dialog open over it, raised and activated.
+    void BringToFront();
+    // The full-screen window, when shown, onto the monitor chosen in the menu.
+    void PlaceFullScreen();
     // The display windows of a mode: the mode's window shown on top, the others hidden.
     void ShowModeWindows(DisplayMode mode);
     void ShowToolbar(bool large);
@@ -110,6 +118,5 @@ private:
     std::unique_ptr<RecordsForm> recordsForm_;
     std::unique_ptr<RemoteView> remoteView_;
     ProgramTexts texts_;
-    bool unloaded_ = false;
     bool ended_ = false;
 };

@@ -1,7 +1,8 @@
 // The display windows of the three modes (the main window, a toolbar strip, the full-screen
-// window) and the window shake.
+// window), the window shake and the window brought to the front.
 #include "app/App.h"
 #include "core/Twips.h"
+#include "platform/desktop/X11WindowMove.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
@@ -92,4 +93,29 @@ void App::ShakeWindows(int cycles)
             w->move(w->x() - step, w->y());
         }
     }
+}
+
+void App::BringToFront()
+{
+    QWidget* w = nullptr;
+    switch (session.Mode()) {
+    case DisplayMode::Main: w = &mainForm(); break;
+    case DisplayMode::Toolbar:
+        w = session.LargeToolbarChosen() ? &toolsBarFormMax() : &toolsBarForm();
+        break;
+    case DisplayMode::FullScreen: w = &fullScreenForm(); break;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        w = modal;
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    ActivateX11Window(w->windowHandle());
+}
+
+void App::PlaceFullScreen()
+{
+    if (FullScreenBuilt() && fullScreenForm().isVisible())
+        fullScreenForm().PlaceOnChosenMonitor();
 }

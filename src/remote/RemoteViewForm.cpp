@@ -1,6 +1,5 @@
 #include "remote/RemoteViewForm.h"
 
-#include "app/App.h"
 #include "remote/RemoteView.h"
 
 #include <QCheckBox>
@@ -45,10 +44,10 @@ QString UrlHost(const QString& host)
 }
 } // namespace
 
-RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
+RemoteViewForm::RemoteViewForm(RemoteView& view, RemoteServer& remote, QWidget* owner)
     : FramedDialog(owner, kWidth * 15, kHeight * 15, QString(), QStringLiteral("hotkey"))
-    , app_(app)
-    , view_(app.remoteView())
+    , view_(view)
+    , remote_(remote)
 {
     Check1 = new QCheckBox(this);
     Check1->setGeometry(20, 40, 300, 24);
@@ -196,8 +195,8 @@ void RemoteViewForm::ShowState()
     ViewAddresses->setPlainText(viewing.join(u'\n'));
     const QString control = hosts.isEmpty() ? QString() : ControlAddress(hosts.first(), s.port, s.controlKey);
     ControlAddressLabel->setText(control);
-    ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(viewing.first())));
-    ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(control)));
+    ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(viewing.first())));
+    ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(control)));
     ViewCodeCaption->setVisible(!ViewCode->pixmap().isNull());
     ControlCodeCaption->setVisible(!ControlCode->pixmap().isNull());
 }

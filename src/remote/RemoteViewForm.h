@@ -1,7 +1,7 @@
 #pragma once
 #include "windows/FramedDialog.h"
 
-class App;
+class RemoteServer;
 class RemoteView;
 class QCheckBox;
 class QComboBox;
@@ -16,7 +16,7 @@ class QSpinBox;
 class RemoteViewForm : public FramedDialog {
     Q_OBJECT
 public:
-    RemoteViewForm(App& app, QWidget* owner);
+    RemoteViewForm(RemoteView& view, RemoteServer& remote, QWidget* owner);
 
     void Form_Load();
     // Everything shown, from the view's settings and the server.
@@ -47,6 +47,6 @@ protected:
     void RetranslateUi() override;
 
 private:
-    App& app_;
     RemoteView& view_;
+    RemoteServer& remote_;
 };

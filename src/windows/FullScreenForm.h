@@ -6,16 +6,21 @@
 #include <QWidget>
 #include <memory>
 
-class App;
+class Commands;
+class ConfigFile;
 class Control;
+class PopupMenu;
+class ProgramDir;
 class RunningLights;
+class TimingSession;
 
 // The full-screen window: title bar, counter in very large digits, running lights,
 // information text, the four control labels over the lower panel, the information picture.
 class FullScreenForm : public QWidget {
     Q_OBJECT
 public:
-    explicit FullScreenForm(App& app);
+    FullScreenForm(TimingSession& session, Commands& commands, PopupMenu& popup, const ConfigFile& config,
+                   const ProgramDir& programDir);
     ~FullScreenForm() override;
 
     // Loads the information picture, covers the chosen monitor, then shows the session's state
@@ -69,7 +74,11 @@ private:
     void ShowPopup(QPoint globalPos);
     // A monitor came, went, became the primary or changed its geometry.
     void MonitorsChanged();
-    App& app_;
+    TimingSession& session_;
+    Commands& commands_;
+    PopupMenu& popup_;
+    const ConfigFile& config_;
+    const ProgramDir& programDir_;
     bool centrePicture_ = false; // the information picture is centred on the screen
     QPointer<QScreen> placedOn_;
     QMetaObject::Connection placedGeometry_;

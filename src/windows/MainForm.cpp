@@ -1,10 +1,10 @@
 #include "windows/MainForm.h"
 
 #include "config/ConfigKeys.h"
-#include "app/App.h"
+#include "core/Commands.h"
+#include "core/PopupMenu.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
-#include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/CounterLabel.h"
 #include "windows/SessionViews.h"
@@ -32,7 +32,11 @@ void ImageButton::Show(int element)
     shown->setPixmap(pictures[element]);
 }
 
-MainForm::MainForm(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app)
+MainForm::MainForm(TimingSession& session, Commands& commands, PopupMenu& popup)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , session_(session)
+    , commands_(commands)
+    , popup_(popup)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(Twips(6615), Twips(3720));
@@ -80,18 +84,18 @@ void MainForm::ShowTitle(const QString& caption)
 
 void MainForm::ShowPauseCaption()
 {
-    JishiPause->setText(app_.session.Phase() == TimingPhase::Paused ? tr("继 续") : tr("暂 停"));
+    JishiPause->setText(session_.Phase() == TimingPhase::Paused ? tr("继 续") : tr("暂 停"));
 }
 
 void MainForm::FollowSession()
 {
-    const TimingSession& s = app_.session;
+    const TimingSession& s = session_;
     auto fit = [](Control* label, const QString& text) {
         label->setText(text);
         label->adjustSize();
     };
     auto showTimes = [this, fit] {
-        const TimingSession& s = app_.session;
+        const TimingSession& s = session_;
         fit(StartTime, s.StartTimeText());
         fit(EndTime, s.EndTimeText());
         fit(TimeLen, s.TimeLenShown());
@@ -192,7 +196,7 @@ void MainForm::BuildControls()
     Showtime->setText(QStringLiteral("00:00:00"));
     Showtime->MouseUp = [this](Qt::MouseButton b, QPoint pos) {
         if (b == Qt::RightButton)
-            app_.menuForm().ShowPopup(this, Showtime->mapToGlobal(pos));
+            popup_.ShowPopupMenu(this, Showtime->mapToGlobal(pos));
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
 
@@ -220,24 +224,24 @@ void MainForm::BuildControls()
     ExitMe = button(5610, &MainForm::ExitMe_Click);
 }
 
-void MainForm::Timer1_Timer() { app_.session.Tick(); }
+void MainForm::Timer1_Timer() { session_.Tick(); }
 
-void MainForm::JishiStart_Click() { app_.Run(CommandId::Start, this); }
-void MainForm::JishiPause_Click() { app_.Run(CommandId::PauseContinue, this); }
-void MainForm::JishiEnd_Click() { app_.Run(CommandId::Reset, this); }
-void MainForm::MinMe_Click() { app_.Run(CommandId::ToolbarMode, this); }
-void MainForm::MaxMe_Click() { app_.Run(CommandId::FullScreenMode, this); }
-void MainForm::SetupMe_Click() { app_.Run(CommandId::Setup, this); }
-void MainForm::ExitMe_Click() { app_.Run(CommandId::Exit, this); }
+void MainForm::JishiStart_Click() { commands_.Run(CommandId::Start, this); }
+void MainForm::JishiPause_Click() { commands_.Run(CommandId::PauseContinue, this); }
+void MainForm::JishiEnd_Click() { commands_.Run(CommandId::Reset, this); }
+void MainForm::MinMe_Click() { commands_.Run(CommandId::ToolbarMode, this); }
+void MainForm::MaxMe_Click() { commands_.Run(CommandId::FullScreenMode, this); }
+void MainForm::SetupMe_Click() { commands_.Run(CommandId::Setup, this); }
+void MainForm::ExitMe_Click() { commands_.Run(CommandId::Exit, this); }
 
 void MainForm::Label5_DblClick()
 {
-    app_.EditTitle(this);
+    commands_.Run(CommandId::EditTitle, this);
 }
 
 void MainForm::Showtime_DblClick()
 {
-    app_.PickCounterColor(TimingSession::MainCounter, this);
+    commands_.Run(CommandId::MainCounterColor, this);
 }
 
 void MainForm::ImageButtonsNormal()
@@ -251,7 +255,7 @@ void MainForm::ImageButton_MouseUp(ImageButton& b)
 {
     b.Show(1);
     if (&b == &Image1)
-        app_.Run(CommandId::Exit, this);
+        commands_.Run(CommandId::Exit, this);
     else if (&b == &Image2)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
@@ -268,7 +272,7 @@ void MainForm::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() == QEvent::LanguageChange)
         RetranslateUi();
-    if (e->type() != QEvent::WindowStateChange || app_.IsUnloaded())
+    if (e->type() != QEvent::WindowStateChange || session_.Unloading())
         return;
     const Qt::WindowStates s = windowState();
     if (s == Qt::WindowNoState)
@@ -278,9 +282,9 @@ void MainForm::changeEvent(QEvent* e)
     // must come before the mode switch hides it.
     setWindowState(Qt::WindowNoState);
     if (s & Qt::WindowMinimized)
-        app_.session.EnterToolbarMode();
+        session_.EnterToolbarMode();
     else if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        app_.session.EnterFullScreenMode();
+        session_.EnterFullScreenMode();
 }
 
 void MainForm::closeEvent(QCloseEvent* e)
@@ -288,7 +292,7 @@ void MainForm::closeEvent(QCloseEvent* e)
     // Closed by the window system: the same as the exit button (which hides the window when the
     // program ends); while a speech is timed the user may say no.
     e->ignore();
-    app_.Run(CommandId::Exit, this);
+    commands_.Run(CommandId::Exit, this);
 }
 
 void MainForm::mousePressEvent(QMouseEvent* e)
@@ -304,7 +308,7 @@ void MainForm::mouseMoveEvent(QMouseEvent*)
 void MainForm::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::RightButton)
-        app_.menuForm().ShowPopup(this, e->globalPosition().toPoint());
+        popup_.ShowPopupMenu(this, e->globalPosition().toPoint());
 }
 
 void MainForm::paintEvent(QPaintEvent* e)

@@ -5,9 +5,11 @@
 #include <array>
 #include <memory>
 
-class App;
+class Commands;
 class Control;
+class PopupMenu;
 class QPushButton;
+class TimingSession;
 
 // A picture button of the title strip: element 0 is shown, 1..3 hold the normal, hover and
 // pressed pictures.
@@ -24,11 +26,8 @@ struct ImageButton {
 class MainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit MainForm(App& app);
+    MainForm(TimingSession& session, Commands& commands, PopupMenu& popup);
     ~MainForm() override;
-
-    // The start-up sequence; throws ConfigError.
-    void Form_Load();
 
     // The tick of the session's Timer1.
     void Timer1_Timer();
@@ -92,6 +91,8 @@ private:
     void ShowPauseCaption();
     void ImageButtonsNormal();
     void ImageButton_MouseUp(ImageButton& b);
-    App& app_;
+    TimingSession& session_;
+    Commands& commands_;
+    PopupMenu& popup_;
     QPixmap background_;
 };

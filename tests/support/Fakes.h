@@ -94,6 +94,13 @@ public:
     QString path() const override { return QStringLiteral("/data/horalto/records.csv"); }
     bool append(const QString& line) override { lines << line; emit changed(); return true; }
     QString readAll() const override { return lines.join(QString()); }
+    RecordReader reader() const override
+    {
+        return [whole = readAll().toUtf8()](qint64 end, qint64 bytes) {
+            return RecordChunkBefore(whole.size(), [&](qint64 from, qint64 n) { return whole.mid(from, n); }, end, bytes);
+        };
+    }
+    QString nextBackup() const override { return path() + ".bak"; }
     bool clear() override { lines.clear(); emit changed(); return true; }
 };
 

@@ -25,6 +25,11 @@ QtSound::~QtSound()
 
 void QtSound::prepare()
 {
+    connectOutput();
+}
+
+void QtSound::connectOutput()
+{
     QMediaDevices::defaultAudioOutput(); // connects to the sound server
 }
 

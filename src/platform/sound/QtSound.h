@@ -32,6 +32,9 @@ public:
     // and memory while the program only waits.
     void prepare() override;
     bool outputAvailable() override;
+    // Connects to the sound server (what prepare() does); callable on any thread before the
+    // sound output is first used.
+    static void connectOutput();
 
     using Pcm = DecodedSound;
     // RIFF/WAVE with a PCM "fmt " chunk (8 or 16 bits, 1 or 2 channels, 1000 to 192000 frames

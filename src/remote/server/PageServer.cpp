@@ -278,6 +278,8 @@ void PageServer::AdoptSockets()
             ws.release()->deleteLater();
             continue;
         }
+        if (gate_)
+            gate_->becameWebSocket(ws->peerAddress(), ws->peerPort(), control);
         ws->setMaxAllowedIncomingFrameSize(kCommandBytes);
         ws->setMaxAllowedIncomingMessageSize(kCommandBytes);
         QWebSocket* s = ws.get();
