@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <QIcon>
 #include <cstdio>
 #include <xcb/xcb.h>
@@ -109,6 +110,10 @@ int main(int argc, char** argv)
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does
     if (!app.Start())
         return 1;
-    AnswerRequests(app, instance);
+    AnswerRequests(app.session, app, instance);
+    // The sound output is set up shortly after the main window shows (start-up itself stays
+    // without it), on a thread of its own: a sound server slow to answer then holds up neither
+    // the first start nor its tick.
+    QTimer::singleShot(2000, [&sound] { sound.prepareAhead(); });
     return QApplication::exec();
 }

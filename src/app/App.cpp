@@ -69,7 +69,7 @@ bool App::Start()
         // configuration error ends the start: before its message shows.
         ConfigFile::DefaultsBatch defaults(config);
         try {
-            mainForm().Form_Load();
+            LoadMainForm();
         } catch (const ConfigError&) {
             defaults.commit();
             StartupConfigError();
@@ -92,14 +92,14 @@ bool App::Start()
 MainForm& App::mainForm()
 {
     if (!mainForm_)
-        mainForm_ = std::make_unique<MainForm>(*this);
+        mainForm_ = std::make_unique<MainForm>(session, *this, *this);
     return *mainForm_;
 }
 
 ToolsBarForm& App::toolsBarForm()
 {
     if (!toolsBarForm_) {
-        toolsBarForm_ = std::make_unique<ToolsBarForm>(*this, false);
+        toolsBarForm_ = std::make_unique<ToolsBarForm>(session, *this, *this, false);
         toolsBarForm_->Form_Load();
     }
     return *toolsBarForm_;
@@ -108,7 +108,7 @@ ToolsBarForm& App::toolsBarForm()
 ToolsBarForm& App::toolsBarFormMax()
 {
     if (!toolsBarFormMax_) {
-        toolsBarFormMax_ = std::make_unique<ToolsBarForm>(*this, true);
+        toolsBarFormMax_ = std::make_unique<ToolsBarForm>(session, *this, *this, true);
         toolsBarFormMax_->Form_Load();
     }
     return *toolsBarFormMax_;
@@ -117,7 +117,7 @@ ToolsBarForm& App::toolsBarFormMax()
 FullScreenForm& App::fullScreenForm()
 {
     if (!fullScreenForm_) {
-        fullScreenForm_ = std::make_unique<FullScreenForm>(*this);
+        fullScreenForm_ = std::make_unique<FullScreenForm>(session, *this, *this, config, svc.programDir);
         fullScreenForm_->Form_Load();
         if (programmeRun_)
             fullScreenForm_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
@@ -128,14 +128,14 @@ FullScreenForm& App::fullScreenForm()
 MenuForm& App::menuForm()
 {
     if (!menuForm_)
-        menuForm_ = std::make_unique<MenuForm>(*this);
+        menuForm_ = std::make_unique<MenuForm>(session, *this, hotKeys(), config);
     return *menuForm_;
 }
 
 RemoteView& App::remoteView()
 {
     if (!remoteView_) {
-        remoteView_ = std::make_unique<RemoteView>(*this);
+        remoteView_ = std::make_unique<RemoteView>(session, *this, config, svc.remote, svc.random);
         if (programmeRun_)
             remoteView_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
     }
@@ -145,7 +145,7 @@ RemoteView& App::remoteView()
 HotKeys& App::hotKeys()
 {
     if (!hotKeys_)
-        hotKeys_ = std::make_unique<HotKeys>(*this);
+        hotKeys_ = std::make_unique<HotKeys>(session, *this, config, svc.hotkeys);
     return *hotKeys_;
 }
 
@@ -208,7 +208,10 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::AppInfo: EditInfoText(owner); break;
     case CommandId::Shake: session.ToggleShake(); break;
     case CommandId::LargeToolbar: session.ToggleLargeToolbar(); break;
-    case CommandId::Exit: Unload(); break;
+    case CommandId::Exit:
+        if (ExitConfirmed(owner))
+            Unload();
+        break;
     case CommandId::Records: ShowRecords(); break;
     case CommandId::RemoteView: ShowRemoteViewForm(owner); break;
     case CommandId::Programme:
@@ -219,6 +222,16 @@ void App::Run(CommandId id, QWidget* owner)
         if (programmeRun_)
             programmeRun_->Next();
         break;
+    case CommandId::EditTitle: EditTitle(owner); break;
+    case CommandId::MainCounterColor: PickCounterColor(TimingSession::MainCounter, owner); break;
+    case CommandId::SmallToolbarCounterColor: PickCounterColor(TimingSession::SmallToolbarCounter, owner); break;
+    case CommandId::LargeToolbarCounterColor: PickCounterColor(TimingSession::LargeToolbarCounter, owner); break;
+    case CommandId::FullScreenCounterColor: PickCounterColor(TimingSession::FullScreenCounter, owner); break;
+    case CommandId::ChineseLanguage: ChooseLanguage(Language::Chinese); break;
+    case CommandId::EnglishLanguage: ChooseLanguage(Language::English); break;
+    case CommandId::FullScreenToMonitor: PlaceFullScreen(); break;
+    case CommandId::HotKeyCaptions: ShowHotKeyCaptions(); break;
+    case CommandId::BringToFront: BringToFront(); break;
     default: break;
     }
 }
@@ -246,6 +259,11 @@ bool App::GoToSpeaker(int row)
     return programmeRun_->GoTo(row);
 }
 
+void App::ShowPopupMenu(QWidget* owner, QPoint globalPos)
+{
+    menuForm().ShowPopup(owner, globalPos);
+}
+
 void App::ShowHotKeyCaptions()
 {
     menuForm().ShowHotKeyCaptions(session.HotKeys, hotKeys().Statuses());
@@ -253,37 +271,37 @@ void App::ShowHotKeyCaptions()
 
 void App::ShowOptionForm(QWidget* owner)
 {
-    OptionForm form(*this, owner);
+    OptionForm form(session, config, hotKeys(), svc.dialogs, svc.programDir, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::ShowHotKeyForm(QWidget* owner)
 {
-    HotKeyForm form(*this, owner);
+    HotKeyForm form(session, config, hotKeys(), svc.hotkeys, svc.dialogs, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::ShowAboutBox(QWidget* owner)
 {
-    frmAbout form(*this, owner);
+    frmAbout form(hotKeys(), svc.programs, svc.dialogs, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::ShowRemoteViewForm(QWidget* owner)
 {
-    RemoteViewForm form(*this, owner);
+    RemoteViewForm form(remoteView(), svc.remote, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::Unload()
 {
-    if (unloaded_)
+    if (session.Unloading())
         return;
-    unloaded_ = true;
+    session.MarkUnloading();
     // A timing still going is recorded as ended by the exit. Hotkeys first, then every other
     // window; the program ends with no window left. Nothing is written to the configuration.
     session.RecordExit();

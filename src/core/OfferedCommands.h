@@ -22,6 +22,19 @@ enum class CommandId : int {
     Exit,               // ExitMe, MExitMe
     Records,            // "计时记录...": MRecords
     RemoteView,         // "远程显示...": the timing page for phones
+    // Sent by the windows themselves and offered nowhere else: no hotkey, page or later start
+    // sends them, so OfferedCommand never offers them.
+    EditTitle,                // the main window's title strip, double-clicked
+    MainCounterColor,         // a counter double-clicked: its colour chosen
+    SmallToolbarCounterColor,
+    LargeToolbarCounterColor,
+    FullScreenCounterColor,
+    ChineseLanguage,          // "语言 / Language": "中文"
+    EnglishLanguage,          // "English"
+    FullScreenToMonitor,      // "全屏显示器": the full-screen window, when shown, onto the monitor chosen
+    HotKeyCaptions,           // the hotkeys' statuses changed: the menu's captions follow
+    BringToFront,             // a later start without a command: the current display window to the front
+    // The contest programme's commands, offered like the menu's other items.
     Programme,          // "比赛名单...": the programme window
     NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
 };

@@ -1,5 +1,6 @@
 #include "core/TimingRecord.h"
 
+#include "core/RecordPage.h"
 #include "core/TimeText.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,8 @@ QStringList RecordColumnTitles()
 QString RecordFieldShown(int column, const QString& value)
 {
     // Only the program's own words: a title is the user's text, whatever it says.
+    if (column == TitleColumn)
+        return TypedText(value);
     if (column != DirectionColumn && column != EndingColumn)
         return value;
     return Tr(value.toUtf8().constData());
@@ -58,7 +61,7 @@ QStringList RecordFields(const TimingRecord& r)
     f[StartColumn] = r.start.time().toString(clock);
     f[EndColumn] = r.end.time().toString(clock);
     f[SchemeColumn] = QString::number(r.scheme);
-    f[TitleColumn] = r.title;
+    f[TitleColumn] = SpreadsheetText(r.title);
     f[LengthColumn] = SecondsToTimeText(r.lengthSeconds);
     f[DirectionColumn] = QString::fromUtf8(r.direction == 1 ? kUp : kDown);
     f[CountedColumn] = SecondsToTimeText(r.countedSeconds);
@@ -77,7 +80,7 @@ QString RecordText(const QStringList& fields)
     while (f.size() < RecordColumns)
         f << QString();
     QString text = QCoreApplication::translate("TimingRecord", "%1 %2-%3 %4（方案%5，%6 %7）计时 %8")
-                       .arg(f[DateColumn], f[StartColumn], f[EndColumn], f[TitleColumn], f[SchemeColumn],
+                       .arg(f[DateColumn], f[StartColumn], f[EndColumn], RecordFieldShown(TitleColumn, f[TitleColumn]), f[SchemeColumn],
                             RecordFieldShown(DirectionColumn, f[DirectionColumn]), f[LengthColumn], f[CountedColumn]);
     if (!f[SpeakerColumn].isEmpty())
         text += u' ' + f[SpeakerColumn];

@@ -2,11 +2,13 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "app/App.h"
+#include "core/TimingSession.h"
 #include "core/Language.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyNames.h"
+#include "platform/desktop/Dialogs.h"
+#include "platform/hotkeys/Hotkeys.h"
 #include "platform/hotkeys/KeyEvents.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
@@ -91,8 +93,14 @@ void SetTextColor(QWidget* w, const QColor& c)
 }
 } // namespace
 
-HotKeyForm::HotKeyForm(App& app, QWidget* owner)
-    : FramedDialog(owner, 6270, 7140 + kRowPitch, QString(), QStringLiteral("hotkey")), app_(app)
+HotKeyForm::HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, HotkeyService& service,
+                       Dialogs& dialogs, QWidget* owner)
+    : FramedDialog(owner, 6270, 7140 + kRowPitch, QString(), QStringLiteral("hotkey"))
+    , session_(session)
+    , config_(config)
+    , hotKeys_(hotKeys)
+    , service_(service)
+    , dialogs_(dialogs)
 {
     Label15 = CaptionLabel;
 
@@ -140,7 +148,7 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     Command3 = new QPushButton(this);
     Command3->setAutoDefault(false);
     Command3->hide();
-    connect(Command3, &QPushButton::clicked, this, [this] { app_.svc.hotkeys.configure(winId()); });
+    connect(Command3, &QPushButton::clicked, this, [this] { service_.configure(winId()); });
     RetranslateUi();
 }
 
@@ -173,7 +181,7 @@ void HotKeyForm::RetranslateUi()
 void HotKeyForm::Form_Load()
 {
     PlaceOnScreen();
-    HotKeys& keys = app_.hotKeys();
+    HotKeys& keys = hotKeys_;
     keys.UnregisterAll();
     keys.LoadHotKeys();
     loaded_ = true;
@@ -184,20 +192,20 @@ void HotKeyForm::Form_Load()
 
 void HotKeyForm::ShowStatuses()
 {
-    const HotKeyStatuses& statuses = app_.hotKeys().Statuses();
+    const HotKeyStatuses& statuses = hotKeys_.Statuses();
     for (int n = 1; n <= kHotKeyCommands; ++n)
         if (!keyDown_[n])
-            Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, statuses));
+            Text1[n]->setText(HotKeyText(n, session_.HotKeys, statuses));
     // The keys that another program held at the latest registration, on a second line.
-    const QString refused = RefusedKeysNote(app_.session.HotKeys, statuses);
+    const QString refused = RefusedKeysNote(session_.HotKeys, statuses);
     Label2->setText(refused.isEmpty() ? tr(kInstruction) : tr(kInstruction) + u'\n' + refused);
     Label2->setGeometry(refused.isEmpty() ? TwipsRect(240, 540, 5775, 375) : TwipsRect(240, 480, 5775, 510));
-    Command3->setVisible(app_.svc.hotkeys.canConfigure());
+    Command3->setVisible(service_.canConfigure());
 }
 
 void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)
 {
-    HotKeyRecord& row = app_.session.HotKeys[index];
+    HotKeyRecord& row = session_.HotKeys[index];
     const QString name = KeyName(keyCode);
     const ModifierCombination mods = ModifierCombinationOf(shift);
     QString text = mods.prefix + name;
@@ -221,7 +229,7 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
     const QString text = Text1[index]->text();
     if (text.endsWith(u'+') || text.isEmpty())
         Text1[index]->setText(kNotSet);
-    app_.session.HotKeys[index].Desc = Text1[index]->text();
+    session_.HotKeys[index].Desc = Text1[index]->text();
     keyCode = 0;
     if (marking_)
         MarkSharedRows();
@@ -229,7 +237,7 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
 
 void HotKeyForm::Command1_Click()
 {
-    const HotKeyTable& table = app_.session.HotKeys;
+    const HotKeyTable& table = session_.HotKeys;
     // One combination can act for one row only: rows that share one are named, and nothing is
     // saved until they differ.
     const std::vector<std::vector<int>> shared = SharedCombinations(table);
@@ -243,36 +251,36 @@ void HotKeyForm::Command1_Click()
                 rows << tr(kRowCaptions[id]);
             groups << tr("%1：%2").arg(rows.join(tr("、")), table[ids.front()].Desc);
         }
-        app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
+        dialogs_.warning(this, QStringLiteral("Horalto"),
                                  tr("下列各行设置了相同的热键，请修改后再保存：\n") + groups.join(u'\n'));
         return;
     }
-    ConfigFile::SaveBatch save(app_.config); // every hotkey in one write, or none
+    ConfigFile::SaveBatch save(config_); // every hotkey in one write, or none
     for (int n = 1; n <= kHotKeyCommands; ++n) {
         const QString id = QString::number(n);
         // 下一位 goes into the file only once it is set (or the file has it already).
         if (n > kFirstRows && table[n].Desc == kNotSet &&
-            !app_.config.PeekIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id))
+            !config_.PeekIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id))
             continue;
-        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
-        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
-        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
+        config_.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
+        config_.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
+        config_.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
     }
     if (!save.commit()) {
-        app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
+        dialogs_.warning(this, QStringLiteral("Horalto"),
                                  tr("全局热键设置没有保存：无法写入配置文件\n%1")
-                                     .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
+                                     .arg(QDir::toNativeSeparators(config_.ConfigFilePath())));
         return;
     }
     if (pressed_) // a desktop that binds the keys itself is asked again for the keys pressed
-        app_.svc.hotkeys.proposeAgain();
+        service_.proposeAgain();
     accept();
 }
 
 void HotKeyForm::MarkSharedRows()
 {
     marked_.fill(false);
-    for (const std::vector<int>& ids : SharedCombinations(app_.session.HotKeys))
+    for (const std::vector<int>& ids : SharedCombinations(session_.HotKeys))
         for (int id : ids)
             marked_[id] = true;
     for (int n = 1; n <= kHotKeyCommands; ++n) {
@@ -289,7 +297,7 @@ void HotKeyForm::Command2_Click()
 
 void HotKeyForm::Form_Unload()
 {
-    HotKeys& keys = app_.hotKeys();
+    HotKeys& keys = hotKeys_;
     keys.StatusesChanged = nullptr;
     keys.LoadHotKeys();
     keys.RegisterHotKeysAfterDialog();

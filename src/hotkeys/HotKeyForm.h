@@ -5,7 +5,11 @@
 #include <array>
 #include <functional>
 
-class App;
+class ConfigFile;
+class Dialogs;
+class HotKeys;
+class HotkeyService;
+class TimingSession;
 class QLabel;
 class QPushButton;
 
@@ -34,7 +38,8 @@ protected:
 class HotKeyForm : public FramedDialog {
     Q_OBJECT
 public:
-    HotKeyForm(App& app, QWidget* owner);
+    HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, HotkeyService& service,
+               Dialogs& dialogs, QWidget* owner);
 
     void Form_Load();
     void Text1_KeyDown(int index, int& keyCode, int shift);
@@ -66,7 +71,11 @@ private:
     // Marks the rows that share a combination, as the table holds them now.
     void MarkSharedRows();
 
-    App& app_;
+    TimingSession& session_;
+    const ConfigFile& config_;
+    HotKeys& hotKeys_;
+    HotkeyService& service_;
+    Dialogs& dialogs_;
     std::array<bool, 13> keyDown_{}; // a key went down in the box and its release is still due
     std::array<bool, 13> marked_{};
     bool pressed_ = false; // a combination was pressed in a row

@@ -2,7 +2,9 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "app/App.h"
+#include "core/Commands.h"
+#include "core/TimingSession.h"
+#include "platform/hotkeys/Hotkeys.h"
 
 namespace {
 struct HotKeyDefault {
@@ -86,28 +88,29 @@ std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
     return shared;
 }
 
-HotKeys::HotKeys(App& app) : app_(app)
+HotKeys::HotKeys(TimingSession& session, Commands& commands, const ConfigFile& config, HotkeyService& service)
+    : session_(session), commands_(commands), config_(config), service_(service)
 {
-    app_.svc.hotkeys.setChangeHandler([this] { ServiceChanged(); });
+    service_.setChangeHandler([this] { ServiceChanged(); });
 }
 
 HotKeys::~HotKeys()
 {
-    app_.svc.hotkeys.setChangeHandler(nullptr);
+    service_.setChangeHandler(nullptr);
     if (installed_)
-        app_.svc.hotkeys.setPressHandler(nullptr);
+        service_.setPressHandler(nullptr);
 }
 
 void HotKeys::LoadHotKeys()
 {
-    HotKeyTable& table = app_.session.HotKeys;
+    HotKeyTable& table = session_.HotKeys;
     for (int id = 1; id <= kHotKeyCommands; ++id) {
         const QString n = QString::number(id);
         // A later row is only looked at: a file without it stays as it is.
         auto read = [&](const QString& key, const char* fallback) {
             if (id <= kFirstHotKeyRows)
-                return app_.config.ReadIniText(IniSection::COMMSET, key, fallback);
-            return app_.config.PeekIniText(IniSection::COMMSET, key).value_or(QString::fromLatin1(fallback));
+                return config_.ReadIniText(IniSection::COMMSET, key, fallback);
+            return config_.PeekIniText(IniSection::COMMSET, key).value_or(QString::fromLatin1(fallback));
         };
         table[id].SetA = read(IniKey::HotKeySetA + n, "");
         table[id].SetB = read(IniKey::HotKeySetB + n, kDefaults[id].setB);
@@ -128,7 +131,7 @@ void HotKeys::RegisterHotKeysAfterDialog()
 void HotKeys::RegisterAll(bool tolerant)
 {
     held_ = false;
-    const HotKeyTable& table = app_.session.HotKeys;
+    const HotKeyTable& table = session_.HotKeys;
     // A key that a lower id of the table shares is refused for that id's sake: held by another
     // program only when the lower id's was.
     std::array<int, kHotKeyCommands + 1> firstOfShared{};
@@ -143,14 +146,14 @@ void HotKeys::RegisterAll(bool tolerant)
             const QString key = table[id].SetA + "," + table[id].SetB;
             const bool taken = SetHotKey(id, key, "Add");
             const int first = firstOfShared[id];
-            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true), app_.svc.hotkeys.boundKey(id)};
+            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true), service_.boundKey(id)};
         } catch (const ConfigError&) {
             if (!tolerant)
                 throw;
             // After a dialog a key code that does not convert leaves that one hotkey unregistered.
         }
     }
-    app_.ShowHotKeyCaptions();
+    commands_.Run(CommandId::HotKeyCaptions);
 }
 
 bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
@@ -168,19 +171,19 @@ bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
     HotKeyModifiers = 0;
     HotKeyVk = 0;
     if (!installed_) {
-        app_.svc.hotkeys.setPressHandler([this](int pressed) { HotKeyWndProc(pressed); });
+        service_.setPressHandler([this](int pressed) { HotKeyWndProc(pressed); });
         installed_ = true;
     }
     HotKeyId = id;
     if (action == "Add") {
         HotKeyModifiers = ModifierBits(modifiers);
         HotKeyVk = keyCode;
-        return app_.svc.hotkeys.registerKey(HotKeyId, HotKeyModifiers, HotKeyVk);
+        return service_.registerKey(HotKeyId, HotKeyModifiers, HotKeyVk);
     }
     if (action == "Del") {
-        app_.svc.hotkeys.setPressHandler(nullptr);
+        service_.setPressHandler(nullptr);
         installed_ = false;
-        app_.svc.hotkeys.unregisterKey(HotKeyId);
+        service_.unregisterKey(HotKeyId);
     }
     return false;
 }
@@ -189,7 +192,7 @@ void HotKeys::UnregisterAll()
 {
     for (int id = 1; id <= kHotKeyCommands; ++id) {
         // 下一位 is released only where it was set or registered.
-        if (id > kFirstHotKeyRows && app_.session.HotKeys[id].Desc == kNotSet && statuses_[id].key.isEmpty())
+        if (id > kFirstHotKeyRows && session_.HotKeys[id].Desc == kNotSet && statuses_[id].key.isEmpty())
             continue;
         SetHotKey(id, QString(), "Del");
     }
@@ -201,8 +204,8 @@ void HotKeys::ServiceChanged()
     if (held_) {
         for (int id = 1; id <= kHotKeyCommands; ++id)
             if (!statuses_[id].key.isEmpty())
-                statuses_[id].bound = app_.svc.hotkeys.boundKey(id);
-        app_.ShowHotKeyCaptions();
+                statuses_[id].bound = service_.boundKey(id);
+        commands_.Run(CommandId::HotKeyCaptions);
     } else {
         RegisterAll(/*tolerant=*/true);
     }
@@ -215,5 +218,5 @@ void HotKeys::HotKeyWndProc(int id)
     if (id < 1 || id > kHotKeyCommands)
         return;
     // The key does what its command's menu item would do, and only when the command is offered.
-    app_.RunOffered(HotKeyCommand(id));
+    commands_.RunOffered(HotKeyCommand(id));
 }

@@ -5,7 +5,10 @@
 #include <functional>
 #include <vector>
 
-class App;
+class Commands;
+class ConfigFile;
+class HotkeyService;
+class TimingSession;
 
 // The modifier bits (Alt 1, Ctrl 2, Shift 4) of a modifier text: "Shift+Ctrl" and "Ctrl+Shift"
 // are 6; any text but the listed ones (matched exactly) is 0.
@@ -20,7 +23,7 @@ std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table);
 // the window system, and turning a press into its command.
 class HotKeys {
 public:
-    explicit HotKeys(App& app);
+    HotKeys(TimingSession& session, Commands& commands, const ConfigFile& config, HotkeyService& service);
     ~HotKeys();
 
     // Fills the table from section COMMSET, id 1..12, SetA, SetB, Desc each (12 only looked at).
@@ -59,7 +62,10 @@ public:
 
 private:
     void RegisterAll(bool tolerant);
-    App& app_;
+    TimingSession& session_;
+    Commands& commands_;
+    const ConfigFile& config_;
+    HotkeyService& service_;
     HotKeyStatuses statuses_;
     bool installed_ = false; // the press handler is in place (first "Add" until any "Del")
     bool held_ = false;
