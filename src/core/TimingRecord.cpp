@@ -46,7 +46,7 @@ QStringList RecordColumnTitles()
 QString RecordFieldShown(int column, const QString& value)
 {
     // Only the program's own words: a title is the user's text, whatever it says.
-    if (column == TitleColumn)
+    if (column == TitleColumn || column == SpeakerColumn || column == SpeakerTitleColumn)
         return TypedText(value);
     if (column != DirectionColumn && column != EndingColumn)
         return value;
@@ -69,8 +69,8 @@ QStringList RecordFields(const TimingRecord& r)
     f[PausedColumn] = SecondsToTimeText(r.pausedSeconds);
     f[EndingColumn] = QString::fromUtf8(kEndings[int(r.ending)]);
     f[OvertimeColumn] = r.overtimeSeconds ? OvertimeText(*r.overtimeSeconds) : QString();
-    f[SpeakerColumn] = r.speaker;
-    f[SpeakerTitleColumn] = r.speakerTitle;
+    f[SpeakerColumn] = SpreadsheetText(r.speaker);
+    f[SpeakerTitleColumn] = SpreadsheetText(r.speakerTitle);
     return f;
 }
 
@@ -83,7 +83,7 @@ QString RecordText(const QStringList& fields)
                        .arg(f[DateColumn], f[StartColumn], f[EndColumn], RecordFieldShown(TitleColumn, f[TitleColumn]), f[SchemeColumn],
                             RecordFieldShown(DirectionColumn, f[DirectionColumn]), f[LengthColumn], f[CountedColumn]);
     if (!f[SpeakerColumn].isEmpty())
-        text += u' ' + f[SpeakerColumn];
+        text += u' ' + RecordFieldShown(SpeakerColumn, f[SpeakerColumn]);
     if (!f[OvertimeColumn].isEmpty())
         text += QCoreApplication::translate("TimingRecord", " 超时 %1").arg(f[OvertimeColumn]);
     if (f[PausesColumn].toInt() > 0)

@@ -51,9 +51,11 @@ TEST(RecordFile, TitlesASpreadsheetWouldRunAreKeptAsTextAndShownAsTyped)
     };
     for (const auto& c : cases) {
         TimingRecord r;
-        r.title = c.typed;
+        r.title = r.speaker = r.speakerTitle = c.typed; // the speaker's name and title are typed too
         const QStringList fields = RecordFields(r);
-        EXPECT_EQ(fields[TitleColumn], c.kept) << c.typed.toStdString();
-        EXPECT_EQ(RecordFieldShown(TitleColumn, ParseCsv(CsvLine(fields)).front()[TitleColumn]), c.typed);
+        for (int column : {int(TitleColumn), int(SpeakerColumn), int(SpeakerTitleColumn)}) {
+            EXPECT_EQ(fields[column], c.kept) << c.typed.toStdString() << " column " << column;
+            EXPECT_EQ(RecordFieldShown(column, ParseCsv(CsvLine(fields)).front()[column]), c.typed);
+        }
     }
 }
