@@ -87,10 +87,9 @@ int main(int argc, char** argv)
     X11Hotkeys x11Hotkeys;
     // On a Wayland desktop the X11 grabs see keys only while an X11 window has the focus: the
     // desktop's portal binds the keys there, with the grabs to fall back on.
-    SteadyClock steadyClock;
     std::optional<PortalHotkeys> portalHotkeys;
     if (PortalHotkeys::WaylandSession())
-        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions(), steadyClock,
+        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions(), clock,
                               PortalDesktop::FromEnvironment());
     HotkeyService& hotkeys = portalHotkeys ? static_cast<HotkeyService&>(*portalHotkeys) : x11Hotkeys;
     QtTimerFactory timers;
