@@ -7,11 +7,15 @@ HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multim
 # for running. The tests start a private PulseAudio with a null sink to record what is played;
 # on a machine with PipeWire's pulse server, which conflicts with the pulseaudio package, that
 # test is skipped rather than replacing the desktop's sound server.
+# The hotkeys' test on a real desktop runs KDE Plasma's kwin_wayland headless with its portal, and
+# presses keys through kwin's fake-input protocol (a small client built from its XML).
 # The Debian package (scripts/package): dpkg-shlibdeps and file compute its dependencies.
 HORALTO_PACKAGE_PACKAGES="dpkg-dev file"
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
   imagemagick pulseaudio-utils sox tesseract-ocr dbus-daemon python3-dbus python3-gi desktop-file-utils appstream x11-xkb-utils xkb-data
   chromium
+  kwin-wayland xwayland xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin qdbus-qt5 qtwayland5 qt6-wayland
+  libwayland-dev plasma-wayland-protocols systemsettings
   $HORALTO_PACKAGE_PACKAGES"
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
   HORALTO_TEST_PACKAGES="$HORALTO_TEST_PACKAGES pulseaudio"

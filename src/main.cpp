@@ -4,14 +4,14 @@
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
 #include "hotkeys/HotKeyCaptions.h"
-#include "platform/DesktopScreenSaver.h"
-#include "platform/LocalInstanceChannel.h"
+#include "platform/desktop/DesktopScreenSaver.h"
+#include "platform/instance/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
-#include "platform/LoadedSound.h"
-#include "platform/PortalHotkeys.h"
-#include "platform/QtTranslations.h"
-#include "platform/QuitSignals.h"
-#include "platform/X11Hotkeys.h"
+#include "platform/sound/LoadedSound.h"
+#include "platform/hotkeys/PortalHotkeys.h"
+#include "platform/desktop/QtTranslations.h"
+#include "platform/instance/QuitSignals.h"
+#include "platform/hotkeys/X11Hotkeys.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -86,9 +86,11 @@ int main(int argc, char** argv)
     X11Hotkeys x11Hotkeys;
     // On a Wayland desktop the X11 grabs see keys only while an X11 window has the focus: the
     // desktop's portal binds the keys there, with the grabs to fall back on.
+    SteadyClock steadyClock;
     std::optional<PortalHotkeys> portalHotkeys;
     if (PortalHotkeys::WaylandSession())
-        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions());
+        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions(), steadyClock,
+                              PortalDesktop::FromEnvironment());
     HotkeyService& hotkeys = portalHotkeys ? static_cast<HotkeyService&>(*portalHotkeys) : x11Hotkeys;
     QtTimerFactory timers;
     QtEventPump events;

@@ -432,6 +432,26 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>主显示器</source>
         <translation>Primary monitor</translation>
     </message>
+    <message>
+        <source>左</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>middle</translation>
+    </message>
 </context>
 <context>
     <name>OptionForm</name>

@@ -2,8 +2,8 @@
 
 #include "app/App.h"
 #include "app/CommandLine.h"
-#include "platform/InstanceChannel.h"
-#include "platform/X11WindowMove.h"
+#include "platform/instance/InstanceChannel.h"
+#include "platform/desktop/X11WindowMove.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"

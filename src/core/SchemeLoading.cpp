@@ -6,7 +6,7 @@
 #include "core/TimingSession.h"
 #include "platform/Clock.h"
 #include "platform/ProgramEnv.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 #include "platform/Timer.h"
 
 #include <QLocale>

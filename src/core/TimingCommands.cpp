@@ -5,7 +5,7 @@
 #include "core/TimingSession.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
-#include "platform/Sound.h"
+#include "platform/sound/Sound.h"
 
 void TimingSession::StartTiming()
 {

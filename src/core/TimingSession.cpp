@@ -7,7 +7,7 @@
 #include "core/Colors.h"
 #include "core/TimeText.h"
 #include "platform/Random.h"
-#include "platform/ScreenSaver.h"
+#include "platform/desktop/ScreenSaver.h"
 #include "platform/Timer.h"
 
 #include <QCoreApplication>

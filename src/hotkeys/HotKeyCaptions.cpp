@@ -2,7 +2,7 @@
 
 #include "core/Language.h"
 #include "hotkeys/KeyNames.h"
-#include "platform/VirtualKeys.h"
+#include "platform/hotkeys/VirtualKeys.h"
 
 #include <QCoreApplication>
 #include <QStringList>

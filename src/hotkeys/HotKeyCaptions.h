@@ -1,6 +1,6 @@
 #pragma once
 #include "core/HotKeyTable.h"
-#include "platform/Hotkeys.h"
+#include "platform/hotkeys/Hotkeys.h"
 
 #include <QString>
 #include <array>

@@ -7,7 +7,7 @@
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyNames.h"
-#include "platform/KeyEvents.h"
+#include "platform/hotkeys/KeyEvents.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
 

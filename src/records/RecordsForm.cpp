@@ -3,9 +3,9 @@
 #include "core/TimingRecord.h"
 #include "core/Twips.h"
 #include "platform/Clock.h"
-#include "platform/Desktop.h"
-#include "platform/Dialogs.h"
-#include "platform/RecordStore.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/Dialogs.h"
+#include "platform/records/RecordStore.h"
 
 #include <QDir>
 #include <QFileInfo>

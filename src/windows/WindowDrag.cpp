@@ -1,6 +1,6 @@
 #include "windows/WindowDrag.h"
 
-#include "platform/X11WindowMove.h"
+#include "platform/desktop/X11WindowMove.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 #include "support/SessionBus.h"
 #include "support/TestApp.h"
 
-#include "platform/DesktopScreenSaver.h"
+#include "platform/desktop/DesktopScreenSaver.h"
 #include "windows/MainForm.h"
 
 #include <QTest>

@@ -71,3 +71,20 @@ TEST(MonitorChoice, ReadingLeavesAnOldFileAsItIsAndPickingWritesItsOwnSection)
     EXPECT_EQ(ReadFullScreenMonitor(config).toStdString(), "");
     EXPECT_EQ(text(w.iniLines().mid(4, 2)), text(QStringList({"[FullScreenSet]", "ScreenName="})));
 }
+
+TEST(MonitorChoice, XWaylandOutputsShowAndKeepTheirMakeModelAndPlace)
+{
+    const Monitor dell{"XWAYLAND1", QRect(0, 0, 1280, 800), QSize(1280, 800), "Dell", "U2720Q"};
+    const Monitor other{"XWAYLAND0", QRect(1280, 0, 1920, 1080), QSize(1920, 1080)};
+    QList<Monitor> monitors{other, dell};
+    PlaceMonitors(monitors);
+    QStringList texts;
+    for (const MonitorMenuItem& item : MonitorMenuItems(monitors, "Dell U2720Q 左"))
+        texts << item.text + "=" + item.name + (item.checked ? "*" : "");
+    EXPECT_EQ(text(texts), "主显示器= | 右  1920×1080=右 | Dell U2720Q 左  1280×800=Dell U2720Q 左*");
+    // Started again, XWayland numbers them the other way round; a name kept earlier still counts.
+    QList<Monitor> again{{"XWAYLAND0", dell.geometry, dell.resolution, "Dell", "U2720Q"}, {"XWAYLAND1", other.geometry, other.resolution}};
+    PlaceMonitors(again);
+    for (const auto& [stored, chosen] : {std::pair<QString, int>{"右", 1}, {"Dell U2720Q 左", 0}, {"XWAYLAND1", 1}})
+        EXPECT_EQ(ChooseMonitor(again, 0, stored), chosen) << stored.toStdString();
+}

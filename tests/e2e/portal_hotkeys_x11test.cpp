@@ -13,7 +13,7 @@ TEST(EndToEndPortalHotkeys, TheDesktopsShortcutStartsATiming)
     PortalStandIn portal(bus.address());
     ASSERT_TRUE(portal.ready());
     ProgramRun run;
-    ASSERT_TRUE(run.start({}, {{"DBUS_SESSION_BUS_ADDRESS", bus.address()}, {"XDG_SESSION_TYPE", "wayland"}}));
+    ASSERT_TRUE(run.start({}, {{"DBUS_SESSION_BUS_ADDRESS", bus.address()}, {"XDG_SESSION_TYPE", "wayland"}, {"XDG_CURRENT_DESKTOP", ""}}));
     const QString main = ProgramRun::findWindow("Horalto 计时方案1");
     ASSERT_FALSE(main.isEmpty()) << "the main window did not appear";
     const int bind = portal.waitFor("bind");

@@ -1,7 +1,7 @@
 // Starts of the real program beside a running one on the same display: a plain start brings the
 // running program to the front and ends, touching nothing; commands act as the hotkeys do;
 // malformed requests are refused; the lock of a killed program does not stay.
-#include "platform/LocalInstanceChannel.h"
+#include "platform/instance/LocalInstanceChannel.h"
 #include "support/E2e.h"
 
 #include <QLocalSocket>

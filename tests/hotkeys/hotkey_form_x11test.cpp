@@ -4,7 +4,7 @@
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeyForm.h"
 #include "menu/MenuForm.h"
-#include "platform/X11Hotkeys.h"
+#include "platform/hotkeys/X11Hotkeys.h"
 #include "support/E2e.h"
 #include "support/TestApp.h"
 

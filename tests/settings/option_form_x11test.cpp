@@ -1,7 +1,7 @@
 // The settings dialog and the real global hotkeys (XCB key grabs on Xvfb): no hotkey acts while
 // the dialog is open, and every hotkey acts again after it closes, as the file then holds them.
 #include "app/App.h"
-#include "platform/X11Hotkeys.h"
+#include "platform/hotkeys/X11Hotkeys.h"
 #include "settings/OptionForm.h"
 #include "support/Fakes.h"
 

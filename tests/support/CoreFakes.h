@@ -6,8 +6,8 @@
 #include "platform/EventPump.h"
 #include "platform/ProgramEnv.h"
 #include "platform/Random.h"
-#include "platform/ScreenSaver.h"
-#include "platform/Sound.h"
+#include "platform/desktop/ScreenSaver.h"
+#include "platform/sound/Sound.h"
 #include "platform/Timer.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #pragma once
 // Test doubles for every outside-world service: a clock the test sets, scripted random numbers,
 // recorded sounds, scripted dialog answers, recorded hotkey grabs, timers that tick on demand.
-#include "platform/InstanceChannel.h"
+#include "platform/instance/InstanceChannel.h"
 #include "platform/Services.h"
 #include "support/CoreFakes.h"
 
