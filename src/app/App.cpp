@@ -7,6 +7,7 @@
 #include "programme/ProgrammeForm.h"
 #include "programme/ProgrammeRun.h"
 #include "records/RecordsForm.h"
+#include "report/ReportPreview.h"
 #include "remote/RemoteSettings.h"
 #include "remote/RemoteView.h"
 #include "remote/RemoteViewForm.h"
@@ -178,10 +179,25 @@ void App::ShowSpeaker()
 
 ProgrammeForm& App::programmeForm()
 {
-    if (!programmeForm_)
+    if (!programmeForm_) {
         programmeForm_ = std::make_unique<ProgrammeForm>(*programmeRun_, programmeStore, session, svc.dialogs,
                                                          svc.desktop, svc.random);
+        QObject::connect(programmeForm_.get(), &ProgrammeForm::reportRequested, programmeForm_.get(),
+                         [this] { ShowReport(); });
+    }
     return *programmeForm_;
+}
+
+void App::ShowReport()
+{
+    if (!svc.printing)
+        return;
+    // The title the user gave the timings; the report's own title otherwise.
+    const QString title = session.TitleText == QLatin1String("Horalto") ? QString() : session.TitleText;
+    ReportPreview preview(BuildReport(programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date()),
+                          *svc.printing, svc.dialogs, reportFolder_, programmeForm_.get());
+    preview.exec();
+    reportFolder_ = preview.Folder();
 }
 
 void App::ShowRecords()

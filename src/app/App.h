@@ -74,6 +74,8 @@ public:
     ProgrammeRun* programmeRun() { return programmeRun_.get(); }
     // The programme window, built when first opened.
     ProgrammeForm& programmeForm();
+    // The contest report's preview over the programme window, modal.
+    void ShowReport();
 
     // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);
@@ -128,6 +130,7 @@ private:
     std::unique_ptr<ProgrammeRun> programmeRun_;
     std::unique_ptr<ProgrammeForm> programmeForm_;
     ProgramTexts texts_;
+    QString reportFolder_; // where the last report PDF went
     bool unloaded_ = false;
     bool ended_ = false;
 };

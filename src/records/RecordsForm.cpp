@@ -111,11 +111,10 @@ void RecordsForm::Form_Show()
 void RecordsForm::LoadRecords()
 {
     const QString today = clock_.now().date().toString(QStringLiteral("yyyy-MM-dd"));
-    const QStringList header = RecordHeader();
     shown_.clear();
     for (QStringList& row : ParseCsv(records_.readAll())) {
         // The column names, also as a file begun before the speakers' columns has them.
-        if (row == header || row == header.mid(0, kFirstRecordColumns) || (Today->isChecked() && row.value(DateColumn) != today))
+        if (IsRecordHeader(row) || (Today->isChecked() && row.value(DateColumn) != today))
             continue;
         while (row.size() < RecordColumns)
             row << QString();
