@@ -26,6 +26,6 @@ TEST(EndToEndRecords, AKillMidTimingLeavesTheFinishedTimingAsWholeLinesOnly)
     EXPECT_TRUE(bytes.endsWith("\r\n")) << "a half line";
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[1].count(','), 13);
+    EXPECT_EQ(lines[1].count(','), 14);
     EXPECT_TRUE(lines[1].contains(",1,Horalto,00:00:01,倒计时,00:00:01,0,00:00:00,到时,+00:00:0")) << lines[1].toStdString();
 }

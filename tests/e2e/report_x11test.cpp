@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 TEST(EndToEndReport, APdfWithEveryNameOnSeveralPagesAndACsvWithoutADisplay)
