@@ -122,7 +122,8 @@ QByteArray ReportPdf(const ContestReport& report)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
+        // No margins of its own: the printed document keeps 2 cm round its text.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                          QPageLayout::Millimeter));
         writer.setResolution(300);
         writer.setTitle(report.title);

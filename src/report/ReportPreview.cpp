@@ -20,9 +20,11 @@ ReportPreview::ReportPreview(ContestReport report, Printing& printing, Dialogs& 
     setWindowTitle(tr("比赛报告"));
     setModal(true);
     // The pages drawn for the screen as a PDF would hold them: no printer is asked for this.
-    screen_ = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    screen_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     screen_->setOutputFormat(QPrinter::PdfFormat);
-    screen_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 18, 18, 18),
+    screen_->setResolution(300); // as the PDF is written
+    // No margins of its own: the printed document keeps 2 cm round its text.
+    screen_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                        QPageLayout::Millimeter));
     Pages = new QPrintPreviewWidget(screen_.get(), this);
     connect(Pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { PrintReport(report_, *p); });
