@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <QIcon>
 #include <cstdio>
 #include <xcb/xcb.h>
@@ -90,10 +91,9 @@ int main(int argc, char** argv)
     X11Hotkeys x11Hotkeys;
     // On a Wayland desktop the X11 grabs see keys only while an X11 window has the focus: the
     // desktop's portal binds the keys there, with the grabs to fall back on.
-    SteadyClock steadyClock;
     std::optional<PortalHotkeys> portalHotkeys;
     if (PortalHotkeys::WaylandSession())
-        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions(), steadyClock,
+        portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions(), clock,
                               PortalDesktop::FromEnvironment());
     HotkeyService& hotkeys = portalHotkeys ? static_cast<HotkeyService&>(*portalHotkeys) : x11Hotkeys;
     QtTimerFactory timers;
@@ -114,6 +114,10 @@ int main(int argc, char** argv)
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does
     if (!app.Start())
         return 1;
-    AnswerRequests(app, instance);
+    AnswerRequests(app.session, app, instance);
+    // The sound output is set up shortly after the main window shows (start-up itself stays
+    // without it), on a thread of its own: a sound server slow to answer then holds up neither
+    // the first start nor its tick.
+    QTimer::singleShot(2000, [&sound] { sound.prepareAhead(); });
     return QApplication::exec();
 }

@@ -232,6 +232,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>暂停/继续</source>
         <translation>Pause/Continue</translation>
     </message>
+    <message>
+        <source>下一位选手</source>
+        <translation>Next speaker</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyForm</name>
@@ -319,6 +323,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>桌面设置</source>
         <translation>Desktop settings</translation>
     </message>
+    <message>
+        <source>下一位</source>
+        <translation>Next speaker</translation>
+    </message>
 </context>
 <context>
     <name>LoadedRemote</name>
@@ -396,6 +404,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     <message>
         <source>暂 停</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>没有可用的声音输出</source>
+        <translation>No sound output available</translation>
     </message>
 </context>
 <context>
@@ -917,8 +929,8 @@ Every speaker and time in it will be removed.</translation>
         <translation>Clear records</translation>
     </message>
     <message>
-        <source>清空全部记录，原文件保留为 records.csv.bak</source>
-        <translation>Clears every record; the old file is kept as records.csv.bak</translation>
+        <source>清空全部记录，原文件保留为备份（records.csv.bak、records.csv.bak.1……）</source>
+        <translation>Clears every record; the old file is kept as a backup (records.csv.bak, records.csv.bak.1, …)</translation>
     </message>
     <message>
         <source>关    闭</source>
@@ -932,9 +944,9 @@ Every speaker and time in it will be removed.</translation>
     </message>
     <message>
         <source>确实要清空全部计时记录吗？
-原记录文件将保留为 records.csv.bak。</source>
+原记录文件将保留为 %1。</source>
         <translation>Clear every timing record?
-The old records file will be kept as records.csv.bak.</translation>
+The old records file will be kept as %1.</translation>
     </message>
     <message>
         <source>无法清空计时记录：
@@ -1095,6 +1107,18 @@ The old records file will be kept as records.csv.bak.</translation>
     <message>
         <source>正在端口 %1 提供计时页面</source>
         <translation>Serving the timing page on port %1</translation>
+    </message>
+    <message>
+        <source>提供地址：</source>
+        <translation>Serve on:</translation>
+    </message>
+    <message>
+        <source>全部地址</source>
+        <translation>Every address</translation>
+    </message>
+    <message>
+        <source>%1（现在没有）</source>
+        <translation>%1 (not present now)</translation>
     </message>
 </context>
 <context>
@@ -1341,16 +1365,16 @@ The old records file will be kept as records.csv.bak.</translation>
 <context>
     <name>UserChoices</name>
     <message>
-        <source>Horalto 版本 %1</source>
-        <translation>Horalto version %1</translation>
-    </message>
-    <message>
         <source>请在下面文本框中输入您需要显示的标题信息！</source>
         <translation>Enter the title to show in the box below!</translation>
     </message>
     <message>
         <source>请在输入需要在全屏状态下显示的程序信息！</source>
         <translation>Enter the information to show in full screen!</translation>
+    </message>
+    <message>
+        <source>正在计时，确定要退出吗？</source>
+        <translation>A speech is being timed. Exit anyway?</translation>
     </message>
 </context>
 <context>

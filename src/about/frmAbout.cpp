@@ -1,9 +1,10 @@
 #include "about/frmAbout.h"
 
-#include "app/App.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
+#include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ProgramStarter.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
 
@@ -39,8 +40,11 @@ const QStringList frmAbout::kSysInfoPrograms = {
     QStringLiteral("gnome-system-monitor"), QStringLiteral("mate-system-monitor"), QStringLiteral("xfce4-taskmanager"),
 };
 
-frmAbout::frmAbout(App& app, QWidget* owner)
-    : FramedDialog(owner, 6600, 4800, QString(), QStringLiteral("about")), app_(app)
+frmAbout::frmAbout(HotKeys& hotKeys, ProgramStarter& programs, Dialogs& dialogs, QWidget* owner)
+    : FramedDialog(owner, 6600, 4800, QString(), QStringLiteral("about"))
+    , hotKeys_(hotKeys)
+    , programs_(programs)
+    , dialogs_(dialogs)
 {
     Label5 = CaptionLabel;
     const QColor light(0xE8, 0xEE, 0xF8), soft(0xB4, 0xC4, 0xDE), gold(0xFF, 0xD8, 0x70);
@@ -103,7 +107,7 @@ void frmAbout::ShowTitleAndVersion()
 
 void frmAbout::Form_Load()
 {
-    app_.hotKeys().UnregisterAll();
+    hotKeys_.UnregisterAll();
     ShowTitleAndVersion();
     lblTitle->setText(kAppTitle);
     PlaceOnScreen();
@@ -123,19 +127,19 @@ void frmAbout::cmdSysInfo_Click()
 void frmAbout::StartSysInfo()
 {
     for (const QString& name : kSysInfoPrograms) {
-        const QString path = app_.svc.programs.findOnPath(name);
+        const QString path = programs_.findOnPath(name);
         if (path.isEmpty())
             continue;
-        if (app_.svc.programs.startDetached(path, {}))
+        if (programs_.startDetached(path, {}))
             return;
         break; // found but would not start
     }
-    app_.svc.dialogs.information(this, kAppTitle, tr("此时系统信息不可用"));
+    dialogs_.information(this, kAppTitle, tr("此时系统信息不可用"));
 }
 
 void frmAbout::Form_Unload()
 {
-    HotKeys& keys = app_.hotKeys();
+    HotKeys& keys = hotKeys_;
     keys.LoadHotKeys();
     keys.RegisterHotKeysAfterDialog();
 }

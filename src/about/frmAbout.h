@@ -1,7 +1,9 @@
 #pragma once
 #include "windows/FramedDialog.h"
 
-class App;
+class Dialogs;
+class HotKeys;
+class ProgramStarter;
 class QLabel;
 class QPushButton;
 
@@ -11,7 +13,7 @@ class QPushButton;
 class frmAbout : public FramedDialog {
     Q_OBJECT
 public:
-    frmAbout(App& app, QWidget* owner);
+    frmAbout(HotKeys& hotKeys, ProgramStarter& programs, Dialogs& dialogs, QWidget* owner);
 
     void Form_Load();
     void cmdOK_Click();
@@ -45,5 +47,7 @@ protected:
 private:
     // The window title and the version line, as Form_Load shows them.
     void ShowTitleAndVersion();
-    App& app_;
+    HotKeys& hotKeys_;
+    ProgramStarter& programs_;
+    Dialogs& dialogs_;
 };

@@ -70,7 +70,7 @@ bool App::Start()
         // configuration error ends the start: before its message shows.
         ConfigFile::DefaultsBatch defaults(config);
         try {
-            mainForm().Form_Load();
+            LoadMainForm();
         } catch (const ConfigError&) {
             defaults.commit();
             StartupConfigError();
@@ -93,14 +93,14 @@ bool App::Start()
 MainForm& App::mainForm()
 {
     if (!mainForm_)
-        mainForm_ = std::make_unique<MainForm>(*this);
+        mainForm_ = std::make_unique<MainForm>(session, *this, *this);
     return *mainForm_;
 }
 
 ToolsBarForm& App::toolsBarForm()
 {
     if (!toolsBarForm_) {
-        toolsBarForm_ = std::make_unique<ToolsBarForm>(*this, false);
+        toolsBarForm_ = std::make_unique<ToolsBarForm>(session, *this, *this, false);
         toolsBarForm_->Form_Load();
     }
     return *toolsBarForm_;
@@ -109,7 +109,7 @@ ToolsBarForm& App::toolsBarForm()
 ToolsBarForm& App::toolsBarFormMax()
 {
     if (!toolsBarFormMax_) {
-        toolsBarFormMax_ = std::make_unique<ToolsBarForm>(*this, true);
+        toolsBarFormMax_ = std::make_unique<ToolsBarForm>(session, *this, *this, true);
         toolsBarFormMax_->Form_Load();
     }
     return *toolsBarFormMax_;
@@ -118,7 +118,7 @@ ToolsBarForm& App::toolsBarFormMax()
 FullScreenForm& App::fullScreenForm()
 {
     if (!fullScreenForm_) {
-        fullScreenForm_ = std::make_unique<FullScreenForm>(*this);
+        fullScreenForm_ = std::make_unique<FullScreenForm>(session, *this, *this, config, svc.programDir);
         fullScreenForm_->Form_Load();
         if (programmeRun_)
             fullScreenForm_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
@@ -129,14 +129,14 @@ FullScreenForm& App::fullScreenForm()
 MenuForm& App::menuForm()
 {
     if (!menuForm_)
-        menuForm_ = std::make_unique<MenuForm>(*this);
+        menuForm_ = std::make_unique<MenuForm>(session, *this, hotKeys(), config);
     return *menuForm_;
 }
 
 RemoteView& App::remoteView()
 {
     if (!remoteView_) {
-        remoteView_ = std::make_unique<RemoteView>(*this);
+        remoteView_ = std::make_unique<RemoteView>(session, *this, config, svc.remote, svc.random);
         if (programmeRun_)
             remoteView_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
     }
@@ -146,7 +146,7 @@ RemoteView& App::remoteView()
 HotKeys& App::hotKeys()
 {
     if (!hotKeys_)
-        hotKeys_ = std::make_unique<HotKeys>(*this);
+        hotKeys_ = std::make_unique<HotKeys>(session, *this, config, svc.hotkeys);
     return *hotKeys_;
 }
 
@@ -183,19 +183,19 @@ ProgrammeForm& App::programmeForm()
         programmeForm_ = std::make_unique<ProgrammeForm>(*programmeRun_, programmeStore, session, svc.dialogs,
                                                          svc.desktop, svc.random);
         QObject::connect(programmeForm_.get(), &ProgrammeForm::reportRequested, programmeForm_.get(),
-                         [this] { ShowReport(); });
+                         [this] { Run(CommandId::ContestReport, programmeForm_.get()); });
     }
     return *programmeForm_;
 }
 
-void App::ShowReport()
+void App::ShowReport(QWidget* owner)
 {
     if (!svc.printing)
         return;
     // The title the user gave the timings; the report's own title otherwise.
     const QString title = session.TitleText == QLatin1String("Horalto") ? QString() : session.TitleText;
     ReportPreview preview(BuildReport(programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date()),
-                          *svc.printing, svc.dialogs, reportFolder_, programmeForm_.get());
+                          *svc.printing, svc.dialogs, reportFolder_, owner);
     preview.exec();
     reportFolder_ = preview.Folder();
 }
@@ -224,7 +224,10 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::AppInfo: EditInfoText(owner); break;
     case CommandId::Shake: session.ToggleShake(); break;
     case CommandId::LargeToolbar: session.ToggleLargeToolbar(); break;
-    case CommandId::Exit: Unload(); break;
+    case CommandId::Exit:
+        if (ExitConfirmed(owner))
+            Unload();
+        break;
     case CommandId::Records: ShowRecords(); break;
     case CommandId::RemoteView: ShowRemoteViewForm(owner); break;
     case CommandId::Programme:
@@ -235,6 +238,17 @@ void App::Run(CommandId id, QWidget* owner)
         if (programmeRun_)
             programmeRun_->Next();
         break;
+    case CommandId::EditTitle: EditTitle(owner); break;
+    case CommandId::MainCounterColor: PickCounterColor(TimingSession::MainCounter, owner); break;
+    case CommandId::SmallToolbarCounterColor: PickCounterColor(TimingSession::SmallToolbarCounter, owner); break;
+    case CommandId::LargeToolbarCounterColor: PickCounterColor(TimingSession::LargeToolbarCounter, owner); break;
+    case CommandId::FullScreenCounterColor: PickCounterColor(TimingSession::FullScreenCounter, owner); break;
+    case CommandId::ChineseLanguage: ChooseLanguage(Language::Chinese); break;
+    case CommandId::EnglishLanguage: ChooseLanguage(Language::English); break;
+    case CommandId::FullScreenToMonitor: PlaceFullScreen(); break;
+    case CommandId::HotKeyCaptions: ShowHotKeyCaptions(); break;
+    case CommandId::BringToFront: BringToFront(); break;
+    case CommandId::ContestReport: ShowReport(owner); break;
     default: break;
     }
 }
@@ -262,6 +276,11 @@ bool App::GoToSpeaker(int row)
     return programmeRun_->GoTo(row);
 }
 
+void App::ShowPopupMenu(QWidget* owner, QPoint globalPos)
+{
+    menuForm().ShowPopup(owner, globalPos);
+}
+
 void App::ShowHotKeyCaptions()
 {
     menuForm().ShowHotKeyCaptions(session.HotKeys, hotKeys().Statuses());
@@ -269,37 +288,37 @@ void App::ShowHotKeyCaptions()
 
 void App::ShowOptionForm(QWidget* owner)
 {
-    OptionForm form(*this, owner);
+    OptionForm form(session, config, hotKeys(), svc.dialogs, svc.programDir, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::ShowHotKeyForm(QWidget* owner)
 {
-    HotKeyForm form(*this, owner);
+    HotKeyForm form(session, config, hotKeys(), svc.hotkeys, svc.dialogs, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::ShowAboutBox(QWidget* owner)
 {
-    frmAbout form(*this, owner);
+    frmAbout form(hotKeys(), svc.programs, svc.dialogs, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::ShowRemoteViewForm(QWidget* owner)
 {
-    RemoteViewForm form(*this, owner);
+    RemoteViewForm form(remoteView(), svc.remote, owner);
     form.Form_Load();
     form.exec();
 }
 
 void App::Unload()
 {
-    if (unloaded_)
+    if (session.Unloading())
         return;
-    unloaded_ = true;
+    session.MarkUnloading();
     // A timing still going is recorded as ended by the exit. Hotkeys first, then every other
     // window; the program ends with no window left. Nothing is written to the configuration.
     session.RecordExit();

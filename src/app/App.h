@@ -2,6 +2,7 @@
 #include "config/ConfigFile.h"
 #include "core/Commands.h"
 #include "core/Language.h"
+#include "core/PopupMenu.h"
 #include "core/TimingSession.h"
 #include "platform/Services.h"
 #include "programme/Programme.h"
@@ -21,10 +22,11 @@ class ProgrammeRun;
 class QWidget;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
-// every window. The windows observe the session; the application shows and hides them as the
-// session's display mode says. The main window and the popup menu are built at start-up; the
-// toolbars and the full-screen window the first time they are shown (or touched).
-class App : public Commands {
+// every window. The windows observe the session and send their commands through the command
+// port, which the application is; it shows and hides them as the session's display mode says.
+// The main window and the popup menu are built at start-up; the toolbars and the full-screen
+// window the first time they are shown (or touched).
+class App final : public Commands, public PopupMenu {
 public:
     explicit App(Services& services);
     ~App() override;
@@ -38,7 +40,7 @@ public:
     // Unloads the main window and with it the program: hotkeys released, every other window
     // unloaded, the program ends. Nothing is saved.
     void Unload();
-    bool IsUnloaded() const { return unloaded_; }
+    bool IsUnloaded() const { return session.Unloading(); }
 
     Services& svc;
     ConfigFile config;
@@ -59,23 +61,18 @@ public:
     bool ToolbarBuilt(bool large) const { return large ? bool(toolsBarFormMax_) : bool(toolsBarForm_); }
     bool FullScreenBuilt() const { return bool(fullScreenForm_); }
 
-    // The one command surface: the buttons, the toolbar and full-screen controls, the popup
-    // menu and the hotkeys send their command here; `owner` is the window a dialog belongs to.
-    // Runs the command whether or not it is offered: a control that is not offered cannot send.
+    // The command port: the buttons, the toolbar and full-screen controls, the popup menu, the
+    // hotkeys, the timing page and later starts send their command here.
     void Run(CommandId id, QWidget* owner = nullptr) override;
-    // Runs the command when it is offered now and no dialog holds the hotkeys off, as a hotkey
-    // press and a command from a later start do; whether it ran.
     bool RunOffered(CommandId id) override;
+    // The popup menu of the display windows.
+    void ShowPopupMenu(QWidget* owner, QPoint globalPos) override;
     CommandOffer Offered(CommandId id) const override;
-    // The programme's speaker in `row` (0-based) made current, when that is offered as 下一位
-    // is and no dialog holds the hotkeys off; whether it was.
-    bool GoToSpeaker(int row);
+    bool GoToSpeaker(int row) override;
     // The programme at work; nothing before Start.
     ProgrammeRun* programmeRun() { return programmeRun_.get(); }
     // The programme window, built when first opened.
     ProgrammeForm& programmeForm();
-    // The contest report's preview over the programme window, modal.
-    void ShowReport();
 
     // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);
@@ -84,6 +81,9 @@ public:
     // The title and the information text, asked for and set.
     void EditTitle(QWidget* owner);
     void EditInfoText(QWidget* owner);
+    // Whether the user's exit goes ahead: at once when idle; while a speech is timed (running
+    // or paused) only when the user answers Yes. Signals never ask (see Unload).
+    bool ExitConfirmed(QWidget* owner);
     // The configuration-error message box, then the end of the program.
     void StartupConfigError();
 
@@ -111,6 +111,14 @@ public:
     void EndProgram(int status);
 
 private:
+    // The contest report's preview over `owner` (the programme window), modal.
+    void ShowReport(QWidget* owner);
+    // The start-up sequence of the main window; throws ConfigError.
+    void LoadMainForm();
+    // The running program's display window, or the modal dialog open over it, raised and activated.
+    void BringToFront();
+    // The full-screen window, when shown, onto the monitor chosen in the menu.
+    void PlaceFullScreen();
     // The display windows of a mode: the mode's window shown on top, the others hidden.
     void ShowModeWindows(DisplayMode mode);
     void ShowToolbar(bool large);
@@ -131,6 +139,5 @@ private:
     std::unique_ptr<ProgrammeForm> programmeForm_;
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
-    bool unloaded_ = false;
     bool ended_ = false;
 };

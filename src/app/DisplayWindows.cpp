@@ -1,21 +1,42 @@
 // The display windows of the three modes (the main window, a toolbar strip, the full-screen
-// window) and the window shake.
+// window), the window shake and the window brought to the front.
 #include "app/App.h"
 #include "core/Twips.h"
+#include "platform/desktop/X11WindowMove.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
 
+#include <QApplication>
+#include <QWindow>
+
 namespace {
-void ShowOnTop(QWidget& w)
+// Shows a display window above the others. It takes the keyboard focus only when `focus` says
+// so; otherwise the window manager is told to leave the focus where it is.
+void ShowOnTop(QWidget& w, bool focus = false)
 {
+    w.setAttribute(Qt::WA_ShowWithoutActivating, !focus);
+    // Qt keeps the request on the native window once made: say it anew each time.
+    if (QWindow* native = w.windowHandle())
+        native->setProperty("_q_showWithoutActivating", !focus);
     w.show();
     w.raise();
+    if (focus)
+        w.activateWindow();
+}
+
+// A mode switch made in one of the program's own windows (a click, its menu) may move the
+// focus to the new display window; one by a hotkey, the command line or a phone, while
+// another program has the focus, leaves it there: the presenter's next key goes to the slides.
+bool FocusIsOurs()
+{
+    return QApplication::activeWindow() != nullptr || QApplication::activePopupWidget() != nullptr;
 }
 } // namespace
 
 void App::ShowToolbar(bool large)
 {
+    // The strip never takes the focus (see ToolsBarForm).
     ShowOnTop(large ? toolsBarFormMax() : toolsBarForm());
     if (ToolbarBuilt(!large))
         (large ? toolsBarForm() : toolsBarFormMax()).hide();
@@ -37,8 +58,7 @@ void App::ShowModeWindows(DisplayMode mode)
             fullScreenForm_->hide();
         MainForm& f = mainForm();
         f.setWindowState(Qt::WindowNoState);
-        ShowOnTop(f);
-        f.activateWindow();
+        ShowOnTop(f, FocusIsOurs());
         break;
     }
     case DisplayMode::Toolbar:
@@ -50,8 +70,7 @@ void App::ShowModeWindows(DisplayMode mode)
     case DisplayMode::FullScreen: {
         FullScreenForm& fs = fullScreenForm();
         fs.PlaceOnChosenMonitor(); // monitors may have come or gone while it was hidden
-        ShowOnTop(fs);
-        fs.activateWindow();
+        ShowOnTop(fs, FocusIsOurs());
         hideToolbars();
         mainForm().hide();
         break;
@@ -74,4 +93,29 @@ void App::ShakeWindows(int cycles)
             w->move(w->x() - step, w->y());
         }
     }
+}
+
+void App::BringToFront()
+{
+    QWidget* w = nullptr;
+    switch (session.Mode()) {
+    case DisplayMode::Main: w = &mainForm(); break;
+    case DisplayMode::Toolbar:
+        w = session.LargeToolbarChosen() ? &toolsBarFormMax() : &toolsBarForm();
+        break;
+    case DisplayMode::FullScreen: w = &fullScreenForm(); break;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget())
+        w = modal;
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    ActivateX11Window(w->windowHandle());
+}
+
+void App::PlaceFullScreen()
+{
+    if (FullScreenBuilt() && fullScreenForm().isVisible())
+        fullScreenForm().PlaceOnChosenMonitor();
 }

@@ -1,40 +1,16 @@
 #include "app/InstanceRequests.h"
 
-#include "app/App.h"
 #include "app/CommandLine.h"
+#include "core/Commands.h"
+#include "core/TimingSession.h"
 #include "platform/instance/InstanceChannel.h"
-#include "platform/desktop/X11WindowMove.h"
-#include "windows/FullScreenForm.h"
-#include "windows/MainForm.h"
-#include "windows/ToolsBarForm.h"
 
-#include <QApplication>
 #include <cstdio>
 
 namespace {
 void Print(std::FILE* to, const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), to);
-}
-
-// The running program's display window, or the modal dialog open over it, raised and activated.
-void BringToFront(App& app)
-{
-    QWidget* w = nullptr;
-    switch (app.session.Mode()) {
-    case DisplayMode::Main: w = &app.mainForm(); break;
-    case DisplayMode::Toolbar:
-        w = app.session.LargeToolbarChosen() ? &app.toolsBarFormMax() : &app.toolsBarForm();
-        break;
-    case DisplayMode::FullScreen: w = &app.fullScreenForm(); break;
-    }
-    if (QWidget* modal = QApplication::activeModalWidget())
-        w = modal;
-    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->show();
-    w->raise();
-    w->activateWindow();
-    ActivateX11Window(w->windowHandle());
 }
 } // namespace
 
@@ -78,21 +54,21 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
     return ExitStatus::NoInstance;
 }
 
-void AnswerRequests(App& app, InstanceChannel& channel)
+void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel)
 {
-    channel.listen([&app](const QByteArray& line) { return AnswerRequest(app, line); });
+    channel.listen([&session, &commands](const QByteArray& line) { return AnswerRequest(session, commands, line); });
 }
 
-QByteArray AnswerRequest(App& app, const QByteArray& line)
+QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line)
 {
     const std::optional<InstanceRequest> request = ParseRequestLine(line);
-    if (!request || app.Ended())
+    if (!request || session.Ended())
         return kAnswerRefused;
     if (!request->command) {
-        BringToFront(app);
+        commands.Run(CommandId::BringToFront);
         return kAnswerActed;
     }
     if (request->speaker > 0)
-        return app.GoToSpeaker(request->speaker - 1) ? kAnswerActed : kAnswerNotOffered;
-    return app.RunOffered(*request->command) ? kAnswerActed : kAnswerNotOffered;
+        return commands.GoToSpeaker(request->speaker - 1) ? kAnswerActed : kAnswerNotOffered;
+    return commands.RunOffered(*request->command) ? kAnswerActed : kAnswerNotOffered;
 }

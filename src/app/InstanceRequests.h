@@ -8,8 +8,9 @@
 #include <functional>
 #include <optional>
 
-class App;
+class Commands;
 class InstanceChannel;
+class TimingSession;
 
 // Run first in main(): prints the help, the version or a usage error, or hands the request of
 // the arguments to the program already running for this user and display. The exit status
@@ -18,8 +19,8 @@ class InstanceChannel;
 std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel,
                                    const std::function<void()>& beforePrinting = {});
 
-// From now on the running program answers later starts through `app`.
-void AnswerRequests(App& app, InstanceChannel& channel);
+// From now on the running program answers later starts through the command port.
+void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel);
 // The answer to one request line: the display window of the current mode to the front, or a
 // command run as its hotkey would run it.
-QByteArray AnswerRequest(App& app, const QByteArray& line);
+QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line);

@@ -10,30 +10,31 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-void MainForm::Form_Load()
+void App::LoadMainForm()
 {
+    MainForm& f = mainForm();
     // A named pipe, a device or a huge file in the configuration's place is no configuration.
-    if (!app_.config.FileUsable())
+    if (!config.FileUsable())
         throw ConfigError("config.ini is not a regular file of a usable size");
-    TimingSession& s = app_.session;
+    TimingSession& s = session;
     // Centred, with its top at two fifths of the free height; topmost by its window flags.
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
-    move(free.x() + (free.width() - width()) / 2, free.y() + (free.height() - height()) * 2 / 5);
+    f.move(free.x() + (free.width() - f.width()) / 2, free.y() + (free.height() - f.height()) * 2 / 5);
 
-    s.SetFangAnId(SchemeNumberFromText(app_.config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1")));
-    s.TitleText = QStringLiteral("Horalto");
+    s.SetFangAnId(SchemeNumberFromText(config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1")));
+    s.LoadTitleText();
     s.LoadInfoDisplay();
     s.ShowSchemeTitle();
 
-    app_.menuForm(); // the scheme check marks follow the session
+    menuForm(); // the scheme check marks follow the session
     if (s.FangAnId() < 1 || s.FangAnId() > 5)
         throw ConfigError("no such scheme");
 
     s.ReadSchemeState();
-    app_.hotKeys().LoadHotKeys();
-    app_.hotKeys().RegisterHotKeys();
+    hotKeys().LoadHotKeys();
+    hotKeys().RegisterHotKeys();
     s.ShowLoadedScheme();
-    s.Timer1->setEnabled(true);
+    s.StartTick();
     // The lights start again on the tick's beat: every other step of theirs falls on a tick, so
     // the program wakes twice a second for both, not three times.
     s.LightsTimer->setEnabled(false);

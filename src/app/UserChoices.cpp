@@ -15,10 +15,19 @@ void App::PickCounterColor(TimingSession::CounterView view, QWidget* owner)
 
 void App::EditTitle(QWidget* owner)
 {
-    const QString preset = QCoreApplication::translate("UserChoices", "Horalto 版本 %1").arg(ProgramVersion());
+    // The box opens with the title shown; cancelling keeps it.
     const std::optional<QString> answer = svc.dialogs.inputText(
-        owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在下面文本框中输入您需要显示的标题信息！"), preset);
-    session.SetTitleText(answer.value_or(QString()));
+        owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在下面文本框中输入您需要显示的标题信息！"),
+        session.TitleText);
+    if (answer)
+        session.SetTitleText(*answer);
+}
+
+bool App::ExitConfirmed(QWidget* owner)
+{
+    return session.Phase() == TimingPhase::Idle ||
+           svc.dialogs.question(owner, QStringLiteral("Horalto"),
+                                QCoreApplication::translate("UserChoices", "正在计时，确定要退出吗？"), true);
 }
 
 void App::EditInfoText(QWidget* owner)

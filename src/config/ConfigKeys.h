@@ -24,7 +24,7 @@
 //                                     below the minimum is judged 不足时, above the maximum
 //                                     超时, else 合格; missing or empty: no bound. Written only
 //                                     when the user sets them in the settings dialog.
-//   [COMMSET] without a number: the global hotkeys, k = command id 1..11
+//   [COMMSET] without a number: the global hotkeys, k = hotkey id 1..11, and 12 (下一位) once set
 //                   HotKeySetAk       modifiers ("Ctrl", "Shift+Alt", ...)
 //                   HotKeySetBk       virtual-key code in decimal
 //                   HotKeyDesck       the key's text, "NotSet" when switched off
@@ -39,9 +39,13 @@
 //   [RemoteView]    Enabled           1: the timing page is served on the local network
 //                   Port              its TCP port, 8750 when missing
 //                   ControlKey        the control page's key: 128 random bits as 32 hex digits
-//                                     (all three written only when the user changes them in
+//                   Address           the one address served on; missing or empty: every
+//                                     address (also while the machine lacks the one chosen)
+//                                     (all four written only when the user changes them in
 //                                     "远程显示", the key also at a start with Enabled=1 when
 //                                     it is missing)
+//   [TitleSet]      Title             the title the user set last (empty: "Horalto"); written
+//                                     only when the user sets a title
 //   [Language]      UI                the interface's language: "en" English, "zh" Chinese;
 //                                     missing or anything else: Chinese. Written only when the
 //                                     user picks a language in the menu.
@@ -57,6 +61,7 @@ inline constexpr const char InfoTxtSet[] = "InfoTxtSet";
 inline constexpr const char FullScreenSet[] = "FullScreenSet";
 inline constexpr const char RemoteView[] = "RemoteView";
 inline constexpr const char Language[] = "Language";
+inline constexpr const char TitleSet[] = "TitleSet";
 } // namespace IniSection
 
 namespace IniKey {
@@ -90,5 +95,7 @@ inline constexpr const char ScreenName[] = "ScreenName";
 inline constexpr const char Enabled[] = "Enabled";
 inline constexpr const char Port[] = "Port";
 inline constexpr const char ControlKey[] = "ControlKey";
+inline constexpr const char Address[] = "Address";
 inline constexpr const char UI[] = "UI";
+inline constexpr const char Title[] = "Title";
 } // namespace IniKey

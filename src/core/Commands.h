@@ -18,4 +18,7 @@ public:
     // Whether the command is shown and usable now: the session's rule, and for the programme's
     // commands what the programme allows.
     virtual CommandOffer Offered(CommandId id) const = 0;
+    // The programme's speaker in `row` (0-based) made current, when that is offered as 下一位
+    // is and no dialog holds the hotkeys off; whether it was.
+    virtual bool GoToSpeaker(int row) = 0;
 };

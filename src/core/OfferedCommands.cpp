@@ -39,19 +39,36 @@ constexpr Rule kRules[] = {
     /* Exit           */ {kAll, kAll, kAll},
     /* Records        */ {kAll, kAll, kAll},
     /* RemoteView     */ {kAll, kAll, kAll},
+};
+static_assert(std::size(kRules) == std::size_t(CommandId::RemoteView));
+
+// The programme's commands follow the windows' own ones (which are offered nowhere).
+// Index: command id - Programme.
+constexpr Rule kProgrammeRules[] = {
     /* Programme      */ {kAll, kAll, kAll},
     // As the scheme switch; the programme adds that a following speaker exists.
     /* NextSpeaker    */ {kIdleOnly, kAll, kAll},
 };
-static_assert(std::size(kRules) == std::size_t(CommandId::NextSpeaker));
+static_assert(std::size(kProgrammeRules) == std::size_t(int(CommandId::NextSpeaker) - int(CommandId::Programme) + 1));
+
+const Rule* RuleOf(CommandId id)
+{
+    const int i = int(id) - 1;
+    if (i >= 0 && i < int(std::size(kRules)))
+        return &kRules[i];
+    const int j = int(id) - int(CommandId::Programme);
+    if (j >= 0 && j < int(std::size(kProgrammeRules)))
+        return &kProgrammeRules[j];
+    return nullptr;
+}
 } // namespace
 
 CommandOffer OfferedCommand(CommandId id, TimingPhase phase, DisplayMode mode, bool overtime)
 {
-    const int i = int(id) - 1;
-    if (i < 0 || i >= int(std::size(kRules)))
+    const Rule* rule = RuleOf(id);
+    if (!rule)
         return {false, false};
-    const Rule& r = kRules[i];
+    const Rule& r = *rule;
     const int column = overtime && phase != TimingPhase::Idle ? kOvertime : int(phase);
     return {r.visibleInMode[int(mode)], r.enabledInPhase[column] && r.enabledInMode[int(mode)]};
 }

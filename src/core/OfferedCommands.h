@@ -22,14 +22,28 @@ enum class CommandId : int {
     Exit,               // ExitMe, MExitMe
     Records,            // "计时记录...": MRecords
     RemoteView,         // "远程显示...": the timing page for phones
+    // Sent by the windows themselves and offered nowhere else: no hotkey, page or later start
+    // sends them, so OfferedCommand never offers them.
+    EditTitle,                // the main window's title strip, double-clicked
+    MainCounterColor,         // a counter double-clicked: its colour chosen
+    SmallToolbarCounterColor,
+    LargeToolbarCounterColor,
+    FullScreenCounterColor,
+    ChineseLanguage,          // "语言 / Language": "中文"
+    EnglishLanguage,          // "English"
+    FullScreenToMonitor,      // "全屏显示器": the full-screen window, when shown, onto the monitor chosen
+    HotKeyCaptions,           // the hotkeys' statuses changed: the menu's captions follow
+    BringToFront,             // a later start without a command: the current display window to the front
+    // The contest programme's commands, offered like the menu's other items.
     Programme,          // "比赛名单...": the programme window
     NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
+    // Sent by the programme window alone and offered nowhere else.
+    ContestReport,      // "报告...": the contest report's preview over the programme window
 };
 
-inline constexpr int kHotKeyCommands = 11;
-// The commands the control page sends by number: 1..11 those of the hotkeys, 12 下一位.
-inline constexpr int kNumberedCommands = 12;
-inline CommandId NumberedCommand(int n) { return n == kNumberedCommands ? CommandId::NextSpeaker : CommandId(n); }
+// Hotkey 12 is 下一位 (CommandId::NextSpeaker); the control page sends the same numbers.
+inline constexpr int kHotKeyCommands = 12;
+inline CommandId HotKeyCommand(int id) { return id == 12 ? CommandId::NextSpeaker : CommandId(id); }
 
 inline CommandId SchemeCommand(int scheme) { return CommandId(int(CommandId::Scheme1) + scheme - 1); }
 // The scheme number 1..5 of a scheme command, 0 for any other command.

@@ -17,7 +17,8 @@ void TimingSession::OpenRecord()
     r.direction = CountDirection;
     record_ = r;
     countedTicks_ = 0;
-    pausedMs_ = 0;
+    const qint64 now = svc_.clock.monotonicMs();
+    counted_.Start(now, UntilBeat(now));
 }
 
 void TimingSession::CloseRecord(TimingEnd how)
@@ -28,12 +29,10 @@ void TimingSession::CloseRecord(TimingEnd how)
         return;
     TimingRecord r = *std::exchange(record_, std::nullopt);
     r.end = svc_.clock.now();
-    if (phase_ == TimingPhase::Paused)
-        pausedMs_ += pausedSince_.msecsTo(r.end);
     // The first tick shows the counter as it started: what the counter has counted is one
     // second less than the ticks that showed it.
     r.countedSeconds = std::max(countedTicks_ - 1, 0);
-    r.pausedSeconds = std::int32_t((pausedMs_ + 500) / 1000);
+    r.pausedSeconds = std::int32_t((counted_.PausedMs(svc_.clock.monotonicMs()) + 500) / 1000);
     r.ending = overtime ? TimingEnd::Reached : how;
     if (overtime)
         r.overtimeSeconds = overtimeSeconds;

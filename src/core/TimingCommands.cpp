@@ -9,6 +9,7 @@
 
 void TimingSession::StartTiming()
 {
+    CatchUp();
     CloseRecord(TimingEnd::Restarted);
     SetInfoPictureShown(false);
     if (CountDirection == 0)
@@ -21,18 +22,24 @@ void TimingSession::StartTiming()
     OpenRecord();
     SetRunningControls();
     svc_.sound.prepare();
+    if (const bool missing = !svc_.sound.outputAvailable(); missing != soundOutputMissing_) {
+        soundOutputMissing_ = missing;
+        emit soundOutputMissingChanged(missing);
+    }
     ApplyDisplayState(config_.ReadIniText(Section(IniSection::COMMSET), IniKey::STARTSTATE, "3"));
 }
 
 void TimingSession::TogglePause()
 {
+    CatchUp();
     if (phase_ == TimingPhase::Running) {
         if (record_)
             ++record_->pauses;
-        pausedSince_ = svc_.clock.now();
+        counted_.Pause(svc_.clock.monotonicMs());
         SetPhase(TimingPhase::Paused);
     } else if (phase_ == TimingPhase::Paused) {
-        pausedMs_ += pausedSince_.msecsTo(svc_.clock.now());
+        const qint64 now = svc_.clock.monotonicMs();
+        counted_.Resume(now, UntilBeat(now));
         SetPhase(TimingPhase::Running);
         // Beyond the end the end time shown stays the one that has passed.
         if (overtime_)
@@ -47,6 +54,7 @@ void TimingSession::TogglePause()
 // A timing reset before its end (or in its overtime) is recorded by the idle controls.
 void TimingSession::ResetTiming()
 {
+    CatchUp();
     SetInfoPictureShown(false);
     SetTimeLabels(QStringLiteral("00:00:00"), QStringLiteral("00:00:00"));
     SetCounterText(TimeLenText);

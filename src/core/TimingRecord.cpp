@@ -1,6 +1,7 @@
 #include "core/TimingRecord.h"
 
 #include "core/Qualify.h"
+#include "core/RecordPage.h"
 #include "core/TimeText.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,8 @@ QString RecordFieldShown(int column, const QString& value)
     // Only the program's own words: a title is the user's text, whatever it says.
     if (column == ResultColumn)
         return QualifyShown(value);
+    if (column == TitleColumn || column == SpeakerColumn || column == SpeakerTitleColumn)
+        return TypedText(value);
     if (column != DirectionColumn && column != EndingColumn)
         return value;
     return Tr(value.toUtf8().constData());
@@ -67,7 +70,7 @@ QStringList RecordFields(const TimingRecord& r)
     f[StartColumn] = r.start.time().toString(clock);
     f[EndColumn] = r.end.time().toString(clock);
     f[SchemeColumn] = QString::number(r.scheme);
-    f[TitleColumn] = r.title;
+    f[TitleColumn] = SpreadsheetText(r.title);
     f[LengthColumn] = SecondsToTimeText(r.lengthSeconds);
     f[DirectionColumn] = QString::fromUtf8(r.direction == 1 ? kUp : kDown);
     f[CountedColumn] = SecondsToTimeText(r.countedSeconds);
@@ -75,8 +78,8 @@ QStringList RecordFields(const TimingRecord& r)
     f[PausedColumn] = SecondsToTimeText(r.pausedSeconds);
     f[EndingColumn] = QString::fromUtf8(kEndings[int(r.ending)]);
     f[OvertimeColumn] = r.overtimeSeconds ? OvertimeText(*r.overtimeSeconds) : QString();
-    f[SpeakerColumn] = r.speaker;
-    f[SpeakerTitleColumn] = r.speakerTitle;
+    f[SpeakerColumn] = SpreadsheetText(r.speaker);
+    f[SpeakerTitleColumn] = SpreadsheetText(r.speakerTitle);
     f[ResultColumn] = r.result;
     return f;
 }
@@ -87,10 +90,10 @@ QString RecordText(const QStringList& fields)
     while (f.size() < RecordColumns)
         f << QString();
     QString text = QCoreApplication::translate("TimingRecord", "%1 %2-%3 %4（方案%5，%6 %7）计时 %8")
-                       .arg(f[DateColumn], f[StartColumn], f[EndColumn], f[TitleColumn], f[SchemeColumn],
+                       .arg(f[DateColumn], f[StartColumn], f[EndColumn], RecordFieldShown(TitleColumn, f[TitleColumn]), f[SchemeColumn],
                             RecordFieldShown(DirectionColumn, f[DirectionColumn]), f[LengthColumn], f[CountedColumn]);
     if (!f[SpeakerColumn].isEmpty())
-        text += u' ' + f[SpeakerColumn];
+        text += u' ' + RecordFieldShown(SpeakerColumn, f[SpeakerColumn]);
     if (!f[OvertimeColumn].isEmpty())
         text += QCoreApplication::translate("TimingRecord", " 超时 %1").arg(f[OvertimeColumn]);
     if (!f[ResultColumn].isEmpty())

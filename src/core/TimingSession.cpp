@@ -65,9 +65,16 @@ QString TimingSession::InfoText() const
     return ShownInfoText(infoText_);
 }
 
+void TimingSession::LoadTitleText()
+{
+    const std::optional<QString> kept = config_.PeekIniText(IniSection::TitleSet, IniKey::Title);
+    TitleText = kept && !kept->isEmpty() ? *kept : QStringLiteral("Horalto");
+}
+
 void TimingSession::SetTitleText(const QString& answer)
 {
     TitleText = answer.isEmpty() ? QStringLiteral("Horalto") : answer;
+    config_.WriteIniText(IniSection::TitleSet, IniKey::Title, answer);
     ShowSchemeTitle();
 }
 

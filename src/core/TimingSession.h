@@ -1,4 +1,5 @@
 #pragma once
+#include "core/CountedTime.h"
 #include "core/HotKeyTable.h"
 #include "core/OfferedCommands.h"
 #include "core/TimingRecord.h"
@@ -99,6 +100,8 @@ public:
     bool Blinking() const;
     bool ScreenSaverHeld() const { return screenSaverHeld_; }
     bool Ended() const { return ended_; }
+    // No sound output was found when the last timing started: prompts and the end are silent.
+    bool SoundOutputMissing() const { return soundOutputMissing_; }
 
     // ---- start-up and the scheme ----
     // The information text and picture of the full-screen window from [InfoTxtSet] and
@@ -130,7 +133,10 @@ public:
     void ResetTiming();
     void SetRunningControls();
     void SetIdleControls();
-    // The one-second tick: clock, counter, prompt, end and step.
+    // The tick starts (once, at start-up); it runs from then until the program unloads.
+    void StartTick();
+    // The one-second tick: clock, counter, prompt, end and step. The counter takes the beats of
+    // the tick that fell since the last one (CountedTime): one, or more after a stall.
     void Tick();
     void FinishTiming();
     void PlayWav(const QString& path);
@@ -148,7 +154,9 @@ public:
     void ShowChosenToolbar();
 
     // ---- the user's choices ----
-    void SetTitleText(const QString& answer);        // empty: "Horalto"
+    void SetTitleText(const QString& answer);        // empty: "Horalto"; stored either way
+    // The title the user set last ([TitleSet] Title), "Horalto" without one; reads only.
+    void LoadTitleText();
     void SetInfoTextFrom(const QString& answer);     // stored, then shown as stored
     void ToggleShake();
     void ToggleLargeToolbar();
@@ -186,6 +194,10 @@ public:
     void SetUnloaded();
     // The program has been ended: an end that is still running stops after its event pumps.
     void MarkEnded() { ended_ = true; }
+    // The program unloads (the exit, or the main window closed): no window switches the mode
+    // any more.
+    void MarkUnloading() { unloading_ = true; }
+    bool Unloading() const { return unloading_; }
 
     QString DateTimeText(const QDateTime& t) const;
     QString DefaultPromptWav() const;
@@ -210,6 +222,7 @@ signals:
     void shakeRequested(int cycles);              // the visible windows shake
     void timingEnded(const TimingRecord& record); // a started timing is over, however it ended
     void textsChanged();                          // the interface's language changed
+    void soundOutputMissingChanged(bool missing); // looked at when a timing starts
 
 private:
     void SetPhase(TimingPhase phase);
@@ -226,6 +239,13 @@ private:
     void EnterOvertime();
     // The end's last steps: the waiting events, then the shake.
     void EndTail();
+    // The counter takes `beats` steps at once and shows where it stands: a prompt among them
+    // acts once, and an end among them ends the timing (the rest counting as overtime).
+    void AdvanceCounter(int beats);
+    // A command that comes after a stall, before the late tick: the beats it missed first.
+    void CatchUp();
+    // How long until the tick's next beat.
+    qint64 UntilBeat(qint64 now) const;
 
     SessionServices svc_;
     ConfigFile& config_;
@@ -233,6 +253,7 @@ private:
     TimingPhase phase_ = TimingPhase::Idle;
     DisplayMode mode_ = DisplayMode::Main;
     bool largeToolbarChosen_ = false;
+    bool soundOutputMissing_ = false;
     QString counterText_;
     QString schemeTitle_;
     QString clockText_;
@@ -251,10 +272,11 @@ private:
     bool endSwitchingDisplay_ = false; // an end is switching the display: the hold waits for it
     bool unloaded_ = false;
     bool ended_ = false;
+    bool unloading_ = false;
     bool overtime_ = false;
     std::int32_t overtimeSeconds_ = 0;
     std::optional<TimingRecord> record_; // the timing started and not yet over
-    std::int32_t countedTicks_ = 0;      // ticks of the record's timing that showed its counter
-    qint64 pausedMs_ = 0;
-    QDateTime pausedSince_;
+    std::int32_t countedTicks_ = 0;      // beats of the record's timing that showed its counter
+    CountedTime counted_;                // the record's timing on the monotonic clock
+    qint64 lastTickAt_ = -1;             // the monotonic reading of the last tick
 };

@@ -4,42 +4,77 @@
 #include "core/TimeText.h"
 #include "core/TimingSession.h"
 #include "platform/Clock.h"
+#include "platform/Timer.h"
 
 #include <algorithm>
 
+void TimingSession::StartTick()
+{
+    Timer1->setEnabled(true);
+    lastTickAt_ = svc_.clock.monotonicMs();
+}
+
+qint64 TimingSession::UntilBeat(qint64 now) const
+{
+    return CountedTime::UntilBeat(lastTickAt_ < 0 ? now : lastTickAt_, now);
+}
+
 void TimingSession::Tick()
 {
+    lastTickAt_ = svc_.clock.monotonicMs();
     clockText_ = DateTimeText(svc_.clock.now());
     emit clockTextChanged(clockText_);
-    if (!IsTiming())
-        return;
+    if (IsTiming())
+        AdvanceCounter(counted_.TakeTick(lastTickAt_));
+}
+
+void TimingSession::CatchUp()
+{
+    if (IsTiming())
+        if (const int late = counted_.TakeOverdue(svc_.clock.monotonicMs()))
+            AdvanceCounter(late);
+}
+
+void TimingSession::AdvanceCounter(int beats)
+{
     if (overtime_) {
-        SetCounterText(OvertimeText(++overtimeSeconds_));
+        overtimeSeconds_ += beats;
+        SetCounterText(OvertimeText(overtimeSeconds_));
         return;
     }
-    ++countedTicks_;
+    // Each beat shows the counter's value before its step; the beats a stall hid are stepped
+    // through unseen, up to the end.
+    std::int32_t shown = CounterSeconds;
+    bool prompt = false;
+    bool ends = false;
+    int taken = 0;
+    while (taken < beats && !ends) {
+        shown = CounterSeconds;
+        ++taken;
+        prompt = prompt
+            || (shown != 0 && std::find(PromptSeconds.begin(), PromptSeconds.end(), shown) != PromptSeconds.end());
+        ends = (shown == 0 && CountDirection == 0) || (shown >= TimeLenSeconds && CountDirection == 1);
+        if (CountDirection == 0)
+            --CounterSeconds;
+        else if (CountDirection == 1)
+            ++CounterSeconds;
+        else
+            taken = beats; // a counter that stands still shows the same value on every beat
+    }
+    countedTicks_ += taken;
 
-    SetCounterText(SecondsToTimeText(CounterSeconds));
-
-    const bool prompt = CounterSeconds != 0
-        && std::find(PromptSeconds.begin(), PromptSeconds.end(), CounterSeconds) != PromptSeconds.end();
+    SetCounterText(SecondsToTimeText(shown));
     if (prompt) {
         PlayWav(PromptWav);
         StartBlink();
         if (config_.ReadIniText(Section(IniSection::COMMSET), IniKey::DouDong, "No") == "Yes")
             emit shakeRequested(200);
     }
-
-    const bool ends = (CounterSeconds == 0 && CountDirection == 0)
-        || (CounterSeconds >= TimeLenSeconds && CountDirection == 1);
-
-    if (CountDirection == 0)
-        --CounterSeconds;
-    else if (CountDirection == 1)
-        ++CounterSeconds;
-
     // The end comes after the step: it lets the waiting events run, and a start or a scheme
     // switch among them sets up a new timing whose counter this tick must leave alone.
-    if (ends)
+    if (ends) {
         FinishTiming();
+        if (overtime_ && taken < beats)
+            AdvanceCounter(beats - taken);
+    }
 }

@@ -2,11 +2,13 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "app/App.h"
+#include "core/TimingSession.h"
 #include "core/Language.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyNames.h"
+#include "platform/desktop/Dialogs.h"
+#include "platform/hotkeys/Hotkeys.h"
 #include "platform/hotkeys/KeyEvents.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
@@ -61,7 +63,7 @@ void HotKeyBox::focusOutEvent(QFocusEvent* e)
 }
 
 namespace {
-const char* const kRowCaptions[12] = {
+const char* const kRowCaptions[13] = {
     "",
     QT_TRANSLATE_NOOP("HotKeyForm", "开始计时"),
     QT_TRANSLATE_NOOP("HotKeyForm", "复位计时器"),
@@ -74,7 +76,11 @@ const char* const kRowCaptions[12] = {
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案3"),
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案4"),
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案5"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "下一位"),
 };
+// The rows of the earlier versions; the dialog grows by one row for 下一位.
+constexpr int kFirstRows = 11;
+constexpr int kRowPitch = 490;
 
 const char* const kInstruction = QT_TRANSLATE_NOOP("HotKeyForm", "请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！");
 const QColor kSharedRow(0xFF, 0xC0, 0xC0);
@@ -87,8 +93,14 @@ void SetTextColor(QWidget* w, const QColor& c)
 }
 } // namespace
 
-HotKeyForm::HotKeyForm(App& app, QWidget* owner)
-    : FramedDialog(owner, 6270, 7140, QString(), QStringLiteral("hotkey")), app_(app)
+HotKeyForm::HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, HotkeyService& service,
+                       Dialogs& dialogs, QWidget* owner)
+    : FramedDialog(owner, 6270, 7140 + kRowPitch, QString(), QStringLiteral("hotkey"))
+    , session_(session)
+    , config_(config)
+    , hotKeys_(hotKeys)
+    , service_(service)
+    , dialogs_(dialogs)
 {
     Label15 = CaptionLabel;
 
@@ -98,14 +110,14 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     SetTextColor(Label2, QColor(0xFF, 0x80, 0x80));
 
     const QFont rowFont = look::DesignFont(look::SimSunFamilies(), 12, true);
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         QLabel* caption = new QLabel(this);
         caption->setFont(rowFont);
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         SetTextColor(caption, QColor(0xE8, 0xEE, 0xF8));
         Label1[n] = caption;
     }
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         HotKeyBox* box = new HotKeyBox(this);
         box->setFont(rowFont);
         box->KeyDown = [this, n](int& keyCode, int shift) { Text1_KeyDown(n, keyCode, shift); };
@@ -126,17 +138,17 @@ HotKeyForm::HotKeyForm(App& app, QWidget* owner)
     }
 
     Command1 = new QPushButton(this);
-    Command1->setGeometry(TwipsRect(3150, 6570, 1185, 405));
+    Command1->setGeometry(TwipsRect(3150, 6570 + kRowPitch, 1185, 405));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Command2 = new QPushButton(this);
-    Command2->setGeometry(TwipsRect(4680, 6570, 1185, 405));
+    Command2->setGeometry(TwipsRect(4680, 6570 + kRowPitch, 1185, 405));
     Command2->setAutoDefault(false);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     Command3 = new QPushButton(this);
     Command3->setAutoDefault(false);
     Command3->hide();
-    connect(Command3, &QPushButton::clicked, this, [this] { app_.svc.hotkeys.configure(winId()); });
+    connect(Command3, &QPushButton::clicked, this, [this] { service_.configure(winId()); });
     RetranslateUi();
 }
 
@@ -146,7 +158,7 @@ void HotKeyForm::RetranslateUi()
     // The English row captions are longer: their column is wider, the boxes narrower.
     const bool english = UiLanguage() == Language::English;
     const int boxLeft = english ? 2040 : 1650;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         Label1[n]->setText(tr(kRowCaptions[n]));
         Label1[n]->setGeometry(TwipsRect(150, 1080 + 489 * (n - 1), boxLeft - 285, 345));
         Text1[n]->setGeometry(TwipsRect(boxLeft, 1020 + 490 * (n - 1), 5865 - boxLeft, 360));
@@ -154,7 +166,8 @@ void HotKeyForm::RetranslateUi()
     Command1->setText(tr("保存设置"));
     Command2->setText(tr("取消退出"));
     Command3->setText(tr("桌面设置"));
-    Command3->setGeometry(english ? TwipsRect(1290, 6570, 1710, 405) : TwipsRect(1620, 6570, 1185, 405));
+    Command3->setGeometry(english ? TwipsRect(1290, 6570 + kRowPitch, 1710, 405)
+                                  : TwipsRect(1620, 6570 + kRowPitch, 1185, 405));
     // One line: a stand-in face wider than the design face draws a pixel smaller.
     QFont small = font();
     while (QFontMetrics(small).horizontalAdvance(tr(kInstruction)) > Label2->width() && small.pixelSize() > 10)
@@ -168,7 +181,7 @@ void HotKeyForm::RetranslateUi()
 void HotKeyForm::Form_Load()
 {
     PlaceOnScreen();
-    HotKeys& keys = app_.hotKeys();
+    HotKeys& keys = hotKeys_;
     keys.UnregisterAll();
     keys.LoadHotKeys();
     loaded_ = true;
@@ -179,20 +192,20 @@ void HotKeyForm::Form_Load()
 
 void HotKeyForm::ShowStatuses()
 {
-    const HotKeyStatuses& statuses = app_.hotKeys().Statuses();
-    for (int n = 1; n <= 11; ++n)
+    const HotKeyStatuses& statuses = hotKeys_.Statuses();
+    for (int n = 1; n <= kHotKeyCommands; ++n)
         if (!keyDown_[n])
-            Text1[n]->setText(HotKeyText(n, app_.session.HotKeys, statuses));
+            Text1[n]->setText(HotKeyText(n, session_.HotKeys, statuses));
     // The keys that another program held at the latest registration, on a second line.
-    const QString refused = RefusedKeysNote(app_.session.HotKeys, statuses);
+    const QString refused = RefusedKeysNote(session_.HotKeys, statuses);
     Label2->setText(refused.isEmpty() ? tr(kInstruction) : tr(kInstruction) + u'\n' + refused);
     Label2->setGeometry(refused.isEmpty() ? TwipsRect(240, 540, 5775, 375) : TwipsRect(240, 480, 5775, 510));
-    Command3->setVisible(app_.svc.hotkeys.canConfigure());
+    Command3->setVisible(service_.canConfigure());
 }
 
 void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)
 {
-    HotKeyRecord& row = app_.session.HotKeys[index];
+    HotKeyRecord& row = session_.HotKeys[index];
     const QString name = KeyName(keyCode);
     const ModifierCombination mods = ModifierCombinationOf(shift);
     QString text = mods.prefix + name;
@@ -216,7 +229,7 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
     const QString text = Text1[index]->text();
     if (text.endsWith(u'+') || text.isEmpty())
         Text1[index]->setText(kNotSet);
-    app_.session.HotKeys[index].Desc = Text1[index]->text();
+    session_.HotKeys[index].Desc = Text1[index]->text();
     keyCode = 0;
     if (marking_)
         MarkSharedRows();
@@ -224,7 +237,7 @@ void HotKeyForm::Text1_KeyUp(int index, int& keyCode, int)
 
 void HotKeyForm::Command1_Click()
 {
-    const HotKeyTable& table = app_.session.HotKeys;
+    const HotKeyTable& table = session_.HotKeys;
     // One combination can act for one row only: rows that share one are named, and nothing is
     // saved until they differ.
     const std::vector<std::vector<int>> shared = SharedCombinations(table);
@@ -238,35 +251,39 @@ void HotKeyForm::Command1_Click()
                 rows << tr(kRowCaptions[id]);
             groups << tr("%1：%2").arg(rows.join(tr("、")), table[ids.front()].Desc);
         }
-        app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
+        dialogs_.warning(this, QStringLiteral("Horalto"),
                                  tr("下列各行设置了相同的热键，请修改后再保存：\n") + groups.join(u'\n'));
         return;
     }
-    ConfigFile::SaveBatch save(app_.config); // every hotkey in one write, or none
-    for (int n = 1; n <= 11; ++n) {
+    ConfigFile::SaveBatch save(config_); // every hotkey in one write, or none
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         const QString id = QString::number(n);
-        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
-        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
-        app_.config.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
+        // 下一位 goes into the file only once it is set (or the file has it already).
+        if (n > kFirstRows && table[n].Desc == kNotSet &&
+            !config_.PeekIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id))
+            continue;
+        config_.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetA + id, table[n].SetA);
+        config_.WriteIniText(IniSection::COMMSET, IniKey::HotKeySetB + id, table[n].SetB);
+        config_.WriteIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id, table[n].Desc);
     }
     if (!save.commit()) {
-        app_.svc.dialogs.warning(this, QStringLiteral("Horalto"),
+        dialogs_.warning(this, QStringLiteral("Horalto"),
                                  tr("全局热键设置没有保存：无法写入配置文件\n%1")
-                                     .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
+                                     .arg(QDir::toNativeSeparators(config_.ConfigFilePath())));
         return;
     }
     if (pressed_) // a desktop that binds the keys itself is asked again for the keys pressed
-        app_.svc.hotkeys.proposeAgain();
+        service_.proposeAgain();
     accept();
 }
 
 void HotKeyForm::MarkSharedRows()
 {
     marked_.fill(false);
-    for (const std::vector<int>& ids : SharedCombinations(app_.session.HotKeys))
+    for (const std::vector<int>& ids : SharedCombinations(session_.HotKeys))
         for (int id : ids)
             marked_[id] = true;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kHotKeyCommands; ++n) {
         QPalette p = Text1[n]->palette();
         p.setColor(QPalette::Base, marked_[n] ? kSharedRow : palette().color(QPalette::Base));
         Text1[n]->setPalette(p);
@@ -280,7 +297,7 @@ void HotKeyForm::Command2_Click()
 
 void HotKeyForm::Form_Unload()
 {
-    HotKeys& keys = app_.hotKeys();
+    HotKeys& keys = hotKeys_;
     keys.StatusesChanged = nullptr;
     keys.LoadHotKeys();
     keys.RegisterHotKeysAfterDialog();

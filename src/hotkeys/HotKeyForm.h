@@ -5,7 +5,11 @@
 #include <array>
 #include <functional>
 
-class App;
+class ConfigFile;
+class Dialogs;
+class HotKeys;
+class HotkeyService;
+class TimingSession;
 class QLabel;
 class QPushButton;
 
@@ -27,14 +31,15 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 };
 
-// The hotkey dialog: eleven rows, one for each global hotkey; pressing a key combination in a
+// The hotkey dialog: twelve rows, one for each global hotkey; pressing a key combination in a
 // row sets that hotkey, BackSpace switches it off. While it is open no hotkey is registered;
 // closing it in any way reloads the hotkeys from the configuration and registers them again,
 // so only what "保存设置" wrote stays.
 class HotKeyForm : public FramedDialog {
     Q_OBJECT
 public:
-    HotKeyForm(App& app, QWidget* owner);
+    HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, HotkeyService& service,
+               Dialogs& dialogs, QWidget* owner);
 
     void Form_Load();
     void Text1_KeyDown(int index, int& keyCode, int shift);
@@ -49,8 +54,8 @@ public:
 
     Control* Label15 = nullptr;           // caption of the title strip
     QLabel* Label2 = nullptr;             // instruction
-    std::array<QLabel*, 12> Label1{};     // row captions, items 1..11
-    std::array<HotKeyBox*, 12> Text1{};   // items 1..11, one per hotkey id
+    std::array<QLabel*, 13> Label1{};     // row captions, items 1..12
+    std::array<HotKeyBox*, 13> Text1{};   // items 1..12, one per hotkey id
     QPushButton* Command1 = nullptr;      // 保存设置
     QPushButton* Command2 = nullptr;      // 取消退出
     QPushButton* Command3 = nullptr;      // 桌面设置: the desktop's settings of the shortcuts, where it has them
@@ -66,9 +71,13 @@ private:
     // Marks the rows that share a combination, as the table holds them now.
     void MarkSharedRows();
 
-    App& app_;
-    std::array<bool, 12> keyDown_{}; // a key went down in the box and its release is still due
-    std::array<bool, 12> marked_{};
+    TimingSession& session_;
+    const ConfigFile& config_;
+    HotKeys& hotKeys_;
+    HotkeyService& service_;
+    Dialogs& dialogs_;
+    std::array<bool, 13> keyDown_{}; // a key went down in the box and its release is still due
+    std::array<bool, 13> marked_{};
     bool pressed_ = false; // a combination was pressed in a row
     bool marking_ = false; // a save found shared rows: the marks follow every change
     bool loaded_ = false;  // Form_Load has shown the table

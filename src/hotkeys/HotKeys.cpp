@@ -2,15 +2,17 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "app/App.h"
+#include "core/Commands.h"
+#include "core/TimingSession.h"
+#include "platform/hotkeys/Hotkeys.h"
 
 namespace {
 struct HotKeyDefault {
     const char* setB;
     const char* desc;
 };
-// Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5.
-const HotKeyDefault kDefaults[12] = {
+// Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5; 12: 下一位.
+const HotKeyDefault kDefaults[13] = {
     {"", ""},
     {"116", "F5"},
     {"117", "F6"},
@@ -23,7 +25,10 @@ const HotKeyDefault kDefaults[12] = {
     {"99", "Num3"},
     {"100", "Num4"},
     {"101", "Num5"},
+    {"", "NotSet"}, // 下一位: off until set
 };
+// The rows whose keys a file of the earlier versions has: written as defaults when missing.
+constexpr int kFirstHotKeyRows = 11;
 } // namespace
 
 int ModifierBits(const QString& text)
@@ -62,17 +67,17 @@ int LeadingNumber(const QString& text)
 std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
 {
     std::vector<std::vector<int>> shared;
-    std::vector<bool> grouped(12, false);
+    std::vector<bool> grouped(kHotKeyCommands + 1, false);
     auto combination = [&table](int id) {
         bool ok = false;
         const int code = table[id].SetB.trimmed().toInt(&ok, 10);
         return std::pair{ModifierBits(table[id].SetA), ok ? code : -1 - id}; // a bad code matches none
     };
-    for (int id = 1; id <= 11; ++id) {
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
         if (grouped[id] || table[id].Desc == kNotSet)
             continue;
         std::vector<int> ids{id};
-        for (int other = id + 1; other <= 11; ++other)
+        for (int other = id + 1; other <= kHotKeyCommands; ++other)
             if (table[other].Desc != kNotSet && combination(other) == combination(id)) {
                 ids.push_back(other);
                 grouped[other] = true;
@@ -83,26 +88,33 @@ std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
     return shared;
 }
 
-HotKeys::HotKeys(App& app) : app_(app)
+HotKeys::HotKeys(TimingSession& session, Commands& commands, const ConfigFile& config, HotkeyService& service)
+    : session_(session), commands_(commands), config_(config), service_(service)
 {
-    app_.svc.hotkeys.setChangeHandler([this] { ServiceChanged(); });
+    service_.setChangeHandler([this] { ServiceChanged(); });
 }
 
 HotKeys::~HotKeys()
 {
-    app_.svc.hotkeys.setChangeHandler(nullptr);
+    service_.setChangeHandler(nullptr);
     if (installed_)
-        app_.svc.hotkeys.setPressHandler(nullptr);
+        service_.setPressHandler(nullptr);
 }
 
 void HotKeys::LoadHotKeys()
 {
-    HotKeyTable& table = app_.session.HotKeys;
-    for (int id = 1; id <= 11; ++id) {
+    HotKeyTable& table = session_.HotKeys;
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
         const QString n = QString::number(id);
-        table[id].SetA = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetA + n, "");
-        table[id].SetB = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeySetB + n, kDefaults[id].setB);
-        table[id].Desc = app_.config.ReadIniText(IniSection::COMMSET, IniKey::HotKeyDesc + n, kDefaults[id].desc);
+        // A later row is only looked at: a file without it stays as it is.
+        auto read = [&](const QString& key, const char* fallback) {
+            if (id <= kFirstHotKeyRows)
+                return config_.ReadIniText(IniSection::COMMSET, key, fallback);
+            return config_.PeekIniText(IniSection::COMMSET, key).value_or(QString::fromLatin1(fallback));
+        };
+        table[id].SetA = read(IniKey::HotKeySetA + n, "");
+        table[id].SetB = read(IniKey::HotKeySetB + n, kDefaults[id].setB);
+        table[id].Desc = read(IniKey::HotKeyDesc + n, kDefaults[id].desc);
     }
 }
 
@@ -119,14 +131,14 @@ void HotKeys::RegisterHotKeysAfterDialog()
 void HotKeys::RegisterAll(bool tolerant)
 {
     held_ = false;
-    const HotKeyTable& table = app_.session.HotKeys;
+    const HotKeyTable& table = session_.HotKeys;
     // A key that a lower id of the table shares is refused for that id's sake: held by another
     // program only when the lower id's was.
-    std::array<int, 12> firstOfShared{};
+    std::array<int, kHotKeyCommands + 1> firstOfShared{};
     for (const std::vector<int>& ids : SharedCombinations(table))
         for (std::size_t k = 1; k < ids.size(); ++k)
             firstOfShared[ids[k]] = ids.front();
-    for (int id = 1; id <= 11; ++id) {
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
         statuses_[id] = {};
         if (table[id].Desc == kNotSet)
             continue;
@@ -134,14 +146,14 @@ void HotKeys::RegisterAll(bool tolerant)
             const QString key = table[id].SetA + "," + table[id].SetB;
             const bool taken = SetHotKey(id, key, "Add");
             const int first = firstOfShared[id];
-            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true), app_.svc.hotkeys.boundKey(id)};
+            statuses_[id] = {key, !taken && (first ? statuses_[first].refused : true), service_.boundKey(id)};
         } catch (const ConfigError&) {
             if (!tolerant)
                 throw;
             // After a dialog a key code that does not convert leaves that one hotkey unregistered.
         }
     }
-    app_.ShowHotKeyCaptions();
+    commands_.Run(CommandId::HotKeyCaptions);
 }
 
 bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
@@ -159,37 +171,41 @@ bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
     HotKeyModifiers = 0;
     HotKeyVk = 0;
     if (!installed_) {
-        app_.svc.hotkeys.setPressHandler([this](int pressed) { HotKeyWndProc(pressed); });
+        service_.setPressHandler([this](int pressed) { HotKeyWndProc(pressed); });
         installed_ = true;
     }
     HotKeyId = id;
     if (action == "Add") {
         HotKeyModifiers = ModifierBits(modifiers);
         HotKeyVk = keyCode;
-        return app_.svc.hotkeys.registerKey(HotKeyId, HotKeyModifiers, HotKeyVk);
+        return service_.registerKey(HotKeyId, HotKeyModifiers, HotKeyVk);
     }
     if (action == "Del") {
-        app_.svc.hotkeys.setPressHandler(nullptr);
+        service_.setPressHandler(nullptr);
         installed_ = false;
-        app_.svc.hotkeys.unregisterKey(HotKeyId);
+        service_.unregisterKey(HotKeyId);
     }
     return false;
 }
 
 void HotKeys::UnregisterAll()
 {
-    for (int id = 1; id <= 11; ++id)
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
+        // 下一位 is released only where it was set or registered.
+        if (id > kFirstHotKeyRows && session_.HotKeys[id].Desc == kNotSet && statuses_[id].key.isEmpty())
+            continue;
         SetHotKey(id, QString(), "Del");
+    }
     held_ = true;
 }
 
 void HotKeys::ServiceChanged()
 {
     if (held_) {
-        for (int id = 1; id <= 11; ++id)
+        for (int id = 1; id <= kHotKeyCommands; ++id)
             if (!statuses_[id].key.isEmpty())
-                statuses_[id].bound = app_.svc.hotkeys.boundKey(id);
-        app_.ShowHotKeyCaptions();
+                statuses_[id].bound = service_.boundKey(id);
+        commands_.Run(CommandId::HotKeyCaptions);
     } else {
         RegisterAll(/*tolerant=*/true);
     }
@@ -202,5 +218,5 @@ void HotKeys::HotKeyWndProc(int id)
     if (id < 1 || id > kHotKeyCommands)
         return;
     // The key does what its command's menu item would do, and only when the command is offered.
-    app_.RunOffered(CommandId(id));
+    commands_.RunOffered(HotKeyCommand(id));
 }

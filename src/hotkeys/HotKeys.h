@@ -5,7 +5,10 @@
 #include <functional>
 #include <vector>
 
-class App;
+class Commands;
+class ConfigFile;
+class HotkeyService;
+class TimingSession;
 
 // The modifier bits (Alt 1, Ctrl 2, Shift 4) of a modifier text: "Shift+Ctrl" and "Ctrl+Shift"
 // are 6; any text but the listed ones (matched exactly) is 0.
@@ -16,14 +19,14 @@ int ModifierBits(const QString& text);
 // first ids. Only the first id of a list can be registered.
 std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table);
 
-// The eleven global hotkeys: loading the table from the configuration, registering them with
+// The global hotkeys (eleven, and 下一位 once set): loading the table from the configuration, registering them with
 // the window system, and turning a press into its command.
 class HotKeys {
 public:
-    explicit HotKeys(App& app);
+    HotKeys(TimingSession& session, Commands& commands, const ConfigFile& config, HotkeyService& service);
     ~HotKeys();
 
-    // Fills the table from section COMMSET, id 1..11, SetA, SetB, Desc each.
+    // Fills the table from section COMMSET, id 1..12, SetA, SetB, Desc each (12 only looked at).
     void LoadHotKeys();
     // Registers every hotkey in use, keeps what became of each (Statuses) and writes the hotkey
     // texts into the menu captions. Throws ConfigError when a SetB in use is not a 16-bit
@@ -31,7 +34,7 @@ public:
     void RegisterHotKeys();
     // keyText "modifiers,keycode"; action "Add" or "Del". True when an "Add" was taken.
     bool SetHotKey(int id, const QString& keyText, const QString& action);
-    // Unregisters all eleven ("Del" for 1..11), as the dialogs and the unload do.
+    // Unregisters all ("Del" for 1..11, and 12 when set or registered), as the dialogs and the unload do.
     void UnregisterAll();
     // Between UnregisterAll and the next registration: no command acts as a hotkey would.
     bool Held() const { return held_; }
@@ -59,7 +62,10 @@ public:
 
 private:
     void RegisterAll(bool tolerant);
-    App& app_;
+    TimingSession& session_;
+    Commands& commands_;
+    const ConfigFile& config_;
+    HotkeyService& service_;
     HotKeyStatuses statuses_;
     bool installed_ = false; // the press handler is in place (first "Add" until any "Del")
     bool held_ = false;

@@ -1,17 +1,18 @@
 #include "menu/MenuForm.h"
 
-#include "app/App.h"
 #include "config/ConfigFile.h"
+#include "core/Commands.h"
 #include "core/TimeText.h"
+#include "core/TimingSession.h"
 #include "display/MonitorChoice.h"
 #include "hotkeys/HotKeys.h"
-#include "windows/FullScreenForm.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
 
-MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
+MenuForm::MenuForm(const TimingSession& session, Commands& commands, const HotKeys& hotKeys, const ConfigFile& config)
+    : QWidget(nullptr, Qt::Window), session_(session), commands_(commands), hotKeys_(hotKeys), config_(config)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     MypopMenu = new QMenu(this);
@@ -33,7 +34,7 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     MypopMenu->addSeparator(); // fg0
     MJishiStart = item(tr("计时"), [this] { MJishiStart_Click(); });
     MJishiEnd = item(tr("复位"), [this] { MJishiEnd_Click(); });
-    MJishiPause = item(app_.session.PauseWord(), [this] { MJishiPause_Click(); });
+    MJishiPause = item(session_.PauseWord(), [this] { MJishiPause_Click(); });
     MypopMenu->addSeparator(); // fg1
     MMinME = item(tr("工具条模式"), [this] { MMinME_Click(); });
     MMaxME = item(tr("全屏幕模式"), [this] { MMaxME_Click(); });
@@ -43,14 +44,14 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     Mabout = item({}, [this] { Mabout_Click(); });
     MSetupMe = item({}, [this] { MSetupMe_Click(); });
     MHotKey = item({}, [this] { MHotKey_Click(); });
-    MAppInfo = item({}, [this] { app_.Run(CommandId::AppInfo, owner_); });
-    MRecords = item({}, [this] { app_.Run(CommandId::Records, owner_); });
-    MProgramme = item({}, [this] { app_.Run(CommandId::Programme, owner_); });
-    MNextSpeaker = item({}, [this] { app_.Run(CommandId::NextSpeaker, owner_); });
-    MRemoteView = item({}, [this] { app_.Run(CommandId::RemoteView, owner_); });
+    MAppInfo = item({}, [this] { commands_.Run(CommandId::AppInfo, owner_); });
+    MRecords = item({}, [this] { commands_.Run(CommandId::Records, owner_); });
+    MProgramme = item({}, [this] { commands_.Run(CommandId::Programme, owner_); });
+    MNextSpeaker = item({}, [this] { commands_.Run(CommandId::NextSpeaker, owner_); });
+    MRemoteView = item({}, [this] { commands_.Run(CommandId::RemoteView, owner_); });
     MypopMenu->addSeparator(); // fg4
-    MDouDong = item({}, [this] { app_.Run(CommandId::Shake, owner_); }, true);
-    MMaxToolsBar = item({}, [this] { app_.Run(CommandId::LargeToolbar, owner_); }, true);
+    MDouDong = item({}, [this] { commands_.Run(CommandId::Shake, owner_); }, true);
+    MMaxToolsBar = item({}, [this] { commands_.Run(CommandId::LargeToolbar, owner_); }, true);
     // With the display switches, after every command item.
     MFullScreenMonitor = MypopMenu->addMenu(QString());
     connect(MFullScreenMonitor, &QMenu::aboutToShow, this, &MenuForm::FillMonitorMenu);
@@ -67,8 +68,8 @@ MenuForm::MenuForm(App& app) : QWidget(nullptr, Qt::Window), app_(app)
     RetranslateUi();
 
     // From here on the items follow the session. The menu is built at start-up, before the
-    // hotkeys are read: their captions come with App::ShowHotKeyCaptions.
-    const TimingSession& s = app_.session;
+    // hotkeys are read: their captions come with ShowHotKeyCaptions.
+    const TimingSession& s = session_;
     ShowSchemeMarks(s.FangAnId());
     MDouDong->setChecked(s.ShakeMarked());
     MMaxToolsBar->setChecked(s.LargeToolbarMarked());
@@ -107,12 +108,12 @@ void MenuForm::changeEvent(QEvent* e)
     if (e->type() != QEvent::LanguageChange)
         return;
     RetranslateUi();
-    app_.ShowHotKeyCaptions();
+    ShowHotKeyCaptions(session_.HotKeys, hotKeys_.Statuses());
 }
 
 void MenuForm::MLanguage_Click(Language language)
 {
-    app_.ChooseLanguage(language);
+    commands_.Run(language == Language::English ? CommandId::EnglishLanguage : CommandId::ChineseLanguage, owner_);
     MChinese->setChecked(UiLanguage() == Language::Chinese);
     MEnglish->setChecked(UiLanguage() == Language::English);
 }
@@ -126,13 +127,16 @@ void MenuForm::ShowSchemeMarks(int scheme)
 void MenuForm::SetPauseMenuCaption()
 {
     const int id = int(CommandId::PauseContinue);
-    MJishiPause->setText(HotKeyCaption(id, app_.session.HotKeys, app_.hotKeys().Statuses(), app_.session.PauseWord()));
+    MJishiPause->setText(HotKeyCaption(id, session_.HotKeys, hotKeys_.Statuses(), session_.PauseWord()));
 }
 
 void MenuForm::ApplyOffers()
 {
+    // The programme's commands follow the windows' own ones, which have no item.
     for (int n = 1; n <= int(CommandId::NextSpeaker); ++n) {
-        const CommandOffer offer = app_.Offered(CommandId(n));
+        if (n > int(CommandId::RemoteView) && n < int(CommandId::Programme))
+            continue;
+        const CommandOffer offer = commands_.Offered(CommandId(n));
         QAction* item = CommandItem(CommandId(n));
         item->setVisible(offer.visible);
         item->setEnabled(offer.enabled);
@@ -148,16 +152,16 @@ void MenuForm::ShowPopup(QWidget* owner, QPoint globalPos)
     MypopMenu->popup(globalPos);
 }
 
-void MenuForm::MJsFa_Click(int index) { app_.Run(SchemeCommand(index), owner_); }
-void MenuForm::MJishiStart_Click() { app_.Run(CommandId::Start, owner_); }
-void MenuForm::MJishiEnd_Click() { app_.Run(CommandId::Reset, owner_); }
-void MenuForm::MJishiPause_Click() { app_.Run(CommandId::PauseContinue, owner_); }
-void MenuForm::MMinME_Click() { app_.Run(CommandId::ToolbarMode, owner_); }
-void MenuForm::MMaxME_Click() { app_.Run(CommandId::FullScreenMode, owner_); }
-void MenuForm::MBacktoMain_Click() { app_.Run(CommandId::BackToMain, owner_); }
-void MenuForm::Mabout_Click() { app_.Run(CommandId::About, owner_); }
-void MenuForm::MSetupMe_Click() { app_.Run(CommandId::Setup, owner_); }
-void MenuForm::MHotKey_Click() { app_.Run(CommandId::HotKeySetup, owner_); }
+void MenuForm::MJsFa_Click(int index) { commands_.Run(SchemeCommand(index), owner_); }
+void MenuForm::MJishiStart_Click() { commands_.Run(CommandId::Start, owner_); }
+void MenuForm::MJishiEnd_Click() { commands_.Run(CommandId::Reset, owner_); }
+void MenuForm::MJishiPause_Click() { commands_.Run(CommandId::PauseContinue, owner_); }
+void MenuForm::MMinME_Click() { commands_.Run(CommandId::ToolbarMode, owner_); }
+void MenuForm::MMaxME_Click() { commands_.Run(CommandId::FullScreenMode, owner_); }
+void MenuForm::MBacktoMain_Click() { commands_.Run(CommandId::BackToMain, owner_); }
+void MenuForm::Mabout_Click() { commands_.Run(CommandId::About, owner_); }
+void MenuForm::MSetupMe_Click() { commands_.Run(CommandId::Setup, owner_); }
+void MenuForm::MHotKey_Click() { commands_.Run(CommandId::HotKeySetup, owner_); }
 
 QAction* MenuForm::CommandItem(CommandId id) const
 {
@@ -188,18 +192,18 @@ QAction* MenuForm::CommandItem(CommandId id) const
 void MenuForm::ShowHotKeyCaptions(const HotKeyTable& table, const HotKeyStatuses& statuses)
 {
     for (int id = 1; id <= kHotKeyCommands; ++id)
-        CommandItem(CommandId(id))->setText(HotKeyCaption(id, table, statuses, app_.session.PauseWord()));
+        CommandItem(HotKeyCommand(id))->setText(HotKeyCaption(id, table, statuses, session_.PauseWord()));
 }
 
-void MenuForm::MAppInfo_Click() { app_.EditInfoText(owner_); }
-void MenuForm::MDouDong_Click() { app_.session.ToggleShake(); }
-void MenuForm::MMaxToolsBar_Click() { app_.session.ToggleLargeToolbar(); }
-void MenuForm::MExitMe_Click() { app_.Run(CommandId::Exit, owner_); }
+void MenuForm::MAppInfo_Click() { commands_.Run(CommandId::AppInfo, owner_); }
+void MenuForm::MDouDong_Click() { commands_.Run(CommandId::Shake, owner_); }
+void MenuForm::MMaxToolsBar_Click() { commands_.Run(CommandId::LargeToolbar, owner_); }
+void MenuForm::MExitMe_Click() { commands_.Run(CommandId::Exit, owner_); }
 
 void MenuForm::FillMonitorMenu()
 {
     MFullScreenMonitor->clear();
-    for (const MonitorMenuItem& m : MonitorMenuItems(ConnectedMonitors(), ReadFullScreenMonitor(app_.config))) {
+    for (const MonitorMenuItem& m : MonitorMenuItems(ConnectedMonitors(), ReadFullScreenMonitor(config_))) {
         QAction* a = MFullScreenMonitor->addAction(m.text);
         a->setCheckable(true);
         a->setChecked(m.checked);
@@ -209,7 +213,6 @@ void MenuForm::FillMonitorMenu()
 
 void MenuForm::MonitorItem_Click(const QString& name)
 {
-    WriteFullScreenMonitor(app_.config, name);
-    if (app_.FullScreenBuilt() && app_.fullScreenForm().isVisible())
-        app_.fullScreenForm().PlaceOnChosenMonitor();
+    WriteFullScreenMonitor(config_, name);
+    commands_.Run(CommandId::FullScreenToMonitor, owner_);
 }

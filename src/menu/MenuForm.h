@@ -7,16 +7,19 @@
 #include <QWidget>
 #include <array>
 
-class App;
+class Commands;
+class ConfigFile;
+class HotKeys;
 class QAction;
 class QMenu;
+class TimingSession;
 
 // The hidden window that owns the popup menu shared by every display window, and its handlers.
 // The check marks, the pause caption and the items' states follow the timing session.
 class MenuForm : public QWidget {
     Q_OBJECT
 public:
-    explicit MenuForm(App& app);
+    MenuForm(const TimingSession& session, Commands& commands, const HotKeys& hotKeys, const ConfigFile& config);
     ~MenuForm() override;
 
     QMenu* MypopMenu = nullptr;
@@ -88,7 +91,10 @@ private:
     // The captions of the items that are not hotkey commands, and the language's check mark.
     void RetranslateUi();
 
-    App& app_;
+    const TimingSession& session_;
+    Commands& commands_;
+    const HotKeys& hotKeys_;
+    const ConfigFile& config_;
     QWidget* owner_ = nullptr;
     int popups_ = 0;
 };

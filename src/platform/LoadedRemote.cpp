@@ -9,10 +9,11 @@ LoadedRemote::LoadedRemote(QString modulePath)
 
 LoadedRemote::~LoadedRemote() = default;
 
-QString LoadedRemote::start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands)
+QString LoadedRemote::start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands,
+                           const QString& address)
 {
     if (RemoteServer* s = module_.get())
-        return s->start(port, controlKey, commands);
+        return s->start(port, controlKey, commands, address);
     return QCoreApplication::translate("LoadedRemote", "找不到远程显示模块 %1").arg(QLatin1String(kModuleName));
 }
 

@@ -13,7 +13,8 @@ public:
     explicit LoadedRemote(QString modulePath);
     ~LoadedRemote() override;
 
-    QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands) override;
+    QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands,
+                  const QString& address = {}) override;
     void stop() override;
     bool serving() const override;
     void setControlKey(const QByteArray& key) override;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 QString ExecutableDir::path() const
@@ -15,11 +16,24 @@ QString ExecutableDir::path() const
     return QCoreApplication::applicationDirPath();
 }
 
+bool OwnProgramDir(const QString& dir, unsigned dirOwner, unsigned user)
+{
+    for (const QLatin1StringView system : {QLatin1StringView("/usr"), QLatin1StringView("/opt")}) {
+        if (dir == system || dir.startsWith(system + QLatin1Char('/')))
+            return false;
+    }
+    return dirOwner == user;
+}
+
 bool ExecutableDir::writable() const
 {
+    const QByteArray dir = QFile::encodeName(path());
+    struct stat st {};
+    if (::stat(dir.constData(), &st) != 0 || !OwnProgramDir(path(), st.st_uid, ::getuid()))
+        return false;
     // Creating and renaming files needs write and search permission on the directory; a
     // read-only file system answers no as well.
-    return ::access(QFile::encodeName(path()).constData(), W_OK | X_OK) == 0;
+    return ::access(dir.constData(), W_OK | X_OK) == 0;
 }
 
 QString ExecutableDir::configHome() const

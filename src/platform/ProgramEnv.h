@@ -7,12 +7,18 @@ class ProgramDir {
 public:
     virtual ~ProgramDir() = default;
     virtual QString path() const = 0;
-    // Whether the program may create and replace files in its directory.
+    // Whether the program keeps its files in its directory: it may create and replace files
+    // there, and the directory is the user's own (see OwnProgramDir).
     virtual bool writable() const = 0;
     // The folder for the user's own configuration files ($XDG_CONFIG_HOME, else ~/.config);
     // empty when there is none.
     virtual QString configHome() const = 0;
 };
+
+// Whether a program directory (a canonical path) belongs to the user running the program, so
+// that the program's files may live there: not an installed program's directory (under /usr
+// or /opt, or owned by another user), whoever runs it, root included.
+bool OwnProgramDir(const QString& dir, unsigned dirOwner, unsigned user);
 
 class ExecutableDir final : public ProgramDir {
 public:

@@ -40,10 +40,11 @@ public:
 class RemoteServer {
 public:
     virtual ~RemoteServer() = default;
-    // Serves on `port` of every address of the machine. An empty text when serving, otherwise
-    // one line that says why not (the port is in use, ...). Serving already: the port and
-    // the key are taken anew.
-    virtual QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands) = 0;
+    // Serves on `port` of every address of the machine, or of `address` only when one is given.
+    // An empty text when serving, otherwise one line that says why not (the port is in use,
+    // ...). Serving already: the port, the address and the key are taken anew.
+    virtual QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands,
+                          const QString& address = {}) = 0;
     // Closes every connection and the port.
     virtual void stop() = 0;
     virtual bool serving() const = 0;
@@ -56,7 +57,9 @@ public:
     // "en"), `texts` from each Chinese text of the page to its translation. Pages served from
     // now on read them; pages open get them at once.
     virtual void setTexts(const QString& language, const QMap<QString, QString>& texts) = 0;
-    // The machine's network addresses, IPv4 first, loopback last ("192.168.1.20", "fe80::1").
+    // The machine's addresses that a phone on the local network can reach ("192.168.1.20"):
+    // its IPv4 addresses, IPv6 ones only when it has no IPv4 address, never loopback or
+    // link-local ones. Empty without a network.
     virtual QStringList addresses() = 0;
     // The QR code of a text: one pixel a module, black on white with a quiet zone; a null
     // image when it cannot be made.

@@ -93,9 +93,8 @@ void Programme::SetCurrent(int row)
 {
     if (row < 0 || row >= Size() || row == current_)
         return;
-    const quint64 before = CurrentId();
     current_ = row;
-    Changed(before);
+    emit currentChanged();
 }
 
 void Programme::SetName(int row, const QString& name)

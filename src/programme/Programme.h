@@ -56,7 +56,8 @@ public:
 signals:
     // Rows, texts or times changed (the current row may have too).
     void changed();
-    // Another speaker is current (or none); after changed() when both happen.
+    // Another speaker is current (or none); after changed() when both happen, alone when only
+    // the current row moved (SetCurrent).
     void currentChanged();
 
 private:

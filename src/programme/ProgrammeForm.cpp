@@ -42,7 +42,8 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
     List->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     List->verticalHeader()->hide();
-    List->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns fit their texts when the window opens, not at every change of a long programme.
+    List->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     List->horizontalHeader()->setSectionResizeMode(TitleCol, QHeaderView::Stretch);
     List->installEventFilter(this);
     connect(List, &QTableWidget::cellChanged, this, &ProgrammeForm::CellEdited);
@@ -81,6 +82,10 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
         if (isVisible())
             LoadRows();
     });
+    connect(&programme, &Programme::currentChanged, this, [this] {
+        if (isVisible())
+            MarkCurrent();
+    });
     connect(&session_, &TimingSession::offersChanged, this, &ProgrammeForm::ShowOffers);
     RetranslateUi();
 }
@@ -111,6 +116,8 @@ void ProgrammeForm::Form_Show()
     Problem->setText(store_.Problem());
     Problem->setVisible(!store_.Usable());
     LoadRows();
+    for (const int c : {NumberCol, NameCol, SchemeCol, SpokenCol, ResultCol})
+        List->resizeColumnToContents(c);
     if (!isVisible())
         PlaceOnScreen();
     show();
@@ -121,35 +128,52 @@ void ProgrammeForm::Form_Show()
 void ProgrammeForm::LoadRows()
 {
     const Programme& programme = run_.programme();
-    const QList<Speaker>& speakers = programme.Speakers();
     const int keep = SelectedRow();
     loading_ = true;
     List->setUpdatesEnabled(false);
-    List->setRowCount(int(speakers.size()));
-    QFont bold = List->font();
-    bold.setBold(true);
-    for (int r = 0; r < speakers.size(); ++r) {
-        const Speaker& s = speakers[r];
-        const bool current = r == programme.Current();
-        const QString texts[Columns] = {
-            (current ? QStringLiteral("▶ ") : QString()) + QString::number(r + 1), s.name, s.title,
-            s.scheme ? QString::number(s.scheme) : QString(), s.spoken ? SpokenText(*s.spoken) : QString(), QualifyShown(s.result)};
-        for (int c = 0; c < Columns; ++c) {
-            QTableWidgetItem* item = List->item(r, c);
-            if (!item) {
-                item = new QTableWidgetItem;
-                if (c == NumberCol || c == SpokenCol || c == ResultCol)
-                    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-                List->setItem(r, c, item);
-            }
-            item->setText(texts[c]);
-            item->setFont(current ? bold : List->font());
-        }
-    }
+    List->setRowCount(programme.Size());
+    for (int r = 0; r < programme.Size(); ++r)
+        ShowRow(r);
+    markedRow_ = programme.Current();
     List->setUpdatesEnabled(true);
     loading_ = false;
-    if (keep >= 0 && keep < speakers.size())
+    if (keep >= 0 && keep < programme.Size())
         Select(keep);
+    ShowOffers();
+}
+
+void ProgrammeForm::ShowRow(int r)
+{
+    const Programme& programme = run_.programme();
+    const Speaker& s = programme.Speakers()[r];
+    const bool current = r == programme.Current();
+    const QString texts[Columns] = {
+        (current ? QStringLiteral("▶ ") : QString()) + QString::number(r + 1), s.name, s.title,
+        s.scheme ? QString::number(s.scheme) : QString(), s.spoken ? SpokenText(*s.spoken) : QString(), QualifyShown(s.result)};
+    QFont font = List->font();
+    font.setBold(current);
+    for (int c = 0; c < Columns; ++c) {
+        QTableWidgetItem* item = List->item(r, c);
+        if (!item) {
+            item = new QTableWidgetItem;
+            if (c == NumberCol || c == SpokenCol || c == ResultCol)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            List->setItem(r, c, item);
+        }
+        item->setText(texts[c]);
+        item->setFont(font);
+    }
+}
+
+void ProgrammeForm::MarkCurrent()
+{
+    loading_ = true;
+    const int size = run_.programme().Size();
+    for (const int r : {markedRow_, run_.programme().Current()})
+        if (r >= 0 && r < size)
+            ShowRow(r);
+    markedRow_ = run_.programme().Current();
+    loading_ = false;
     ShowOffers();
 }
 

@@ -56,6 +56,9 @@ protected:
 private:
     // The programme into the table, the current row marked.
     void LoadRows();
+    // Only the current row's mark moved: the two rows concerned.
+    void MarkCurrent();
+    void ShowRow(int row);
     void ShowOffers();
     void CellEdited(int row, int column);
     int SelectedRow() const;
@@ -68,5 +71,6 @@ private:
     Desktop& desktop_;
     Random& random_;
     bool loading_ = false;
+    int markedRow_ = -1; // the row shown as current
     QString lastFolder_;
 };

@@ -20,6 +20,7 @@ ProgrammeRun::ProgrammeRun(Programme& programme, TimingSession& session, Command
     const auto direct = Qt::DirectConnection;
     connect(&programme_, &Programme::currentChanged, this, &ProgrammeRun::CurrentChanged, direct);
     connect(&programme_, &Programme::changed, this, &ProgrammeRun::displayChanged, direct);
+    connect(&programme_, &Programme::currentChanged, this, &ProgrammeRun::displayChanged, direct);
     connect(&session_, &TimingSession::phaseChanged, this, &ProgrammeRun::PhaseChanged, direct);
     connect(&session_, &TimingSession::timingEnded, this, &ProgrammeRun::TimingEnded, direct);
     connect(&session_, &TimingSession::textsChanged, this, &ProgrammeRun::displayChanged, direct);

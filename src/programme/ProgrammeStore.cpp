@@ -124,6 +124,7 @@ bool ProgrammeStore::Load()
     }
     programme_.Replace(std::move(speakers), current);
     connect(&programme_, &Programme::changed, this, &ProgrammeStore::Save, Qt::UniqueConnection);
+    connect(&programme_, &Programme::currentChanged, this, &ProgrammeStore::Save, Qt::UniqueConnection);
     return true;
 }
 

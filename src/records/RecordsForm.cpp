@@ -7,17 +7,24 @@
 #include "platform/desktop/Dialogs.h"
 #include "platform/records/RecordStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QPointer>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <algorithm>
+#include <malloc.h>
+#include <memory>
 
 namespace {
 const QString kTitle = QStringLiteral("Horalto");
+constexpr int kPageRows = 2000; // records read at a time
 
 void SetTextColor(QWidget* w, const QColor& c)
 {
@@ -56,7 +63,13 @@ RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialog
     RecordList->setSelectionBehavior(QAbstractItemView::SelectRows);
     RecordList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     RecordList->verticalHeader()->hide();
+    // Columns sized by their visible rows only: a page of records lays out at once.
+    RecordList->horizontalHeader()->setResizeContentsPrecision(0);
     RecordList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(RecordList->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int at) {
+        if (at == RecordList->verticalScrollBar()->maximum() && older_ > 0 && !loading_)
+            Fetch(older_);
+    });
     RecordList->horizontalHeader()->setSectionResizeMode(TitleColumn, QHeaderView::Stretch);
 
     auto button = [this](int left, int width, void (RecordsForm::*handler)()) {
@@ -92,10 +105,9 @@ void RecordsForm::RetranslateUi()
     OpenFolder->setText(tr("打开文件夹(&O)"));
     OpenFolder->setToolTip(tr("在文件管理器中打开记录文件所在的文件夹"));
     ClearRecords->setText(tr("清空记录"));
-    ClearRecords->setToolTip(tr("清空全部记录，原文件保留为 records.csv.bak"));
+    ClearRecords->setToolTip(tr("清空全部记录，原文件保留为备份（records.csv.bak、records.csv.bak.1……）"));
     CloseMe->setText(tr("关    闭"));
-    if (isVisible())
-        LoadRecords();
+    ShowRows(0); // the program's words in them
 }
 
 void RecordsForm::Form_Show()
@@ -110,22 +122,60 @@ void RecordsForm::Form_Show()
 
 void RecordsForm::LoadRecords()
 {
-    const QString today = clock_.now().date().toString(QStringLiteral("yyyy-MM-dd"));
-    shown_.clear();
-    for (QStringList& row : ParseCsv(records_.readAll())) {
-        // The column names, also as a file begun before the speakers' columns has them.
-        if (IsRecordHeader(row) || (Today->isChecked() && row.value(DateColumn) != today))
-            continue;
-        while (row.size() < RecordColumns)
-            row << QString();
-        shown_.push_back(row);
-    }
-    std::reverse(shown_.begin(), shown_.end());
-    RecordList->clearContents();
+    Forget();
+    Fetch(-1);
+}
+
+void RecordsForm::Fetch(qint64 end)
+{
+    loading_ = true;
+    const QString date = Today->isChecked() ? clock_.now().date().toString(QStringLiteral("yyyy-MM-dd")) : QString();
+    QThreadPool::globalInstance()->start([read = records_.reader(), end, date, generation = generation_,
+                                          form = QPointer<RecordsForm>(this)] {
+        auto page = std::make_shared<RecordPage>(ReadRecordPage(read, end, date, kPageRows));
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [form, generation, page] {
+            if (form)
+                form->Received(generation, *page);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void RecordsForm::Received(int generation, RecordPage& page)
+{
+    if (generation != generation_)
+        return; // for a list read anew since
+    loading_ = false;
+    older_ = page.older;
+    const int first = int(shown_.size());
+    shown_.insert(shown_.end(), std::make_move_iterator(page.rows.begin()), std::make_move_iterator(page.rows.end()));
+    ShowRows(first);
+}
+
+void RecordsForm::ShowRows(int first)
+{
+    RecordList->setUpdatesEnabled(false);
     RecordList->setRowCount(int(shown_.size()));
-    for (int r = 0; r < int(shown_.size()); ++r)
+    for (int r = first; r < int(shown_.size()); ++r)
         for (int c = 0; c < RecordColumns; ++c)
             RecordList->setItem(r, c, new QTableWidgetItem(RecordFieldShown(c, shown_[std::size_t(r)][c])));
+    RecordList->setUpdatesEnabled(true);
+}
+
+void RecordsForm::Forget()
+{
+    ++generation_;
+    loading_ = false;
+    older_ = 0;
+    std::vector<QStringList>().swap(shown_);
+    RecordList->clearContents();
+    RecordList->setRowCount(0);
+}
+
+void RecordsForm::hideEvent(QHideEvent* e)
+{
+    FramedDialog::hideEvent(e);
+    Forget();
+    ::malloc_trim(0); // the memory of a long list goes back to the system
 }
 
 void RecordsForm::CopyRecords_Click()
@@ -154,7 +204,8 @@ void RecordsForm::OpenFolder_Click()
 
 void RecordsForm::ClearRecords_Click()
 {
-    if (!dialogs_.question(this, kTitle, tr("确实要清空全部计时记录吗？\n原记录文件将保留为 records.csv.bak。")))
+    if (!dialogs_.question(this, kTitle,
+                           tr("确实要清空全部计时记录吗？\n原记录文件将保留为 %1。").arg(QDir::toNativeSeparators(records_.nextBackup()))))
         return;
     if (!records_.clear())
         dialogs_.warning(this, kTitle,

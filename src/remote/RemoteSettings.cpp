@@ -21,6 +21,7 @@ RemoteSettings RemoteSettings::Read(const ConfigFile& config)
     static const QRegularExpression hex32(QStringLiteral("^[0-9a-f]{32}$"));
     if (hex32.match(key).hasMatch())
         s.controlKey = key.toLatin1();
+    s.address = peek(IniKey::Address);
     return s;
 }
 
@@ -37,6 +38,11 @@ bool RemoteSettings::WriteEnabled(const ConfigFile& config, bool on)
 bool RemoteSettings::WritePort(const ConfigFile& config, quint16 port)
 {
     return config.WriteIniText(IniSection::RemoteView, IniKey::Port, QString::number(port));
+}
+
+bool RemoteSettings::WriteAddress(const ConfigFile& config, const QString& address)
+{
+    return config.WriteIniText(IniSection::RemoteView, IniKey::Address, address);
 }
 
 bool RemoteSettings::WriteControlKey(const ConfigFile& config, const QByteArray& key)

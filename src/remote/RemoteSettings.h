@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 class ConfigFile;
@@ -15,6 +16,7 @@ struct RemoteSettings {
     bool enabled = false;
     quint16 port = kDefaultPort;
     QByteArray controlKey; // 32 lower-case hex digits; empty when missing or unusable
+    QString address;       // the one address served on; empty: every address
 
     static RemoteSettings Read(const ConfigFile& config);
     // A new key of 128 bits from the random service's secret source.
@@ -23,4 +25,5 @@ struct RemoteSettings {
     static bool WriteEnabled(const ConfigFile& config, bool on);
     static bool WritePort(const ConfigFile& config, quint16 port);
     static bool WriteControlKey(const ConfigFile& config, const QByteArray& key);
+    static bool WriteAddress(const ConfigFile& config, const QString& address);
 };

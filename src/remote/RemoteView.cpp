@@ -1,7 +1,10 @@
 #include "remote/RemoteView.h"
 
-#include "app/App.h"
+#include "config/ConfigFile.h"
 #include "core/Colors.h"
+#include "core/Commands.h"
+#include "core/TimingSession.h"
+#include "platform/Random.h"
 #include "remote/RemotePageTexts.h"
 
 
@@ -9,9 +12,16 @@ namespace {
 const QString kZero = QStringLiteral("00:00:00");
 }
 
-RemoteView::RemoteView(App& app) : app_(app), settings_(RemoteSettings::Read(app.config))
+RemoteView::RemoteView(const TimingSession& session, Commands& commands, const ConfigFile& config, RemoteServer& remote,
+                       Random& random)
+    : session_(session)
+    , commands_(commands)
+    , config_(config)
+    , remote_(remote)
+    , random_(random)
+    , settings_(RemoteSettings::Read(config))
 {
-    const TimingSession& s = app_.session;
+    const TimingSession& s = session_;
     lastPhase_ = s.Phase();
     const auto direct = Qt::DirectConnection;
     auto publish = [this] { Publish(); };
@@ -23,7 +33,7 @@ RemoteView::RemoteView(App& app) : app_(app), settings_(RemoteSettings::Read(app
     // A timing ran to its end when it goes idle with the counter at zero (a reset shows the
     // timing length instead).
     connect(&s, &TimingSession::phaseChanged, this, [this](TimingPhase phase) {
-        finished_ = phase == TimingPhase::Idle && lastPhase_ != TimingPhase::Idle && app_.session.CounterText() == kZero;
+        finished_ = phase == TimingPhase::Idle && lastPhase_ != TimingPhase::Idle && session_.CounterText() == kZero;
         lastPhase_ = phase;
         Publish();
     }, direct);
@@ -44,8 +54,8 @@ RemoteView::RemoteView(App& app) : app_(app), settings_(RemoteSettings::Read(app
 
 void RemoteView::ShowTexts()
 {
-    app_.svc.remote.setTexts(RemotePageLanguage(), RemotePageTexts());
-    app_.svc.remote.publish(State());
+    remote_.setTexts(RemotePageLanguage(), RemotePageTexts());
+    remote_.publish(State());
 }
 
 RemoteView::~RemoteView()
@@ -55,28 +65,28 @@ RemoteView::~RemoteView()
 
 void RemoteView::StartIfEnabled()
 {
-    settings_ = RemoteSettings::Read(app_.config);
+    settings_ = RemoteSettings::Read(config_);
     if (settings_.enabled)
         Serve();
 }
 
 void RemoteView::Stop()
 {
-    app_.svc.remote.stop();
+    remote_.stop();
 }
 
 bool RemoteView::Serving() const
 {
-    return app_.svc.remote.serving();
+    return remote_.serving();
 }
 
 void RemoteView::Serve()
 {
     if (settings_.controlKey.isEmpty()) {
-        settings_.controlKey = RemoteSettings::NewControlKey(app_.svc.random);
-        RemoteSettings::WriteControlKey(app_.config, settings_.controlKey);
+        settings_.controlKey = RemoteSettings::NewControlKey(random_);
+        RemoteSettings::WriteControlKey(config_, settings_.controlKey);
     }
-    problem_ = app_.svc.remote.start(settings_.port, settings_.controlKey, *this);
+    problem_ = remote_.start(settings_.port, settings_.controlKey, *this, ServedAddress());
     if (problem_.isEmpty())
         ShowTexts();
     emit settingsChanged();
@@ -85,7 +95,7 @@ void RemoteView::Serve()
 void RemoteView::SetEnabled(bool on)
 {
     settings_.enabled = on;
-    RemoteSettings::WriteEnabled(app_.config, on);
+    RemoteSettings::WriteEnabled(config_, on);
     if (on) {
         Serve();
         return;
@@ -100,24 +110,48 @@ void RemoteView::SetPort(quint16 port)
     if (port == settings_.port)
         return;
     settings_.port = port;
-    RemoteSettings::WritePort(app_.config, port);
+    RemoteSettings::WritePort(config_, port);
     if (settings_.enabled)
         Serve();
     else
         emit settingsChanged();
 }
 
+void RemoteView::SetAddress(const QString& address)
+{
+    if (address == settings_.address)
+        return;
+    settings_.address = address;
+    RemoteSettings::WriteAddress(config_, address);
+    if (settings_.enabled)
+        Serve();
+    else
+        emit settingsChanged();
+}
+
+QStringList RemoteView::Addresses() const
+{
+    return remote_.addresses();
+}
+
+QString RemoteView::ServedAddress() const
+{
+    if (settings_.address.isEmpty() || !Addresses().contains(settings_.address))
+        return QString();
+    return settings_.address;
+}
+
 void RemoteView::ChangeControlKey()
 {
-    settings_.controlKey = RemoteSettings::NewControlKey(app_.svc.random);
-    RemoteSettings::WriteControlKey(app_.config, settings_.controlKey);
-    app_.svc.remote.setControlKey(settings_.controlKey);
+    settings_.controlKey = RemoteSettings::NewControlKey(random_);
+    RemoteSettings::WriteControlKey(config_, settings_.controlKey);
+    remote_.setControlKey(settings_.controlKey);
     emit settingsChanged();
 }
 
 RemoteState RemoteView::State() const
 {
-    const TimingSession& s = app_.session;
+    const TimingSession& s = session_;
     RemoteState r;
     r.counter = s.CounterText();
     r.title = speakerTitle_.isEmpty() ? s.SchemeTitle() : speakerTitle_;
@@ -138,8 +172,8 @@ RemoteState RemoteView::State() const
     r.blinking = s.Blinking();
     r.finished = finished_;
     r.overtime = s.Overtime();
-    for (int id = 1; id <= kNumberedCommands; ++id) {
-        const CommandOffer o = app_.Offered(NumberedCommand(id));
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
+        const CommandOffer o = commands_.Offered(HotKeyCommand(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');
     }
     return r;
@@ -148,7 +182,7 @@ RemoteState RemoteView::State() const
 bool RemoteView::runRemoteCommand(int id)
 {
     // As a hotkey press: only the hotkeys' commands, only when offered and not held off.
-    return id >= 1 && id <= kNumberedCommands && app_.RunOffered(NumberedCommand(id));
+    return id >= 1 && id <= kHotKeyCommands && commands_.RunOffered(HotKeyCommand(id));
 }
 
 void RemoteView::ShowSpeaker(const QString& title, const QString& next)
@@ -166,6 +200,6 @@ void RemoteView::Publish()
     QMetaObject::invokeMethod(this, [this] {
         publishPending_ = false;
         if (Serving())
-            app_.svc.remote.publish(State());
+            remote_.publish(State());
     }, Qt::QueuedConnection);
 }

@@ -5,16 +5,20 @@
 
 #include <QObject>
 
-class App;
+class Commands;
+class ConfigFile;
+class Random;
+class TimingSession;
 
 // The timing page on phones and tablets, as one more view of the timing session: it follows
 // the session's signals and hands the state to the page server (the remote service), and it
-// runs the control page's commands as a hotkey press would (App::RunOffered). It also applies
+// runs the control page's commands as a hotkey press would (Commands::RunOffered). It also applies
 // the settings of the "远程显示" dialog.
 class RemoteView final : public QObject, public RemoteCommands {
     Q_OBJECT
 public:
-    explicit RemoteView(App& app);
+    RemoteView(const TimingSession& session, Commands& commands, const ConfigFile& config, RemoteServer& remote,
+               Random& random);
     ~RemoteView() override;
 
     // At start-up with [RemoteView] Enabled=1: the page is served (a missing control key is
@@ -26,6 +30,12 @@ public:
     // The dialog's settings: each is written to config.ini and takes effect at once.
     void SetEnabled(bool on);
     void SetPort(quint16 port);
+    // The one address to serve on, empty for every address.
+    void SetAddress(const QString& address);
+    // The machine's addresses that a phone can use, now.
+    QStringList Addresses() const;
+    // The address served on: the one chosen while the machine has it, else empty (every one).
+    QString ServedAddress() const;
     // A new control key: the old control address stops working at once.
     void ChangeControlKey();
 
@@ -53,7 +63,11 @@ private:
     // signals it emitted.
     void Publish();
 
-    App& app_;
+    const TimingSession& session_;
+    Commands& commands_;
+    const ConfigFile& config_;
+    RemoteServer& remote_;
+    Random& random_;
     RemoteSettings settings_;
     QString problem_;
     bool publishPending_ = false;

@@ -1,16 +1,17 @@
 #include "remote/RemoteViewForm.h"
 
-#include "app/App.h"
 #include "remote/RemoteView.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTextDocument>
 
 namespace {
-constexpr int kWidth = 560, kHeight = 620; // pixels
+constexpr int kWidth = 560, kHeight = 650; // pixels
 constexpr int kCodeSide = 200;
 
 void SetTextColor(QWidget* w, const QColor& c)
@@ -43,10 +44,10 @@ QString UrlHost(const QString& host)
 }
 } // namespace
 
-RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
+RemoteViewForm::RemoteViewForm(RemoteView& view, RemoteServer& remote, QWidget* owner)
     : FramedDialog(owner, kWidth * 15, kHeight * 15, QString(), QStringLiteral("hotkey"))
-    , app_(app)
-    , view_(app.remoteView())
+    , view_(view)
+    , remote_(remote)
 {
     Check1 = new QCheckBox(this);
     Check1->setGeometry(20, 40, 300, 24);
@@ -59,43 +60,50 @@ RemoteViewForm::RemoteViewForm(App& app, QWidget* owner)
     PortBox->setRange(RemoteSettings::kLowestPort, 65535);
     PortBox->setKeyboardTracking(false); // a port is taken when typed in full (or by the arrows)
     StateLabel = TextLabel(this, QString(), QRect(20, 70, 520, 22));
+    AddressLabel = TextLabel(this, QString(), QRect(20, 100, 110, 24));
+    AddressBox = new QComboBox(this);
+    AddressBox->setGeometry(130, 100, 300, 24);
 
-    ViewCaption = TextLabel(this, QString(), QRect(20, 100, 520, 20));
+    ViewCaption = TextLabel(this, QString(), QRect(20, 130, 520, 20));
     ViewAddresses = new QPlainTextEdit(this);
-    ViewAddresses->setGeometry(36, 120, 504, 72);
+    ViewAddresses->setGeometry(36, 150, 504, 72);
     ViewAddresses->setReadOnly(true);
     ViewAddresses->setFrameShape(QFrame::NoFrame);
     ViewAddresses->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ViewAddresses->document()->setDocumentMargin(0); // four whole lines fit
+    ViewAddresses->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette list = ViewAddresses->palette();
     list.setColor(QPalette::Base, Qt::transparent);
     list.setColor(QPalette::Text, QColor(0xE8, 0xEE, 0xF8));
     ViewAddresses->setPalette(list);
-    ViewCode = TextLabel(this, QString(), QRect(40, 198, kCodeSide + 10, kCodeSide + 10));
-    ControlCode = TextLabel(this, QString(), QRect(310, 198, kCodeSide + 10, kCodeSide + 10));
+    ViewCode = TextLabel(this, QString(), QRect(40, 228, kCodeSide + 10, kCodeSide + 10));
+    ControlCode = TextLabel(this, QString(), QRect(310, 228, kCodeSide + 10, kCodeSide + 10));
     for (QLabel* code : {ViewCode, ControlCode})
         code->setAlignment(Qt::AlignCenter);
-    ViewCodeCaption = TextLabel(this, QString(), QRect(40, 412, kCodeSide + 10, 20));
-    ControlCodeCaption = TextLabel(this, QString(), QRect(310, 412, kCodeSide + 10, 20));
+    ViewCodeCaption = TextLabel(this, QString(), QRect(40, 442, kCodeSide + 10, 20));
+    ControlCodeCaption = TextLabel(this, QString(), QRect(310, 442, kCodeSide + 10, 20));
     for (QLabel* caption : {ViewCodeCaption, ControlCodeCaption})
         caption->setAlignment(Qt::AlignCenter);
 
-    ControlCaption = TextLabel(this, QString(), QRect(20, 442, 520, 20));
-    ControlAddressLabel = TextLabel(this, QString(), QRect(36, 462, 504, 40));
+    ControlCaption = TextLabel(this, QString(), QRect(20, 472, 520, 20));
+    ControlAddressLabel = TextLabel(this, QString(), QRect(36, 492, 504, 40));
     ControlAddressLabel->setWordWrap(true);
     ControlAddressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ControlAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ControlNote = TextLabel(this, QString(), QRect(20, 506, 520, 44));
+    ControlNote = TextLabel(this, QString(), QRect(20, 536, 520, 44));
     ControlNote->setWordWrap(true);
     SetTextColor(ControlNote, QColor(0xFF, 0xC0, 0x80));
 
     NewKeyButton = new QPushButton(this);
-    NewKeyButton->setGeometry(20, 570, 130, 30);
+    NewKeyButton->setGeometry(20, 600, 130, 30);
     NewKeyButton->setAutoDefault(false);
     CloseButton = new QPushButton(this);
-    CloseButton->setGeometry(kWidth - 20 - 100, 570, 100, 30);
+    CloseButton->setGeometry(kWidth - 20 - 100, 600, 100, 30);
     CloseButton->setAutoDefault(false);
 
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { view_.SetEnabled(on); });
+    // Only a choice of the user's is stored (activated, not a change made by ShowState).
+    connect(AddressBox, &QComboBox::activated, this, [this](int i) { view_.SetAddress(AddressBox->itemData(i).toString()); });
     connect(PortBox, &QSpinBox::valueChanged, this, [this](int port) { view_.SetPort(quint16(port)); });
     connect(NewKeyButton, &QPushButton::clicked, this, [this] { view_.ChangeControlKey(); });
     connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -108,6 +116,7 @@ void RemoteViewForm::RetranslateUi()
     SetCaption(tr("远程显示"));
     Check1->setText(tr("在局域网中提供计时页面"));
     PortLabel->setText(tr("端口："));
+    AddressLabel->setText(tr("提供地址："));
     ViewCaption->setText(tr("观看页面（在手机或平板的浏览器中打开）："));
     ViewCodeCaption->setText(tr("扫码观看"));
     ControlCodeCaption->setText(tr("扫码遥控"));
@@ -147,10 +156,22 @@ void RemoteViewForm::ShowState()
     }
     NewKeyButton->setEnabled(serving);
 
-    QStringList hosts = serving ? app_.svc.remote.addresses() : QStringList();
-    const bool network = std::any_of(hosts.begin(), hosts.end(), [](const QString& h) {
-        return !h.startsWith(QLatin1String("127.")) && h != QLatin1String("::1");
-    });
+    // The choice of address: every address, or one of the machine's (the one chosen also
+    // while the machine lacks it, marked so).
+    const QStringList usable = view_.Addresses();
+    {
+        const QSignalBlocker quiet(AddressBox);
+        AddressBox->clear();
+        AddressBox->addItem(tr("全部地址"), QString());
+        for (const QString& a : usable)
+            AddressBox->addItem(a, a);
+        if (!s.address.isEmpty() && !usable.contains(s.address))
+            AddressBox->addItem(tr("%1（现在没有）").arg(s.address), s.address);
+        AddressBox->setCurrentIndex(std::max(0, AddressBox->findData(s.address)));
+    }
+    const QString served = view_.ServedAddress();
+    const QStringList hosts = !serving ? QStringList() : served.isEmpty() ? usable : QStringList{served};
+    const bool network = !hosts.isEmpty();
     QString line;
     QColor color(0x80, 0xE0, 0x80);
     if (!s.enabled) {
@@ -174,8 +195,8 @@ void RemoteViewForm::ShowState()
     ViewAddresses->setPlainText(viewing.join(u'\n'));
     const QString control = hosts.isEmpty() ? QString() : ControlAddress(hosts.first(), s.port, s.controlKey);
     ControlAddressLabel->setText(control);
-    ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(viewing.first())));
-    ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(app_.svc.remote.qrCode(control)));
+    ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(viewing.first())));
+    ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(control)));
     ViewCodeCaption->setVisible(!ViewCode->pixmap().isNull());
     ControlCodeCaption->setVisible(!ControlCode->pixmap().isNull());
 }

@@ -1,9 +1,10 @@
 #pragma once
 #include "windows/FramedDialog.h"
 
-class App;
+class RemoteServer;
 class RemoteView;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -15,7 +16,7 @@ class QSpinBox;
 class RemoteViewForm : public FramedDialog {
     Q_OBJECT
 public:
-    RemoteViewForm(App& app, QWidget* owner);
+    RemoteViewForm(RemoteView& view, RemoteServer& remote, QWidget* owner);
 
     void Form_Load();
     // Everything shown, from the view's settings and the server.
@@ -28,6 +29,8 @@ public:
     QLabel* PortLabel = nullptr;
     QSpinBox* PortBox = nullptr;
     QLabel* StateLabel = nullptr;      // one line: serving, off, or what went wrong
+    QLabel* AddressLabel = nullptr;
+    QComboBox* AddressBox = nullptr;   // 全部地址, or the one address to serve on
     QLabel* ViewCaption = nullptr;
     QPlainTextEdit* ViewAddresses = nullptr; // the viewing page's addresses, one a line
     QLabel* ViewCode = nullptr;        // QR code of the first
@@ -44,6 +47,6 @@ protected:
     void RetranslateUi() override;
 
 private:
-    App& app_;
     RemoteView& view_;
+    RemoteServer& remote_;
 };

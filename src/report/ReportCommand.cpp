@@ -2,6 +2,7 @@
 
 #include "config/AtomicFile.h"
 #include "config/ConfigFile.h"
+#include "config/ConfigKeys.h"
 #include "config/RegularFile.h"
 #include "core/Language.h"
 #include "core/TimingRecord.h"
@@ -60,7 +61,9 @@ int RunReportCommand(int& argc, char** argv, const QString& file)
         return Fail(QCoreApplication::translate("ReportCommand", "没有比赛名单：先在“比赛名单”窗口中添加或导入选手"));
 
     const RecordFile records(recordsPath, CsvLine(RecordHeader()));
-    const ContestReport report = BuildReport(speakers, records.readAll(), QString(), QDate::currentDate());
+    // The title the user set last, as the running program's report has it.
+    const QString title = config.FileUsable() ? config.PeekIniText(IniSection::TitleSet, IniKey::Title).value_or(QString()) : QString();
+    const ContestReport report = BuildReport(speakers, records.readAll(), title, QDate::currentDate());
     const QByteArray bytes = suffix == QLatin1String("pdf") ? ReportPdf(report) : ReportCsv(report);
     if (!AtomicFile::replace(target, bytes))
         return Fail(QCoreApplication::translate("ReportCommand", "无法写入 %1").arg(QDir::toNativeSeparators(target)));

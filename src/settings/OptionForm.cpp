@@ -2,11 +2,13 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
-#include "app/App.h"
 #include "core/Qualify.h"
+#include "core/TimingSession.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "hotkeys/HotKeys.h"
+#include "platform/ProgramEnv.h"
+#include "platform/desktop/Dialogs.h"
 #include "settings/TimeField.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
@@ -51,8 +53,14 @@ QString WavFolder(const QString& programDir)
 }
 } // namespace
 
-OptionForm::OptionForm(App& app, QWidget* owner)
-    : FramedDialog(owner, 5160, 5820, QString()), app_(app)
+OptionForm::OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
+                       const ProgramDir& programDir, QWidget* owner)
+    : FramedDialog(owner, 5160, 5820, QString())
+    , session_(session)
+    , config_(config)
+    , hotKeys_(hotKeys)
+    , dialogs_(dialogs)
+    , programDir_(programDir)
 {
     setFont(look::DesignFont(kDefaultFont, 9, false));
     background_.load(QStringLiteral(":/images/option_background.png"));
@@ -81,13 +89,13 @@ std::vector<TimeField*> OptionForm::TimeFields() const
 void OptionForm::Form_Load()
 {
     // No hotkey acts while the dialog is open.
-    app_.hotKeys().UnregisterAll();
+    hotKeys_.UnregisterAll();
     PlaceOnScreen();
 
     // Opens on the current scheme; a number that is not one of the five opens scheme 1.
     std::int16_t n = 1;
     try {
-        n = SchemeNumberFromText(app_.config.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1"));
+        n = SchemeNumberFromText(config_.ReadIniText(IniSection::FangAnSelect, IniKey::JsFangAnId, "1"));
     } catch (const ConfigError&) {
     }
     EditFangAnId = (n >= 1 && n <= 5) ? n : 1;
@@ -98,7 +106,7 @@ void OptionForm::Form_Load()
 
 void OptionForm::LoadSchemeIntoFields()
 {
-    const ConfigFile& c = app_.config;
+    const ConfigFile& c = config_;
     const int n = EditFangAnId;
     std::int16_t direction = 0;
     try {
@@ -116,8 +124,8 @@ void OptionForm::LoadSchemeIntoFields()
         TssjMm[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSMM, i), "00"));
         TssjSs[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSSS, i), "00"));
     }
-    TsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::TSWAV, app_.session.DefaultPromptWav()));
-    JsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::JSWAV, app_.session.DefaultEndWav()));
+    TsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::TSWAV, session_.DefaultPromptWav()));
+    JsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::JSWAV, session_.DefaultEndWav()));
     TsWav->setCursorPosition(0);
     JsWav->setCursorPosition(0);
     const QString comm = numbered(IniSection::COMMSET, n);
@@ -138,7 +146,7 @@ void OptionForm::Combo3_Click()
     const int m = Combo3->currentData().toInt();
     if (m != EditFangAnId && IsChanged) {
         const QString question = tr("计时方案%1 的配置还没有保存，您是否要保存对该配置的更改？").arg(EditFangAnId);
-        if (app_.svc.dialogs.question(this, kTitle, question)) {
+        if (dialogs_.question(this, kTitle, question)) {
             SaveMe_Click();
             if (IsChanged) {
                 // Not saved: the edits stay, and so does the scheme they belong to.
@@ -159,10 +167,10 @@ void OptionForm::SaveMe_Click()
     if (!CheckQualifyFields())
         return;
     if (!WriteFields()) {
-        app_.svc.dialogs.warning(this, kTitle,
+        dialogs_.warning(this, kTitle,
                                  tr("计时方案%1 的配置没有保存：无法写入配置文件\n%2")
                                      .arg(EditFangAnId)
-                                     .arg(QDir::toNativeSeparators(app_.config.ConfigFilePath())));
+                                     .arg(QDir::toNativeSeparators(config_.ConfigFilePath())));
         return;
     }
     ReloadCurrentScheme();
@@ -171,7 +179,7 @@ void OptionForm::SaveMe_Click()
 
 bool OptionForm::WriteFields()
 {
-    const ConfigFile& c = app_.config;
+    const ConfigFile& c = config_;
     ConfigFile::SaveBatch save(c); // the whole scheme in one write, or nothing
     const int n = EditFangAnId;
     auto text = [&c](const QString& section, const QString& key, const QString& value) {
@@ -213,14 +221,14 @@ bool OptionForm::CheckQualifyFields()
         }
         bounds[i] = QualifyBound(text);
         if (!bounds[i]) {
-            app_.svc.dialogs.warning(this, kTitle, tr("合格时间应写作 时:分:秒，例如 00:04:30；留空为不限"));
+            dialogs_.warning(this, kTitle, tr("合格时间应写作 时:分:秒，例如 00:04:30；留空为不限"));
             fields[i]->setFocus();
             return false;
         }
         fields[i]->setText(SecondsToTimeText(*bounds[i]));
     }
     if (bounds[0] && bounds[1] && *bounds[0] > *bounds[1]) {
-        app_.svc.dialogs.warning(this, kTitle, tr("合格时间的“从”不能晚于“到”"));
+        dialogs_.warning(this, kTitle, tr("合格时间的“从”不能晚于“到”"));
         QualifyMin->setFocus();
         return false;
     }
@@ -232,7 +240,7 @@ void OptionForm::ReloadCurrentScheme()
     // The current scheme (not necessarily the one saved) goes into the shared state, and its
     // length into the counters, as a scheme switch does. A current scheme that the file no
     // longer describes properly keeps what the program holds; the next start or switch meets it.
-    app_.session.ReloadCurrentScheme();
+    session_.ReloadCurrentScheme();
 }
 
 void OptionForm::Command1_Click()
@@ -243,14 +251,14 @@ void OptionForm::Command1_Click()
 void OptionForm::Form_Unload()
 {
     // The hotkeys as the file holds them now: it may have been edited while the dialog was open.
-    app_.hotKeys().LoadHotKeys();
-    app_.hotKeys().RegisterHotKeysAfterDialog();
+    hotKeys_.LoadHotKeys();
+    hotKeys_.RegisterHotKeysAfterDialog();
 }
 
 void OptionForm::ChooseSound(QLineEdit* field, const QString& title)
 {
-    const std::optional<QString> chosen = app_.svc.dialogs.openFile(
-        this, title, WavFolder(app_.svc.programDir.path()), tr("声音文件 (*.Wav)"));
+    const std::optional<QString> chosen = dialogs_.openFile(
+        this, title, WavFolder(programDir_.path()), tr("声音文件 (*.Wav)"));
     if (!chosen)
         return;
     field->setText(chosen->trimmed());
@@ -259,8 +267,8 @@ void OptionForm::ChooseSound(QLineEdit* field, const QString& title)
 
 void OptionForm::TsOpen_Click() { ChooseSound(TsWav, tr("选择提示声音文件")); }
 void OptionForm::JsOpen_Click() { ChooseSound(JsWav, tr("选择结束声音文件")); }
-void OptionForm::TsTest_Click() { app_.session.PlayWav(TsWav->text().trimmed()); }
-void OptionForm::JsTest_Click() { app_.session.PlayWav(JsWav->text().trimmed()); }
+void OptionForm::TsTest_Click() { session_.PlayWav(TsWav->text().trimmed()); }
+void OptionForm::JsTest_Click() { session_.PlayWav(JsWav->text().trimmed()); }
 
 void OptionForm::Combo1_Click()
 {

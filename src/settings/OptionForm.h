@@ -5,14 +5,18 @@
 #include <cstdint>
 #include <vector>
 
-class App;
+class ConfigFile;
 class Control;
+class Dialogs;
+class HotKeys;
+class ProgramDir;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TimeField;
+class TimingSession;
 
 // The settings dialog "参数设置": edits one of the five timing schemes at a time (timing length,
 // count direction, prompt times, sounds, display states after start and end) and saves it to the
@@ -20,7 +24,8 @@ class TimeField;
 class OptionForm : public FramedDialog {
     Q_OBJECT
 public:
-    OptionForm(App& app, QWidget* owner);
+    OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
+               const ProgramDir& programDir, QWidget* owner);
     ~OptionForm() override;
 
     // Hotkeys off, placed on the screen, opened on the current scheme.
@@ -93,7 +98,11 @@ private:
     bool CheckQualifyFields();
     void ReloadCurrentScheme();
     void ChooseSound(QLineEdit* field, const QString& title);
-    App& app_;
+    TimingSession& session_;
+    const ConfigFile& config_;
+    HotKeys& hotKeys_;
+    Dialogs& dialogs_;
+    const ProgramDir& programDir_;
     QPixmap background_;
     // The captions beside the fields, with their source texts; `number` fills in "%1".
     struct Caption {

@@ -1,12 +1,14 @@
 #include "windows/FullScreenForm.h"
 
 #include "config/ConfigKeys.h"
-#include "app/App.h"
+#include "config/ConfigFile.h"
+#include "core/Commands.h"
+#include "core/PopupMenu.h"
 #include "core/Language.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
 #include "display/MonitorChoice.h"
-#include "menu/MenuForm.h"
+#include "platform/ProgramEnv.h"
 #include "config/RegularFile.h"
 #include "windows/Control.h"
 #include "windows/CounterLabel.h"
@@ -48,9 +50,14 @@ void SetControlLabelColors(Control* c)
 
 } // namespace
 
-FullScreenForm::FullScreenForm(App& app)
+FullScreenForm::FullScreenForm(TimingSession& session, Commands& commands, PopupMenu& popup, const ConfigFile& config,
+                               const ProgramDir& programDir)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , app_(app)
+    , session_(session)
+    , commands_(commands)
+    , popup_(popup)
+    , config_(config)
+    , programDir_(programDir)
 {
     QPalette p = palette();
     p.setColor(QPalette::Window, ColorFromBgr(kWindowBack));
@@ -184,19 +191,19 @@ void FullScreenForm::PopupOnRightRelease(Control* c)
 
 void FullScreenForm::ShowPopup(QPoint globalPos)
 {
-    app_.menuForm().ShowPopup(this, globalPos);
+    popup_.ShowPopupMenu(this, globalPos);
 }
 
 void FullScreenForm::Form_Load()
 {
-    const TimingSession& s = app_.session;
+    const TimingSession& s = session_;
 
     // The information picture, loaded once (centred with the layout below).
     if (!s.InfoPictureName().isEmpty()) {
         // A missing or unreadable picture, or a path that names no regular file (a named pipe
         // would block), leaves the box empty (and without size); no message.
         QPixmap picture;
-        if (const auto bytes = ReadRegularFile(app_.svc.programDir.path() + QLatin1Char('/') + s.InfoPictureName(), kMaxPictureBytes))
+        if (const auto bytes = ReadRegularFile(programDir_.path() + QLatin1Char('/') + s.InfoPictureName(), kMaxPictureBytes))
             picture.loadFromData(*bytes);
         if (!picture.isNull()) {
             Picture5->setPixmap(picture);
@@ -240,12 +247,12 @@ void FullScreenForm::ShowSpeaker(const QString& title, const QString& next)
 
 void FullScreenForm::ShowTitle()
 {
-    Label1->setText(speakerTitle_.isEmpty() ? app_.session.SchemeTitle() : speakerTitle_);
+    Label1->setText(speakerTitle_.isEmpty() ? session_.SchemeTitle() : speakerTitle_);
 }
 
 void FullScreenForm::PlaceOnChosenMonitor()
 {
-    QScreen* target = FullScreenScreen(ReadFullScreenMonitor(app_.config));
+    QScreen* target = FullScreenScreen(ReadFullScreenMonitor(config_));
     if (!target)
         return; // no monitor at all: nothing to cover
     if (target != placedOn_) {
@@ -309,7 +316,7 @@ void FullScreenForm::resizeEvent(QResizeEvent* e)
 
 void FullScreenForm::Timer1_Timer()
 {
-    app_.session.StepRunningLight(app_.session.IsTiming());
+    session_.StepRunningLight(session_.IsTiming());
 }
 
 bool FullScreenForm::LightLit(int k) const
@@ -333,14 +340,14 @@ void FullScreenForm::HideFullScreenControls()
     KongZhi4->setVisible(false);
 }
 
-void FullScreenForm::KongZhi1_Click() { app_.Run(CommandId::Start, this); }
-void FullScreenForm::KongZhi2_Click() { app_.Run(CommandId::Reset, this); }
-void FullScreenForm::KongZhi3_Click() { app_.Run(CommandId::BackToMain, this); }
-void FullScreenForm::KongZhi4_Click() { app_.Run(CommandId::ToolbarMode, this); }
+void FullScreenForm::KongZhi1_Click() { commands_.Run(CommandId::Start, this); }
+void FullScreenForm::KongZhi2_Click() { commands_.Run(CommandId::Reset, this); }
+void FullScreenForm::KongZhi3_Click() { commands_.Run(CommandId::BackToMain, this); }
+void FullScreenForm::KongZhi4_Click() { commands_.Run(CommandId::ToolbarMode, this); }
 
 void FullScreenForm::Showtime_DblClick()
 {
-    app_.PickCounterColor(TimingSession::FullScreenCounter, this);
+    commands_.Run(CommandId::FullScreenCounterColor, this);
 }
 
 void FullScreenForm::mouseMoveEvent(QMouseEvent*)

@@ -6,16 +6,21 @@
 #include <QWidget>
 #include <memory>
 
-class App;
+class Commands;
+class ConfigFile;
 class Control;
+class PopupMenu;
+class ProgramDir;
 class RunningLights;
+class TimingSession;
 
 // The full-screen window: title bar, counter in very large digits, running lights,
 // information text, the four control labels over the lower panel, the information picture.
 class FullScreenForm : public QWidget {
     Q_OBJECT
 public:
-    explicit FullScreenForm(App& app);
+    FullScreenForm(TimingSession& session, Commands& commands, PopupMenu& popup, const ConfigFile& config,
+                   const ProgramDir& programDir);
     ~FullScreenForm() override;
 
     // Loads the information picture, covers the chosen monitor, then shows the session's state
@@ -74,7 +79,11 @@ private:
     // A monitor came, went, became the primary or changed its geometry.
     void MonitorsChanged();
     void ShowTitle();
-    App& app_;
+    TimingSession& session_;
+    Commands& commands_;
+    PopupMenu& popup_;
+    const ConfigFile& config_;
+    const ProgramDir& programDir_;
     QString speakerTitle_;
     bool centrePicture_ = false; // the information picture is centred on the screen
     QPointer<QScreen> placedOn_;

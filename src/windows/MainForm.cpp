@@ -1,10 +1,10 @@
 #include "windows/MainForm.h"
 
 #include "config/ConfigKeys.h"
-#include "app/App.h"
+#include "core/Commands.h"
+#include "core/PopupMenu.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
-#include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/CounterLabel.h"
 #include "windows/SessionViews.h"
@@ -32,7 +32,11 @@ void ImageButton::Show(int element)
     shown->setPixmap(pictures[element]);
 }
 
-MainForm::MainForm(App& app) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app)
+MainForm::MainForm(TimingSession& session, Commands& commands, PopupMenu& popup)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , session_(session)
+    , commands_(commands)
+    , popup_(popup)
 {
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(Twips(6615), Twips(3720));
@@ -66,22 +70,32 @@ void MainForm::RetranslateUi()
     MaxMe->setText(tr("全 屏"));
     SetupMe->setText(tr("设 置"));
     ExitMe->setText(tr("退 出"));
+    NoSound->setText(tr("没有可用的声音输出"));
+    NoSound->adjustSize();
+}
+
+void MainForm::ShowTitle(const QString& caption)
+{
+    const int room = Image3.shown->x() - Label5->x() - Twips(60);
+    Label5->setText(QFontMetrics(Label5->font()).elidedText(caption, Qt::ElideRight, room));
+    Label5->adjustSize();
+    setWindowTitle(caption);
 }
 
 void MainForm::ShowPauseCaption()
 {
-    JishiPause->setText(app_.session.Phase() == TimingPhase::Paused ? tr("继 续") : tr("暂 停"));
+    JishiPause->setText(session_.Phase() == TimingPhase::Paused ? tr("继 续") : tr("暂 停"));
 }
 
 void MainForm::FollowSession()
 {
-    const TimingSession& s = app_.session;
+    const TimingSession& s = session_;
     auto fit = [](Control* label, const QString& text) {
         label->setText(text);
         label->adjustSize();
     };
     auto showTimes = [this, fit] {
-        const TimingSession& s = app_.session;
+        const TimingSession& s = session_;
         fit(StartTime, s.StartTimeText());
         fit(EndTime, s.EndTimeText());
         fit(TimeLen, s.TimeLenShown());
@@ -101,11 +115,13 @@ void MainForm::FollowSession()
     FollowOffers(this, s, {{JishiStart, CommandId::Start}, {JishiEnd, CommandId::Reset},
                            {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
                            {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
-    ShowTitle();
+    ShowCurrentTitle();
     fit(IsTime, s.ClockText());
     showTimes();
     const auto direct = Qt::DirectConnection;
-    connect(&s, &TimingSession::schemeTitleChanged, this, &MainForm::ShowTitle, direct);
+    connect(&s, &TimingSession::schemeTitleChanged, this, &MainForm::ShowCurrentTitle, direct);
+    NoSound->setVisible(s.SoundOutputMissing());
+    connect(&s, &TimingSession::soundOutputMissingChanged, NoSound, &QWidget::setVisible, direct);
     connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
     connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
     connect(&s, &TimingSession::phaseChanged, this, &MainForm::ShowPauseCaption, direct);
@@ -114,17 +130,14 @@ void MainForm::FollowSession()
 void MainForm::ShowSpeaker(const QString& title)
 {
     speakerTitle_ = title;
-    ShowTitle();
+    ShowCurrentTitle();
 }
 
-void MainForm::ShowTitle()
+void MainForm::ShowCurrentTitle()
 {
-    const QString caption = speakerTitle_.isEmpty() ? app_.session.SchemeTitle() : speakerTitle_;
-    if (caption.isEmpty())
-        return;
-    Label5->setText(caption);
-    Label5->adjustSize();
-    setWindowTitle(caption);
+    const QString caption = speakerTitle_.isEmpty() ? session_.SchemeTitle() : speakerTitle_;
+    if (!caption.isEmpty())
+        ShowTitle(caption);
 }
 
 MainForm::~MainForm() = default;
@@ -149,8 +162,9 @@ void MainForm::BuildControls()
     Picture1->MouseMove = [this](Qt::MouseButtons, QPoint) { ImageButtonsNormal(); };
 
     Label5 = new Control(Picture1);
-    Label5->move(Twips(90), Twips(30));
     Label5->setFont(FontOf(look::SimSunFamilies(), 10.5, true));
+    // Inside the strip: a stand-in face with a taller ascent would draw below its bottom.
+    look::PlaceOnDesignBaseline(Label5, TwipsRect(90, 30, 0, 0), look::SimSunAscent, look::TextFit::AutoSize);
     QPalette p5 = Label5->palette();
     p5.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
     Label5->setPalette(p5);
@@ -194,9 +208,17 @@ void MainForm::BuildControls()
     Showtime->setText(QStringLiteral("00:00:00"));
     Showtime->MouseUp = [this](Qt::MouseButton b, QPoint pos) {
         if (b == Qt::RightButton)
-            app_.menuForm().ShowPopup(this, Showtime->mapToGlobal(pos));
+            popup_.ShowPopupMenu(this, Showtime->mapToGlobal(pos));
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
+
+    // Between the counter and the buttons, where the chairperson looks before a start.
+    NoSound = label(this, 360, 2970);
+    NoSound->setFont(FontOf(kDefaultFont, 9, true));
+    QPalette warn = NoSound->palette();
+    warn.setColor(QPalette::WindowText, QColor(0xFF, 0xD0, 0x40));
+    NoSound->setPalette(warn);
+    NoSound->hide();
 
     auto button = [this](int left, void (MainForm::*handler)()) {
         auto* b = new QPushButton(this);
@@ -214,24 +236,24 @@ void MainForm::BuildControls()
     ExitMe = button(5610, &MainForm::ExitMe_Click);
 }
 
-void MainForm::Timer1_Timer() { app_.session.Tick(); }
+void MainForm::Timer1_Timer() { session_.Tick(); }
 
-void MainForm::JishiStart_Click() { app_.Run(CommandId::Start, this); }
-void MainForm::JishiPause_Click() { app_.Run(CommandId::PauseContinue, this); }
-void MainForm::JishiEnd_Click() { app_.Run(CommandId::Reset, this); }
-void MainForm::MinMe_Click() { app_.Run(CommandId::ToolbarMode, this); }
-void MainForm::MaxMe_Click() { app_.Run(CommandId::FullScreenMode, this); }
-void MainForm::SetupMe_Click() { app_.Run(CommandId::Setup, this); }
-void MainForm::ExitMe_Click() { app_.Run(CommandId::Exit, this); }
+void MainForm::JishiStart_Click() { commands_.Run(CommandId::Start, this); }
+void MainForm::JishiPause_Click() { commands_.Run(CommandId::PauseContinue, this); }
+void MainForm::JishiEnd_Click() { commands_.Run(CommandId::Reset, this); }
+void MainForm::MinMe_Click() { commands_.Run(CommandId::ToolbarMode, this); }
+void MainForm::MaxMe_Click() { commands_.Run(CommandId::FullScreenMode, this); }
+void MainForm::SetupMe_Click() { commands_.Run(CommandId::Setup, this); }
+void MainForm::ExitMe_Click() { commands_.Run(CommandId::Exit, this); }
 
 void MainForm::Label5_DblClick()
 {
-    app_.EditTitle(this);
+    commands_.Run(CommandId::EditTitle, this);
 }
 
 void MainForm::Showtime_DblClick()
 {
-    app_.PickCounterColor(TimingSession::MainCounter, this);
+    commands_.Run(CommandId::MainCounterColor, this);
 }
 
 void MainForm::ImageButtonsNormal()
@@ -245,7 +267,7 @@ void MainForm::ImageButton_MouseUp(ImageButton& b)
 {
     b.Show(1);
     if (&b == &Image1)
-        app_.Unload();
+        commands_.Run(CommandId::Exit, this);
     else if (&b == &Image2)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
@@ -262,7 +284,7 @@ void MainForm::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() == QEvent::LanguageChange)
         RetranslateUi();
-    if (e->type() != QEvent::WindowStateChange || app_.IsUnloaded())
+    if (e->type() != QEvent::WindowStateChange || session_.Unloading())
         return;
     const Qt::WindowStates s = windowState();
     if (s == Qt::WindowNoState)
@@ -272,16 +294,17 @@ void MainForm::changeEvent(QEvent* e)
     // must come before the mode switch hides it.
     setWindowState(Qt::WindowNoState);
     if (s & Qt::WindowMinimized)
-        app_.session.EnterToolbarMode();
+        session_.EnterToolbarMode();
     else if (s & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        app_.session.EnterFullScreenMode();
+        session_.EnterFullScreenMode();
 }
 
 void MainForm::closeEvent(QCloseEvent* e)
 {
-    // Closed by the window system: the same unload as the exit button; never cancelled.
-    e->accept();
-    app_.Unload();
+    // Closed by the window system: the same as the exit button (which hides the window when the
+    // program ends); while a speech is timed the user may say no.
+    e->ignore();
+    commands_.Run(CommandId::Exit, this);
 }
 
 void MainForm::mousePressEvent(QMouseEvent* e)
@@ -297,7 +320,7 @@ void MainForm::mouseMoveEvent(QMouseEvent*)
 void MainForm::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::RightButton)
-        app_.menuForm().ShowPopup(this, e->globalPosition().toPoint());
+        popup_.ShowPopupMenu(this, e->globalPosition().toPoint());
 }
 
 void MainForm::paintEvent(QPaintEvent* e)

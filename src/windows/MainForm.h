@@ -5,9 +5,11 @@
 #include <array>
 #include <memory>
 
-class App;
+class Commands;
 class Control;
+class PopupMenu;
 class QPushButton;
+class TimingSession;
 
 // A picture button of the title strip: element 0 is shown, 1..3 hold the normal, hover and
 // pressed pictures.
@@ -24,11 +26,9 @@ struct ImageButton {
 class MainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit MainForm(App& app);
+    MainForm(TimingSession& session, Commands& commands, PopupMenu& popup);
     ~MainForm() override;
 
-    // The start-up sequence; throws ConfigError.
-    void Form_Load();
     // The programme's current speaker in the title strip and the window name in place of the
     // scheme title; empty: the scheme title again.
     void ShowSpeaker(const QString& title);
@@ -67,6 +67,7 @@ public:
     Control* Label3 = nullptr;
     Control* EndTime = nullptr;
     CounterLabel* Showtime = nullptr;
+    Control* NoSound = nullptr; // "没有可用的声音输出" while the session found no sound output
     QPushButton* JishiStart = nullptr;
     QPushButton* JishiEnd = nullptr;
     QPushButton* JishiPause = nullptr;
@@ -76,6 +77,8 @@ public:
     QPushButton* ExitMe = nullptr;
 
 protected:
+    // The scheme title in the title strip, cut with "…" before the strip's buttons.
+    void ShowTitle(const QString& caption);
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -92,8 +95,11 @@ private:
     void ShowPauseCaption();
     void ImageButtonsNormal();
     void ImageButton_MouseUp(ImageButton& b);
-    void ShowTitle();
-    App& app_;
+    // The current speaker, or without one the scheme title.
+    void ShowCurrentTitle();
+    TimingSession& session_;
+    Commands& commands_;
+    PopupMenu& popup_;
     QString speakerTitle_;
     QPixmap background_;
 };

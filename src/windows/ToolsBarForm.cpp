@@ -1,11 +1,11 @@
 #include "windows/ToolsBarForm.h"
 
 #include "config/ConfigKeys.h"
-#include "app/App.h"
+#include "core/Commands.h"
+#include "core/PopupMenu.h"
 #include "windows/LabelColor.h"
 #include "windows/SessionViews.h"
 #include "core/Twips.h"
-#include "menu/MenuForm.h"
 #include "windows/Control.h"
 #include "windows/CounterLabel.h"
 #include "windows/FullScreenForm.h"
@@ -71,9 +71,11 @@ const char* SpriteWord(ToolButton b)
 
 } // namespace
 
-ToolsBarForm::ToolsBarForm(App& app, bool large)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , app_(app)
+ToolsBarForm::ToolsBarForm(TimingSession& session, Commands& commands, PopupMenu& popup, bool large)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
+    , session_(session)
+    , commands_(commands)
+    , popup_(popup)
     , large_(large)
 {
     setMouseTracking(true);
@@ -163,7 +165,7 @@ void ToolsBarForm::Form_Load()
 {
     move(0, 0);
     // Topmost: the window is created with Qt::WindowStaysOnTopHint.
-    const TimingSession& s = app_.session;
+    const TimingSession& s = session_;
     FollowCounter(this, s, Showtime, large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter,
                   [this] { FitShowtime(); });
     FollowOffers(this, s, {{StartTimer, CommandId::Start}, {StopTimer, CommandId::Reset},
@@ -222,7 +224,7 @@ void ToolsBarForm::Button_MouseMove(ToolButton b)
 void ToolsBarForm::Button_MouseUp(ToolButton b, Qt::MouseButton button, QPoint globalPos)
 {
     if (b == ToolButton::StartTimer || b == ToolButton::StopTimer)
-        app_.session.SetInfoPictureShown(false);
+        session_.SetInfoPictureShown(false);
     PaintButtonFrame(b, ToolFrame::Normal);
     if (button == Qt::RightButton) {
         ShowPopup(globalPos);
@@ -231,22 +233,22 @@ void ToolsBarForm::Button_MouseUp(ToolButton b, Qt::MouseButton button, QPoint g
     if (button != Qt::LeftButton)
         return;
     switch (b) {
-    case ToolButton::StartTimer: app_.Run(CommandId::Start, this); break;
-    case ToolButton::StopTimer: app_.Run(CommandId::Reset, this); break;
-    case ToolButton::SystemSetup: app_.Run(CommandId::Setup, this); break;
-    case ToolButton::GoFullScreen: app_.Run(CommandId::FullScreenMode, this); break;
-    case ToolButton::BacktoMain: app_.Run(CommandId::BackToMain, this); break;
+    case ToolButton::StartTimer: commands_.Run(CommandId::Start, this); break;
+    case ToolButton::StopTimer: commands_.Run(CommandId::Reset, this); break;
+    case ToolButton::SystemSetup: commands_.Run(CommandId::Setup, this); break;
+    case ToolButton::GoFullScreen: commands_.Run(CommandId::FullScreenMode, this); break;
+    case ToolButton::BacktoMain: commands_.Run(CommandId::BackToMain, this); break;
     }
 }
 
 void ToolsBarForm::Showtime_DblClick()
 {
-    app_.PickCounterColor(large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter, this);
+    commands_.Run(large_ ? CommandId::LargeToolbarCounterColor : CommandId::SmallToolbarCounterColor, this);
 }
 
 void ToolsBarForm::ShowPopup(QPoint globalPos)
 {
-    app_.menuForm().ShowPopup(this, globalPos);
+    popup_.ShowPopupMenu(this, globalPos);
 }
 
 void ToolsBarForm::FitShowtime()

@@ -5,17 +5,19 @@
 #include <QPixmap>
 #include <QWidget>
 
-class App;
+class Commands;
 class Control;
+class PopupMenu;
 class SpriteButton;
+class TimingSession;
 
 // The toolbar strip: a small (380 x 25) or large (760 x 50) frameless, topmost window at the
 // top-left corner with the counter and five picture buttons. Two instances exist:
-// App::toolsBarForm() (small) and App::toolsBarFormMax() (large).
+// the small one and the large one.
 class ToolsBarForm : public QWidget {
     Q_OBJECT
 public:
-    ToolsBarForm(App& app, bool large);
+    ToolsBarForm(TimingSession& session, Commands& commands, PopupMenu& popup, bool large);
     ~ToolsBarForm() override;
 
     // Placed at the top-left corner; then shows the session's state and follows it.
@@ -70,7 +72,9 @@ private:
     void ShowPopup(QPoint globalPos);
     void FitShowtime();
 
-    App& app_;
+    TimingSession& session_;
+    Commands& commands_;
+    PopupMenu& popup_;
     bool large_;
     QPixmap background_;
     std::array<SpriteButton*, 5> buttons_{};

@@ -52,7 +52,7 @@ TEST(CommandLine, TheRunningProgramActsAsItsHotkeysWould)
     TestApp t;
     ASSERT_TRUE(t.start());
     FakeInstanceChannel channel;
-    AnswerRequests(*t.app, channel);
+    AnswerRequests(t.app->session, *t.app, channel);
     const auto send = [&](const char* word) { return channel.answerer(QByteArray("HORALTO/1 ") + word); };
     EXPECT_EQ(send("start"), kAnswerActed);
     EXPECT_EQ(send("scheme 2"), kAnswerNotOffered); // schemes only while stopped

@@ -1,5 +1,6 @@
 #include "config/AtomicFile.h"
 #include "config/ConfigFile.h"
+#include "platform/ProgramEnv.h"
 #include "support/Fakes.h"
 
 #include <QDir>
@@ -252,3 +253,17 @@ TEST_F(ConfigFileTest, EveryCallSeesTheFileAsItIsNow)
 }
 
 } // namespace
+
+// Where an installed program keeps its files: never in its program directory, whoever runs it.
+TEST(ProgramDirTest, OnlyTheUsersOwnFolderOutsideTheSystemHoldsTheFiles)
+{
+    struct Case { const char* dir; unsigned owner, user; bool own; };
+    const Case cases[] = {
+        {"/usr/lib/x86_64-linux-gnu/horalto", 0, 0, false}, {"/usr/local/lib/horalto", 0, 0, false},
+        {"/opt/horalto", 0, 0, false}, {"/opt/horalto", 1000, 1000, false},
+        {"/home/ann/horalto/build/release", 1000, 0, false}, {"/home/ann/horalto/build/release", 1000, 1000, true},
+        {"/root/horalto/build/release", 0, 0, true}, {"/usrdata/horalto", 1000, 1000, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(OwnProgramDir(QString::fromLatin1(c.dir), c.owner, c.user), c.own) << c.dir << " " << c.user;
+}

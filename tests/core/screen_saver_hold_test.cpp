@@ -22,7 +22,7 @@ void run(TestApp& t, const char* steps)
         case 'R': t.app->Run(CommandId::Reset); break;
         case 'F': t.app->Run(CommandId::FullScreenMode); break;
         case 'M': t.app->Run(CommandId::BackToMain); break;
-        case 'X': t.app->Run(CommandId::Exit); break;
+        case 'X': t.w.dialogs.questionAnswers = {true}; t.app->Run(CommandId::Exit); break; // "是" if asked
         case 'D': t.app.reset(); break;
         case 'E':
             for (int i = 0; i < 5 && t.m().Phase() != TimingPhase::Idle; ++i)

@@ -235,7 +235,7 @@ TEST(TimingSessionAlone, EveryWayATimingEndsIsRecordedOnce)
         int direction;
         QStringList extra;
         const char* script;
-        QString line; // the record, started at 09:00:00
+        QString line; // the record, started at 09:00:00 (no speaker)
     };
     const QString head = "2026-12-07,09:00:00,";
     const Case cases[] = {
@@ -258,5 +258,48 @@ TEST(TimingSessionAlone, EveryWayATimingEndsIsRecordedOnce)
         w.s.TitleText = &c == cases ? "Ann \"A\", B" : "T";
         EXPECT_EQ(Play(w, c.script).join('|').toStdString(), c.line.toStdString());
         EXPECT_EQ(w.config.PeekIniText("COMMSET1", "OverTime").has_value(), !c.extra.filter("OverTime=").isEmpty()) << "never written";
+    }
+}
+
+TEST(TimingSessionAlone, AStallCostsTheCounterNoSecond)
+{
+    // Script: s start, p pause or continue, +N the next tick N ms after the last (a stall
+    // when N is over a second), t the same as +1000, ~N N ms pass with no tick.
+    struct Case {
+        int direction, length, prompt;
+        const char* overtime;
+        const char* script;
+        const char* shown;  // the counter at the script's end
+        const char* sounds; // P the prompt, E the end, in the order played
+        const char* record; // counted, pauses, paused, overtime (after a reset at the end)
+    };
+    const Case cases[] = {
+        {0, 40, 0, "No", "s t t +1500 +500 t", "00:00:36", "", "00:00:04,0,00:00:00,"},
+        {0, 40, 0, "No", "s t t +2500 t", "00:00:36", "", "00:00:04,0,00:00:00,"},
+        {0, 40, 37, "No", "s t t +4000 t", "00:00:34", "P", "00:00:06,0,00:00:00,"},
+        {1, 40, 3, "No", "s t t +4000", "00:00:05", "P", "00:00:05,0,00:00:00,"},
+        {0, 10, 0, "No", "s t t +30000 t", "00:00:00", "E", "00:00:10,0,00:00:00,"},
+        {0, 10, 9, "Yes", "s t t +30000 t", "+00:00:22", "P E", "00:00:10,0,00:00:00,+00:00:22"},
+        {0, 40, 0, "No", "s t t p +30000 +30000 p t", "00:00:38", "", "00:00:02,1,00:01:00,"},
+        {0, 40, 0, "No", "s t t ~3000 p", "00:00:37", "", "00:00:03,1,00:00:00,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        SessionWorld w;
+        w.load(Scheme(c.direction, c.length, c.prompt) + QStringList{"[COMMSET1]", QString("OverTime=") + c.overtime});
+        QStringList record;
+        QObject::connect(&w.s, &TimingSession::timingEnded, [&](const TimingRecord& r) {
+            record = RecordFields(r).mid(CountedColumn, 3) << RecordFields(r)[OvertimeColumn];
+        });
+        for (const QString& step : QString(c.script).split(' ')) {
+            step == "s" ? w.s.StartTiming() : step == "p" ? w.s.TogglePause() : w.clock.pass(step == "t" ? 1000 : step.mid(1).toInt());
+            if (step == "t" || step.startsWith('+'))
+                w.timer(w.s.Timer1).fire();
+        }
+        EXPECT_EQ(w.s.CounterText().toStdString(), c.shown);
+        const QString sounds = w.sound.played.join(' ').replace(w.s.DefaultEndWav(), "E").replace(w.s.DefaultPromptWav(), "P");
+        EXPECT_EQ(sounds.toStdString(), c.sounds);
+        w.s.ResetTiming();
+        EXPECT_EQ(record.join(',').toStdString(), c.record);
     }
 }

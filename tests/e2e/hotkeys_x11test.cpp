@@ -49,7 +49,7 @@ public:
         proc_.kill();
         proc_.waitForFinished(3000);
     }
-    // Gives it the focus again: the program's windows take it when they are shown.
+    // Gives it the focus again (the program takes it at its start and in its dialogs).
     bool take()
     {
         return WaitFor(
@@ -166,5 +166,20 @@ TEST_F(EndToEndHotkeys, KeysActWhileAnotherProgramHasTheFocusAsTheMenuAllows)
 
     const QString mainNow = ProgramRun::findWindow(kMain1);
     ProgramRun::click(ProgramRun::geometry(mainNow).topLeft() + kExit);
+    EXPECT_EQ(run.waitForEnd(), 0);
+}
+
+TEST_F(EndToEndHotkeys, DisplayKeysLeaveTheFocusWithTheOtherProgram)
+{
+    ASSERT_TRUE(run.start());
+    ASSERT_FALSE(ProgramRun::findWindow(kMain1).isEmpty()) << "the main window did not appear";
+    ASSERT_TRUE(holder.take()) << "the other client did not get the focus";
+    for (const auto& [keys, window] : {std::pair{"F7", QString("Horalto 工具条")}, {"F8", QString("Horalto 全屏幕")}, {"F9", kMain1}}) {
+        ProgramRun::key(keys);
+        ASSERT_FALSE(ProgramRun::findWindow(window, 3000).isEmpty()) << keys << " did not show " << window.toStdString();
+        QThread::msleep(300);
+        EXPECT_EQ(RunTool("xdotool", {"getwindowfocus"}), holder.id()) << keys << " took the focus";
+    }
+    ProgramRun::click(ProgramRun::geometry(ProgramRun::findWindow(kMain1)).topLeft() + kExit);
     EXPECT_EQ(run.waitForEnd(), 0);
 }

@@ -49,6 +49,7 @@ TEST(EndToEndMainWindow, StartsTimesAndExitsLeavingItsSettings)
     EXPECT_NE(running, Counter(g)) << "the counter stands still";
 
     ProgramRun::click(g.topLeft() + kExit);
+    RunTool("xdotool", {"windowactivate", "--sync", ProgramRun::findWindow("Horalto", 5000), "key", "y"}); // "是": it asks while timing
     EXPECT_EQ(run.waitForEnd(), 0);
 
     const QStringList ini = run.iniLines();

@@ -33,6 +33,7 @@ TEST(EndToEndRemotePage, TheControlPageStartsATimingAndSaysWhenTheProgramHasGone
     EXPECT_TRUE(shown > 0 && shown < 300) << "the program's own counter reads " << shown;
 
     ProgramRun::click(ProgramRun::geometry(main).topLeft() + exit);
+    RunTool("xdotool", {"windowactivate", "--sync", ProgramRun::findWindow("Horalto", 5000), "key", "y"}); // "是": it asks while timing
     EXPECT_EQ(run.waitForEnd(), 0);
     EXPECT_TRUE(browser.waitFor("document.body.classList.contains('offline') && " + status + " === '连接已断开'", 3000));
 }

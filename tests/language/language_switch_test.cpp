@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,6 +96,7 @@ TEST(LanguageSwitch, EveryTextChangesBothWaysWhileATimingRunsAndADialogIsOpen)
     t.w.records.lines << CsvLine(RecordHeader()) << "2026-12-07,08:00:00,08:05:00,2,Ann,00:05:00,正计时,00:05:00,1,00:00:09,到时,+00:00:02\r\n";
     t.app->Run(CommandId::Records);
     t.app->recordsForm().All->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.app->recordsForm().Loading() && t.app->recordsForm().RecordList->rowCount() == 1; }, 5000));
     t.w.hotkeys.press(1);
     t.timer(1000)->fire();
     const Texts chinese = TextsOf(t);

@@ -104,13 +104,14 @@ TEST(TextFit, EveryCaptionFitsItsControlInBothLanguages)
     ASSERT_TRUE(t.start());
     t.app->session.SetTitleText("T"); // the title is the user's: any length
     t.app->fullScreenForm().ShowFullScreenControls();
-    OptionForm options(*t.app, nullptr);
+    App& a = *t.app;
+    OptionForm options(a.session, a.config, a.hotKeys(), a.svc.dialogs, a.svc.programDir, nullptr);
     options.Form_Load();
-    HotKeyForm hotkeys(*t.app, nullptr);
+    HotKeyForm hotkeys(a.session, a.config, a.hotKeys(), a.svc.hotkeys, a.svc.dialogs, nullptr);
     hotkeys.Form_Load();
-    frmAbout about(*t.app, nullptr);
+    frmAbout about(a.hotKeys(), a.svc.programs, a.svc.dialogs, nullptr);
     about.Form_Load();
-    RemoteViewForm remote(*t.app, nullptr);
+    RemoteViewForm remote(a.remoteView(), a.svc.remote, nullptr);
     remote.Form_Load();
     const std::vector<QWidget*> windows{&t.app->mainForm(), &t.app->toolsBarForm(), &t.app->toolsBarFormMax(),
                                         &t.app->fullScreenForm(), &t.app->recordsForm(), &options, &hotkeys, &about,

@@ -123,7 +123,8 @@ TEST(Programme, TheStoreRoundTripsLeavesAnUnreadableFileAloneAndKeepsTheOldFileW
 TEST(Programme, NextSpeakerIsOfferedWithAFollowingSpeakerWhileNoTimingRuns)
 {
     TestApp t;
-    ASSERT_TRUE(t.start({"[JSSET1]", "JSSS=30", "[JSSET2]", "JSSS=40"}));
+    ASSERT_TRUE(t.start({"[JSSET1]", "JSSS=30", "[JSSET2]", "JSSS=40", "[COMMSET]", "HotKeySetA12=Ctrl",
+                         "HotKeySetB12=78", "HotKeyDesc12=Ctrl+N"}));
     ProgrammeRun& run = *t.app->programmeRun();
     const bool empty = t.app->Offered(CommandId::NextSpeaker).enabled;
     Speaker s1, s2;
@@ -151,9 +152,11 @@ TEST(Programme, NextSpeakerIsOfferedWithAFollowingSpeakerWhileNoTimingRuns)
     }
     EXPECT_FALSE(empty);
     EXPECT_FALSE(run.SpeakerRowOffered(2));
-    // 下一位 makes Bob current, and his scheme the current one; the displays name him.
+    // 下一位 (its hotkey) makes Bob current, and his scheme the current one; the displays name him.
     t.app->programme.SetCurrent(0);
-    EXPECT_TRUE(t.app->RunOffered(CommandId::NextSpeaker));
+    ASSERT_EQ(t.w.hotkeys.registered.count(12), 1u);
+    t.w.hotkeys.press(12);
+    EXPECT_EQ(t.app->programme.Current(), 1);
     EXPECT_EQ(t.m().FangAnId(), 2);
     EXPECT_EQ(t.app->mainForm().windowTitle(), "第2位 Bob");
     EXPECT_FALSE(t.app->RunOffered(CommandId::NextSpeaker));

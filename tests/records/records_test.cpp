@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 TEST(Records, TimingsGoOnRecordAndTheWindowListsCopiesAndClearsThem)
@@ -24,16 +25,22 @@ TEST(Records, TimingsGoOnRecordAndTheWindowListsCopiesAndClearsThem)
 
     t.app->Run(CommandId::Records);
     RecordsForm& f = t.app->recordsForm();
+    const auto loaded = [&f] { return QTest::qWaitFor([&f] { return !f.Loading(); }, 5000); };
     EXPECT_TRUE(f.isVisible());
+    ASSERT_TRUE(loaded());
     ASSERT_EQ(f.Shown().size(), 1u) << "today's only";
     EXPECT_EQ(f.RecordList->item(0, TitleColumn)->text(), "Ann, B");
     f.All->click();
+    ASSERT_TRUE(loaded());
     ASSERT_EQ(f.RecordList->rowCount(), 2);
     EXPECT_EQ(f.RecordList->item(1, TitleColumn)->text(), "Old") << "newest first";
     f.CopyRecords->click();
-    f.RecordList->selectRow(1);
+    // Row 1 alone, whatever keyboard modifiers earlier tests left behind.
+    f.RecordList->selectionModel()->select(f.RecordList->model()->index(1, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     f.CopyRecords->click();
     const QString old = "2020-01-01 08:00:00-08:05:00 Old（方案2，正计时 00:05:00）计时 00:05:00 到时\n";
+    for (const QString& c : t.w.desktop.copied) std::fprintf(stderr, "COPIED[%s]\n", qPrintable(c));
     EXPECT_EQ(t.w.desktop.copied,
               (QStringList{old + "2026-12-07 09:00:00-09:00:00 Ann, B（方案1，倒计时 00:00:05）计时 00:00:01 复位\n", old}));
     f.OpenFolder->click();
@@ -43,6 +50,7 @@ TEST(Records, TimingsGoOnRecordAndTheWindowListsCopiesAndClearsThem)
     f.ClearRecords->click();
     EXPECT_EQ(f.RecordList->rowCount(), 2) << "cleared without a yes";
     f.ClearRecords->click();
+    ASSERT_TRUE(loaded());
     EXPECT_EQ(f.RecordList->rowCount(), 0);
 
     t.w.hotkeys.press(1);

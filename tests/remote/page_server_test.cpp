@@ -7,6 +7,7 @@
 #include "support/Browser.h"
 #include "support/TestApp.h"
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpSocket>
@@ -79,14 +80,14 @@ struct Page {
 
 // One request on a fresh connection: the status line of the answer (or all of it), empty when
 // none came.
-QByteArray Ask(quint16 port, const QByteArray& request, bool whole = false)
+QByteArray Ask(quint16 port, const QByteArray& request, bool whole = false, int waitMs = 5000)
 {
     QTcpSocket s;
     QByteArray answer;
     QObject::connect(&s, &QTcpSocket::readyRead, &s, [&] { answer += s.readAll(); });
     s.connectToHost(QHostAddress::LocalHost, port);
     s.write(request);
-    (void)QTest::qWaitFor([&] { return s.state() == QAbstractSocket::UnconnectedState; }, 5000);
+    (void)QTest::qWaitFor([&] { return s.state() == QAbstractSocket::UnconnectedState; }, waitMs);
     return whole ? answer : answer.left(answer.indexOf("\r\n"));
 }
 
@@ -105,7 +106,7 @@ TEST(PageServer, PagesFollowAWholeTimingAndTheControlPageRunsOfferedCommandsOnly
     EXPECT_EQ(viewer.states.first().value("title"), "Horalto 计时方案1");
 
     EXPECT_TRUE(control.run(1)); // 计时
-    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:05 offers=dooohoddddd"));
+    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:05 offers=dooohodddddd"));
     p.tick(), p.tick(), p.tick(); // 05, 04, 03: the prompt
     EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:03 blink=true"));
     EXPECT_EQ(p.w.sound.played.size(), 1);
@@ -168,6 +169,27 @@ TEST(PageServer, RefusesWhatItDoesNotServeAndGoesOnServing)
     for (const auto& c : cases)
         EXPECT_EQ(Ask(p.port, c.request), c.status) << c.what;
 
+    // Half an upgrade or an odd one is answered at once; one the WebSocket refuses is closed.
+    const QByteArray key = "Sec-WebSocket-Version: 13\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n";
+    const struct {
+        const char* what;
+        QByteArray headers;
+    } odd[] = {
+        {"upgrade without connection", "Upgrade: websocket\r\n" + key},
+        {"connection without upgrade", "Connection: Upgrade\r\n" + key},
+        {"upgrade with keep-alive", "Upgrade: websocket\r\nConnection: keep-alive\r\n" + key},
+        {"another protocol", "Upgrade: h2c\r\nConnection: Upgrade\r\n" + key},
+        {"two upgrades", "Upgrade: websocket\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n" + key},
+        {"upgrade without its key", "Upgrade: websocket\r\nConnection: Upgrade\r\n"},
+        {"upgrade to an old version", "Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Version: 8\r\n"},
+    };
+    for (const auto& c : odd) {
+        QElapsedTimer t;
+        t.start();
+        const QByteArray answer = Ask(p.port, Get("/ws", c.headers), true, RequestGate::kHeadMs + 2000);
+        EXPECT_LT(t.elapsed(), RequestGate::kHeadMs + 1000) << c.what << " left open: " << answer.toStdString();
+    }
+
     // A request head that never ends is cut off in time; the server serves meanwhile.
     QTcpSocket stalled;
     stalled.connectToHost(QHostAddress::LocalHost, p.port);
@@ -214,4 +236,21 @@ TEST(PageServer, OpenPagesAndThePageServedFollowTheChosenLanguage)
     const QByteArray page = Ask(p.port, Get("/"), true);
     for (const char* text : {"<html lang=\"en\">", "<title>Horalto timer</title>", ">Connecting…<", ">Scheme 5<"})
         EXPECT_TRUE(page.contains(text)) << text;
+}
+
+TEST(PageServer, ListsOnlyAddressesAPhoneCanUse)
+{
+    struct Case { QStringList machine, listed; };
+    const Case cases[] = {
+        {{"127.0.0.1", "192.168.1.20", "::1", "fe80::1%eth0", "fd00::5", "10.0.0.7"}, {"192.168.1.20", "10.0.0.7"}},
+        {{"169.254.3.4", "127.0.0.1", "::1", "fe80::1", "2001:db8::7", "fd12::9"}, {"2001:db8::7", "fd12::9"}},
+        {{"127.0.0.1", "::1", "fe80::1", "169.254.0.1", "0.0.0.0", "::ffff:192.168.1.2"}, {}},
+        {{"192.168.1.20", "192.168.1.20", "2001:db8::7"}, {"192.168.1.20"}},
+    };
+    for (const Case& c : cases) {
+        QList<QHostAddress> all;
+        for (const QString& a : c.machine)
+            all << QHostAddress(a);
+        EXPECT_EQ(PageServer::UsableAddresses(all), c.listed) << c.machine.join(' ').toStdString();
+    }
 }

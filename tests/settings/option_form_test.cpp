@@ -33,7 +33,8 @@ struct OptionFormTest : ::testing::Test {
     }
     void show()
     {
-        f = std::make_unique<OptionForm>(*t->app, &t->app->mainForm());
+        App& a = *t->app;
+        f = std::make_unique<OptionForm>(a.session, a.config, a.hotKeys(), a.svc.dialogs, a.svc.programDir, &a.mainForm());
         f->Form_Load();
         f->show();
         f->activateWindow();

@@ -20,8 +20,11 @@
 class FakeClock final : public Clock {
 public:
     QDateTime t{QDate(2026, 12, 7), QTime(9, 0, 0)};
+    qint64 ms = 0; // the monotonic reading
     QDateTime now() const override { return t; }
-    void advance(int seconds) { t = t.addSecs(seconds); }
+    qint64 monotonicMs() const override { return ms; }
+    void advance(int seconds) { pass(qint64(seconds) * 1000); }
+    void pass(qint64 msecs) { t = t.addMSecs(msecs), ms += msecs; }
 };
 
 

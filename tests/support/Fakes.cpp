@@ -18,7 +18,7 @@ std::optional<QString> FakeDialogs::inputText(QWidget*, const QString& title, co
     return a;
 }
 
-bool FakeDialogs::question(QWidget*, const QString& title, const QString& text)
+bool FakeDialogs::question(QWidget*, const QString& title, const QString& text, bool)
 {
     questions.push_back({title, text});
     if (questionAnswers.empty())

@@ -35,7 +35,7 @@ public:
     {
         informations.push_back({title, text});
     }
-    bool question(QWidget*, const QString& title, const QString& text) override;
+    bool question(QWidget*, const QString& title, const QString& text, bool defaultNo = false) override;
     std::optional<QString> inputText(QWidget*, const QString& title, const QString& prompt,
                                      const QString& preset) override;
     std::optional<int> chooseColor(QWidget*) override;
@@ -94,6 +94,13 @@ public:
     QString path() const override { return QStringLiteral("/data/horalto/records.csv"); }
     bool append(const QString& line) override { lines << line; emit changed(); return true; }
     QString readAll() const override { return lines.join(QString()); }
+    RecordReader reader() const override
+    {
+        return [whole = readAll().toUtf8()](qint64 end, qint64 bytes) {
+            return RecordChunkBefore(whole.size(), [&](qint64 from, qint64 n) { return whole.mid(from, n); }, end, bytes);
+        };
+    }
+    QString nextBackup() const override { return path() + ".bak"; }
     bool clear() override { lines.clear(); emit changed(); return true; }
 };
 
@@ -124,11 +131,11 @@ public:
     std::vector<quint16> starts;         // the ports asked for
     QByteArray key;
     std::vector<RemoteState> published;
-    QStringList hosts{QStringLiteral("192.168.1.20"), QStringLiteral("127.0.0.1")};
+    QStringList hosts{QStringLiteral("192.168.1.20")};
     RemoteCommands* commands = nullptr;
     bool on = false;
 
-    QString start(quint16 port, const QByteArray& k, RemoteCommands& c) override
+    QString start(quint16 port, const QByteArray& k, RemoteCommands& c, const QString& = {}) override
     {
         starts.push_back(port);
         key = k;

@@ -76,8 +76,10 @@ TEST(MainForm, CloseReleasedElsewhereStillClosesAndReleasesEveryHotkey)
     MainForm& f = t.app->mainForm();
     f.JishiStart_Click();
     const QByteArray before = t.w.iniBytes();
+    t.w.dialogs.questionAnswers = {true}; // while timing the close asks first
     QTest::mousePress(f.Image1.shown, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseRelease(f.Image1.shown, Qt::LeftButton, {}, QPoint(-200, 100));
+    EXPECT_EQ(t.w.dialogs.questions.at(0).text, "正在计时，确定要退出吗？");
     EXPECT_EQ(t.w.end.statuses, std::vector<int>{0});
     EXPECT_FALSE(f.isVisible());
     EXPECT_TRUE(t.w.hotkeys.registered.empty());
@@ -98,24 +100,31 @@ TEST(MainForm, ExitButtonAndWindowSystemCloseUnloadOnce)
     EXPECT_EQ(t.w.end.statuses, std::vector<int>{0});
 }
 
-TEST(MainForm, TitleEditSetsAllThreeCaptionsAndCancelRestoresTheDefault)
+TEST(MainForm, TitleEditSetsAllThreeCaptionsCancelKeepsItAndARestartShowsIt)
 {
     TestApp t;
     ASSERT_TRUE(t.start());
+    const QByteArray untouched = t.w.iniBytes();
     MainForm& f = t.app->mainForm();
+    f.Label5_DblClick(); // cancelled: nothing changes, nothing is written
+    EXPECT_EQ(t.w.iniBytes(), untouched);
     t.w.dialogs.inputAnswers = {QString("决赛")};
     QTest::mouseDClick(f.Label5, Qt::LeftButton, {}, QPoint(3, 3));
-    ASSERT_EQ(t.w.dialogs.inputs.size(), 1u);
-    EXPECT_EQ(t.w.dialogs.inputs[0].preset, "Horalto 版本 11.3.15");
-    EXPECT_EQ(t.w.dialogs.inputs[0].title, "Horalto");
-    EXPECT_EQ(t.w.dialogs.inputs[0].prompt, "请在下面文本框中输入您需要显示的标题信息！");
+    ASSERT_EQ(t.w.dialogs.inputs.size(), 2u);
+    EXPECT_EQ(t.w.dialogs.inputs[1].preset, "Horalto");
+    EXPECT_EQ(t.w.dialogs.inputs[1].title, "Horalto");
+    EXPECT_EQ(t.w.dialogs.inputs[1].prompt, "请在下面文本框中输入您需要显示的标题信息！");
     EXPECT_EQ(f.windowTitle(), "决赛 计时方案1");
     EXPECT_EQ(f.Label5->text(), "决赛 计时方案1");
     EXPECT_EQ(t.app->fullScreenForm().Label1->text(), "决赛 计时方案1");
     f.Label5_DblClick(); // cancelled
-    EXPECT_EQ(f.windowTitle(), "Horalto 计时方案1");
+    EXPECT_EQ(t.w.dialogs.inputs[2].preset, "决赛");
+    EXPECT_EQ(f.windowTitle(), "决赛 计时方案1");
+    t.app.reset();
+    ASSERT_TRUE(t.start());
+    EXPECT_EQ(t.app->mainForm().windowTitle(), "决赛 计时方案1");
     t.w.dialogs.inputAnswers = {QString()};
-    f.Label5_DblClick(); // empty
+    t.app->mainForm().Label5_DblClick(); // empty
     EXPECT_EQ(t.app->fullScreenForm().Label1->text(), "Horalto 计时方案1");
     EXPECT_EQ(t.ini("FangAnSelect", "JsFangAnId"), "1");
 }

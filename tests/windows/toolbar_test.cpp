@@ -158,7 +158,7 @@ TEST_F(Toolbar, LoadsAtTheTopLeftCornerWithTheDesignSizesAndStaysOnTop)
         EXPECT_EQ(t->pos(), QPoint(0, 0));
         EXPECT_EQ(t->size(), t->IsLarge() ? QSize(760, 50) : QSize(380, 25));
         EXPECT_FALSE(t->isVisible());
-        EXPECT_EQ(t->windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(t->windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus);
         for (ToolButton b : AllToolButtons) {
             EXPECT_TRUE(t->Button(b)->isEnabled());
             // The holders keep the sprites of the design size.

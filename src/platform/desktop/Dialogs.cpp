@@ -19,10 +19,12 @@ void QtDialogs::information(QWidget* owner, const QString& title, const QString&
     box.exec();
 }
 
-bool QtDialogs::question(QWidget* owner, const QString& title, const QString& text)
+bool QtDialogs::question(QWidget* owner, const QString& title, const QString& text, bool defaultNo)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (defaultNo)
+        box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -12,8 +12,9 @@ public:
     virtual void warning(QWidget* owner, const QString& title, const QString& text) = 0;
     // A plain message box (no icon, OK button).
     virtual void information(QWidget* owner, const QString& title, const QString& text) = 0;
-    // A question box (question icon, Yes and No buttons); true for Yes.
-    virtual bool question(QWidget* owner, const QString& title, const QString& text) = 0;
+    // A question box (question icon, Yes and No buttons, Yes the default unless `defaultNo`);
+    // true for Yes.
+    virtual bool question(QWidget* owner, const QString& title, const QString& text, bool defaultNo = false) = 0;
     // A single-line input box; nullopt when cancelled.
     virtual std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
                                              const QString& preset) = 0;
@@ -29,7 +30,7 @@ class QtDialogs final : public Dialogs {
 public:
     void warning(QWidget* owner, const QString& title, const QString& text) override;
     void information(QWidget* owner, const QString& title, const QString& text) override;
-    bool question(QWidget* owner, const QString& title, const QString& text) override;
+    bool question(QWidget* owner, const QString& title, const QString& text, bool defaultNo = false) override;
     std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
                                      const QString& preset) override;
     std::optional<int> chooseColor(QWidget* owner) override;

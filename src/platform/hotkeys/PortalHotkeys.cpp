@@ -64,7 +64,7 @@ QList<PortalShortcut> shortcutList(const QVariant& v)
 } // namespace
 
 PortalHotkeys::PortalHotkeys(const QString& busAddress, HotkeyService& fallback, std::vector<HotkeyAction> actions,
-                             const MonotonicClock& clock, PortalDesktop desktop)
+                             const Clock& clock, PortalDesktop desktop)
     : address_(busAddress),
       connectionName_(QStringLiteral("horalto-shortcuts-%1").arg(++connectionCount)),
       bus_(connectionName_),
@@ -402,7 +402,7 @@ void PortalHotkeys::onActivated(const QDBusMessage& message)
         : nullptr;
     if (!s || !s->active)
         return;
-    const qint64 time = clock_.msecs();
+    const qint64 time = clock_.monotonicMs();
     const bool held = s->down && time - s->lastActivation < kHeldMs;
     s->down = true;
     s->lastActivation = time;

@@ -59,7 +59,7 @@ public:
     // On the bus at `busAddress` (empty: none). Construction touches nothing; the portal is asked
     // once the first key has been registered.
     PortalHotkeys(const QString& busAddress, HotkeyService& fallback, std::vector<HotkeyAction> actions,
-                  const MonotonicClock& clock, PortalDesktop desktop = {});
+                  const Clock& clock, PortalDesktop desktop = {});
     ~PortalHotkeys() override;
     PortalHotkeys(const PortalHotkeys&) = delete;
     PortalHotkeys& operator=(const PortalHotkeys&) = delete;
@@ -121,7 +121,7 @@ private:
     QString connectionName_;
     QDBusConnection bus_;
     HotkeyService& fallback_;
-    const MonotonicClock& clock_;
+    const Clock& clock_;
     PortalDesktop desktop_;
     std::map<int, Shortcut> shortcuts_; // by action id
     std::function<void(int)> pressHandler_;

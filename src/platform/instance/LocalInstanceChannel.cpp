@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -130,14 +131,51 @@ QString DisplayKey()
     return d.isEmpty() ? QStringLiteral("none") : d;
 }
 
-// Whether `path` is a folder of this user that nobody else may enter (created when asked).
-bool PrivateFolder(const QString& path, bool create)
+// Why `path` is not a folder of this user that nobody else may enter (created when asked and
+// missing); empty when it is one.
+QString NotPrivate(const QString& path, bool create)
 {
     const QByteArray p = QFile::encodeName(path);
     if (create)
         ::mkdir(p.constData(), 0700);
     struct stat st {};
-    return ::lstat(p.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+    if (::lstat(p.constData(), &st) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("it is a symbolic link");
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("it is not a folder");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("it belongs to user %1").arg(st.st_uid);
+    if ((st.st_mode & 077) != 0)
+        return QStringLiteral("others may enter it (mode %1)").arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
+    return QString();
+}
+
+bool PrivateFolder(const QString& path, bool create)
+{
+    return NotPrivate(path, create).isEmpty();
+}
+
+// The place of the channel without a runtime folder: a private folder in /tmp, or, when that
+// name is taken by something that is not one, a private folder in the user's cache folder
+// (named after the machine, as a home folder may be shared).
+QString FolderWithoutRuntime()
+{
+    const QString tmp = QStringLiteral("/tmp/horalto-%1").arg(::geteuid());
+    const QString why = NotPrivate(tmp, true);
+    if (why.isEmpty())
+        return tmp;
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (!QDir::isAbsolutePath(cache))
+        cache = qEnvironmentVariable("HOME") + QStringLiteral("/.cache");
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    const QString own = QDir::cleanPath(cache + QStringLiteral("/horalto/run-") + QString::fromLocal8Bit(host));
+    QDir().mkpath(QFileInfo(own).absolutePath());
+    std::fprintf(stderr, "Horalto: not using %s for the instance channel: %s; using %s instead\n", qPrintable(tmp),
+                 qPrintable(why), qPrintable(own));
+    return own;
 }
 } // namespace
 
@@ -145,7 +183,7 @@ LocalInstanceChannel::LocalInstanceChannel()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     inTmp_ = !QDir::isAbsolutePath(runtime) || !QFileInfo(runtime).isDir();
-    folder_ = inTmp_ ? QStringLiteral("/tmp/horalto-%1").arg(::geteuid()) : QDir::cleanPath(runtime);
+    folder_ = inTmp_ ? FolderWithoutRuntime() : QDir::cleanPath(runtime);
     socketPath_ = folder_ + QStringLiteral("/horalto-") + DisplayKey();
     lockPath_ = socketPath_ + QStringLiteral(".lock");
 }

@@ -8,7 +8,8 @@
 class QSocketNotifier;
 
 // The channel on a local socket named after the display (DISPLAY) in the user's runtime folder
-// ($XDG_RUNTIME_DIR, else a private folder in /tmp), with a lock file beside it. The running
+// ($XDG_RUNTIME_DIR, else a private folder in /tmp, else, when that name is taken by what is not
+// a private folder of this user, one in the user's cache folder), with a lock file beside it. The running
 // program holds the lock (flock) until it ends, so the lock of a killed program is gone with it;
 // the socket left behind is replaced by the next claim. Both ends check that the other runs as
 // the same user. Plain sockets: the start of every program pays for no network library.
@@ -27,7 +28,7 @@ private:
     Lock ProbeLock(bool keep);
     void Serve(int fd);
 
-    bool inTmp_ = false; // no runtime folder: a private folder in /tmp
+    bool inTmp_ = false; // no runtime folder: a private folder of its own
     QString folder_;
     QString socketPath_;
     QString lockPath_;

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/RecordPage.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,8 +16,13 @@ public:
     virtual bool append(const QString& line) = 0;
     // The file's whole text; empty when there is no file.
     virtual QString readAll() const = 0;
-    // Empties the records: the file is kept as "<name>.bak" (an older one replaced) and the
-    // next line starts a new file. False when the file could not be moved.
+    // A reader of pieces of the file from its end, for any thread.
+    virtual RecordReader reader() const = 0;
+    // Where clear() keeps the file: "<name>.bak", or when that is taken "<name>.bak.1",
+    // "<name>.bak.2", ... (the first free one): no earlier backup is ever replaced.
+    virtual QString nextBackup() const = 0;
+    // Empties the records: the file is kept as nextBackup() and the next line starts a new
+    // file. False when the file could not be moved.
     virtual bool clear() = 0;
 
 signals:
@@ -24,7 +31,9 @@ signals:
 };
 
 // records.csv in $XDG_DATA_HOME/horalto (else ~/.local/share/horalto): UTF-8 with a byte-order
-// mark, `firstLine` (the column names) written with the first record.
+// mark, `firstLine` (the column names) written with the first record. Only a regular file (or a
+// link to one) is read or written: a named pipe, a folder or a device in its place is never
+// opened in a way that could wait, and gets a line on stderr instead.
 class RecordFile final : public RecordStore {
 public:
     RecordFile(QString path, QString firstLine);
@@ -34,6 +43,8 @@ public:
     QString path() const override { return path_; }
     bool append(const QString& line) override;
     QString readAll() const override;
+    RecordReader reader() const override;
+    QString nextBackup() const override;
     bool clear() override;
 
 private:

@@ -25,7 +25,17 @@ QtSound::~QtSound()
 
 void QtSound::prepare()
 {
+    connectOutput();
+}
+
+void QtSound::connectOutput()
+{
     QMediaDevices::defaultAudioOutput(); // connects to the sound server
+}
+
+bool QtSound::outputAvailable()
+{
+    return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
 void QtSound::load(const QStringList& paths)

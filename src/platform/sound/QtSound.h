@@ -31,6 +31,10 @@ public:
     // The sound output is opened on the first need, not at start-up: it costs start-up time
     // and memory while the program only waits.
     void prepare() override;
+    bool outputAvailable() override;
+    // Connects to the sound server (what prepare() does); callable on any thread before the
+    // sound output is first used.
+    static void connectOutput();
 
     using Pcm = DecodedSound;
     // RIFF/WAVE with a PCM "fmt " chunk (8 or 16 bits, 1 or 2 channels, 1000 to 192000 frames

@@ -13,4 +13,7 @@ public:
     // The sounds that the current scheme plays: made ready ahead of their first play, without
     // holding up the caller, and kept while their files are unchanged; others are let go.
     virtual void load(const QStringList& paths) { (void)paths; }
+    // Whether there is a sound output to play on (no sound server or no sound card: none),
+    // asked anew each time; true while nothing is known yet.
+    virtual bool outputAvailable() { return true; }
 };

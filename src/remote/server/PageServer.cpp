@@ -107,15 +107,17 @@ PageServer::~PageServer()
     stop();
 }
 
-QString PageServer::start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands)
+QString PageServer::start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands,
+                          const QString& address)
 {
     commands_ = &commands;
     setControlKey(controlKey);
-    if (gate_ && gate_->serverPort() == port)
+    const QHostAddress on = address.isEmpty() ? listenOn_ : QHostAddress(address);
+    if (gate_ && gate_->serverPort() == port && listening_ == on)
         return QString();
     stop();
     auto* gate = new RequestGate(this);
-    if (!gate->listen(listenOn_, port)) {
+    if (on.isNull() || !gate->listen(on, port)) {
         const QString why = gate->serverError() == QAbstractSocket::AddressInUseError
             ? QCoreApplication::translate("PageServer", "端口 %1 已被占用，请换一个端口").arg(port)
             : QCoreApplication::translate("PageServer", "无法在端口 %1 提供计时页面：%2").arg(port).arg(gate->errorString());
@@ -124,6 +126,7 @@ QString PageServer::start(quint16 port, const QByteArray& controlKey, RemoteComm
     }
     bind(gate);
     gate_ = gate;
+    listening_ = on;
     heartbeat_.start();
     return QString();
 }
@@ -276,6 +279,8 @@ void PageServer::AdoptSockets()
             ws.release()->deleteLater();
             continue;
         }
+        if (gate_)
+            gate_->becameWebSocket(ws->peerAddress(), ws->peerPort(), control);
         ws->setMaxAllowedIncomingFrameSize(kCommandBytes);
         ws->setMaxAllowedIncomingMessageSize(kCommandBytes);
         QWebSocket* s = ws.get();

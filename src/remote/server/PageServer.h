@@ -31,13 +31,16 @@ public:
     explicit PageServer(QHostAddress listenOn = QHostAddress::Any);
     ~PageServer() override;
 
-    QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands) override;
+    QString start(quint16 port, const QByteArray& controlKey, RemoteCommands& commands,
+                  const QString& address = {}) override;
     void stop() override;
     bool serving() const override { return gate_ != nullptr; }
     void setControlKey(const QByteArray& key) override;
     void publish(const RemoteState& state) override;
     void setTexts(const QString& language, const QMap<QString, QString>& texts) override;
     QStringList addresses() override;
+    // The addresses among `all` that a phone can use, in the order addresses() gives them.
+    static QStringList UsableAddresses(const QList<QHostAddress>& all);
     QImage qrCode(const QString& text) override;
 
     // The port served on (0 when not serving).
@@ -71,6 +74,7 @@ private:
     void SendToAll();
 
     QHostAddress listenOn_;
+    QHostAddress listening_; // the address the gate listens on
     RequestGate* gate_ = nullptr;
     QByteArray key_;
     RemoteCommands* commands_ = nullptr;

@@ -6,25 +6,38 @@
 
 QStringList PageServer::addresses()
 {
-    QStringList v4, v6, loopback;
+    QList<QHostAddress> all;
     for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
         if (!i.flags().testFlag(QNetworkInterface::IsUp) || !i.flags().testFlag(QNetworkInterface::IsRunning))
             continue;
-        for (const QNetworkAddressEntry& e : i.addressEntries()) {
-            const QHostAddress a = e.ip();
-            // A link-local IPv6 address needs its interface named, which a browser will not take.
-            if (a.isLinkLocal() && a.protocol() == QAbstractSocket::IPv6Protocol)
-                continue;
-            const QString text = a.toString();
-            if (a.isLoopback())
-                loopback << text;
-            else if (a.protocol() == QAbstractSocket::IPv4Protocol)
-                v4 << text;
-            else
-                v6 << text;
+        for (const QNetworkAddressEntry& e : i.addressEntries())
+            all << e.ip();
+    }
+    return UsableAddresses(all);
+}
+
+QStringList PageServer::UsableAddresses(const QList<QHostAddress>& all)
+{
+    QStringList v4, v6;
+    for (const QHostAddress& a : all) {
+        // Loopback reaches only this computer; a link-local address (169.254/16, fe80::/10)
+        // needs its interface named, which a browser will not take.
+        if (a.isNull() || a.isLoopback() || a.isLinkLocal() || a.isMulticast() || a.isBroadcast() ||
+            a == QHostAddress(QHostAddress::AnyIPv4) || a == QHostAddress(QHostAddress::AnyIPv6))
+            continue;
+        bool v4Mapped = false;
+        a.toIPv4Address(&v4Mapped);
+        if (a.protocol() == QAbstractSocket::IPv4Protocol) {
+            v4 << a.toString();
+        } else if (!v4Mapped) {
+            QHostAddress plain = a;
+            plain.setScopeId(QString()); // a browser takes no interface name
+            v6 << plain.toString();
         }
     }
-    return v4 + v6 + loopback;
+    v4.removeDuplicates();
+    v6.removeDuplicates();
+    return v4.isEmpty() ? v6 : v4;
 }
 
 QImage PageServer::qrCode(const QString& text)

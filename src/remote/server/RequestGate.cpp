@@ -3,9 +3,15 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
+#include <algorithm>
 #include <sys/socket.h>
 
 namespace {
+constexpr const char* kTicket = "horaltoTicket";
+constexpr const char* kDeadline = "horaltoDeadline";
+// What a connection has become: 0 not (yet) a WebSocket, 1 a viewing page's, 2 a control page's.
+constexpr const char* kStage = "horaltoStage";
+
 // Carried by every admitted socket as a child: the connection counts as open until the socket
 // is destroyed, whoever owns it by then (the HTTP server or a WebSocket).
 class ConnectionTicket final : public QObject {
@@ -13,6 +19,7 @@ public:
     ConnectionTicket(QObject* socket, std::shared_ptr<QHash<QString, int>> open, QString key)
         : QObject(socket), open_(std::move(open)), key_(std::move(key))
     {
+        setObjectName(QLatin1String(kTicket));
         ++(*open_)[key_];
         ++(*open_)[QString()];
     }
@@ -27,8 +34,6 @@ private:
     std::shared_ptr<QHash<QString, int>> open_;
     QString key_;
 };
-
-constexpr const char* kDeadline = "horaltoDeadline";
 
 // A timer on the socket that aborts it when it runs out.
 void SetDeadline(QTcpSocket* socket, int ms)
@@ -66,20 +71,54 @@ void RequestGate::incomingConnection(qintptr descriptor)
         return;
     }
     const QString key = AddressKey(socket->peerAddress());
-    if (open_->value(key) >= kPerAddress || open_->value(QString()) >= kConnections) {
+    if (open_->value(key) >= kPerAddress || (open_->value(QString()) >= kConnections && !makeRoom())) {
         socket->abort();
         delete socket;
         return;
     }
     new ConnectionTicket(socket, open_, key);
+    if (admitted_.size() >= std::size_t(2 * kConnections)) // those closed since go
+        std::erase_if(admitted_, [](const QPointer<QTcpSocket>& s) { return s.isNull(); });
+    admitted_.emplace_back(socket);
     socket->setReadBufferSize(kHeadBytes + 1);
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] { inspect(socket); });
     SetDeadline(socket, kHeadMs);
 }
 
+bool RequestGate::makeRoom()
+{
+    std::erase_if(admitted_, [](const QPointer<QTcpSocket>& s) { return s.isNull(); });
+    for (int stage : {0, 1}) {
+        const auto it = std::find_if(admitted_.begin(), admitted_.end(),
+                                     [stage](const QPointer<QTcpSocket>& s) { return s->property(kStage).toInt() == stage; });
+        if (it == admitted_.end())
+            continue;
+        QTcpSocket* oldest = *it;
+        admitted_.erase(it);
+        // It stops counting now; its owner (this gate, the HTTP server or its WebSocket) lets
+        // it go when it learns it is closed.
+        delete oldest->findChild<QObject*>(QLatin1String(kTicket), Qt::FindDirectChildrenOnly);
+        oldest->abort();
+        return true;
+    }
+    return false;
+}
+
+void RequestGate::becameWebSocket(const QHostAddress& peer, quint16 port, bool control)
+{
+    for (const QPointer<QTcpSocket>& s : admitted_)
+        if (s && s->peerPort() == port && s->peerAddress() == peer) {
+            s->setProperty(kStage, control ? 2 : 1);
+            delete s->findChild<QTimer*>(kDeadline, Qt::FindDirectChildrenOnly);
+            return;
+        }
+}
+
 void RequestGate::inspect(QTcpSocket* socket)
 {
+    if (!socket->isOpen())
+        return; // dropped for a newcomer
     const QByteArray head = socket->peek(kHeadBytes + 1);
     const qsizetype end = head.indexOf("\r\n\r\n");
     if (end < 0 || end + 4 > kHeadBytes) {
@@ -103,7 +142,9 @@ void RequestGate::inspect(QTcpSocket* socket)
         refuse(socket, 431, "Request Header Fields Too Large");
         return;
     }
-    bool upgrade = false;
+    int upgrades = 0;                  // Upgrade headers
+    bool websocket = false;            // one of them asks for a WebSocket
+    bool connectionUpgrade = false;    // a Connection header names "upgrade"
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArray& line = lines[i];
         const qsizetype colon = line.indexOf(':');
@@ -118,12 +159,21 @@ void RequestGate::inspect(QTcpSocket* socket)
             refuse(socket, 400, "Bad Request");
             return;
         }
-        if (name == "upgrade" && value == "websocket")
-            upgrade = true;
+        if (name == "upgrade") {
+            ++upgrades;
+            websocket = websocket || value == "websocket";
+        }
+        if (name == "connection")
+            for (const QByteArray& token : value.split(','))
+                connectionUpgrade = connectionUpgrade || token.trimmed() == "upgrade";
+    }
+    // An upgrade is a WebSocket's, asked for in full, or none: a half one would be taken for an
+    // upgrade by one side and for a plain request by the other.
+    if ((upgrades > 0 || connectionUpgrade) && !(upgrades == 1 && websocket && connectionUpgrade)) {
+        refuse(socket, 400, "Bad Request");
+        return;
     }
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    if (upgrade) // the WebSocket's own handshake timeout and limits take over
-        delete socket->findChild<QTimer*>(kDeadline, Qt::FindDirectChildrenOnly);
     addPendingConnection(socket);
     emit newConnection();
     emit socket->readyRead(); // the head is waiting in the socket's buffer
