@@ -12,6 +12,7 @@
 #include "platform/desktop/QtTranslations.h"
 #include "platform/instance/QuitSignals.h"
 #include "platform/hotkeys/X11Hotkeys.h"
+#include "report/ReportCommand.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -33,6 +34,9 @@ bool CanOpenDisplay()
 
 int main(int argc, char** argv)
 {
+    // The contest report is written by this start alone, with or without a running program.
+    if (const CommandLine line = ParseCommandLine(ArgumentList(argc, argv)); line.action == CommandLine::Action::Report)
+        return RunReportCommand(argc, argv, line.file);
     // The command line first: help, version, usage errors and a program already running.
     LocalInstanceChannel instance;
     ProgramTexts commandLineTexts; // in the language the running program's config.ini keeps
@@ -102,8 +106,9 @@ int main(int argc, char** argv)
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
                       screenSaver, records, desktop, remote, qtTexts};
     // The programme beside the records.
-    if (!records.path().isEmpty())
-        services.programmePath = QFileInfo(records.path()).absolutePath() + QStringLiteral("/programme.csv");
+    services.programmePath = ProgrammePathBeside(records.path());
+    QtPrinting printing;
+    services.printing = &printing;
 
     App app(services);
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does

@@ -34,6 +34,12 @@
 </translation>
     </message>
     <message>
+        <source>horalto：speaker 后面应是选手的序号
+</source>
+        <translation>horalto: speaker needs the speaker&apos;s number
+</translation>
+    </message>
+    <message>
         <source>用法：horalto [命令]
 
 不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
@@ -48,6 +54,9 @@
   scheme N      切换到计时方案 N（1 到 5）
   next          比赛名单的下一位选手
   speaker N     比赛名单的第 N 位选手
+
+  report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），
+                不需要 Horalto 正在运行；写成返回 0，否则返回 1
 
   -h, --help    显示本说明
   --version     显示版本
@@ -69,6 +78,9 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   next          the programme&apos;s next speaker
   speaker N     the programme&apos;s speaker N
 
+  report FILE   write the contest report (the programme, times and results) to FILE (.pdf or .csv);
+                Horalto need not be running; exit status 0 when written, else 1
+
   -h, --help    show this help
   --version     show the version
 
@@ -76,10 +88,45 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
 </translation>
     </message>
     <message>
-        <source>horalto：speaker 后面应是选手的序号
+        <source>horalto：report 后面应是报告的文件名（.pdf 或 .csv）
 </source>
-        <translation>horalto: speaker needs the speaker&apos;s number
+        <translation>horalto: report should be followed by the report&apos;s file name (.pdf or .csv)
 </translation>
+    </message>
+</context>
+<context>
+    <name>ContestReport</name>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>题目</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>用时</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>超时</source>
+        <translation>Overtime</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>比赛报告</source>
+        <translation>Contest report</translation>
+    </message>
+    <message>
+        <source>未上场</source>
+        <translation>Did not speak</translation>
     </message>
 </context>
 <context>
@@ -641,6 +688,30 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>退 出</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>合格时间应写作 时:分:秒，例如 00:04:30；留空为不限</source>
+        <translation>Write a qualifying time as hours:minutes:seconds, for example 00:04:30; leave it empty for no limit</translation>
+    </message>
+    <message>
+        <source>合格时间的“从”不能晚于“到”</source>
+        <translation>The qualifying time&apos;s &quot;from&quot; cannot be later than its &quot;to&quot;</translation>
+    </message>
+    <message>
+        <source>计时结束时，讲话的全部时间（不含暂停，含超时）短于“从”判为不足时，长于“到”判为超时，否则为合格；留空为不限</source>
+        <translation>When a timing ends, the whole time spoken (pauses left out, overtime included) is judged: shorter than &quot;from&quot; is Too short, longer than &quot;to&quot; is Over time, else Qualified; empty: no limit</translation>
+    </message>
+    <message>
+        <source>合格时间：</source>
+        <translation>Qualifying:</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
 </context>
 <context>
     <name>PageServer</name>
@@ -761,6 +832,14 @@ Those who have not spoken yet will be put in a random order.</translation>
         <translation>Clear the programme?
 Every speaker and time in it will be removed.</translation>
     </message>
+    <message>
+        <source>报告...</source>
+        <translation>Report...</translation>
+    </message>
+    <message>
+        <source>比赛报告：每位选手的用时、超时和结果，可以打印或保存为 PDF</source>
+        <translation>Contest report: each speaker&apos;s time, overtime and result, to print or save as PDF</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammeRun</name>
@@ -798,6 +877,21 @@ Every speaker and time in it will be removed.</translation>
     <message>
         <source>无法读取比赛名单 %1：%2。该文件保持原样，本次不使用比赛名单。</source>
         <translation>Cannot read the programme %1: %2. The file is left as it is; no programme is used this time.</translation>
+    </message>
+</context>
+<context>
+    <name>Qualify</name>
+    <message>
+        <source>不足时</source>
+        <translation>Too short</translation>
+    </message>
+    <message>
+        <source>超时</source>
+        <translation>Over time</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>Qualified</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1122,52 @@ The old records file will be kept as %1.</translation>
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>报告只能写成 .pdf 或 .csv 文件：%1</source>
+        <translation>a report can only be written as a .pdf or .csv file: %1</translation>
+    </message>
+    <message>
+        <source>无法读取比赛名单 %1%2</source>
+        <translation>cannot read the programme %1%2</translation>
+    </message>
+    <message>
+        <source>没有比赛名单：先在“比赛名单”窗口中添加或导入选手</source>
+        <translation>no programme: add or import speakers in the &quot;Programme&quot; window first</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPreview</name>
+    <message>
+        <source>比赛报告</source>
+        <translation>Contest report</translation>
+    </message>
+    <message>
+        <source>打印...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>保存为 PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存为 PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>无法写入 %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+</context>
+<context>
     <name>SpeakerLines</name>
     <message>
         <source>第 %1 行没有姓名</source>
@@ -1166,6 +1306,10 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>题目</source>
         <translation>Topic</translation>
+    </message>
+    <message>
+        <source>结果</source>
+        <translation>Result</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "programme/ProgrammeForm.h"
 #include "programme/ProgrammeRun.h"
 #include "records/RecordsForm.h"
+#include "report/ReportPreview.h"
 #include "remote/RemoteSettings.h"
 #include "remote/RemoteView.h"
 #include "remote/RemoteViewForm.h"
@@ -178,10 +179,25 @@ void App::ShowSpeaker()
 
 ProgrammeForm& App::programmeForm()
 {
-    if (!programmeForm_)
+    if (!programmeForm_) {
         programmeForm_ = std::make_unique<ProgrammeForm>(*programmeRun_, programmeStore, session, svc.dialogs,
                                                          svc.desktop, svc.random);
+        QObject::connect(programmeForm_.get(), &ProgrammeForm::reportRequested, programmeForm_.get(),
+                         [this] { Run(CommandId::ContestReport, programmeForm_.get()); });
+    }
     return *programmeForm_;
+}
+
+void App::ShowReport(QWidget* owner)
+{
+    if (!svc.printing)
+        return;
+    // The title the user gave the timings; the report's own title otherwise.
+    const QString title = session.TitleText == QLatin1String("Horalto") ? QString() : session.TitleText;
+    ReportPreview preview(BuildReport(programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date()),
+                          *svc.printing, svc.dialogs, reportFolder_, owner);
+    preview.exec();
+    reportFolder_ = preview.Folder();
 }
 
 void App::ShowRecords()
@@ -232,6 +248,7 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::FullScreenToMonitor: PlaceFullScreen(); break;
     case CommandId::HotKeyCaptions: ShowHotKeyCaptions(); break;
     case CommandId::BringToFront: BringToFront(); break;
+    case CommandId::ContestReport: ShowReport(owner); break;
     default: break;
     }
 }

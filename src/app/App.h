@@ -111,6 +111,8 @@ public:
     void EndProgram(int status);
 
 private:
+    // The contest report's preview over `owner` (the programme window), modal.
+    void ShowReport(QWidget* owner);
     // The start-up sequence of the main window; throws ConfigError.
     void LoadMainForm();
     // The running program's display window, or the modal dialog open over it, raised and activated.
@@ -136,5 +138,6 @@ private:
     std::unique_ptr<ProgrammeRun> programmeRun_;
     std::unique_ptr<ProgrammeForm> programmeForm_;
     ProgramTexts texts_;
+    QString reportFolder_; // where the last report PDF went
     bool ended_ = false;
 };

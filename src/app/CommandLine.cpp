@@ -94,6 +94,17 @@ CommandLine ParseCommandLine(const QStringList& args)
         line.action = CommandLine::Action::Version;
         return line;
     }
+    if (args[0] == QLatin1String("report")) {
+        // Written by this start itself, from the files: no running program is asked.
+        if (args.size() == 2 && !args[1].isEmpty()) {
+            line.action = CommandLine::Action::Report;
+            line.file = args[1];
+        } else {
+            line.action = CommandLine::Action::Usage;
+            line.error = args.size() > 2 ? CommandLineText::UnknownWord(args[2]) : CommandLineText::ReportFile();
+        }
+        return line;
+    }
     if (const auto request = ParseRequestWords(args, &line.error)) {
         line.action = CommandLine::Action::Command;
         line.request = *request;
@@ -154,6 +165,9 @@ QString Help()
         "  next          比赛名单的下一位选手\n"
         "  speaker N     比赛名单的第 N 位选手\n"
         "\n"
+        "  report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），\n"
+        "                不需要 Horalto 正在运行；写成返回 0，否则返回 1\n"
+        "\n"
         "  -h, --help    显示本说明\n"
         "  --version     显示版本\n"
         "\n"
@@ -167,6 +181,7 @@ QString UnknownWord(const QString& word)
 }
 QString SchemeNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：scheme 后面应是方案号 1 到 5\n")); }
 QString SpeakerNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：speaker 后面应是选手的序号\n")); }
+QString ReportFile() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：report 后面应是报告的文件名（.pdf 或 .csv）\n")); }
 QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
 QString NoAnswer() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有回答\n")); }
 } // namespace CommandLineText

@@ -24,10 +24,11 @@ struct InstanceRequest {
 };
 
 struct CommandLine {
-    enum class Action { Start, Command, Help, Version, Usage };
+    enum class Action { Start, Command, Help, Version, Usage, Report };
     Action action = Action::Start;
     InstanceRequest request; // for Start and Command
     QString error;           // for Usage: one line
+    QString file;            // for Report: the file to write, as given
 };
 
 // The arguments after the program's name.
@@ -52,6 +53,7 @@ QString UsageHint(); // the line after a usage error
 QString UnknownWord(const QString& word);
 QString SchemeNumber();
 QString SpeakerNumber();
+QString ReportFile();
 QString NoInstance();
 QString NoAnswer();
 }

@@ -34,6 +34,9 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
         // The error line again, now in the texts' language.
         print(stderr, [&args] { return ParseCommandLine(args).error + CommandLineText::UsageHint(); });
         return ExitStatus::Usage;
+    case CommandLine::Action::Report:
+        // main() writes the report before asking anyone; never handed over.
+        return ExitStatus::Usage;
     case CommandLine::Action::Start:
     case CommandLine::Action::Command:
         break;

@@ -20,6 +20,10 @@
 //                                     ("+00:00:07") until a reset or the next start; missing
 //                                     or anything else: the end resets the counter. Written
 //                                     only by a save of the scheme in the settings dialog.
+//                   QualifyMin QualifyMax  the qualifying window "HH:MM:SS": a timing that ends
+//                                     below the minimum is judged 不足时, above the maximum
+//                                     超时, else 合格; missing or empty: no bound. Written only
+//                                     when the user sets them in the settings dialog.
 //   [COMMSET] without a number: the global hotkeys, k = hotkey id 1..11, and 12 (下一位) once set
 //                   HotKeySetAk       modifiers ("Ctrl", "Shift+Alt", ...)
 //                   HotKeySetBk       virtual-key code in decimal
@@ -76,6 +80,8 @@ inline constexpr const char FINSHSTATE[] = "FINSHSTATE";
 inline constexpr const char MaxToolsBar[] = "MaxToolsBar";
 inline constexpr const char DouDong[] = "DouDong";
 inline constexpr const char OverTime[] = "OverTime";
+inline constexpr const char QualifyMin[] = "QualifyMin";
+inline constexpr const char QualifyMax[] = "QualifyMax";
 inline constexpr const char HotKeySetA[] = "HotKeySetA";
 inline constexpr const char HotKeySetB[] = "HotKeySetB";
 inline constexpr const char HotKeyDesc[] = "HotKeyDesc";

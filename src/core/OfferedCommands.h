@@ -37,6 +37,8 @@ enum class CommandId : int {
     // The contest programme's commands, offered like the menu's other items.
     Programme,          // "比赛名单...": the programme window
     NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
+    // Sent by the programme window alone and offered nowhere else.
+    ContestReport,      // "报告...": the contest report's preview over the programme window
 };
 
 // Hotkey 12 is 下一位 (CommandId::NextSpeaker); the control page sends the same numbers.

@@ -46,7 +46,6 @@ RecordChunk RecordChunkBefore(qint64 size, const RecordBytes& pread, qint64 end,
 
 RecordPage ReadRecordPage(const RecordReader& read, qint64 end, const QString& onlyDate, int rows)
 {
-    const QStringList header = RecordHeader();
     RecordPage page;
     qint64 at = end;
     do {
@@ -54,8 +53,8 @@ RecordPage ReadRecordPage(const RecordReader& read, qint64 end, const QString& o
         at = chunk.from;
         QList<QStringList> parsed = ParseCsv(QString::fromUtf8(chunk.bytes));
         for (auto it = parsed.rbegin(); it != parsed.rend(); ++it) {
-            // The column names, also as a file begun before the speakers' columns has them.
-            if (*it == header || *it == header.mid(0, kFirstRecordColumns))
+            // The column names, also as a file of an earlier version has them (12 or 14 columns).
+            if (IsRecordHeader(*it))
                 continue;
             const QString date = it->value(DateColumn);
             if (!onlyDate.isEmpty() && date != onlyDate) {

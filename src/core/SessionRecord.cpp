@@ -1,6 +1,7 @@
 // The record of each timing and the overtime after the end.
 #include "core/TimingSession.h"
 
+#include "core/Qualify.h"
 #include "platform/Clock.h"
 
 #include <algorithm>
@@ -35,6 +36,8 @@ void TimingSession::CloseRecord(TimingEnd how)
     r.ending = overtime ? TimingEnd::Reached : how;
     if (overtime)
         r.overtimeSeconds = overtimeSeconds;
+    // The whole time the speaker spoke, judged against the window the scheme has now.
+    r.result = QualifyResult(r.countedSeconds + overtimeSeconds, ReadQualifyWindow(config_, r.scheme));
     emit timingEnded(r);
 }
 

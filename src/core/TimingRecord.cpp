@@ -1,5 +1,6 @@
 #include "core/TimingRecord.h"
 
+#include "core/Qualify.h"
 #include "core/RecordPage.h"
 #include "core/TimeText.h"
 
@@ -18,7 +19,8 @@ const char* const kHeader[RecordColumns] = {
     QT_TRANSLATE_NOOP("TimingRecord", "方向"),     QT_TRANSLATE_NOOP("TimingRecord", "计时"),
     QT_TRANSLATE_NOOP("TimingRecord", "暂停次数"), QT_TRANSLATE_NOOP("TimingRecord", "暂停时长"),
     QT_TRANSLATE_NOOP("TimingRecord", "结束方式"), QT_TRANSLATE_NOOP("TimingRecord", "超时"),
-    QT_TRANSLATE_NOOP("TimingRecord", "选手"),     QT_TRANSLATE_NOOP("TimingRecord", "题目")};
+    QT_TRANSLATE_NOOP("TimingRecord", "选手"),     QT_TRANSLATE_NOOP("TimingRecord", "题目"),
+    QT_TRANSLATE_NOOP("TimingRecord", "结果")};
 const char* const kEndings[] = {QT_TRANSLATE_NOOP("TimingRecord", "到时"), QT_TRANSLATE_NOOP("TimingRecord", "复位"),
                                 QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出")};
 const char* const kUp = QT_TRANSLATE_NOOP("TimingRecord", "正计时");
@@ -35,6 +37,11 @@ QStringList RecordHeader()
     return header;
 }
 
+bool IsRecordHeader(const QStringList& row)
+{
+    return row.size() >= kFirstRecordColumns && row == RecordHeader().mid(0, row.size());
+}
+
 QStringList RecordColumnTitles()
 {
     QStringList titles;
@@ -46,6 +53,8 @@ QStringList RecordColumnTitles()
 QString RecordFieldShown(int column, const QString& value)
 {
     // Only the program's own words: a title is the user's text, whatever it says.
+    if (column == ResultColumn)
+        return QualifyShown(value);
     if (column == TitleColumn || column == SpeakerColumn || column == SpeakerTitleColumn)
         return TypedText(value);
     if (column != DirectionColumn && column != EndingColumn)
@@ -71,6 +80,7 @@ QStringList RecordFields(const TimingRecord& r)
     f[OvertimeColumn] = r.overtimeSeconds ? OvertimeText(*r.overtimeSeconds) : QString();
     f[SpeakerColumn] = SpreadsheetText(r.speaker);
     f[SpeakerTitleColumn] = SpreadsheetText(r.speakerTitle);
+    f[ResultColumn] = r.result;
     return f;
 }
 
@@ -86,6 +96,8 @@ QString RecordText(const QStringList& fields)
         text += u' ' + RecordFieldShown(SpeakerColumn, f[SpeakerColumn]);
     if (!f[OvertimeColumn].isEmpty())
         text += QCoreApplication::translate("TimingRecord", " 超时 %1").arg(f[OvertimeColumn]);
+    if (!f[ResultColumn].isEmpty())
+        text += u' ' + QualifyShown(f[ResultColumn]);
     if (f[PausesColumn].toInt() > 0)
         text += QCoreApplication::translate("TimingRecord", " 暂停%1次 %2").arg(f[PausesColumn], f[PausedColumn]);
     return text + u' ' + RecordFieldShown(EndingColumn, f[EndingColumn]);

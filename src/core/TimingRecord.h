@@ -25,6 +25,7 @@ struct TimingRecord {
     std::optional<std::int32_t> overtimeSeconds; // only where the scheme counts overtime after the end
     QString speaker;      // the programme's speaker timed, empty without a programme
     QString speakerTitle; // the speaker's title
+    QString result;       // the time judged against the scheme's qualifying window (Qualify.h)
 };
 
 // The counter text of overtime: "+00:00:07".
@@ -33,9 +34,11 @@ QString OvertimeText(std::int32_t seconds);
 // The columns of records.csv, in order.
 enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
                     CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, SpeakerColumn,
-                    SpeakerTitleColumn, RecordColumns };
+                    SpeakerTitleColumn, ResultColumn, RecordColumns };
 // The columns a records.csv of the versions before the programme holds.
 inline constexpr int kFirstRecordColumns = SpeakerColumn;
+// A header row of an earlier version: the first `n` of today's column names.
+bool IsRecordHeader(const QStringList& row);
 // The header row of records.csv (the same in every language: the file is read back by it).
 QStringList RecordHeader();
 // The columns' titles and a field's text as the records window shows them, in the interface's

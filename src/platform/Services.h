@@ -5,6 +5,7 @@
 #include "platform/EventPump.h"
 #include "platform/hotkeys/Hotkeys.h"
 #include "platform/ProgramEnv.h"
+#include "platform/desktop/Printing.h"
 #include "platform/desktop/ProgramStarter.h"
 #include "platform/desktop/QtTranslations.h"
 #include "platform/Random.h"
@@ -34,4 +35,7 @@ struct Services {
     QtTexts& qtTexts;
     // Where the contest programme is kept (programme.csv); empty: it is not kept.
     QString programmePath = {};
+    // The printers and the PDF file chooser of the contest report; none: the report cannot be
+    // printed or saved from the window.
+    Printing* printing = nullptr;
 };

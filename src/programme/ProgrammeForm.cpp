@@ -1,5 +1,6 @@
 #include "programme/ProgrammeForm.h"
 
+#include "core/Qualify.h"
 #include "core/TimingSession.h"
 #include "core/Twips.h"
 #include "platform/desktop/Desktop.h"
@@ -70,6 +71,7 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
     Shuffle = button(1020, [this] { Shuffle_Click(); });
     ClearAll = button(1020, [this] { Clear_Click(); });
     SetCurrent = button(1500, [this] { SetCurrent_Click(); });
+    Report = button(1260, [this] { emit reportRequested(); });
     CloseMe = new QPushButton(this);
     CloseMe->setGeometry(TwipsRect(11760, 6480, 1500, 405));
     CloseMe->setAutoDefault(false);
@@ -102,6 +104,8 @@ void ProgrammeForm::RetranslateUi()
     Shuffle->setToolTip(tr("随机排列还没有上场的选手"));
     ClearAll->setText(tr("清空"));
     SetCurrent->setText(tr("设为当前"));
+    Report->setText(tr("报告..."));
+    Report->setToolTip(tr("比赛报告：每位选手的用时、超时和结果，可以打印或保存为 PDF"));
     CloseMe->setText(tr("关    闭"));
     List->setToolTip(tr("双击姓名、题目或方案可以修改；Ctrl+V 粘贴名单"));
     Problem->setText(store_.Problem());
@@ -145,7 +149,7 @@ void ProgrammeForm::ShowRow(int r)
     const bool current = r == programme.Current();
     const QString texts[Columns] = {
         (current ? QStringLiteral("▶ ") : QString()) + QString::number(r + 1), s.name, s.title,
-        s.scheme ? QString::number(s.scheme) : QString(), s.spoken ? SpokenText(*s.spoken) : QString(), s.result};
+        s.scheme ? QString::number(s.scheme) : QString(), s.spoken ? SpokenText(*s.spoken) : QString(), QualifyShown(s.result)};
     QFont font = List->font();
     font.setBold(current);
     for (int c = 0; c < Columns; ++c) {

@@ -42,7 +42,12 @@ public:
     QPushButton* Shuffle = nullptr;
     QPushButton* ClearAll = nullptr;
     QPushButton* SetCurrent = nullptr;
+    QPushButton* Report = nullptr; // "报告...": the contest report's preview
     QPushButton* CloseMe = nullptr;
+
+signals:
+    // "报告..." pressed: the report of the programme is asked for.
+    void reportRequested();
 
 protected:
     void RetranslateUi() override;

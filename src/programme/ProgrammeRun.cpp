@@ -86,7 +86,7 @@ void ProgrammeRun::TimingEnded(const TimingRecord& record)
     if (timedId_ == 0)
         return;
     // The whole time the speaker spoke: pauses left out, overtime included.
-    programme_.SetSpoken(timedId_, record.countedSeconds + record.overtimeSeconds.value_or(0), QString());
+    programme_.SetSpoken(timedId_, record.countedSeconds + record.overtimeSeconds.value_or(0), record.result);
 }
 
 QString ProgrammeRun::DisplayTitle() const

@@ -2,6 +2,7 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
+#include "core/Qualify.h"
 #include "core/TimingSession.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
@@ -132,6 +133,8 @@ void OptionForm::LoadSchemeIntoFields()
     Combo2->setCurrentIndex(StateIndex(c.ReadIniText(comm, IniKey::FINSHSTATE, "3")));
     // Looked at only: a scheme gains the key when it is saved here.
     Check2->setChecked(c.PeekIniText(comm, IniKey::OverTime).value_or(QString()) == QStringLiteral("Yes"));
+    QualifyMin->setText(c.PeekIniText(comm, IniKey::QualifyMin).value_or(QString()));
+    QualifyMax->setText(c.PeekIniText(comm, IniKey::QualifyMax).value_or(QString()));
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     Command1->setEnabled(true);
@@ -161,6 +164,8 @@ void OptionForm::SaveMe_Click()
     // A field still being edited is normalised as leaving it would; every time saved converts.
     for (TimeField* f : TimeFields())
         f->LostFocus();
+    if (!CheckQualifyFields())
+        return;
     if (!WriteFields()) {
         dialogs_.warning(this, kTitle,
                                  tr("计时方案%1 的配置没有保存：无法写入配置文件\n%2")
@@ -197,7 +202,37 @@ bool OptionForm::WriteFields()
         || !text(comm, IniKey::FINSHSTATE, QString::number(std::max(Combo2->currentIndex(), 0)))
         || !text(comm, IniKey::OverTime, Check2->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No")))
         return false;
+    // The window's keys only once the user sets a bound (then kept, empty when cleared).
+    for (auto [key, field] : {std::pair{IniKey::QualifyMin, QualifyMin}, std::pair{IniKey::QualifyMax, QualifyMax}})
+        if ((!field->text().isEmpty() || c.PeekIniText(comm, key)) && !text(comm, key, field->text()))
+            return false;
     return save.commit();
+}
+
+bool OptionForm::CheckQualifyFields()
+{
+    std::optional<std::int32_t> bounds[2];
+    QLineEdit* const fields[2] = {QualifyMin, QualifyMax};
+    for (int i = 0; i < 2; ++i) {
+        const QString text = fields[i]->text().trimmed();
+        if (text.isEmpty()) {
+            fields[i]->clear();
+            continue;
+        }
+        bounds[i] = QualifyBound(text);
+        if (!bounds[i]) {
+            dialogs_.warning(this, kTitle, tr("合格时间应写作 时:分:秒，例如 00:04:30；留空为不限"));
+            fields[i]->setFocus();
+            return false;
+        }
+        fields[i]->setText(SecondsToTimeText(*bounds[i]));
+    }
+    if (bounds[0] && bounds[1] && *bounds[0] > *bounds[1]) {
+        dialogs_.warning(this, kTitle, tr("合格时间的“从”不能晚于“到”"));
+        QualifyMin->setFocus();
+        return false;
+    }
+    return true;
 }
 
 void OptionForm::ReloadCurrentScheme()

@@ -72,6 +72,8 @@ public:
     QComboBox* Combo2 = nullptr; // display state after end
     QLabel* Label14 = nullptr;
     QCheckBox* Check2 = nullptr; // "到时后计超时"
+    QLineEdit* QualifyMin = nullptr; // the qualifying window "HH:MM:SS", empty: no bound
+    QLineEdit* QualifyMax = nullptr;
     QComboBox* Combo3 = nullptr; // scheme shown, item data 1..5
     QPushButton* SaveMe = nullptr;
     QPushButton* Command1 = nullptr; // "退 出"
@@ -91,6 +93,9 @@ private:
     void ShowStateDescriptions();
     void LoadSchemeIntoFields();
     bool WriteFields();
+    // The qualifying window's fields checked (a bound is empty or "HH:MM:SS", the minimum not
+    // above the maximum) and written in the two-digit form; false after saying what is wrong.
+    bool CheckQualifyFields();
     void ReloadCurrentScheme();
     void ChooseSound(QLineEdit* field, const QString& title);
     TimingSession& session_;
@@ -107,4 +112,7 @@ private:
         int number;
     };
     std::vector<Caption> captions_;
+    QLabel* qualifyCaption_ = nullptr;
+    QLabel* fromCaption_ = nullptr;
+    QLabel* toCaption_ = nullptr;
 };

@@ -28,6 +28,7 @@ constexpr int kSoundField = 1380, kSoundFieldW = 2325;
 constexpr int kPromptSoundTop = 3045, kEndSoundTop = 3465;
 constexpr int kStateList = 1905;
 constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
+constexpr int kQualifyTop = 5010, kQualifyFrom = 1380, kQualifyFieldW = 900;
 
 void SetColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
 {
@@ -144,6 +145,19 @@ void OptionForm::BuildControls()
     SetColor(Check2, QPalette::WindowText, kCaption);
     connect(Check2, &QCheckBox::toggled, this, [this] { IsChanged = true; });
 
+    // The qualifying window.
+    const char* qualifyTip = QT_TR_NOOP("计时结束时，讲话的全部时间（不含暂停，含超时）短于“从”判为不足时，长于“到”判为超时，否则为合格；留空为不限");
+    qualifyCaption_ = caption(kRowLabel, kQualifyTop, QT_TR_NOOP("合格时间："), qualifyTip);
+    fromCaption_ = caption(kQualifyFrom, kQualifyTop, QT_TR_NOOP("从"), qualifyTip);
+    toCaption_ = caption(kQualifyFrom, kQualifyTop, QT_TR_NOOP("到"), qualifyTip);
+    for (QLineEdit** f : {&QualifyMin, &QualifyMax}) {
+        *f = new QLineEdit(this);
+        SetColor(*f, QPalette::Base, kFieldGreen);
+        (*f)->setMaxLength(8);
+        (*f)->setPlaceholderText(QStringLiteral("00:00:00"));
+        connect(*f, &QLineEdit::textChanged, this, [this] { IsChanged = true; });
+    }
+
     // Scheme choice and the two buttons.
     caption(kRowLabel, 5370, QT_TR_NOOP("请选择计时方案："));
     Combo3 = new QComboBox(this);
@@ -162,7 +176,7 @@ void OptionForm::BuildControls()
         for (TimeField* f : {TssjHh[i], TssjMm[i], TssjSs[i]})
             order.push_back(f);
     for (QWidget* w : std::initializer_list<QWidget*>{TsWav, TsOpen, TsTest, JsWav, JsOpen, JsTest, Combo1, Combo2,
-                                                      Check2, Combo3, SaveMe, Command1})
+                                                      Check2, QualifyMin, QualifyMax, Combo3, SaveMe, Command1})
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
@@ -191,6 +205,14 @@ void OptionForm::RetranslateUi()
         c.label->setText(c.number ? tr(c.text).arg(c.number) : tr(c.text));
         c.label->setToolTip(c.tip ? tr(c.tip) : QString());
         c.label->resize(c.label->sizeHint().width(), c.label->height());
+    }
+    // The qualifying window's row: each field right after its caption, in either language.
+    int x = std::max(qualifyCaption_->geometry().right() + 1, Twips(kQualifyFrom));
+    for (auto [label, field] : {std::pair{fromCaption_, QualifyMin}, std::pair{toCaption_, QualifyMax}}) {
+        label->move(x, label->y());
+        x = label->geometry().right() + 1 + Twips(60);
+        field->setGeometry(x, Twips(kQualifyTop), Twips(kQualifyFieldW), Twips(kFieldH));
+        x = field->geometry().right() + 1 + Twips(120);
     }
     Check1->setText(tr("正计时"));
     for (QPushButton* open : {TsOpen, JsOpen})

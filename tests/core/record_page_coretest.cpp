@@ -27,3 +27,13 @@ TEST(RecordPage, PagesFromTheEndHoldEveryRecordOnceNewestFirst)
         EXPECT_GT(pages, 1);
     }
 }
+
+TEST(RecordPage, TheHeaderOfEveryVersionIsNoRecord)
+{
+    for (const int columns : {int(kFirstRecordColumns), int(ResultColumn), int(RecordColumns)}) {
+        const QByteArray file = (CsvLine(RecordHeader().mid(0, columns)) + "2026-12-07,09:00:00,09:05:00,1,T,00:05:00,倒计时,00:05:00,0,00:00:00,到时,,A,B,合格\r\n").toUtf8();
+        const RecordPage page = ReadRecordPage([&](qint64 end, qint64 n) { return RecordChunkBefore(file.size(), [&](qint64 f, qint64 k) { return file.mid(f, k); }, end, n); }, -1, {}, 9);
+        ASSERT_EQ(page.rows.size(), 1u) << columns;
+        EXPECT_EQ(page.rows[0][ResultColumn], "合格");
+    }
+}

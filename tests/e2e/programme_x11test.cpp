@@ -13,7 +13,8 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     ProgramRun run;
-    run.writeIni({"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=02", "[JSSET2]", "JSHH=00", "JSMM=00", "JSSS=09"});
+    run.writeIni({"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=02", "[COMMSET1]", "QualifyMin=00:00:05", "[JSSET2]", "JSHH=00",
+                  "JSMM=00", "JSSS=09"});
     QDir().mkpath(run.path("data/horalto"));
     QFile list(run.path("data/horalto/programme.csv"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
@@ -41,15 +42,15 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     QFile programme(run.path("data/horalto/programme.csv"));
     ASSERT_TRUE(programme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(programme.readAll());
-    EXPECT_TRUE(text.contains(QRegularExpression("\r\n1,Ann,,,0:00:0[12],,\r\n2,Bob,Hope,2,0:00:0[123],,\\*\r\n3,Cid,,,,,\r\n$")))
+    EXPECT_TRUE(text.contains(QRegularExpression("\r\n1,Ann,,,0:00:0[12],不足时,\r\n2,Bob,Hope,2,0:00:0[123],,\\*\r\n3,Cid,,,,,\r\n$")))
         << text.toStdString();
     QFile records(run.path("data/horalto/records.csv"));
     ASSERT_TRUE(records.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = records.readAll().trimmed().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].endsWith(",超时,选手,题目\r"));
-    EXPECT_TRUE(lines[1].endsWith(",到时,,Ann,\r")) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].contains(",2,Horalto,00:00:09,") && lines[2].endsWith(",复位,,Bob,Hope"))
+    EXPECT_TRUE(lines[0].endsWith(",超时,选手,题目,结果\r"));
+    EXPECT_TRUE(lines[1].endsWith(",到时,,Ann,,不足时\r")) << "judged by scheme 1's window: " << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(",2,Horalto,00:00:09,") && lines[2].endsWith(",复位,,Bob,Hope,"))
         << "Bob's scheme, his name: " << lines[2].toStdString();
     run.process().kill();
     run.waitForEnd();

@@ -4,6 +4,7 @@
 
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeyForm.h"
+#include "programme/ProgrammeForm.h"
 #include "records/RecordsForm.h"
 #include "remote/RemoteViewForm.h"
 #include "settings/OptionForm.h"
@@ -114,7 +115,7 @@ TEST(TextFit, EveryCaptionFitsItsControlInBothLanguages)
     remote.Form_Load();
     const std::vector<QWidget*> windows{&t.app->mainForm(), &t.app->toolsBarForm(), &t.app->toolsBarFormMax(),
                                         &t.app->fullScreenForm(), &t.app->recordsForm(), &options, &hotkeys, &about,
-                                        &remote};
+                                        &remote, &t.app->programmeForm()};
     for (Language language : {Language::Chinese, Language::English}) {
         t.app->UseLanguage(language);
         QApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

@@ -4,10 +4,15 @@
 #include "config/AtomicFile.h"
 #include "programme/ProgrammeRun.h"
 #include "programme/ProgrammeStore.h"
+#include "programme/ProgrammeForm.h"
 #include "programme/SpeakerLines.h"
+#include "report/ReportPreview.h"
 #include "windows/MainForm.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPushButton>
+#include <QTimer>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
 
@@ -155,4 +160,35 @@ TEST(Programme, NextSpeakerIsOfferedWithAFollowingSpeakerWhileNoTimingRuns)
     EXPECT_EQ(t.m().FangAnId(), 2);
     EXPECT_EQ(t.app->mainForm().windowTitle(), "第2位 Bob");
     EXPECT_FALSE(t.app->RunOffered(CommandId::NextSpeaker));
+}
+
+TEST(Programme, TheReportPreviewPrintsThroughTheServiceAndSavesAPdf)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    Speaker ann, bob;
+    ann.name = "Ann";
+    ann.spoken = 310;
+    ann.result = "合格";
+    bob.name = "Bob";
+    t.app->programme.Append({ann, bob});
+    t.app->programmeForm().Form_Show();
+    t.w.printing.pdfAnswer = t.w.path("report.pdf");
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<ReportPreview*>(QApplication::activeModalWidget());
+        if ((shown = preview != nullptr)) {
+            preview->Print->click();
+            preview->SavePdf->click();
+            preview->accept();
+        }
+    });
+    t.app->programmeForm().Report->click();
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(t.w.printing.printed.size(), 1);
+    EXPECT_TRUE(t.w.printing.printed[0].startsWith("%PDF") && t.w.printing.printed[0].contains("/Type /Page"));
+    QFile pdf(t.w.path("report.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(t.w.dialogs.warnings.empty());
 }

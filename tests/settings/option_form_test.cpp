@@ -340,3 +340,27 @@ TEST_F(OptionFormTest, OverTimeIsLookedAtOnlySavedWithTheSchemeAndThenEveryCount
         t->timer(1000)->fire();
     EXPECT_EQ(counters().mid(1), QStringList(4, "+00:00:01"));
 }
+
+TEST_F(OptionFormTest, QualifyingWindowIsWrittenOnlyOnceSetAndOnlyInItsForm)
+{
+    const struct {
+        const char* min;
+        const char* max;
+        std::optional<QString> savedMin, savedMax; // nothing: not written
+        bool warned;
+    } cases[] = {
+        {"", "", std::nullopt, std::nullopt, false},       {"0:04:30", "", "00:04:30", std::nullopt, false},
+        {"", "00:07:30", std::nullopt, "00:07:30", false}, {"4:30", "", std::nullopt, std::nullopt, true},
+        {"00:08:00", "00:07:30", std::nullopt, std::nullopt, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.min) + "-" + c.max);
+        open();
+        type(f->QualifyMin, c.min);
+        type(f->QualifyMax, c.max);
+        f->SaveMe->click();
+        EXPECT_EQ(t->w.dialogs.warnings.size(), c.warned ? 1u : 0u);
+        EXPECT_EQ(t->app->config.PeekIniText("COMMSET1", "QualifyMin"), c.savedMin);
+        EXPECT_EQ(t->app->config.PeekIniText("COMMSET1", "QualifyMax"), c.savedMax);
+    }
+}

@@ -1,6 +1,8 @@
 #include "support/Fakes.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QPdfWriter>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -94,4 +96,17 @@ QStringList FakeWorld::iniLines() const
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+bool FakePrinting::print(QWidget*, const std::function<void(QPagedPaintDevice&)>& draw)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        draw(writer);
+    }
+    printed << bytes;
+    return true;
 }

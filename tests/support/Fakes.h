@@ -161,6 +161,15 @@ public:
     bool Use(const QString& language) override { return used << language, true; }
 };
 
+// The printers and the PDF chooser: a print draws the pages into a PDF in memory.
+class FakePrinting final : public Printing {
+public:
+    QList<QByteArray> printed;             // each print's pages as PDF bytes
+    std::optional<QString> pdfAnswer;      // the file chosen, nothing: cancelled
+    bool print(QWidget*, const std::function<void(QPagedPaintDevice&)>& draw) override;
+    std::optional<QString> pdfFile(QWidget*, const QString&, const QString&) override { return pdfAnswer; }
+};
+
 // A complete set of doubles with a fresh temporary program directory.
 struct FakeWorld {
     QTemporaryDir tmp;
@@ -179,8 +188,9 @@ struct FakeWorld {
     FakeDesktop desktop;
     FakeRemote remote;
     FakeQtTexts qtTexts;
+    FakePrinting printing;
     Services services{clock, random, sound, dialogs, dir, end, hotkeys, timers, events, programs, screenSaver,
-                      records, desktop, remote, qtTexts};
+                      records, desktop, remote, qtTexts, QString(), &printing};
 
     QString path(const QString& name) const { return tmp.path() + "/" + name; }
     QString iniPath() const { return path("config.ini"); }
@@ -195,6 +205,6 @@ struct FakeWorld {
     {
         const Services& s = services;
         return {s.clock, s.random, s.sound, s.dialogs, s.programDir, s.programEnd, other, s.timers, s.events,
-                s.programs, s.screenSaver, s.records, s.desktop, s.remote, s.qtTexts};
+                s.programs, s.screenSaver, s.records, s.desktop, s.remote, s.qtTexts, s.programmePath, s.printing};
     }
 };

@@ -1,0 +1,194 @@
+#include "report/ContestReport.h"
+
+#include "core/Qualify.h"
+#include "core/TimingRecord.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFont>
+#include <QHash>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <tuple>
+
+namespace {
+QString Tr(const char* source) { return QCoreApplication::translate("ContestReport", source); }
+
+const char* const kColumns[] = {QT_TRANSLATE_NOOP("ContestReport", "序号"), QT_TRANSLATE_NOOP("ContestReport", "姓名"),
+                                QT_TRANSLATE_NOOP("ContestReport", "题目"), QT_TRANSLATE_NOOP("ContestReport", "用时"),
+                                QT_TRANSLATE_NOOP("ContestReport", "超时"), QT_TRANSLATE_NOOP("ContestReport", "结果")};
+
+const QStringList kFontFamilies = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("SimSun"),
+                                   QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Liberation Sans")};
+
+QFont ReportFont()
+{
+    QFont font;
+    font.setFamilies(kFontFamilies);
+    font.setPointSizeF(10.5);
+    return font;
+}
+
+// "+00:00:07" as the programme shows times: "0:00:07"; empty for anything else.
+QString OvertimeShown(const QString& field)
+{
+    static const QRegularExpression form(QStringLiteral("^\\+(\\d{1,6}):([0-5]\\d):([0-5]\\d)$"));
+    const QRegularExpressionMatch m = form.match(field);
+    return m.hasMatch() ? SpokenText(m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt())
+                        : QString();
+}
+
+QString Cell(const QString& text) { return text.toHtmlEscaped(); }
+} // namespace
+
+ContestReport BuildReport(const QList<Speaker>& speakers, const QString& recordsText, const QString& title, QDate today)
+{
+    // The latest record of each speaker, by name and title.
+    QHash<QPair<QString, QString>, QStringList> latest;
+    for (const QStringList& row : ParseCsv(recordsText))
+        if (!IsRecordHeader(row) && !row.value(SpeakerColumn).isEmpty())
+            latest.insert({row.value(SpeakerColumn), row.value(SpeakerTitleColumn)}, row);
+    ContestReport report;
+    report.title = title.isEmpty() ? QCoreApplication::translate("ContestReport", "比赛报告") : title;
+    QDate date;
+    for (int i = 0; i < speakers.size(); ++i) {
+        const Speaker& s = speakers[i];
+        ReportRow row{i + 1, s.name, s.title, {}, {}, {}};
+        if (s.spoken) {
+            row.spoken = SpokenText(*s.spoken);
+            row.result = QualifyShown(s.result);
+            const auto record = latest.constFind({s.name, s.title});
+            if (record != latest.cend()) {
+                row.overtime = OvertimeShown(record->value(OvertimeColumn));
+                const QDate day = QDate::fromString(record->value(DateColumn), QStringLiteral("yyyy-MM-dd"));
+                if (day.isValid() && (!date.isValid() || day > date))
+                    date = day;
+            }
+        } else {
+            row.result = QCoreApplication::translate("ContestReport", "未上场");
+        }
+        report.rows << row;
+    }
+    report.date = date.isValid() ? date : today;
+    return report;
+}
+
+QByteArray ReportCsv(const ContestReport& report)
+{
+    QStringList header;
+    for (const char* c : kColumns)
+        header << Tr(c);
+    QString text = CsvLine(header);
+    for (const ReportRow& r : report.rows)
+        text += CsvLine({QString::number(r.number), r.name, r.title, r.spoken, r.overtime, r.result});
+    return "\xEF\xBB\xBF" + text.toUtf8();
+}
+
+void FillReportDocument(const ContestReport& report, QTextDocument& document)
+{
+    document.setDefaultFont(ReportFont());
+    QString html = QStringLiteral("<h2 align=center>%1</h2><p align=center>%2</p>")
+                       .arg(Cell(report.title), report.date.toString(QStringLiteral("yyyy-MM-dd")));
+    // <thead>: the header row repeats at the top of every page.
+    html += QStringLiteral("<table width=100% border=1 cellspacing=0 cellpadding=4><thead><tr>");
+    const int widths[] = {8, 20, 36, 12, 12, 12}; // per cent of the page's width
+    for (int i = 0; i < 6; ++i)
+        html += QStringLiteral("<th width=%1%>%2</th>").arg(widths[i]).arg(Cell(Tr(kColumns[i])));
+    html += QStringLiteral("</tr></thead>");
+    for (const ReportRow& r : report.rows)
+        html += QStringLiteral("<tr><td align=center>%1</td><td>%2</td><td>%3</td><td align=center>%4</td>"
+                               "<td align=center>%5</td><td align=center>%6</td></tr>")
+                    .arg(QString::number(r.number), Cell(r.name), Cell(r.title), Cell(r.spoken), Cell(r.overtime),
+                         Cell(r.result));
+    html += QStringLiteral("</table>");
+    document.setHtml(html);
+}
+
+void PrintReport(const ContestReport& report, QPagedPaintDevice& device)
+{
+    QTextDocument document;
+    FillReportDocument(report, document);
+    document.print(&device);
+}
+
+QByteArray ReportPdf(const ContestReport& report)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        // No margins of its own: the printed document keeps 2 cm round its text.
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
+                                         QPageLayout::Millimeter));
+        writer.setResolution(300);
+        writer.setTitle(report.title);
+        writer.setCreator(QStringLiteral("Horalto"));
+        PrintReport(report, writer);
+    }
+    QString text = report.title;
+    for (const char* c : kColumns)
+        text += Tr(c);
+    for (const ReportRow& r : report.rows)
+        text += r.name + r.title + r.result;
+    QFont bold = ReportFont();
+    bold.setBold(true);
+    MendCjkTextMap(bytes, text, ReportFont());
+    MendCjkTextMap(bytes, text, bold);
+    return bytes;
+}
+
+void MendCjkTextMap(QByteArray& pdf, const QString& text, const QFont& font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid())
+        return;
+    // The radicals the font draws with the glyph of an ideograph in the text.
+    QHash<quint32, char32_t> glyphOf; // glyph -> ideograph of the text
+    for (const char32_t c : text.toUcs4())
+        if (c >= 0x3400 && c <= 0xFFFF)
+            if (const QList<quint32> g = raw.glyphIndexesForString(QString(QChar(char16_t(c)))); g.size() == 1 && g[0])
+                glyphOf.insert(g[0], c);
+    QHash<QByteArray, QByteArray> swap; // "<2F50>" -> "<6BD4>"
+    for (char32_t r = 0x2E80; r <= 0x2FDF; ++r) {
+        const QList<quint32> g = raw.glyphIndexesForString(QString(QChar(char16_t(r))));
+        if (g.size() == 1 && g[0] && glyphOf.contains(g[0])) {
+            auto hex = [](char32_t c) { return '<' + QByteArray::number(uint(c), 16).toUpper().rightJustified(4, '0') + '>'; };
+            swap.insert(hex(r), hex(glyphOf[g[0]]));
+        }
+    }
+    if (swap.isEmpty())
+        return;
+    // In each map's lines the first token (bfchar) or two (bfrange) are glyph codes, the rest text.
+    for (const auto& [begin, end, codes] : {std::tuple{QByteArray("beginbfchar"), QByteArray("endbfchar"), 1},
+                                            std::tuple{QByteArray("beginbfrange"), QByteArray("endbfrange"), 2}}) {
+        qsizetype from = 0;
+        while ((from = pdf.indexOf(begin, from)) >= 0) {
+            const qsizetype stop = pdf.indexOf(end, from);
+            if (stop < 0)
+                break;
+            qsizetype i = from + begin.size();
+            int token = 0;
+            while (i < stop) {
+                const char c = pdf[i];
+                if (c == '\n') {
+                    token = 0;
+                } else if (c == '<') {
+                    const qsizetype close = pdf.indexOf('>', i);
+                    if (close < 0 || close > stop)
+                        break;
+                    if (token++ >= codes && close - i == 5)
+                        if (const auto it = swap.constFind(pdf.mid(i, 6)); it != swap.cend())
+                            pdf.replace(i, 6, *it);
+                    i = close;
+                }
+                ++i;
+            }
+            from = stop;
+        }
+    }
+}
