@@ -90,8 +90,7 @@ std::vector<HotkeyAction> HotKeyActions()
     static const char* const names[13] = {"",        "start",   "reset",   "toolbar", "fullscreen", "main", "pause",
                                           "scheme1", "scheme2", "scheme3", "scheme4", "scheme5",    "next"};
     std::vector<HotkeyAction> actions;
-    // The desktop's shortcut list keeps the eleven it has always had; 下一位 is not offered there yet.
-    for (int id = 1; id <= 11; ++id)
+    for (int id = 1; id <= kHotKeyCommands; ++id)
         actions.push_back({id, QString::fromLatin1(names[id]), Tr(kLabels[id])});
     return actions;
 }
