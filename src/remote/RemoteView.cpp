@@ -105,16 +105,21 @@ void RemoteView::SetEnabled(bool on)
     emit settingsChanged();
 }
 
+void RemoteView::ServeAgain()
+{
+    if (settings_.enabled)
+        Serve();
+    else
+        emit settingsChanged();
+}
+
 void RemoteView::SetPort(quint16 port)
 {
     if (port == settings_.port)
         return;
     settings_.port = port;
     RemoteSettings::WritePort(config_, port);
-    if (settings_.enabled)
-        Serve();
-    else
-        emit settingsChanged();
+    ServeAgain();
 }
 
 void RemoteView::SetAddress(const QString& address)
@@ -123,10 +128,7 @@ void RemoteView::SetAddress(const QString& address)
         return;
     settings_.address = address;
     RemoteSettings::WriteAddress(config_, address);
-    if (settings_.enabled)
-        Serve();
-    else
-        emit settingsChanged();
+    ServeAgain();
 }
 
 QStringList RemoteView::Addresses() const

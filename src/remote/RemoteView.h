@@ -57,6 +57,8 @@ signals:
 
 private:
     void Serve();
+    // A changed port or address: served there at once when the page is on, else only told.
+    void ServeAgain();
     // The page's texts in the interface's language, and the state with them.
     void ShowTexts();
     // The state goes out once the current command or tick is over: one message for all the
