@@ -9,6 +9,8 @@
 //                   JSFX              count direction: 0 down, 1 up, else the counter stands
 //   [TSSET] per scheme ("TiShi" = prompt)
 //                   TSHHk TSMMk TSSSk prompt time k (1..5) as a counter value; 00:00:00 = none
+//                   TSColork          the signal colour of prompt k, "#RRGGBB"; missing or empty:
+//                                     none (the prompt blinks). Written only when the user sets one.
 //   [WAVSET] per scheme
 //                   TSWAV JSWAV       prompt sound, end sound (paths)
 //   [COMMSET] per scheme (common switches)
@@ -73,6 +75,7 @@ inline constexpr const char JSFX[] = "JSFX";
 inline constexpr const char TSHH[] = "TSHH";
 inline constexpr const char TSMM[] = "TSMM";
 inline constexpr const char TSSS[] = "TSSS";
+inline constexpr const char TSColor[] = "TSColor";
 inline constexpr const char TSWAV[] = "TSWAV";
 inline constexpr const char JSWAV[] = "JSWAV";
 inline constexpr const char STARTSTATE[] = "STARTSTATE";

@@ -1,5 +1,9 @@
 #include "core/Colors.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
 QColor ColorFromBgr(int bgr)
 {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -17,4 +21,44 @@ std::optional<int> ParseBgr(const QString& text)
     if (!ok || v < 0 || v > 0xFFFFFF)
         return std::nullopt;
     return int(v);
+}
+
+std::optional<QRgb> ParseSignalColor(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.size() != 7 || t[0] != QLatin1Char('#'))
+        return std::nullopt;
+    for (int i = 1; i < 7; ++i)
+        if (!isxdigit(t[i].unicode()) || t[i].unicode() > 0x7F)
+            return std::nullopt;
+    const uint v = t.mid(1).toUInt(nullptr, 16);
+    return qRgb(int(v >> 16) & 0xFF, int(v >> 8) & 0xFF, int(v) & 0xFF);
+}
+
+QString SignalColorText(QRgb rgb)
+{
+    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+namespace {
+double Luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+} // namespace
+
+double ContrastRatio(QRgb a, QRgb b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QRgb DigitsOnSignal(QRgb background)
+{
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
 }

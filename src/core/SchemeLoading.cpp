@@ -27,6 +27,8 @@ void TimingSession::LoadScheme()
         const QString m = c.ReadIniText(ts, IniKey::TSMM + QString::number(k), "00");
         const QString s = c.ReadIniText(ts, IniKey::TSSS + QString::number(k), "00");
         PromptTimes[k - 1] = h + ":" + m + ":" + s;
+        // Looked at only: a scheme without signal colours keeps its file as it is.
+        PromptColors[k - 1] = ParseSignalColor(c.PeekIniText(ts, IniKey::TSColor + QString::number(k)).value_or(QString()));
     }
     PromptWav = c.ReadIniText(Section(IniSection::WAVSET), IniKey::TSWAV, DefaultPromptWav());
     EndWav = c.ReadIniText(Section(IniSection::WAVSET), IniKey::JSWAV, DefaultEndWav());
@@ -104,11 +106,11 @@ void TimingSession::SwitchScheme(int index)
 
 void TimingSession::ReloadCurrentScheme()
 {
-    const auto held = std::make_tuple(TimeLenText, CountDirection, PromptTimes, PromptWav, EndWav, TimeLenSeconds, PromptSeconds);
+    const auto held = std::make_tuple(TimeLenText, CountDirection, PromptTimes, PromptWav, EndWav, TimeLenSeconds, PromptSeconds, PromptColors);
     try {
         LoadScheme();
     } catch (const ConfigError&) {
-        std::tie(TimeLenText, CountDirection, PromptTimes, PromptWav, EndWav, TimeLenSeconds, PromptSeconds) = held;
+        std::tie(TimeLenText, CountDirection, PromptTimes, PromptWav, EndWav, TimeLenSeconds, PromptSeconds, PromptColors) = held;
         return;
     }
     timeLenShown_ = TimeLenText;

@@ -11,6 +11,7 @@ void TimingSession::StartTiming()
 {
     CatchUp();
     CloseRecord(TimingEnd::Restarted);
+    SetSignalColor(std::nullopt);
     SetInfoPictureShown(false);
     if (CountDirection == 0)
         CounterSeconds = TimeLenSeconds;

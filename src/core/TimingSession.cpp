@@ -110,7 +110,16 @@ void TimingSession::SetIdleControls()
 {
     // Whatever makes a timing idle ends its record: a reset, or the end reached.
     CloseRecord(TimingEnd::Reset);
+    SetSignalColor(std::nullopt);
     SetPhase(TimingPhase::Idle);
+}
+
+void TimingSession::SetSignalColor(std::optional<QRgb> color)
+{
+    if (color == signalColor_)
+        return;
+    signalColor_ = color;
+    emit signalColorChanged(color);
 }
 
 // ---- display modes ----

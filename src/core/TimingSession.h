@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QRgb>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -56,6 +57,7 @@ public:
     std::int16_t CountDirection = 0;       // 0 down, 1 up, anything else stands still
     std::array<QString, 5> PromptTimes;    // "TSHHk:TSMMk:TSSSk"
     std::array<std::int32_t, 5> PromptSeconds{}; // 0 = no prompt
+    std::array<std::optional<QRgb>, 5> PromptColors; // the prompts' signal colours (TSColork)
     QString PromptWav;
     QString EndWav;
     std::int32_t CounterSeconds = 0;       // remaining (down) or elapsed (up)
@@ -98,6 +100,10 @@ public:
     bool LargeToolbarMarked() const { return largeToolbarMarked_; }
     int BlinkTicks() const { return blinkTicks_; }
     bool Blinking() const;
+    // The contest signal shown behind every counter: the colour of the last prompt with a colour
+    // reached in this timing; nullopt without one. A pause keeps it, overtime keeps it; a start,
+    // the end (without overtime), a reset and a scheme switch clear it.
+    std::optional<QRgb> SignalColor() const { return signalColor_; }
     bool ScreenSaverHeld() const { return screenSaverHeld_; }
     bool Ended() const { return ended_; }
     // No sound output was found when the last timing started: prompts and the end are silent.
@@ -223,11 +229,13 @@ signals:
     void timingEnded(const TimingRecord& record); // a started timing is over, however it ended
     void textsChanged();                          // the interface's language changed
     void soundOutputMissingChanged(bool missing); // looked at when a timing starts
+    void signalColorChanged(std::optional<QRgb> color); // only when it changes
 
 private:
     void SetPhase(TimingPhase phase);
     void SetMode(DisplayMode mode);
     void SetTimeLabels(const QString& start, const QString& end);
+    void SetSignalColor(std::optional<QRgb> color);
     void ReadLargeToolbarChoice();
     // Flips a Yes/No switch of COMMSET<n> and stores it; the mark ends as stored.
     bool ToggleStoredSwitch(bool& mark, const QString& key);
@@ -274,6 +282,7 @@ private:
     bool ended_ = false;
     bool unloading_ = false;
     bool overtime_ = false;
+    std::optional<QRgb> signalColor_;
     std::int32_t overtimeSeconds_ = 0;
     std::optional<TimingRecord> record_; // the timing started and not yet over
     std::int32_t countedTicks_ = 0;      // beats of the record's timing that showed its counter

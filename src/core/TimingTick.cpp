@@ -46,13 +46,23 @@ void TimingSession::AdvanceCounter(int beats)
     // through unseen, up to the end.
     std::int32_t shown = CounterSeconds;
     bool prompt = false;
+    bool blinks = false;
+    std::optional<QRgb> signal;
     bool ends = false;
     int taken = 0;
     while (taken < beats && !ends) {
         shown = CounterSeconds;
         ++taken;
-        prompt = prompt
-            || (shown != 0 && std::find(PromptSeconds.begin(), PromptSeconds.end(), shown) != PromptSeconds.end());
+        for (int k = 0; k < 5; ++k) {
+            if (shown == 0 || PromptSeconds[k] != shown)
+                continue;
+            prompt = true;
+            // A prompt with a signal colour is a steady signal; one without blinks as always.
+            if (PromptColors[k])
+                signal = PromptColors[k];
+            else
+                blinks = true;
+        }
         ends = (shown == 0 && CountDirection == 0) || (shown >= TimeLenSeconds && CountDirection == 1);
         if (CountDirection == 0)
             --CounterSeconds;
@@ -64,9 +74,12 @@ void TimingSession::AdvanceCounter(int beats)
     countedTicks_ += taken;
 
     SetCounterText(SecondsToTimeText(shown));
+    if (signal)
+        SetSignalColor(signal);
     if (prompt) {
         PlayWav(PromptWav);
-        StartBlink();
+        if (blinks)
+            StartBlink();
         if (config_.ReadIniText(Section(IniSection::COMMSET), IniKey::DouDong, "No") == "Yes")
             emit shakeRequested(200);
     }

@@ -303,3 +303,37 @@ TEST(TimingSessionAlone, AStallCostsTheCounterNoSecond)
         EXPECT_EQ(record.join(',').toStdString(), c.record);
     }
 }
+
+TEST(TimingSessionAlone, SignalColourFromItsPromptUntilTheNextSignalTheEndOrAReset)
+{
+    // Prompts: 2 s green, 3 s without a colour (it blinks), 4 s red. The script as in Play, one
+    // letter per step; after each step the signal shown: G green, R red, - none.
+    struct Case {
+        int direction, length;
+        bool overtime;
+        const char* script;
+        const char* signal;
+    };
+    const Case cases[] = {
+        {1, 6, false, "stttttttt", "---GGRR--"}, // up: shows 0,1,2…; the end clears it
+        {1, 6, true, "stttttttt", "---GGRRRR"},  // overtime keeps the last signal
+        {1, 6, false, "stttptttptt", "---GGGGGGGR"}, // a pause keeps it; paused ticks pass nothing
+        {1, 6, false, "stttrst", "---G---"},       // a reset clears it, so does a start
+        {1, 6, false, "ststtt", "-----G"},         // a restart counts from the start again
+        {0, 5, false, "sttttt", "--RRGG"},         // down: shows 5,4,3,2,1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.script << " direction " << c.direction << " overtime " << c.overtime);
+        SessionWorld w;
+        w.load(Scheme(c.direction, c.length, 2) + QStringList{"TSSS2=03", "TSSS3=04", "TSColor1=#00a651", "TSColor3=#E0201B", "TSColor2=",
+                                                              "[COMMSET1]", c.overtime ? "OverTime=Yes" : "OverTime=No"});
+        QString shown;
+        for (const char* step = c.script; *step; ++step) {
+            const char one[] = {*step, 0};
+            Play(w, one);
+            const auto s = w.s.SignalColor();
+            shown += !s ? '-' : *s == qRgb(0x00, 0xA6, 0x51) ? 'G' : *s == qRgb(0xE0, 0x20, 0x1B) ? 'R' : '?';
+        }
+        EXPECT_EQ(shown.toStdString(), std::string(c.signal));
+    }
+}
