@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
+#include "message/SpeakerMessageForm.h"
 #include "menu/MenuForm.h"
 #include "programme/ProgrammeForm.h"
 #include "programme/ProgrammeRun.h"
@@ -47,6 +48,7 @@ App::~App()
     // The screen saver is let go however the program ends.
     session.SetUnloaded();
     remoteView_.reset();
+    speakerMessageForm_.reset();
     programmeForm_.reset();
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
@@ -249,6 +251,7 @@ void App::Run(CommandId id, QWidget* owner)
     case CommandId::HotKeyCaptions: ShowHotKeyCaptions(); break;
     case CommandId::BringToFront: BringToFront(); break;
     case CommandId::ContestReport: ShowReport(owner); break;
+    case CommandId::SpeakerMessage: speakerMessageForm().Form_Show(); break;
     default: break;
     }
 }
@@ -274,6 +277,25 @@ bool App::GoToSpeaker(int row)
     if ((hotKeys_ && hotKeys_->Held()) || !programmeRun_)
         return false;
     return programmeRun_->GoTo(row);
+}
+
+std::optional<int> App::AdjustTime(int seconds)
+{
+    if ((hotKeys_ && hotKeys_->Held()) || !Offered(CommandId::AdjustTime).offered())
+        return std::nullopt;
+    return session.AdjustTime(seconds);
+}
+
+void App::SetSpeakerMessage(const QString& text)
+{
+    session.SetSpeakerMessage(text);
+}
+
+SpeakerMessageForm& App::speakerMessageForm()
+{
+    if (!speakerMessageForm_)
+        speakerMessageForm_ = std::make_unique<SpeakerMessageForm>(session, *this);
+    return *speakerMessageForm_;
 }
 
 void App::ShowPopupMenu(QWidget* owner, QPoint globalPos)

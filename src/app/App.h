@@ -20,6 +20,7 @@ class RemoteView;
 class ProgrammeForm;
 class ProgrammeRun;
 class QWidget;
+class SpeakerMessageForm;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
 // every window. The windows observe the session and send their commands through the command
@@ -69,10 +70,14 @@ public:
     void ShowPopupMenu(QWidget* owner, QPoint globalPos) override;
     CommandOffer Offered(CommandId id) const override;
     bool GoToSpeaker(int row) override;
+    std::optional<int> AdjustTime(int seconds) override;
+    void SetSpeakerMessage(const QString& text) override;
     // The programme at work; nothing before Start.
     ProgrammeRun* programmeRun() { return programmeRun_.get(); }
     // The programme window, built when first opened.
     ProgrammeForm& programmeForm();
+    // The window of the message to the speaker, built when first opened.
+    SpeakerMessageForm& speakerMessageForm();
 
     // The session's scheme switch; a scheme that does not convert is the configuration error.
     void SwitchScheme(int index);
@@ -137,6 +142,7 @@ private:
     std::unique_ptr<RemoteView> remoteView_;
     std::unique_ptr<ProgrammeRun> programmeRun_;
     std::unique_ptr<ProgrammeForm> programmeForm_;
+    std::unique_ptr<SpeakerMessageForm> speakerMessageForm_;
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
     bool ended_ = false;

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "core/Language.h"
+#include "core/SpeakerMessage.h"
 #include "core/TimeText.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,10 @@ const Word kWords[] = {
 const char kSpeakerWord[] = "speaker";
 // The largest row "speaker N" names: more than any programme holds.
 constexpr int kMaxSpeaker = 99999;
+const char kAdjustWord[] = "adjust";
+const char kMessageWord[] = "message";
+// The most "adjust N" moves the counter either way: an hour.
+constexpr int kMostAdjust = 3600;
 const char kRequestPrefix[] = "HORALTO/1";
 const char kShowWord[] = "show";
 
@@ -29,9 +34,25 @@ std::optional<InstanceRequest> ParseSpeakerWords(const QStringList& words, QStri
     bool ok = false;
     const int n = words.size() == 2 && words[1].size() <= 5 && !words[1].startsWith(u'+') ? words[1].toInt(&ok) : 0;
     if (ok && n >= 1 && n <= kMaxSpeaker)
-        return InstanceRequest{CommandId::NextSpeaker, n};
+        return InstanceRequest{CommandId::NextSpeaker, n, 0, {}};
     if (error)
         *error = words.size() > 2 ? CommandLineText::UnknownWord(words[2]) : CommandLineText::SpeakerNumber();
+    return std::nullopt;
+}
+
+// "adjust N": N seconds with an optional sign, within an hour either way.
+std::optional<InstanceRequest> ParseAdjustWords(const QStringList& words, QString* error)
+{
+    const QString& n = words.value(1);
+    const qsizetype digits = n.size() - (n.startsWith(u'+') || n.startsWith(u'-') ? 1 : 0);
+    bool ok = words.size() == 2 && digits >= 1 && digits <= 4;
+    for (qsizetype i = n.size() - digits; ok && i < n.size(); ++i)
+        ok = n[i] >= u'0' && n[i] <= u'9';
+    const int seconds = ok ? n.toInt(&ok, 10) : 0;
+    if (ok && seconds >= -kMostAdjust && seconds <= kMostAdjust)
+        return InstanceRequest{CommandId::AdjustTime, 0, seconds, {}};
+    if (error)
+        *error = words.size() > 2 ? CommandLineText::UnknownWord(words[2]) : CommandLineText::AdjustSeconds();
     return std::nullopt;
 }
 
@@ -67,8 +88,10 @@ std::optional<InstanceRequest> ParseRequestWords(const QStringList& words, QStri
         return std::nullopt;
     if (words[0] == QLatin1String(kSpeakerWord))
         return ParseSpeakerWords(words, error);
+    if (words[0] == QLatin1String(kAdjustWord))
+        return ParseAdjustWords(words, error);
     if (const auto id = ParseCommandWords(words, error))
-        return InstanceRequest{id};
+        return InstanceRequest{id, 0, 0, {}};
     return std::nullopt;
 }
 } // namespace
@@ -105,11 +128,27 @@ CommandLine ParseCommandLine(const QStringList& args)
         }
         return line;
     }
+    if (args[0] == QLatin1String(kMessageWord)) {
+        // The words after it are the message, as one line; none clears it.
+        const QString text = SpeakerMessageLine(args.mid(1).join(u' '));
+        if (text.size() > kSpeakerMessageLength) {
+            line.action = CommandLine::Action::Usage;
+            line.status = ExitStatus::NotOffered;
+            line.error = CommandLineText::MessageLength();
+            return line;
+        }
+        line.action = CommandLine::Action::Command;
+        line.request = InstanceRequest{CommandId::SpeakerMessage, 0, 0, text};
+        return line;
+    }
     if (const auto request = ParseRequestWords(args, &line.error)) {
         line.action = CommandLine::Action::Command;
         line.request = *request;
     } else {
         line.action = CommandLine::Action::Usage;
+        // A number that is not one or out of range is refused as a command that cannot run.
+        if (args[0] == QLatin1String(kAdjustWord) && args.size() <= 2)
+            line.status = ExitStatus::NotOffered;
     }
     return line;
 }
@@ -120,6 +159,13 @@ QByteArray RequestLine(const InstanceRequest& request)
     line += ' ';
     if (!request.command) {
         line += kShowWord;
+    } else if (request.command == CommandId::AdjustTime) {
+        line += kAdjustWord + QByteArray(" ") + (request.seconds > 0 ? "+" : "") + QByteArray::number(request.seconds);
+    } else if (request.command == CommandId::SpeakerMessage) {
+        // The text in base64 (URL form, no padding): any characters, still one line of words.
+        line += kMessageWord;
+        if (!request.message.isEmpty())
+            line += ' ' + request.message.toUtf8().toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
     } else if (request.speaker > 0) {
         line += kSpeakerWord + QByteArray(" ") + QByteArray::number(request.speaker);
     } else if (const int scheme = SchemeOf(*request.command)) {
@@ -139,6 +185,18 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line)
         return std::nullopt;
     if (words.size() == 1 && words[0] == QLatin1String(kShowWord))
         return InstanceRequest{};
+    if (words[0] == QLatin1String(kMessageWord)) {
+        if (words.size() == 1)
+            return InstanceRequest{CommandId::SpeakerMessage, 0, 0, {}};
+        const auto decoded = QByteArray::fromBase64Encoding(words[1].toLatin1(), QByteArray::Base64UrlEncoding |
+                                                                                 QByteArray::AbortOnBase64DecodingErrors);
+        if (words.size() != 2 || !decoded)
+            return std::nullopt;
+        const QString text = SpeakerMessageLine(QString::fromUtf8(*decoded));
+        if (text.isEmpty() || text.size() > kSpeakerMessageLength)
+            return std::nullopt;
+        return InstanceRequest{CommandId::SpeakerMessage, 0, 0, text};
+    }
     return ParseRequestWords(words, nullptr);
 }
 
@@ -164,6 +222,8 @@ QString Help()
         "  scheme N      切换到计时方案 N（1 到 5）\n"
         "  next          比赛名单的下一位选手\n"
         "  speaker N     比赛名单的第 N 位选手\n"
+        "  adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）\n"
+        "  message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息\n"
         "\n"
         "  report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），\n"
         "                不需要 Horalto 正在运行；写成返回 0，否则返回 1\n"
@@ -171,7 +231,8 @@ QString Help()
         "  -h, --help    显示本说明\n"
         "  --version     显示版本\n"
         "\n"
-        "退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。\n"));
+        "退出状态：0 已执行；1 命令此时不可用（或 adjust 的秒数、消息的长度不对）；\n"
+        "2 没有正在运行的 Horalto；64 命令行有误。\n"));
 }
 QString Version() { return QStringLiteral("Horalto ") + ProgramVersion() + u'\n'; }
 QString UsageHint() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "用法见 horalto --help\n")); }
@@ -181,6 +242,11 @@ QString UnknownWord(const QString& word)
 }
 QString SchemeNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：scheme 后面应是方案号 1 到 5\n")); }
 QString SpeakerNumber() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：speaker 后面应是选手的序号\n")); }
+QString AdjustSeconds()
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：adjust 后面应是秒数 -3600 到 +3600，如 +30 或 -30\n"));
+}
+QString MessageLength() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：消息最多 100 个字符\n")); }
 QString ReportFile() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：report 后面应是报告的文件名（.pdf 或 .csv）\n")); }
 QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
 QString NoAnswer() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有回答\n")); }

@@ -20,6 +20,8 @@ inline constexpr int Usage = 64;      // the arguments are not understood
 struct InstanceRequest {
     std::optional<CommandId> command; // none: to the front
     int speaker = 0;                  // with NextSpeaker: the programme's row 1.. instead of the next
+    int seconds = 0;                  // with AdjustTime: the seconds, -3600..3600
+    QString message;                  // with SpeakerMessage: the text, empty to clear
     bool operator==(const InstanceRequest&) const = default;
 };
 
@@ -28,6 +30,7 @@ struct CommandLine {
     Action action = Action::Start;
     InstanceRequest request; // for Start and Command
     QString error;           // for Usage: one line
+    int status = ExitStatus::Usage; // for Usage: the exit status
     QString file;            // for Report: the file to write, as given
 };
 
@@ -53,6 +56,8 @@ QString UsageHint(); // the line after a usage error
 QString UnknownWord(const QString& word);
 QString SchemeNumber();
 QString SpeakerNumber();
+QString AdjustSeconds();
+QString MessageLength();
 QString ReportFile();
 QString NoInstance();
 QString NoAnswer();

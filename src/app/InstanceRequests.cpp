@@ -33,7 +33,7 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
     case CommandLine::Action::Usage:
         // The error line again, now in the texts' language.
         print(stderr, [&args] { return ParseCommandLine(args).error + CommandLineText::UsageHint(); });
-        return ExitStatus::Usage;
+        return line.status;
     case CommandLine::Action::Report:
         // main() writes the report before asking anyone; never handed over.
         return ExitStatus::Usage;
@@ -66,6 +66,12 @@ QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const
         return kAnswerRefused;
     if (!request->command) {
         commands.Run(CommandId::BringToFront);
+        return kAnswerActed;
+    }
+    if (request->command == CommandId::AdjustTime)
+        return commands.AdjustTime(request->seconds) ? kAnswerActed : kAnswerNotOffered;
+    if (request->command == CommandId::SpeakerMessage) {
+        commands.SetSpeakerMessage(request->message);
         return kAnswerActed;
     }
     if (request->speaker > 0)

@@ -1,6 +1,10 @@
 #pragma once
 #include "core/OfferedCommands.h"
 
+#include <optional>
+
+class QString;
+
 class QWidget;
 
 // The one command port of the program: every view (a window, the menu, the hotkeys, a web page,
@@ -21,4 +25,10 @@ public:
     // The programme's speaker in `row` (0-based) made current, when that is offered as 下一位
     // is and no dialog holds the hotkeys off; whether it was.
     virtual bool GoToSpeaker(int row) = 0;
+    // The running or paused timing's counter moved by `seconds` (a plus gives the speaker time)
+    // when AdjustTime is offered and no dialog holds the hotkeys off: the seconds applied (0 when
+    // the counter stood at its limit already); nothing when not offered.
+    virtual std::optional<int> AdjustTime(int seconds) = 0;
+    // The message to the speaker, shown until it is replaced; an empty text clears it.
+    virtual void SetSpeakerMessage(const QString& text) = 0;
 };

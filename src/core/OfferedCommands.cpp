@@ -51,6 +51,13 @@ constexpr Rule kProgrammeRules[] = {
 };
 static_assert(std::size(kProgrammeRules) == std::size_t(int(CommandId::NextSpeaker) - int(CommandId::Programme) + 1));
 
+// Index: command id - AdjustTime.
+constexpr Rule kSpeakerRules[] = {
+    /* AdjustTime     */ {kTiming, kAll, kAll},
+    /* SpeakerMessage */ {kAll, kAll, kAll},
+};
+static_assert(std::size(kSpeakerRules) == std::size_t(int(CommandId::SpeakerMessage) - int(CommandId::AdjustTime) + 1));
+
 const Rule* RuleOf(CommandId id)
 {
     const int i = int(id) - 1;
@@ -59,6 +66,9 @@ const Rule* RuleOf(CommandId id)
     const int j = int(id) - int(CommandId::Programme);
     if (j >= 0 && j < int(std::size(kProgrammeRules)))
         return &kProgrammeRules[j];
+    const int k = int(id) - int(CommandId::AdjustTime);
+    if (k >= 0 && k < int(std::size(kSpeakerRules)))
+        return &kSpeakerRules[k];
     return nullptr;
 }
 } // namespace

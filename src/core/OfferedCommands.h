@@ -39,6 +39,9 @@ enum class CommandId : int {
     NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
     // Sent by the programme window alone and offered nowhere else.
     ContestReport,      // "报告...": the contest report's preview over the programme window
+    // The chairperson's word to the speaker, offered like the menu's other items.
+    AdjustTime,         // "调整时间": the counter moved by the seconds the command carries
+    SpeakerMessage,     // "给演讲者的消息...": the message window
 };
 
 // Hotkey 12 is 下一位 (CommandId::NextSpeaker); the control page sends the same numbers.

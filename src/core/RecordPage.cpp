@@ -53,7 +53,7 @@ RecordPage ReadRecordPage(const RecordReader& read, qint64 end, const QString& o
         at = chunk.from;
         QList<QStringList> parsed = ParseCsv(QString::fromUtf8(chunk.bytes));
         for (auto it = parsed.rbegin(); it != parsed.rend(); ++it) {
-            // The column names, also as a file of an earlier version has them (12 or 14 columns).
+            // The column names, also as a file of an earlier version has them (12, 14 or 15 columns).
             if (IsRecordHeader(*it))
                 continue;
             const QString date = it->value(DateColumn);

@@ -17,6 +17,7 @@ void TimingSession::OpenRecord()
     r.direction = CountDirection;
     record_ = r;
     countedTicks_ = 0;
+    adjustedBeforeEnd_ = 0;
     const qint64 now = svc_.clock.monotonicMs();
     counted_.Start(now, UntilBeat(now));
 }
@@ -30,8 +31,8 @@ void TimingSession::CloseRecord(TimingEnd how)
     TimingRecord r = *std::exchange(record_, std::nullopt);
     r.end = svc_.clock.now();
     // The first tick shows the counter as it started: what the counter has counted is one
-    // second less than the ticks that showed it.
-    r.countedSeconds = std::max(countedTicks_ - 1, 0);
+    // second less than the ticks that showed it, less the time given back by an adjustment.
+    r.countedSeconds = std::max(countedTicks_ - 1 - adjustedBeforeEnd_, 0);
     r.pausedSeconds = std::int32_t((counted_.PausedMs(svc_.clock.monotonicMs()) + 500) / 1000);
     r.ending = overtime ? TimingEnd::Reached : how;
     if (overtime)

@@ -11,6 +11,11 @@ QString OvertimeText(std::int32_t seconds)
     return QLatin1Char('+') + SecondsToTimeText(seconds);
 }
 
+QString AdjustText(std::int32_t seconds)
+{
+    return (seconds < 0 ? QString() : QStringLiteral("+")) + QString::number(seconds);
+}
+
 namespace {
 const char* const kHeader[RecordColumns] = {
     QT_TRANSLATE_NOOP("TimingRecord", "日期"),     QT_TRANSLATE_NOOP("TimingRecord", "开始"),
@@ -20,7 +25,7 @@ const char* const kHeader[RecordColumns] = {
     QT_TRANSLATE_NOOP("TimingRecord", "暂停次数"), QT_TRANSLATE_NOOP("TimingRecord", "暂停时长"),
     QT_TRANSLATE_NOOP("TimingRecord", "结束方式"), QT_TRANSLATE_NOOP("TimingRecord", "超时"),
     QT_TRANSLATE_NOOP("TimingRecord", "选手"),     QT_TRANSLATE_NOOP("TimingRecord", "题目"),
-    QT_TRANSLATE_NOOP("TimingRecord", "结果")};
+    QT_TRANSLATE_NOOP("TimingRecord", "结果"),     QT_TRANSLATE_NOOP("TimingRecord", "调整")};
 const char* const kEndings[] = {QT_TRANSLATE_NOOP("TimingRecord", "到时"), QT_TRANSLATE_NOOP("TimingRecord", "复位"),
                                 QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出")};
 const char* const kUp = QT_TRANSLATE_NOOP("TimingRecord", "正计时");
@@ -81,6 +86,7 @@ QStringList RecordFields(const TimingRecord& r)
     f[SpeakerColumn] = SpreadsheetText(r.speaker);
     f[SpeakerTitleColumn] = SpreadsheetText(r.speakerTitle);
     f[ResultColumn] = r.result;
+    f[AdjustColumn] = r.adjustSeconds ? AdjustText(*r.adjustSeconds) : QString();
     return f;
 }
 
@@ -98,6 +104,8 @@ QString RecordText(const QStringList& fields)
         text += QCoreApplication::translate("TimingRecord", " 超时 %1").arg(f[OvertimeColumn]);
     if (!f[ResultColumn].isEmpty())
         text += u' ' + QualifyShown(f[ResultColumn]);
+    if (!f[AdjustColumn].isEmpty())
+        text += QCoreApplication::translate("TimingRecord", " 调整 %1 秒").arg(f[AdjustColumn]);
     if (f[PausesColumn].toInt() > 0)
         text += QCoreApplication::translate("TimingRecord", " 暂停%1次 %2").arg(f[PausesColumn], f[PausedColumn]);
     return text + u' ' + RecordFieldShown(EndingColumn, f[EndingColumn]);

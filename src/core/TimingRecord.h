@@ -26,18 +26,22 @@ struct TimingRecord {
     QString speaker;      // the programme's speaker timed, empty without a programme
     QString speakerTitle; // the speaker's title
     QString result;       // the time judged against the scheme's qualifying window (Qualify.h)
+    std::optional<std::int32_t> adjustSeconds; // the sum of the adjustments applied; none without
 };
 
 // The counter text of overtime: "+00:00:07".
 QString OvertimeText(std::int32_t seconds);
 
+// The adjustment column's text: the seconds with their sign, "+30", "-10".
+QString AdjustText(std::int32_t seconds);
+
 // The columns of records.csv, in order.
 enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
                     CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, SpeakerColumn,
-                    SpeakerTitleColumn, ResultColumn, RecordColumns };
+                    SpeakerTitleColumn, ResultColumn, AdjustColumn, RecordColumns };
 // The columns a records.csv of the versions before the programme holds.
 inline constexpr int kFirstRecordColumns = SpeakerColumn;
-// A header row of an earlier version: the first `n` of today's column names.
+// A header row of this version or an earlier one: the first `n` of today's column names.
 bool IsRecordHeader(const QStringList& row);
 // The header row of records.csv (the same in every language: the file is read back by it).
 QStringList RecordHeader();

@@ -149,6 +149,14 @@ public:
     // The program ends: a timing still running or paused is recorded as ended by the exit (or
     // as ended at its end, when it was counting overtime).
     void RecordExit();
+    // The running or paused timing's counter moved by `seconds` (TimingAdjust.cpp): a plus gives
+    // the speaker time, a minus takes it, within zero and the length; the seconds applied.
+    int AdjustTime(int seconds);
+
+    // ---- the message to the speaker (SpeakerMessage.cpp) ----
+    const QString& SpeakerMessage() const { return speakerMessage_; }
+    // Shown as SpeakerMessageText makes it; empty clears it.
+    void SetSpeakerMessage(const QString& text);
 
     // ---- display modes ----
     // "0" main window, "1" toolbar, "2" full screen, anything else no change.
@@ -230,6 +238,7 @@ signals:
     void textsChanged();                          // the interface's language changed
     void soundOutputMissingChanged(bool missing); // looked at when a timing starts
     void signalColorChanged(std::optional<QRgb> color); // only when it changes
+    void speakerMessageChanged(const QString& text);    // only when it changes
 
 private:
     void SetPhase(TimingPhase phase);
@@ -254,6 +263,8 @@ private:
     void CatchUp();
     // How long until the tick's next beat.
     qint64 UntilBeat(qint64 now) const;
+    // The signal colour of the prompts the counter has passed when the next tick shows `next`.
+    std::optional<QRgb> SignalBefore(std::int32_t next) const;
 
     SessionServices svc_;
     ConfigFile& config_;
@@ -288,4 +299,6 @@ private:
     std::int32_t countedTicks_ = 0;      // beats of the record's timing that showed its counter
     CountedTime counted_;                // the record's timing on the monotonic clock
     qint64 lastTickAt_ = -1;             // the monotonic reading of the last tick
+    std::int32_t adjustedBeforeEnd_ = 0; // the record's timing adjusted before its end, in seconds
+    QString speakerMessage_;
 };

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
+#include <cstdlib>
 
 MenuForm::MenuForm(const TimingSession& session, Commands& commands, const HotKeys& hotKeys, const ConfigFile& config)
     : QWidget(nullptr, Qt::Window), session_(session), commands_(commands), hotKeys_(hotKeys), config_(config)
@@ -49,6 +50,10 @@ MenuForm::MenuForm(const TimingSession& session, Commands& commands, const HotKe
     MProgramme = item({}, [this] { commands_.Run(CommandId::Programme, owner_); });
     MNextSpeaker = item({}, [this] { commands_.Run(CommandId::NextSpeaker, owner_); });
     MRemoteView = item({}, [this] { commands_.Run(CommandId::RemoteView, owner_); });
+    MAdjust = MypopMenu->addMenu(QString());
+    for (const int seconds : kAdjustSteps)
+        connect(MAdjust->addAction(QString()), &QAction::triggered, this, [this, seconds] { commands_.AdjustTime(seconds); });
+    MSpeakerMessage = item({}, [this] { commands_.Run(CommandId::SpeakerMessage, owner_); });
     MypopMenu->addSeparator(); // fg4
     MDouDong = item({}, [this] { commands_.Run(CommandId::Shake, owner_); }, true);
     MMaxToolsBar = item({}, [this] { commands_.Run(CommandId::LargeToolbar, owner_); }, true);
@@ -92,6 +97,11 @@ void MenuForm::RetranslateUi()
     MAppInfo->setText(tr("修改程序信息"));
     MRecords->setText(tr("计时记录..."));
     MRemoteView->setText(tr("远程显示..."));
+    MAdjust->setTitle(tr("调整时间"));
+    const QList<QAction*> steps = MAdjust->actions();
+    for (qsizetype i = 0; i < steps.size(); ++i)
+        steps[i]->setText(AdjustStepCaption(kAdjustSteps[i]));
+    MSpeakerMessage->setText(tr("给演讲者的消息..."));
     MProgramme->setText(tr("比赛名单..."));
     MNextSpeaker->setText(tr("下一位选手"));
     MDouDong->setText(tr("开启窗口抖动"));
@@ -141,6 +151,14 @@ void MenuForm::ApplyOffers()
         item->setVisible(offer.visible);
         item->setEnabled(offer.enabled);
     }
+    MAdjust->menuAction()->setEnabled(commands_.Offered(CommandId::AdjustTime).offered());
+}
+
+QString MenuForm::AdjustStepCaption(int seconds)
+{
+    const QString sign = seconds < 0 ? QStringLiteral("\u2212") : QStringLiteral("+");
+    const int n = std::abs(seconds);
+    return n % 60 == 0 ? tr("%1%2 分钟").arg(sign).arg(n / 60) : tr("%1%2 秒").arg(sign).arg(n);
 }
 
 MenuForm::~MenuForm() = default;

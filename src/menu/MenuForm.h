@@ -36,6 +36,8 @@ public:
     QAction* MAppInfo = nullptr;
     QAction* MRecords = nullptr;
     QAction* MRemoteView = nullptr; // "远程显示..."
+    QMenu* MAdjust = nullptr;         // "调整时间": +10 秒, −10 秒, +1 分钟, −1 分钟
+    QAction* MSpeakerMessage = nullptr; // "给演讲者的消息..."
     QAction* MProgramme = nullptr;   // "比赛名单..."
     QAction* MNextSpeaker = nullptr; // "下一位选手"
     QAction* MDouDong = nullptr;
@@ -49,6 +51,11 @@ public:
     // Shows MypopMenu at the global position, on behalf of the owner window.
     void ShowPopup(QWidget* owner, QPoint globalPos);
     int PopupCount() const { return popups_; }
+
+    // The steps of "调整时间", in seconds, in the submenu's order.
+    static constexpr std::array<int, 4> kAdjustSteps{10, -10, 60, -60};
+    // A step's caption: "+10 秒", "−1 分钟".
+    static QString AdjustStepCaption(int seconds);
 
     // The item of a command.
     QAction* CommandItem(CommandId id) const;

@@ -26,5 +26,6 @@ public:
     // object): each is a line of at most kMaxRequest bytes from a program of the same user.
     virtual bool listen(Answerer answerer) = 0;
 
-    static constexpr int kMaxRequest = 64;
+    // Room for the longest request: a message to the speaker of 100 characters, in base64.
+    static constexpr int kMaxRequest = 512;
 };

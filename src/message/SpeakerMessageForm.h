@@ -1,0 +1,42 @@
+#pragma once
+#include "windows/FramedDialog.h"
+
+#include <array>
+
+class Commands;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TimingSession;
+
+// The window "给演讲者的消息": a line of text (up to 100 characters) or a ready phrase, sent to the
+// speaker's view with 发送 and taken away with 清除. Not modal: it stays open beside the display
+// windows, and shows the message the speaker sees now, however it was set.
+class SpeakerMessageForm : public FramedDialog {
+    Q_OBJECT
+public:
+    SpeakerMessageForm(const TimingSession& session, Commands& commands);
+
+    // Shown (or raised) with the current message in the line.
+    void Form_Show();
+    void Send_Click();
+    void Clear_Click();
+
+    // The ready phrases, in their order on the window (the program's own words).
+    static QStringList Phrases();
+
+    QLineEdit* MessageLine = nullptr;
+    std::array<QPushButton*, 5> PhraseButtons{};
+    QPushButton* SendMessage = nullptr;
+    QPushButton* ClearMessage = nullptr;
+    QLabel* CurrentLabel = nullptr; // "演讲者现在看到：..." or "没有消息"
+
+protected:
+    void RetranslateUi() override;
+
+private:
+    void ShowCurrent();
+
+    const TimingSession& session_;
+    Commands& commands_;
+};
