@@ -22,6 +22,11 @@ struct RemoteState {
     // The commands 1..12 (start, reset, the three display modes, pause, the five schemes, the
     // next speaker), one mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
     QString offers;
+    QString signal;  // the contest signal colour "#rrggbb" (TimingSession::SignalColor), empty without
+    QString ink;     // the digits' colour on the signal colour, "#000000" or "#FFFFFF"
+    QString message; // the message to the speaker (user text), empty without; the speaker page shows it
+    QString speaker; // the programme's current speaker (user text), empty without a programme
+    bool adjustable = false; // the time may be adjusted now (the control page's buttons)
     bool operator==(const RemoteState&) const = default;
 };
 
@@ -32,10 +37,16 @@ public:
     // Runs command `id` (1..12) exactly as its hotkey would: only when the program offers it
     // now. False when it did not run.
     virtual bool runRemoteCommand(int id) = 0;
+    // Moves the counter by `seconds` (-3600..3600) as "horalto adjust" does: only while the
+    // program offers it. False when it did not run.
+    virtual bool runRemoteAdjust(int seconds) = 0;
+    // The message to the speaker; an empty text clears it.
+    virtual void setRemoteMessage(const QString& text) = 0;
 };
 
 // The server of the timing page for phones and tablets on the local network: a viewing page at
-// "/" and a control page at "/control?key=<control key>", kept up to date over a WebSocket.
+// "/", the speaker's view at "/speaker", the streaming overlay at "/overlay" and a control page
+// at "/control?key=<control key>", kept up to date over a WebSocket.
 // Everything runs on the calling thread's event loop and never waits for a client.
 class RemoteServer {
 public:

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 namespace {
-// Every text of index.html and horalto.js, exactly as written there.
+// Every text of the pages (index.html, speaker.html and their scripts), exactly as written there.
 const char* const kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Horalto 计时"),
     QT_TRANSLATE_NOOP("RemotePage", "正在连接…"),
@@ -31,6 +31,20 @@ const char* const kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "连接已断开"),
     QT_TRANSLATE_NOOP("RemotePage", "程序此时不能执行这个命令"),
     QT_TRANSLATE_NOOP("RemotePage", "遥控密钥已更换，请扫描新的二维码"),
+    QT_TRANSLATE_NOOP("RemotePage", "+10 秒"),
+    QT_TRANSLATE_NOOP("RemotePage", "−10 秒"),
+    QT_TRANSLATE_NOOP("RemotePage", "+1 分钟"),
+    QT_TRANSLATE_NOOP("RemotePage", "−1 分钟"),
+    QT_TRANSLATE_NOOP("RemotePage", "请总结"),
+    QT_TRANSLATE_NOOP("RemotePage", "还剩一分钟"),
+    QT_TRANSLATE_NOOP("RemotePage", "请注意时间"),
+    QT_TRANSLATE_NOOP("RemotePage", "时间到，请结束"),
+    QT_TRANSLATE_NOOP("RemotePage", "谢谢"),
+    QT_TRANSLATE_NOOP("RemotePage", "发送"),
+    QT_TRANSLATE_NOOP("RemotePage", "清除"),
+    QT_TRANSLATE_NOOP("RemotePage", "给演讲者的消息"),
+    QT_TRANSLATE_NOOP("RemotePage", "演讲者现在看到："),
+    QT_TRANSLATE_NOOP("RemotePage", "演讲者页面上没有消息"),
 };
 } // namespace
 

@@ -43,6 +43,8 @@ RemoteView::RemoteView(const TimingSession& session, Commands& commands, const C
     connect(&s, &TimingSession::toolbarChosen, this, publish, direct);
     connect(&s, &TimingSession::infoTextChanged, this, publish, direct);
     connect(&s, &TimingSession::counterColorChanged, this, publish, direct);
+    connect(&s, &TimingSession::signalColorChanged, this, publish, direct);
+    connect(&s, &TimingSession::speakerMessageChanged, this, publish, direct);
     // A new language: a page that could not be served says why anew (the port is tried again).
     connect(&s, &TimingSession::textsChanged, this, [this] {
         if (settings_.enabled && !problem_.isEmpty())
@@ -178,6 +180,13 @@ RemoteState RemoteView::State() const
         const CommandOffer o = commands_.Offered(HotKeyCommand(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');
     }
+    if (const auto signal = s.SignalColor()) {
+        r.signal = SignalColorText(*signal);
+        r.ink = SignalColorText(DigitsOnSignal(*signal));
+    }
+    r.message = s.SpeakerMessage();
+    r.speaker = speakerTitle_;
+    r.adjustable = commands_.Offered(CommandId::AdjustTime).offered();
     return r;
 }
 
@@ -185,6 +194,16 @@ bool RemoteView::runRemoteCommand(int id)
 {
     // As a hotkey press: only the hotkeys' commands, only when offered and not held off.
     return id >= 1 && id <= kHotKeyCommands && commands_.RunOffered(HotKeyCommand(id));
+}
+
+bool RemoteView::runRemoteAdjust(int seconds)
+{
+    return seconds >= -3600 && seconds <= 3600 && commands_.AdjustTime(seconds).has_value();
+}
+
+void RemoteView::setRemoteMessage(const QString& text)
+{
+    commands_.SetSpeakerMessage(text);
 }
 
 void RemoteView::ShowSpeaker(const QString& title, const QString& next)

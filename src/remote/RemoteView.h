@@ -50,6 +50,8 @@ public:
     RemoteState State() const;
 
     bool runRemoteCommand(int id) override;
+    bool runRemoteAdjust(int seconds) override;
+    void setRemoteMessage(const QString& text) override;
 
 signals:
     // Serving, port, key or problem changed (the dialog follows).

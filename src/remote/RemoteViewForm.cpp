@@ -11,8 +11,8 @@
 #include <QTextDocument>
 
 namespace {
-constexpr int kWidth = 560, kHeight = 650; // pixels
-constexpr int kCodeSide = 200;
+constexpr int kWidth = 560, kHeight = 690; // pixels
+constexpr int kCodeSide = 160;
 
 void SetTextColor(QWidget* w, const QColor& c)
 {
@@ -76,29 +76,36 @@ RemoteViewForm::RemoteViewForm(RemoteView& view, RemoteServer& remote, QWidget* 
     list.setColor(QPalette::Base, Qt::transparent);
     list.setColor(QPalette::Text, QColor(0xE8, 0xEE, 0xF8));
     ViewAddresses->setPalette(list);
-    ViewCode = TextLabel(this, QString(), QRect(40, 228, kCodeSide + 10, kCodeSide + 10));
-    ControlCode = TextLabel(this, QString(), QRect(310, 228, kCodeSide + 10, kCodeSide + 10));
-    for (QLabel* code : {ViewCode, ControlCode})
+    SpeakerCaption = TextLabel(this, QString(), QRect(20, 226, 520, 20));
+    SpeakerAddressLabel = TextLabel(this, QString(), QRect(36, 246, 504, 20));
+    OverlayAddressLabel = TextLabel(this, QString(), QRect(20, 268, 520, 20));
+    for (QLabel* a : {SpeakerAddressLabel, OverlayAddressLabel})
+        a->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ViewCode = TextLabel(this, QString(), QRect(20, 294, kCodeSide + 10, kCodeSide + 10));
+    SpeakerCode = TextLabel(this, QString(), QRect(195, 294, kCodeSide + 10, kCodeSide + 10));
+    ControlCode = TextLabel(this, QString(), QRect(370, 294, kCodeSide + 10, kCodeSide + 10));
+    for (QLabel* code : {ViewCode, SpeakerCode, ControlCode})
         code->setAlignment(Qt::AlignCenter);
-    ViewCodeCaption = TextLabel(this, QString(), QRect(40, 442, kCodeSide + 10, 20));
-    ControlCodeCaption = TextLabel(this, QString(), QRect(310, 442, kCodeSide + 10, 20));
-    for (QLabel* caption : {ViewCodeCaption, ControlCodeCaption})
+    ViewCodeCaption = TextLabel(this, QString(), QRect(20, 468, kCodeSide + 10, 20));
+    SpeakerCodeCaption = TextLabel(this, QString(), QRect(195, 468, kCodeSide + 10, 20));
+    ControlCodeCaption = TextLabel(this, QString(), QRect(370, 468, kCodeSide + 10, 20));
+    for (QLabel* caption : {ViewCodeCaption, SpeakerCodeCaption, ControlCodeCaption})
         caption->setAlignment(Qt::AlignCenter);
 
-    ControlCaption = TextLabel(this, QString(), QRect(20, 472, 520, 20));
-    ControlAddressLabel = TextLabel(this, QString(), QRect(36, 492, 504, 40));
+    ControlCaption = TextLabel(this, QString(), QRect(20, 504, 520, 20));
+    ControlAddressLabel = TextLabel(this, QString(), QRect(36, 524, 504, 40));
     ControlAddressLabel->setWordWrap(true);
     ControlAddressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ControlAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ControlNote = TextLabel(this, QString(), QRect(20, 536, 520, 44));
+    ControlNote = TextLabel(this, QString(), QRect(20, 572, 520, 44));
     ControlNote->setWordWrap(true);
     SetTextColor(ControlNote, QColor(0xFF, 0xC0, 0x80));
 
     NewKeyButton = new QPushButton(this);
-    NewKeyButton->setGeometry(20, 600, 130, 30);
+    NewKeyButton->setGeometry(20, 640, 130, 30);
     NewKeyButton->setAutoDefault(false);
     CloseButton = new QPushButton(this);
-    CloseButton->setGeometry(kWidth - 20 - 100, 600, 100, 30);
+    CloseButton->setGeometry(kWidth - 20 - 100, 640, 100, 30);
     CloseButton->setAutoDefault(false);
 
     connect(Check1, &QCheckBox::clicked, this, [this](bool on) { view_.SetEnabled(on); });
@@ -120,6 +127,8 @@ void RemoteViewForm::RetranslateUi()
     ViewCaption->setText(tr("观看页面（在手机或平板的浏览器中打开）："));
     ViewCodeCaption->setText(tr("扫码观看"));
     ControlCodeCaption->setText(tr("扫码遥控"));
+    SpeakerCaption->setText(tr("演讲者页面（放在讲台上，只给演讲者看：提示颜色和给演讲者的消息）："));
+    SpeakerCodeCaption->setText(tr("演讲者扫码"));
     ControlCaption->setText(tr("遥控页面（只交给计时员）："));
     ControlNote->setText(tr("持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。"
                             "更换密钥后旧的遥控地址立即失效。"));
@@ -132,6 +141,11 @@ void RemoteViewForm::RetranslateUi()
 QString RemoteViewForm::ViewingAddress(const QString& host, quint16 port)
 {
     return QStringLiteral("http://%1:%2/").arg(UrlHost(host)).arg(port);
+}
+
+QString RemoteViewForm::PageAddress(const QString& host, quint16 port, const QString& page)
+{
+    return QStringLiteral("http://%1:%2/%3").arg(UrlHost(host)).arg(port).arg(page);
 }
 
 QString RemoteViewForm::ControlAddress(const QString& host, quint16 port, const QByteArray& key)
@@ -195,6 +209,13 @@ void RemoteViewForm::ShowState()
     ViewAddresses->setPlainText(viewing.join(u'\n'));
     const QString control = hosts.isEmpty() ? QString() : ControlAddress(hosts.first(), s.port, s.controlKey);
     ControlAddressLabel->setText(control);
+    const QString speaker = hosts.isEmpty() ? QString() : PageAddress(hosts.first(), s.port, QStringLiteral("speaker"));
+    SpeakerAddressLabel->setText(speaker);
+    OverlayAddressLabel->setText(hosts.isEmpty() ? QString()
+                                                 : tr("直播叠加层（透明背景，可加 ?bg=00FF00 和 ?size=120）：%1")
+                                                       .arg(PageAddress(hosts.first(), s.port, QStringLiteral("overlay"))));
+    SpeakerCode->setPixmap(speaker.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(speaker)));
+    SpeakerCodeCaption->setVisible(!SpeakerCode->pixmap().isNull());
     ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(viewing.first())));
     ControlCode->setPixmap(control.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(control)));
     ViewCodeCaption->setVisible(!ViewCode->pixmap().isNull());

@@ -11,7 +11,7 @@ class QPushButton;
 class QSpinBox;
 
 // The "远程显示" dialog: the timing page switched on or off, its port, the addresses of the
-// viewing page with a QR code of the first, and the control page's address with its own QR code
+// viewing page with a QR code of the first, the speaker's view with its QR code, the overlay, and the control page's address with its own QR code
 // and a button for a new control key. Every change takes effect at once.
 class RemoteViewForm : public FramedDialog {
     Q_OBJECT
@@ -24,6 +24,8 @@ public:
     // The address of the viewing page at a network address, and of the control page.
     static QString ViewingAddress(const QString& host, quint16 port);
     static QString ControlAddress(const QString& host, quint16 port, const QByteArray& key);
+    // The address of another page ("speaker", "overlay") at a network address.
+    static QString PageAddress(const QString& host, quint16 port, const QString& page);
 
     QCheckBox* Check1 = nullptr;       // 在局域网中提供计时页面
     QLabel* PortLabel = nullptr;
@@ -34,6 +36,11 @@ public:
     QLabel* ViewCaption = nullptr;
     QPlainTextEdit* ViewAddresses = nullptr; // the viewing page's addresses, one a line
     QLabel* ViewCode = nullptr;        // QR code of the first
+    QLabel* SpeakerCaption = nullptr;
+    QLabel* SpeakerAddressLabel = nullptr; // the speaker's view at the first address
+    QLabel* OverlayAddressLabel = nullptr; // the streaming overlay's address, with its options
+    QLabel* SpeakerCode = nullptr;         // QR code of the speaker's view
+    QLabel* SpeakerCodeCaption = nullptr;  // 演讲者扫码
     QLabel* ControlCaption = nullptr;
     QLabel* ControlAddressLabel = nullptr;
     QLabel* ControlNote = nullptr;     // who may have the control address

@@ -18,8 +18,8 @@ if ! cmp -s "$ts" "$tmp/en.ts"; then
   echo "catalogue_check: run lupdate (see README) and translate what it adds"; status=1
 fi
 page="$src/src/remote/server/page"
-{ grep -oP "'[^']*\p{Han}[^']*'" "$page/horalto.js" | sed "s/^'//; s/'\$//"
-  grep -oP '>[^<>]*\p{Han}[^<>]*<' "$page/index.html" | sed 's/^>//; s/<$//'; } > "$tmp/page"
+{ grep -ohP "'[^']*\p{Han}[^']*'" "$page"/*.js | sed "s/^'//; s/'\$//"
+  grep -ohP '>[^<>]*\p{Han}[^<>]*<' "$page"/*.html | sed 's/^>//; s/<$//'; } > "$tmp/page"
 while IFS= read -r text; do
   grep -qF "<source>$text</source>" "$ts" || { echo "catalogue_check: the page's \"$text\" is not in RemotePageTexts"; status=1; }
 done < "$tmp/page"

@@ -22,12 +22,23 @@ struct Resource {
     const char* type;
 };
 // The page is the same for viewing and control: its script tells them apart by the address.
+// The speaker's view and the overlay are pages of their own.
 const Resource kResources[] = {
     {"/", ":/remote/index.html", "text/html; charset=utf-8"},
     {"/control", ":/remote/index.html", "text/html; charset=utf-8"},
     {"/horalto.css", ":/remote/horalto.css", "text/css; charset=utf-8"},
     {"/horalto.js", ":/remote/horalto.js", "text/javascript; charset=utf-8"},
+    {"/speaker", ":/remote/speaker.html", "text/html; charset=utf-8"},
+    {"/speaker.css", ":/remote/speaker.css", "text/css; charset=utf-8"},
+    {"/speaker.js", ":/remote/speaker.js", "text/javascript; charset=utf-8"},
+    {"/overlay", ":/remote/overlay.html", "text/html; charset=utf-8"},
+    {"/overlay.css", ":/remote/overlay.css", "text/css; charset=utf-8"},
+    {"/overlay.js", ":/remote/overlay.js", "text/javascript; charset=utf-8"},
 };
+// The commands a control page sends by number: the hotkeys' commands 1..12.
+constexpr int kPageCommands = 12;
+// The most a control page's adjustment moves the counter, either way.
+constexpr int kMostAdjust = 3600;
 constexpr const char kSocketPath[] = "/ws";
 
 const QByteArray& ResourceBytes(const Resource& r)
@@ -182,7 +193,12 @@ void PageServer::publish(const RemoteState& state)
                         {"blink", state.blinking},
                         {"end", state.finished},
                         {"over", state.overtime},
-                        {"offers", state.offers}};
+                        {"offers", state.offers},
+                        {"signal", state.signal},
+                        {"ink", state.ink},
+                        {"message", state.message},
+                        {"speaker", state.speaker},
+                        {"adjust", state.adjustable}};
     stateText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     SendToAll();
 }
@@ -191,14 +207,19 @@ void PageServer::setTexts(const QString& language, const QMap<QString, QString>&
 {
     // The page is served in the language: every element's text that the table names, and the
     // page's language. Its script follows the texts message.
-    QByteArray page = ResourceBytes(kResources[0]);
-    page.replace("<html lang=\"zh-CN\">", "<html lang=\"" + language.toHtmlEscaped().toUtf8() + "\">");
     QJsonObject words;
-    for (auto it = texts.begin(); it != texts.end(); ++it) {
+    for (auto it = texts.begin(); it != texts.end(); ++it)
         words.insert(it.key(), it.value());
-        page.replace('>' + it.key().toUtf8() + '<', '>' + it.value().toHtmlEscaped().toUtf8() + '<');
+    pages_.clear();
+    for (const Resource& r : kResources) {
+        if (!QByteArray(r.type).startsWith("text/html") || pages_.contains(r.file))
+            continue;
+        QByteArray page = ResourceBytes(r);
+        page.replace("<html lang=\"zh-CN\">", "<html lang=\"" + language.toHtmlEscaped().toUtf8() + "\">");
+        for (auto it = texts.begin(); it != texts.end(); ++it)
+            page.replace('>' + it.key().toUtf8() + '<', '>' + it.value().toHtmlEscaped().toUtf8() + '<');
+        pages_.insert(r.file, page);
     }
-    page_ = page;
     const QJsonObject o{{"t", "texts"}, {"lang", language}, {"words", words}};
     textsText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     for (qsizetype i = 0; i < qsizetype(peers_.size()); ++i)
@@ -253,10 +274,9 @@ bool PageServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
     } else if (get && path == QLatin1String(kSocketPath)) {
         status = Status::BadRequest; // the socket path without the upgrade
     }
-    const bool html = page && page->file == kResources[0].file;
     if (page)
         Answer(makeResponder(request, socket), socket, Status::Ok, page->type,
-               html && !page_.isEmpty() ? page_ : ResourceBytes(*page));
+               pages_.contains(page->file) ? pages_.value(page->file) : ResourceBytes(*page));
     else
         Answer(makeResponder(request, socket), socket, status, "text/plain; charset=utf-8", ErrorText(status));
     return true;
@@ -300,15 +320,33 @@ void PageServer::Received(QWebSocket* socket, const QString& message)
     if (it == peers_.end() || !it->control || !commands_)
         return; // a viewing page has nothing to say
     const QJsonObject o = QJsonDocument::fromJson(message.toUtf8()).object();
-    const int id = o.value(QStringLiteral("cmd")).toInt(0);
-    if (id < 1 || id > 11)
-        return;
-    const bool ran = commands_->runRemoteCommand(id);
+    QJsonObject done{{"t", "done"}};
+    if (o.contains(QLatin1String("adjust"))) {
+        // {"adjust": 30}: seconds given to the speaker (a minus takes them).
+        const int seconds = o.value(QLatin1String("adjust")).toInt(0);
+        if (seconds == 0 || seconds < -kMostAdjust || seconds > kMostAdjust)
+            return;
+        done.insert(QLatin1String("adjust"), seconds);
+        done.insert(QLatin1String("ok"), commands_->runRemoteAdjust(seconds));
+    } else if (o.contains(QLatin1String("message"))) {
+        // {"message": "请总结"}: the message to the speaker; "" clears it.
+        const QJsonValue text = o.value(QLatin1String("message"));
+        if (!text.isString())
+            return;
+        commands_->setRemoteMessage(text.toString());
+        done.insert(QLatin1String("message"), true);
+        done.insert(QLatin1String("ok"), true);
+    } else {
+        const int id = o.value(QStringLiteral("cmd")).toInt(0);
+        if (id < 1 || id > kPageCommands)
+            return;
+        done.insert(QLatin1String("cmd"), id);
+        done.insert(QLatin1String("ok"), commands_->runRemoteCommand(id));
+    }
     // The command may have closed this page (the program ended): look it up again.
     const auto still = std::find_if(peers_.begin(), peers_.end(), [socket](const Peer& p) { return p.socket.get() == socket; });
     if (still != peers_.end())
-        Send(*still, QString::fromUtf8(QJsonDocument(QJsonObject{{"t", "done"}, {"cmd", id}, {"ok", ran}})
-                                           .toJson(QJsonDocument::Compact)));
+        Send(*still, QString::fromUtf8(QJsonDocument(done).toJson(QJsonDocument::Compact)));
 }
 
 void PageServer::Send(Peer& peer, const QString& text)

@@ -14,8 +14,8 @@
 class QWebSocket;
 class RequestGate;
 
-// The page server: GET of the viewing page "/", the control page "/control?key=..." and their
-// style sheet and script, and the WebSocket "/ws" (with "?key=..." for a control page) over
+// The page server: GET of the viewing page "/", the control page "/control?key=...", the
+// speaker's view "/speaker", the streaming overlay "/overlay" and their style sheets and scripts, and the WebSocket "/ws" (with "?key=..." for a control page) over
 // which every page gets the state and a control page sends commands. Everything else is
 // refused: another method 405, another path 404, a missing or wrong key 403. Ten wrong keys
 // from one address within a minute lock that address out of the control page for a minute.
@@ -84,7 +84,7 @@ private:
     RemoteState state_;
     QString stateText_; // state_ as the pages get it
     QString textsText_; // the page's texts as the pages get them; empty: the page's own
-    QByteArray page_;   // index.html in the language of the texts; empty: as it is
+    QHash<QByteArray, QByteArray> pages_; // each page's HTML in the language of the texts; none: as it is
     QTimer heartbeat_;
     QElapsedTimer sinceSent_; // since the state last went to every page
 };

@@ -9,6 +9,7 @@
   const control = location.pathname === '/control';
   const key = new URLSearchParams(location.search).get('key') || '';
   const buttons = Array.from(document.querySelectorAll('button[data-cmd]'));
+  const adjusters = Array.from(document.querySelectorAll('button[data-adjust]'));
   let ws = null;
   let watchdog = 0;
   let retryDelay = 1000;
@@ -88,6 +89,8 @@
       // 下一位 only where a programme is loaded.
       $('speaker').hidden = !s.next;
       set($('pause'), s.pause);
+      for (const b of adjusters) b.disabled = !s.adjust;
+      set($('current'), s.message ? t('演讲者现在看到：') + s.message : t('演讲者页面上没有消息'));
     }
     keepAwake(s.phase !== 0);
   }
@@ -108,7 +111,7 @@
     }
     body.classList.add('offline');
     set(status, text);
-    for (const b of buttons) b.disabled = true;
+    for (const b of buttons.concat(adjusters)) b.disabled = true;
     keepAwake(false);
     if (again) {
       setTimeout(connect, retryDelay);
@@ -134,6 +137,7 @@
         show(m);
       } else if (m.t === 'texts') {
         words = m.words || {};
+        $('message').placeholder = t('给演讲者的消息');
         // The page was served in another language: served again in this one.
         if (m.lang !== document.documentElement.lang) location.reload();
       } else if (m.t === 'done' && !m.ok) {
@@ -147,12 +151,27 @@
     alive();
   }
 
+  const send = (what) => {
+    if (ws && ws.readyState === WebSocket.OPEN) ws.send(JSON.stringify(what));
+  };
   if (control) {
     $('controls').hidden = false;
+    $('message').placeholder = t('给演讲者的消息');
+    for (const b of adjusters) {
+      b.disabled = true;
+      b.addEventListener('click', () => send({ adjust: Number(b.dataset.adjust) }));
+    }
+    // A phrase goes into the line, to be sent as it is or changed first.
+    for (const b of document.querySelectorAll('button[data-phrase]')) {
+      b.addEventListener('click', () => { $('message').value = b.textContent; $('message').focus(); });
+    }
+    $('send').addEventListener('click', () => send({ message: $('message').value }));
+    $('message').addEventListener('keydown', (e) => { if (e.key === 'Enter') send({ message: $('message').value }); });
+    $('clear').addEventListener('click', () => { $('message').value = ''; send({ message: '' }); });
     for (const b of buttons) {
       b.disabled = true;
       b.addEventListener('click', () => {
-        if (ws && ws.readyState === WebSocket.OPEN) ws.send(JSON.stringify({ cmd: Number(b.dataset.cmd) }));
+        send({ cmd: Number(b.dataset.cmd) });
       });
     }
   }

@@ -1,0 +1,74 @@
+'use strict';
+// The overlay: the counter in the signal colour (else the program's counter colour), nothing
+// else. ?bg=RRGGBB gives a solid background, ?size=N the counter's height in pixels.
+(() => {
+  const counter = document.getElementById('counter');
+  const body = document.body;
+  const query = new URLSearchParams(location.search);
+  const bg = query.get('bg') || '';
+  if (/^[0-9a-fA-F]{6}$/.test(bg)) document.documentElement.style.background = body.style.background = '#' + bg;
+  const sizeText = query.get('size') || '';
+  const size = /^[0-9]{1,4}$/.test(sizeText) ? Math.min(Math.max(Number(sizeText), 8), 2000) : 0;
+  let ws = null;
+  let watchdog = 0;
+  let retryDelay = 1000;
+  let shownLength = -1;
+
+  // The given height, else as large as the window allows.
+  function fit() {
+    if (size) {
+      counter.style.fontSize = size + 'px';
+      return;
+    }
+    counter.style.fontSize = '100px';
+    const natural = counter.scrollWidth || 1;
+    counter.style.fontSize = Math.max(8, Math.min((100 * window.innerWidth * 0.98) / natural, window.innerHeight * 0.95)) + 'px';
+  }
+  window.addEventListener('resize', fit);
+
+  function show(s) {
+    body.classList.remove('offline');
+    if (counter.textContent !== s.counter) counter.textContent = s.counter;
+    counter.style.color = s.signal || s.color;
+    if (s.counter.length !== shownLength) {
+      shownLength = s.counter.length;
+      fit();
+    }
+  }
+
+  function lost() {
+    clearTimeout(watchdog);
+    if (ws) {
+      ws.onclose = ws.onmessage = ws.onerror = null;
+      ws.close();
+      ws = null;
+    }
+    body.classList.add('offline');
+    setTimeout(connect, retryDelay);
+    retryDelay = Math.min(retryDelay * 2, 10000);
+  }
+
+  function alive() {
+    clearTimeout(watchdog);
+    watchdog = setTimeout(lost, 3000);
+  }
+
+  function connect() {
+    const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
+    ws = new WebSocket(scheme + location.host + '/ws');
+    ws.onmessage = (e) => {
+      alive();
+      let m;
+      try { m = JSON.parse(e.data); } catch (err) { return; }
+      if (m.t === 'state') {
+        retryDelay = 1000;
+        show(m);
+      }
+    };
+    ws.onclose = lost;
+    alive();
+  }
+
+  fit();
+  connect();
+})();

@@ -1,0 +1,101 @@
+'use strict';
+// The speaker's view: the counter, the message and the signal colour, followed over the same
+// WebSocket as the timing page. The program's texts go into the page as text only.
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const body = document.body;
+  const counter = $('counter');
+  const status = $('status');
+  const message = $('message');
+  let ws = null;
+  let watchdog = 0;
+  let retryDelay = 1000;
+  let words = {};
+  const t = (text) => words[text] || text;
+  const set = (el, text) => { if (el.textContent !== text) { el.textContent = text; return true; } return false; };
+
+  // The counter as large as the room between the message and the name allows, either way round.
+  function fit() {
+    const room = counter.parentElement;
+    counter.style.fontSize = '100px';
+    const natural = counter.scrollWidth || 1;
+    const width = room.clientWidth * 0.97;
+    const height = room.clientHeight * 0.95;
+    counter.style.fontSize = Math.max(16, Math.min((100 * width) / natural, height)) + 'px';
+  }
+  window.addEventListener('resize', fit);
+
+  let lock = null;
+  async function keepAwake(on) {
+    if (!('wakeLock' in navigator)) return;
+    try {
+      if (on && !lock && document.visibilityState === 'visible') {
+        lock = await navigator.wakeLock.request('screen');
+        lock.addEventListener('release', () => { lock = null; });
+      }
+    } catch (e) {
+      lock = null;
+    }
+  }
+
+  function statusText(s) {
+    if (s.end) return t('时间到');
+    if (s.over) return t('超时');
+    if (s.phase === 2) return t('已暂停');
+    return '';
+  }
+
+  function show(s) {
+    body.classList.remove('offline');
+    body.classList.toggle('ended', !!s.end || !!s.over);
+    body.style.backgroundColor = s.signal || '';
+    body.style.color = s.signal ? s.ink : '';
+    let changed = set(counter, s.counter);
+    changed = set(message, s.message || '') || changed;
+    changed = set(status, statusText(s)) || changed;
+    changed = set($('speaker'), s.speaker || '') || changed;
+    if (changed) fit();
+    keepAwake(s.phase !== 0);
+  }
+
+  function lost() {
+    clearTimeout(watchdog);
+    if (ws) {
+      ws.onclose = ws.onmessage = ws.onerror = null;
+      ws.close();
+      ws = null;
+    }
+    body.classList.add('offline');
+    set(status, t('连接已断开'));
+    fit();
+    setTimeout(connect, retryDelay);
+    retryDelay = Math.min(retryDelay * 2, 10000);
+  }
+
+  function alive() {
+    clearTimeout(watchdog);
+    watchdog = setTimeout(lost, 3000);
+  }
+
+  function connect() {
+    const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
+    ws = new WebSocket(scheme + location.host + '/ws');
+    ws.onmessage = (e) => {
+      alive();
+      let m;
+      try { m = JSON.parse(e.data); } catch (err) { return; }
+      if (m.t === 'state') {
+        retryDelay = 1000;
+        show(m);
+      } else if (m.t === 'texts') {
+        words = m.words || {};
+        document.documentElement.lang = m.lang || 'zh-CN';
+      }
+    };
+    ws.onclose = lost;
+    alive();
+  }
+
+  fit();
+  connect();
+})();
