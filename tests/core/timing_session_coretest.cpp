@@ -337,3 +337,64 @@ TEST(TimingSessionAlone, SignalColourFromItsPromptUntilTheNextSignalTheEndOrARes
         EXPECT_EQ(shown.toStdString(), std::string(c.signal));
     }
 }
+
+TEST(TimingSessionAlone, AdjustingGivesOrTakesTimeWithinZeroAndTheLength)
+{
+    // Length 10, a green prompt at 5. Steps: s start, t tick, p pause, + and - three seconds,
+    // G and T a minute given or taken. After the steps: the counter, the sounds (P prompt, E
+    // end), the signal (G green, - none), then the record's counted time and adjustment.
+    struct Case {
+        int direction;
+        bool overtime;
+        const char* script;
+        const char* counter;
+        const char* sounds;
+        char signal;
+        const char* counted;
+        const char* adjusted;
+    };
+    const Case cases[] = {
+        // Down, shows 10, 9, 8 …: a minus jumps over the prompt silently, its signal shows.
+        {0, false, "stttt-", "00:00:04", "", 'G', "00:00:06", "-3"},
+        {0, false, "stttt-tttt", "00:00:00", "E", '-', "00:00:10", "-3"},
+        // A plus moves a passed prompt back in front of the counter: it sounds again.
+        {0, false, "sttttttt+", "00:00:07", "P", '-', "00:00:03", "+3"},
+        {0, false, "sttttttt+tt", "00:00:05", "P P", 'G', "00:00:05", "+3"},
+        // The limits: never beyond the length, never below zero (which ends on the next tick).
+        {0, false, "s+", "00:00:10", "", '-', "00:00:00", ""},
+        {0, false, "stG", "00:00:10", "", '-', "00:00:00", ""},   // it shows the length already
+        {0, false, "sttT", "00:00:01", "", 'G', "00:00:09", "-8"},
+        {0, false, "sttTt", "00:00:00", "E", '-', "00:00:10", "-8"},
+        {0, false, "stttp+", "00:00:10", "", '-', "00:00:00", "+2"}, // paused too
+        // Up, shows 0, 1, 2 …: a plus takes from the elapsed time.
+        {1, false, "stttttt+ttt", "00:00:05", "P P", 'G', "00:00:05", "+3"},
+        {1, false, "stt-t", "00:00:05", "P", 'G', "00:00:05", "-3"},
+        {1, false, "stG", "00:00:00", "", '-', "00:00:00", ""},
+        {1, false, "stttT", "00:00:09", "", 'G', "00:00:09", "-7"},
+        // Beyond the end only the overtime moves: a plus takes from it, down to nothing.
+        {0, true, "sttttttttttttttt+", "+00:00:01", "P E", 'G', "00:00:10", "+3"},
+        {0, true, "sttttttttttttttG-t", "+00:00:04", "P E", 'G', "00:00:10", "+0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.script << " direction " << c.direction);
+        SessionWorld w;
+        w.load(Scheme(c.direction, 10, 5) + QStringList{"TSColor1=#00A651", "[COMMSET1]", c.overtime ? "OverTime=Yes" : "OverTime=No"});
+        QStringList record;
+        QObject::connect(&w.s, &TimingSession::timingEnded, [&](const TimingRecord& r) { record = RecordFields(r); });
+        for (const char* step = c.script; *step; ++step) {
+            const int by = *step == '+' ? 3 : *step == '-' ? -3 : *step == 'G' ? 60 : *step == 'T' ? -60 : 0;
+            if (*step == 't')
+                w.clock.advance(1), w.timer(w.s.Timer1).fire();
+            by ? void(w.s.AdjustTime(by)) : *step == 's' ? w.s.StartTiming() : *step == 'p' ? w.s.TogglePause() : void();
+        }
+        EXPECT_EQ(w.s.CounterText().toStdString(), c.counter);
+        const QString sounds = w.sound.played.join(' ').replace(w.s.DefaultEndWav(), "E").replace(w.s.DefaultPromptWav(), "P");
+        EXPECT_EQ(sounds.toStdString(), c.sounds);
+        EXPECT_EQ(w.s.SignalColor() ? 'G' : '-', c.signal);
+        if (w.s.Phase() != TimingPhase::Idle)
+            w.s.ResetTiming();
+        EXPECT_EQ(record.value(CountedColumn).toStdString(), c.counted);
+        EXPECT_EQ(record.value(AdjustColumn).toStdString(), c.adjusted);
+        EXPECT_EQ(w.s.AdjustTime(3), 0) << "idle: nothing to adjust";
+    }
+}
