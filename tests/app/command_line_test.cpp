@@ -16,6 +16,10 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         {{"-h"}, A::Help, {}}, {{"--version"}, A::Version, {}}, {{"scheme"}, A::Usage, {}},
         {{"scheme", "6"}, A::Usage, {}}, {{"scheme", "03"}, A::Usage, {}}, {{"Start"}, A::Usage, {}},
         {{"start", "now"}, A::Usage, {}}, {{"--help", "start"}, A::Usage, {}}, {{""}, A::Usage, {}},
+        {{"adjust", "+30"}, A::Command, CommandId::AdjustTime}, {{"adjust", "-3600"}, A::Command, CommandId::AdjustTime},
+        {{"adjust", "3601"}, A::Usage, {}}, {{"adjust", "1e3"}, A::Usage, {}}, {{"adjust"}, A::Usage, {}},
+        {{"message"}, A::Command, CommandId::SpeakerMessage}, {{"message", "a\nb", "c"}, A::Command, CommandId::SpeakerMessage},
+        {{"message", QString(101, u'x')}, A::Usage, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -26,7 +30,10 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         if (c.action == A::Start || c.action == A::Command) // the running program reads what was asked
             EXPECT_EQ(ParseRequestLine(RequestLine(line.request)), line.request);
     }
-    for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r"})
+    EXPECT_EQ(ParseRequestLine(RequestLine(ParseCommandLine({"message", "a\nb", "c"}).request))->message, "a b c");
+    EXPECT_LE(RequestLine(ParseCommandLine({"message", QString(100, u'请')}).request).size(), InstanceChannel::kMaxRequest);
+    for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r",
+                            "HORALTO/1 adjust 4000", "HORALTO/1 message a+b"})
         EXPECT_FALSE(ParseRequestLine(bad)) << bad;
 }
 
@@ -36,6 +43,9 @@ TEST(CommandLine, ExitStatusFollowsTheAnswerAndOnlyAPlainStartClaims)
     const struct { QStringList args; K kind; const char* answer; std::optional<int> status; int asks; } cases[] = {
         {{}, K::Claimed, "", std::nullopt, 1}, {{}, K::NoAnswer, "", 2, 1}, {{"reset"}, K::Answered, kAnswerRefused, 2, 1},
         {{"reset"}, K::NoAnswer, "", 2, 1}, {{"--help"}, K::NoneRuns, "", 0, 0}, {{"stop"}, K::Answered, kAnswerActed, 64, 0},
+        // A number of seconds or a message that cannot be used is refused as a command that cannot run.
+        {{"adjust", "x"}, K::Answered, kAnswerActed, 1, 0}, {{"message", QString(101, u'x')}, K::Answered, kAnswerActed, 1, 0},
+        {{"adjust", "+30"}, K::Answered, kAnswerNotOffered, 1, 1},
     };
     for (const auto& c : cases) {
         FakeInstanceChannel channel;

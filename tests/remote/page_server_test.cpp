@@ -1,13 +1,19 @@
 // The page server for real on the loopback address, with the whole program on test doubles
 // behind it: what pages receive over a whole timing, what a control page may do, and the
 // answers to requests the server must refuse.
+#include "app/InstanceRequests.h"
+#include "menu/MenuForm.h"
+#include "message/SpeakerMessageForm.h"
 #include "remote/RemoteView.h"
 #include "remote/server/PageServer.h"
 #include "remote/server/RequestGate.h"
 #include "support/Browser.h"
 #include "support/TestApp.h"
 
+#include <QAction>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QPushButton>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpSocket>
@@ -253,4 +259,48 @@ TEST(PageServer, ListsOnlyAddressesAPhoneCanUse)
             all << QHostAddress(a);
         EXPECT_EQ(PageServer::UsableAddresses(all), c.listed) << c.machine.join(' ').toStdString();
     }
+}
+
+TEST(PageServer, TheMessageAndTheAdjustmentComeFromTheControlPageTheCommandLineAndTheMenu)
+{
+    Served p;
+    Page viewer(p.port), control(p.port, "?key=" + kKey);
+    ASSERT_TRUE(viewer.shows("phase=0 message= adjust=false"));
+    const auto message = [&](const QString& text) {
+        return QTest::qWaitFor([&] { return viewer.states.last().value("message") == text; }, 5000);
+    };
+    const auto ask = [&](const QString& json) {
+        const qsizetype before = control.answers.size();
+        control.ws.sendTextMessage(json);
+        return QTest::qWaitFor([&] { return control.answers.size() > before; }, 5000) && control.answers.last();
+    };
+    // The user's text reaches the page as the same text: one line, markup and quotes as typed.
+    EXPECT_TRUE(ask(R"({"message":"a\n<b>\"x\"</b> &amp;"})"));
+    EXPECT_TRUE(message(R"(a <b>"x"</b> &amp;)"));
+    EXPECT_FALSE(ask(R"({"adjust":30})")) << "nothing to adjust while idle";
+
+    FakeInstanceChannel channel;
+    AnswerRequests(p.app->session, *p.app, channel);
+    const auto later = [&](const QStringList& args) { return channel.answerer(RequestLine(ParseCommandLine(args).request)); };
+    EXPECT_EQ(later({"message", "请总结", "\u2014 </script>"}), kAnswerActed);
+    EXPECT_TRUE(message("请总结 \u2014 </script>"));
+    EXPECT_EQ(later({"adjust", "-30"}), kAnswerNotOffered);
+
+    p.app->menuForm().MSpeakerMessage->trigger();
+    p.app->speakerMessageForm().PhraseButtons[4]->click();
+    p.app->speakerMessageForm().SendMessage->click();
+    EXPECT_TRUE(message("谢谢"));
+    p.app->speakerMessageForm().ClearMessage->click();
+    EXPECT_TRUE(message(""));
+
+    EXPECT_TRUE(control.run(1));
+    p.tick(); // shows 05
+    EXPECT_TRUE(ask(R"({"adjust":-3})"));
+    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:02 adjust=true"));
+    p.app->menuForm().MAdjust->actions()[0]->trigger(); // +10 秒: back to the length, no further
+    EXPECT_TRUE(viewer.shows("counter=00:00:05"));
+    EXPECT_EQ(later({"adjust", "+30"}), kAnswerActed);
+    p.app->session.ResetTiming();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.w.records.lines.size() == 1; }, 1000));
+    EXPECT_TRUE(p.w.records.lines.value(0).trimmed().endsWith(",+0")) << p.w.records.lines.value(0).toStdString();
 }
