@@ -40,6 +40,12 @@
 </translation>
     </message>
     <message>
+        <source>horalto：report 后面应是报告的文件名（.pdf 或 .csv）
+</source>
+        <translation>horalto: report should be followed by the report&apos;s file name (.pdf or .csv)
+</translation>
+    </message>
+    <message>
         <source>用法：horalto [命令]
 
 不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
@@ -54,6 +60,8 @@
   scheme N      切换到计时方案 N（1 到 5）
   next          比赛名单的下一位选手
   speaker N     比赛名单的第 N 位选手
+  adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）
+  message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息
 
   report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），
                 不需要 Horalto 正在运行；写成返回 0，否则返回 1
@@ -61,7 +69,8 @@
   -h, --help    显示本说明
   --version     显示版本
 
-退出状态：0 已执行；1 命令此时不可用；2 没有正在运行的 Horalto；64 命令行有误。
+退出状态：0 已执行；1 命令此时不可用（或 adjust 的秒数、消息的长度不对）；
+2 没有正在运行的 Horalto；64 命令行有误。
 </source>
         <translation>Usage: horalto [command]
 
@@ -77,6 +86,8 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   scheme N      switch to timing scheme N (1 to 5)
   next          the programme&apos;s next speaker
   speaker N     the programme&apos;s speaker N
+  adjust N      adjust the timing under way: +N gives the speaker N seconds, -N takes N seconds (N at most 3600)
+  message TEXT  show the message TEXT on the speaker&apos;s page (at most 100 characters); without TEXT, clear it
 
   report FILE   write the contest report (the programme, times and results) to FILE (.pdf or .csv);
                 Horalto need not be running; exit status 0 when written, else 1
@@ -84,13 +95,20 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   -h, --help    show this help
   --version     show the version
 
-Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running; 64 the command line is wrong.
+Exit status: 0 done; 1 the command is not available now (or the seconds of adjust or the message&apos;s length are wrong);
+2 no Horalto is running; 64 the command line is wrong.
 </translation>
     </message>
     <message>
-        <source>horalto：report 后面应是报告的文件名（.pdf 或 .csv）
+        <source>horalto：adjust 后面应是秒数 -3600 到 +3600，如 +30 或 -30
 </source>
-        <translation>horalto: report should be followed by the report&apos;s file name (.pdf or .csv)
+        <translation>horalto: adjust should be followed by seconds from -3600 to +3600, such as +30 or -30
+</translation>
+    </message>
+    <message>
+        <source>horalto：消息最多 100 个字符
+</source>
+        <translation>horalto: a message has at most 100 characters
 </translation>
     </message>
 </context>
@@ -479,6 +497,22 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     <message>
         <source>下一位选手</source>
         <translation>Next speaker</translation>
+    </message>
+    <message>
+        <source>调整时间</source>
+        <translation>Adjust time</translation>
+    </message>
+    <message>
+        <source>给演讲者的消息...</source>
+        <translation>Message to the speaker...</translation>
+    </message>
+    <message>
+        <source>%1%2 分钟</source>
+        <translation>%1%2 min</translation>
+    </message>
+    <message>
+        <source>%1%2 秒</source>
+        <translation>%1%2 s</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1087,62 @@ The old records file will be kept as %1.</translation>
         <source>下一位</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>+10 秒</source>
+        <translation>+10 s</translation>
+    </message>
+    <message>
+        <source>−10 秒</source>
+        <translation>−10 s</translation>
+    </message>
+    <message>
+        <source>+1 分钟</source>
+        <translation>+1 min</translation>
+    </message>
+    <message>
+        <source>−1 分钟</source>
+        <translation>−1 min</translation>
+    </message>
+    <message>
+        <source>请总结</source>
+        <translation>Please sum up</translation>
+    </message>
+    <message>
+        <source>还剩一分钟</source>
+        <translation>One minute left</translation>
+    </message>
+    <message>
+        <source>请注意时间</source>
+        <translation>Mind the time</translation>
+    </message>
+    <message>
+        <source>时间到，请结束</source>
+        <translation>Time is up, please finish</translation>
+    </message>
+    <message>
+        <source>谢谢</source>
+        <translation>Thank you</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>给演讲者的消息</source>
+        <translation>Message to the speaker</translation>
+    </message>
+    <message>
+        <source>演讲者现在看到：</source>
+        <translation>The speaker sees: </translation>
+    </message>
+    <message>
+        <source>演讲者页面上没有消息</source>
+        <translation>No message on the speaker&apos;s page</translation>
+    </message>
 </context>
 <context>
     <name>RemoteViewForm</name>
@@ -1119,6 +1209,18 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>%1（现在没有）</source>
         <translation>%1 (not present now)</translation>
+    </message>
+    <message>
+        <source>演讲者页面（放在讲台上，只给演讲者看：提示颜色和给演讲者的消息）：</source>
+        <translation>Speaker&apos;s page (on the lectern, for the speaker only: the signal colours and the messages):</translation>
+    </message>
+    <message>
+        <source>演讲者扫码</source>
+        <translation>Speaker&apos;s page</translation>
+    </message>
+    <message>
+        <source>直播叠加层（透明背景，可加 ?bg=00FF00 和 ?size=120）：%1</source>
+        <translation>Streaming overlay (transparent; ?bg=00FF00 and ?size=120 may be added): %1</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1302,61 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>该文件不是文本文件，没有导入</source>
         <translation>The file is not a text file; nothing was imported</translation>
+    </message>
+</context>
+<context>
+    <name>SpeakerMessageForm</name>
+    <message>
+        <source>请总结</source>
+        <translation>Please sum up</translation>
+    </message>
+    <message>
+        <source>还剩一分钟</source>
+        <translation>One minute left</translation>
+    </message>
+    <message>
+        <source>请注意时间</source>
+        <translation>Mind the time</translation>
+    </message>
+    <message>
+        <source>时间到，请结束</source>
+        <translation>Time is up, please finish</translation>
+    </message>
+    <message>
+        <source>谢谢</source>
+        <translation>Thank you</translation>
+    </message>
+    <message>
+        <source>给演讲者的消息</source>
+        <translation>Message to the speaker</translation>
+    </message>
+    <message>
+        <source>输入消息，或选一句常用语</source>
+        <translation>Type a message, or pick a ready phrase</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>在演讲者页面上显示这条消息</source>
+        <translation>Show this message on the speaker&apos;s page</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>从演讲者页面上去掉消息</source>
+        <translation>Take the message off the speaker&apos;s page</translation>
+    </message>
+    <message>
+        <source>演讲者页面上没有消息</source>
+        <translation>No message on the speaker&apos;s page</translation>
+    </message>
+    <message>
+        <source>演讲者现在看到：%1</source>
+        <translation>The speaker sees: %1</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1467,14 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>结果</source>
         <translation>Result</translation>
+    </message>
+    <message>
+        <source>调整</source>
+        <translation>Adjusted</translation>
+    </message>
+    <message>
+        <source> 调整 %1 秒</source>
+        <translation> adjusted %1 s</translation>
     </message>
 </context>
 <context>
