@@ -1175,8 +1175,8 @@ The old records file will be kept as %1.</translation>
         <translation>Control page (for the timekeeper only):</translation>
     </message>
     <message>
-        <source>持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。更换密钥后旧的遥控地址立即失效。</source>
-        <translation>Whoever has the control address can start, pause and reset the timing and switch schemes and display modes. A new key stops the old control address at once.</translation>
+        <source>持有遥控地址的人可以开始、暂停、复位、调整计时，给演讲者发消息，切换计时方案和显示模式。更换密钥后旧的遥控地址立即失效。</source>
+        <translation>Whoever has the control address can start, pause, reset and adjust the timing, send messages to the speaker and switch schemes and display modes. A new key stops the old control address at once.</translation>
     </message>
     <message>
         <source>更换遥控密钥</source>
@@ -1357,6 +1357,14 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>演讲者现在看到：%1</source>
         <translation>The speaker sees: %1</translation>
+    </message>
+    <message>
+        <source>在全屏窗口显示消息</source>
+        <translation>Show the message in the full-screen window</translation>
+    </message>
+    <message>
+        <source>观众通常也看得到全屏窗口</source>
+        <translation>The audience usually sees the full-screen window too</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
+#include "message/FullScreenMessage.h"
 #include "message/SpeakerMessageForm.h"
 #include "menu/MenuForm.h"
 #include "programme/ProgrammeForm.h"
@@ -55,6 +56,7 @@ App::~App()
     recordsForm_.reset();
     toolsBarFormMax_.reset();
     toolsBarForm_.reset();
+    fullScreenMessage_.reset();
     fullScreenForm_.reset();
     mainForm_.reset();
     menuForm_.reset();
@@ -122,6 +124,8 @@ FullScreenForm& App::fullScreenForm()
     if (!fullScreenForm_) {
         fullScreenForm_ = std::make_unique<FullScreenForm>(session, *this, *this, config, svc.programDir);
         fullScreenForm_->Form_Load();
+        fullScreenMessage_ = std::make_unique<FullScreenMessage>(session, *fullScreenForm_,
+                                                                 SpeakerMessageSettings::FullScreenShown(config));
         if (programmeRun_)
             fullScreenForm_->ShowSpeaker(programmeRun_->DisplayTitle(), programmeRun_->NextLine());
     }
@@ -293,8 +297,13 @@ void App::SetSpeakerMessage(const QString& text)
 
 SpeakerMessageForm& App::speakerMessageForm()
 {
-    if (!speakerMessageForm_)
-        speakerMessageForm_ = std::make_unique<SpeakerMessageForm>(session, *this);
+    if (!speakerMessageForm_) {
+        speakerMessageForm_ = std::make_unique<SpeakerMessageForm>(session, *this, config);
+        QObject::connect(speakerMessageForm_.get(), &SpeakerMessageForm::fullScreenChosen, &session, [this](bool shown) {
+            if (fullScreenMessage_)
+                fullScreenMessage_->SetShown(shown);
+        });
+    }
     return *speakerMessageForm_;
 }
 

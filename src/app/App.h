@@ -21,6 +21,7 @@ class ProgrammeForm;
 class ProgrammeRun;
 class QWidget;
 class SpeakerMessageForm;
+class FullScreenMessage;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
 // every window. The windows observe the session and send their commands through the command
@@ -143,6 +144,7 @@ private:
     std::unique_ptr<ProgrammeRun> programmeRun_;
     std::unique_ptr<ProgrammeForm> programmeForm_;
     std::unique_ptr<SpeakerMessageForm> speakerMessageForm_;
+    std::unique_ptr<FullScreenMessage> fullScreenMessage_; // the message in the full-screen window
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
     bool ended_ = false;

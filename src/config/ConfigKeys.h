@@ -46,6 +46,8 @@
 //                                     (all four written only when the user changes them in
 //                                     "远程显示", the key also at a start with Enabled=1 when
 //                                     it is missing)
+//   [SpeakerMessage] FullScreen       1: the message to the speaker shows in the full-screen
+//                                     window too; written only when the user changes it
 //   [TitleSet]      Title             the title the user set last (empty: "Horalto"); written
 //                                     only when the user sets a title
 //   [Language]      UI                the interface's language: "en" English, "zh" Chinese;

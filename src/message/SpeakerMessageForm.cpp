@@ -4,7 +4,9 @@
 #include "core/SpeakerMessage.h"
 #include "core/TimingSession.h"
 #include "core/Twips.h"
+#include "message/FullScreenMessage.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +34,11 @@ QStringList SpeakerMessageForm::Phrases()
     return phrases;
 }
 
-SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& commands)
-    : FramedDialog(nullptr, 8400, 3300, QString(), QStringLiteral("about")), session_(session), commands_(commands)
+SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& commands, const ConfigFile& config)
+    : FramedDialog(nullptr, 8400, 3300, QString(), QStringLiteral("about"))
+    , session_(session)
+    , commands_(commands)
+    , config_(config)
 {
     MessageLine = new QLineEdit(this);
     MessageLine->setGeometry(TwipsRect(240, 600, 7920, 375));
@@ -56,6 +61,14 @@ SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& c
     CurrentLabel->setTextFormat(Qt::PlainText);
     CurrentLabel->setWordWrap(true);
     SetTextColor(CurrentLabel, QColor(0xE8, 0xEE, 0xF8));
+    FullScreenCheck = new QCheckBox(this);
+    FullScreenCheck->setGeometry(TwipsRect(240, 2655, 4500, 375));
+    FullScreenCheck->setChecked(SpeakerMessageSettings::FullScreenShown(config_));
+    SetTextColor(FullScreenCheck, QColor(0xE8, 0xEE, 0xF8));
+    connect(FullScreenCheck, &QCheckBox::clicked, this, [this](bool on) {
+        SpeakerMessageSettings::WriteFullScreenShown(config_, on);
+        emit fullScreenChosen(on);
+    });
     SendMessage = new QPushButton(this);
     SendMessage->setGeometry(TwipsRect(4980, 2640, 1500, 405));
     SendMessage->setAutoDefault(false);
@@ -79,6 +92,8 @@ void SpeakerMessageForm::RetranslateUi()
     SendMessage->setToolTip(tr("在演讲者页面上显示这条消息"));
     ClearMessage->setText(tr("清除"));
     ClearMessage->setToolTip(tr("从演讲者页面上去掉消息"));
+    FullScreenCheck->setText(tr("在全屏窗口显示消息"));
+    FullScreenCheck->setToolTip(tr("观众通常也看得到全屏窗口"));
     ShowCurrent();
 }
 

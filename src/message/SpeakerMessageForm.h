@@ -4,6 +4,8 @@
 #include <array>
 
 class Commands;
+class ConfigFile;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,11 +13,12 @@ class TimingSession;
 
 // The window "给演讲者的消息": a line of text (up to 100 characters) or a ready phrase, sent to the
 // speaker's view with 发送 and taken away with 清除. Not modal: it stays open beside the display
-// windows, and shows the message the speaker sees now, however it was set.
+// windows, and shows the message the speaker sees now, however it was set. Its check box also
+// puts the message at the foot of the full-screen window (off by default: the audience sees it).
 class SpeakerMessageForm : public FramedDialog {
     Q_OBJECT
 public:
-    SpeakerMessageForm(const TimingSession& session, Commands& commands);
+    SpeakerMessageForm(const TimingSession& session, Commands& commands, const ConfigFile& config);
 
     // Shown (or raised) with the current message in the line.
     void Form_Show();
@@ -30,6 +33,11 @@ public:
     QPushButton* SendMessage = nullptr;
     QPushButton* ClearMessage = nullptr;
     QLabel* CurrentLabel = nullptr; // "演讲者现在看到：..." or "没有消息"
+    QCheckBox* FullScreenCheck = nullptr; // 在全屏窗口显示消息: stored when the user changes it
+
+signals:
+    // The user switched the message in the full-screen window on or off (already stored).
+    void fullScreenChosen(bool shown);
 
 protected:
     void RetranslateUi() override;
@@ -39,4 +47,5 @@ private:
 
     const TimingSession& session_;
     Commands& commands_;
+    const ConfigFile& config_;
 };

@@ -130,7 +130,7 @@ void RemoteViewForm::RetranslateUi()
     SpeakerCaption->setText(tr("演讲者页面（放在讲台上，只给演讲者看：提示颜色和给演讲者的消息）："));
     SpeakerCodeCaption->setText(tr("演讲者扫码"));
     ControlCaption->setText(tr("遥控页面（只交给计时员）："));
-    ControlNote->setText(tr("持有遥控地址的人可以开始、暂停、复位计时，切换计时方案和显示模式。"
+    ControlNote->setText(tr("持有遥控地址的人可以开始、暂停、复位、调整计时，给演讲者发消息，切换计时方案和显示模式。"
                             "更换密钥后旧的遥控地址立即失效。"));
     NewKeyButton->setText(tr("更换遥控密钥"));
     CloseButton->setText(tr("关闭"));

@@ -5,13 +5,16 @@
 #include "menu/MenuForm.h"
 #include "message/SpeakerMessageForm.h"
 #include "remote/RemoteView.h"
+#include "windows/FullScreenForm.h"
 #include "remote/server/PageServer.h"
 #include "remote/server/RequestGate.h"
 #include "support/Browser.h"
 #include "support/TestApp.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QJsonDocument>
@@ -286,11 +289,23 @@ TEST(PageServer, TheMessageAndTheAdjustmentComeFromTheControlPageTheCommandLineA
     EXPECT_TRUE(message("请总结 \u2014 </script>"));
     EXPECT_EQ(later({"adjust", "-30"}), kAnswerNotOffered);
 
+    const QByteArray ini = p.w.iniBytes();
     p.app->menuForm().MSpeakerMessage->trigger();
-    p.app->speakerMessageForm().PhraseButtons[4]->click();
-    p.app->speakerMessageForm().SendMessage->click();
+    SpeakerMessageForm& form = p.app->speakerMessageForm();
+    form.PhraseButtons[4]->click();
+    form.SendMessage->click();
     EXPECT_TRUE(message("谢谢"));
-    p.app->speakerMessageForm().ClearMessage->click();
+    // The full-screen window shows it only once the user says so, and that choice is kept.
+    const auto onFullScreen = [&] {
+        const QList<QLabel*> labels = p.app->fullScreenForm().findChildren<QLabel*>();
+        return std::any_of(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == "谢谢" && !l->isHidden(); });
+    };
+    EXPECT_FALSE(onFullScreen());
+    EXPECT_EQ(p.w.iniBytes(), ini);
+    form.FullScreenCheck->click();
+    EXPECT_TRUE(onFullScreen());
+    EXPECT_TRUE(p.w.iniLines().join('\n').contains("[SpeakerMessage]\nFullScreen=1"));
+    form.ClearMessage->click();
     EXPECT_TRUE(message(""));
 
     EXPECT_TRUE(control.run(1));
