@@ -172,6 +172,7 @@ void PageServer::publish(const RemoteState& state)
     const QJsonObject o{{"t", "state"},
                         {"counter", state.counter},
                         {"color", state.color},
+                        {"signal", state.signal},
                         {"title", state.title},
                         {"next", state.next},
                         {"info", state.info},
