@@ -155,6 +155,8 @@ void OptionForm::BuildControls()
     Presets->setGeometry(TwipsRect(kPresetsRight - kPresetsW, 4650, kPresetsW, 330));
     Presets->setAutoDefault(false);
     Presets->setMenu(new QMenu(Presets));
+    for (std::size_t k = 0; k < SchemePresets().size(); ++k)
+        Presets->menu()->addAction(QString(), this, [this, k] { ApplyPreset(int(k)); });
 
     // The qualifying window.
     const char* qualifyTip = QT_TR_NOOP("计时结束时，讲话的全部时间（不含暂停，含超时）短于“从”判为不足时，长于“到”判为超时，否则为合格；留空为不限");
@@ -228,9 +230,8 @@ void OptionForm::RetranslateUi()
     }
     Presets->setText(tr("预设..."));
     Presets->setToolTip(tr("用常见比赛的计时填写本方案（长度、提示与信号颜色、合格时间、超时、计时器颜色），保存后生效"));
-    Presets->menu()->clear();
     for (std::size_t k = 0; k < SchemePresets().size(); ++k)
-        Presets->menu()->addAction(SchemePresetName(SchemePresets()[k]), this, [this, k] { ApplyPreset(int(k)); });
+        Presets->menu()->actions().at(qsizetype(k))->setText(SchemePresetName(SchemePresets()[k]));
 
     // The qualifying window's row: each field right after its caption, in either language.
     int x = std::max(qualifyCaption_->geometry().right() + 1, Twips(kQualifyFrom));

@@ -10,23 +10,25 @@
 SignalColorButton::SignalColorButton(Dialogs& dialogs, QWidget* parent) : QToolButton(parent), dialogs_(dialogs)
 {
     setPopupMode(QToolButton::InstantPopup);
-    setMenu(new QMenu(this));
     setIconSize(QSize(22, 12));
+    auto* m = new QMenu(this);
+    m->addAction(QString(), this, [this] { Pick(std::nullopt); });
+    for (const QRgb color : {kSignalGreen, kSignalYellow, kSignalRed}) {
+        QPixmap swatch(iconSize());
+        swatch.fill(QColor(color));
+        m->addAction(QIcon(swatch), QString(), this, [this, color] { Pick(color); });
+    }
+    m->addAction(QString(), this, [this] { ChooseOther(); });
+    setMenu(m);
     Retranslate();
 }
 
 void SignalColorButton::Retranslate()
 {
-    QMenu* m = menu();
-    m->clear();
-    m->addAction(tr("无"), this, [this] { Pick(std::nullopt); });
-    for (const auto& [color, name] : {std::pair{kSignalGreen, tr("绿")}, std::pair{kSignalYellow, tr("黄")},
-                                      std::pair{kSignalRed, tr("红")}}) {
-        QPixmap swatch(iconSize());
-        swatch.fill(QColor(color));
-        m->addAction(QIcon(swatch), name, this, [this, color] { Pick(color); });
-    }
-    m->addAction(tr("其他颜色..."), this, [this] { ChooseOther(); });
+    const QString names[] = {tr("无"), tr("绿"), tr("黄"), tr("红"), tr("其他颜色...")};
+    const QList<QAction*> actions = menu()->actions();
+    for (qsizetype k = 0; k < actions.size(); ++k)
+        actions[k]->setText(names[k]);
     Show();
 }
 
