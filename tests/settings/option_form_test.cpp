@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -370,37 +369,28 @@ TEST_F(OptionFormTest, QualifyingWindowIsWrittenOnlyOnceSetAndOnlyInItsForm)
 TEST_F(OptionFormTest, SignalColoursAreWrittenOnlyOnceChosenAndAPresetFillsTheSchemeAndItsCounterColours)
 {
     // A prompt's stored colour, the menu entry picked (-1: none; 0 无, 1 绿, 4 其他颜色...), the
-    // file's lines of the colour keys after saving.
-    const struct {
-        const char* stored;
-        int pick;
-        const char* saved;
-    } cases[] = {
+    // file's colour lines after saving.
+    const struct { const char* stored; int pick; const char* saved; } cases[] = {
         {nullptr, -1, ""},           {nullptr, 1, "TSColor2=#00A651"}, {"#00a651", -1, "TSColor2=#00a651"},
-        {"#00A651", 0, "TSColor2="}, {nullptr, 4, "TSColor2=#00FF80"}, {"red", -1, "TSColor2=red"},
-    };
+        {"#00A651", 0, "TSColor2="}, {nullptr, 4, "TSColor2=#00FF80"}, {"red", -1, "TSColor2=red"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pick);
         open(c.stored ? QStringList{"[TSSET1]", QStringLiteral("TSColor2=") + c.stored} : QStringList{});
         t->w.dialogs.colorAnswers.push_back(0x0080FF00); // as 0x00BBGGRR
         if (c.pick >= 0)
             f->TsColor[2]->menu()->actions().at(c.pick)->trigger();
-        EXPECT_EQ(f->TsColor[2]->text(), QString(c.saved).contains('#') ? "" : "无");
+        EXPECT_EQ(f->TsColor[2]->text(), QString(c.saved).contains('#') ? "" : "无"); // a swatch, or 无
         f->SaveMe->click();
-        QFile ini(t->app->config.ConfigFilePath());
-        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-        EXPECT_EQ(QString::fromLatin1(ini.readAll()).split("\r\n").filter("TSColor").join(' '), c.saved);
+        EXPECT_EQ(t->w.iniLines().filter("TSColor").join(' '), c.saved);
     }
     // 演讲比赛 8 分钟 over a scheme with five prompts, saved as the current scheme.
     open({"[TSSET1]", "TSSS5=09", "TSColor5=#123456"});
     f->Presets->menu()->actions().at(3)->trigger();
     f->SaveMe->click();
     QStringList saved;
-    for (const auto& [section, key] : {std::pair{"JSSET1", "JSFX"}, {"JSSET1", "JSMM"}, {"TSSET1", "TSMM1"},
-                                       {"TSSET1", "TSColor1"}, {"TSSET1", "TSSS2"}, {"TSSET1", "TSColor2"},
-                                       {"TSSET1", "TSSS5"}, {"TSSET1", "TSColor5"}, {"COMMSET1", "QualifyMin"},
-                                       {"COMMSET1", "OverTime"}, {"ColorSet1", "FullScreen"}})
-        saved << t->ini(section, key);
+    for (const char* key : {"JSSET1/JSFX", "JSSET1/JSMM", "TSSET1/TSMM1", "TSSET1/TSColor1", "TSSET1/TSSS2", "TSSET1/TSColor2",
+                            "TSSET1/TSSS5", "TSSET1/TSColor5", "COMMSET1/QualifyMin", "COMMSET1/OverTime", "ColorSet1/FullScreen"})
+        saved << t->ini(QString(key).section('/', 0, 0), QString(key).section('/', 1));
     EXPECT_EQ(saved.join(' '), "0 08 01 #FFD200 30 #E0201B 00  00:06:00 Yes 0");
     EXPECT_EQ(t->m().CounterColor(TimingSession::FullScreenCounter), 0);
 }

@@ -11,26 +11,17 @@ TEST(SchemePresets, CounterColoursReadOnTheirViewsAndSignalDigitsOnTheirColours)
     const auto rgb = [](int bgr) { return ColorFromBgr(bgr).rgb(); };
     const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
     const PresetCounterColors& k = kPresetCounterColors;
-    // A counter colour on its view's background; or a signal colour and the digits on it.
-    const struct {
-        QRgb back;
-        std::optional<QRgb> counter, digits;
-    } cases[] = {
-        {rgb(counter_backs::kMain), rgb(k.normal), {}},
-        {rgb(counter_backs::kToolbar), rgb(k.toolsBar), {}},
-        {rgb(counter_backs::kFullScreen), rgb(k.fullScreen), {}},
-        {kSignalGreen, {}, black},   {kSignalYellow, {}, black},        {kSignalRed, {}, white},
-        {white, {}, black},          {black, {}, white},                {qRgb(0, 0, 255), {}, white},
-        {qRgb(0x76, 0x76, 0x76), {}, black}, // the middle grey, where the two nearly tie
-        {qRgb(0x75, 0x75, 0x75), {}, white},
-    };
+    // A view's background and the preset's counter colour on it; or a signal colour and its digits.
+    const struct { QRgb back, front; bool signal; } cases[] = {
+        {rgb(counter_backs::kMain), rgb(k.normal), false}, {rgb(counter_backs::kToolbar), rgb(k.toolsBar), false},
+        {rgb(counter_backs::kFullScreen), rgb(k.fullScreen), false}, {kSignalGreen, black, true},
+        {kSignalYellow, black, true}, {kSignalRed, white, true}, {white, black, true}, {black, white, true},
+        {qRgb(0, 0, 255), white, true}, {qRgb(0x76, 0x76, 0x76), black, true}, // the greys where the two
+        {qRgb(0x75, 0x75, 0x75), white, true}};                                  // nearly tie
     for (const auto& c : cases) {
         SCOPED_TRACE(SignalColorText(c.back).toStdString());
-        if (c.counter)
-            EXPECT_GE(ContrastRatio(*c.counter, c.back), 3.0);
-        if (c.digits) {
-            EXPECT_EQ(DigitsOnSignal(c.back), *c.digits);
-            EXPECT_GE(ContrastRatio(*c.digits, c.back), 4.5); // the better of the two always reads
-        }
+        EXPECT_GE(ContrastRatio(c.front, c.back), c.signal ? 4.5 : 3.0); // the better of black and white always reads
+        if (c.signal)
+            EXPECT_EQ(DigitsOnSignal(c.back), c.front);
     }
 }
