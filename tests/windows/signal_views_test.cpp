@@ -3,7 +3,6 @@
 #include "support/TestApp.h"
 
 #include "remote/RemoteView.h"
-#include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
