@@ -9,6 +9,7 @@
 struct RemoteState {
     QString counter;   // the counter text
     QString color;     // the counter's colour as the program shows it now, "#rrggbb"
+    QString signal;    // the contest signal's colour behind the counter, "#RRGGBB"; empty: none
     QString title;     // the scheme title, or the programme's current speaker (user text)
     QString next;      // "下一位：李四": the speaker who follows, empty without one
     QString info;      // the full-screen information text (user text)
@@ -22,8 +23,6 @@ struct RemoteState {
     // The commands 1..12 (start, reset, the three display modes, pause, the five schemes, the
     // next speaker), one mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
     QString offers;
-    QString signal;  // the contest signal colour "#rrggbb" (TimingSession::SignalColor), empty without
-    QString ink;     // the digits' colour on the signal colour, "#000000" or "#FFFFFF"
     QString message; // the message to the speaker (user text), empty without; the speaker page shows it
     QString speaker; // the programme's current speaker (user text), empty without a programme
     bool adjustable = false; // the time may be adjusted now (the control page's buttons)

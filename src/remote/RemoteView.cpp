@@ -173,16 +173,17 @@ RemoteState RemoteView::State() const
         view = TimingSession::FullScreenCounter;
     const int bgr = s.CounterColor(view);
     r.color = ColorFromBgr(bgr < 0 ? 255 : bgr).name();
+    // A contest signal fills the page; the digits black or white on it, as on the displays.
+    if (const auto signal = s.SignalColor()) {
+        r.signal = SignalColorText(*signal);
+        r.color = QColor(DigitsOnSignal(*signal)).name();
+    }
     r.blinking = s.Blinking();
     r.finished = finished_;
     r.overtime = s.Overtime();
     for (int id = 1; id <= kHotKeyCommands; ++id) {
         const CommandOffer o = commands_.Offered(HotKeyCommand(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');
-    }
-    if (const auto signal = s.SignalColor()) {
-        r.signal = SignalColorText(*signal);
-        r.ink = SignalColorText(DigitsOnSignal(*signal));
     }
     r.message = s.SpeakerMessage();
     r.speaker = speakerTitle_;

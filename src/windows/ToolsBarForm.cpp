@@ -7,6 +7,7 @@
 #include "windows/SessionViews.h"
 #include "core/Twips.h"
 #include "windows/Control.h"
+#include "windows/CounterBacks.h"
 #include "windows/CounterLabel.h"
 #include "windows/FullScreenForm.h"
 #include "windows/Look.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kCounterBox = 0x00FF0000; // blue
+constexpr int kCounterBox = counter_backs::kToolbar; // blue
 constexpr int kYellow = 0x0000FFFF;
 
 struct Geometry {
@@ -168,6 +169,9 @@ void ToolsBarForm::Form_Load()
     const TimingSession& s = session_;
     FollowCounter(this, s, Showtime, large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter,
                   [this] { FitShowtime(); });
+    FollowSignal(this, s, [this](std::optional<QColor> signal) {
+        PicTime->SetBackColor(signal ? BgrFromColor(*signal) : kCounterBox);
+    });
     FollowOffers(this, s, {{StartTimer, CommandId::Start}, {StopTimer, CommandId::Reset},
                            {SystemSetup, CommandId::Setup}, {BacktoMain, CommandId::BackToMain},
                            {GoFullScreen, CommandId::FullScreenMode}});

@@ -183,6 +183,7 @@ void PageServer::publish(const RemoteState& state)
     const QJsonObject o{{"t", "state"},
                         {"counter", state.counter},
                         {"color", state.color},
+                        {"signal", state.signal},
                         {"title", state.title},
                         {"next", state.next},
                         {"info", state.info},
@@ -194,8 +195,6 @@ void PageServer::publish(const RemoteState& state)
                         {"end", state.finished},
                         {"over", state.overtime},
                         {"offers", state.offers},
-                        {"signal", state.signal},
-                        {"ink", state.ink},
                         {"message", state.message},
                         {"speaker", state.speaker},
                         {"adjust", state.adjustable}};

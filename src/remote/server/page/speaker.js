@@ -49,7 +49,8 @@
     body.classList.remove('offline');
     body.classList.toggle('ended', !!s.end || !!s.over);
     body.style.backgroundColor = s.signal || '';
-    body.style.color = s.signal ? s.ink : '';
+    // On a signal the program sends the digits' colour, black or white.
+    body.style.color = s.signal ? s.color : '';
     let changed = set(counter, s.counter);
     changed = set(message, s.message || '') || changed;
     changed = set(status, statusText(s)) || changed;
