@@ -1125,7 +1125,7 @@ The old records file will be kept as %1.</translation>
     </message>
     <message>
         <source>时间到，请结束</source>
-        <translation>Time is up, please finish</translation>
+        <translation>Time&apos;s up, please end</translation>
     </message>
     <message>
         <source>谢谢</source>
@@ -1374,7 +1374,7 @@ The old records file will be kept as %1.</translation>
     </message>
     <message>
         <source>时间到，请结束</source>
-        <translation>Time is up, please finish</translation>
+        <translation>Time&apos;s up, please end</translation>
     </message>
     <message>
         <source>谢谢</source>

@@ -35,19 +35,19 @@ QStringList SpeakerMessageForm::Phrases()
 }
 
 SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& commands, const ConfigFile& config)
-    : FramedDialog(nullptr, 8400, 3300, QString(), QStringLiteral("about"))
+    : FramedDialog(nullptr, 10800, 3300, QString(), QStringLiteral("about"))
     , session_(session)
     , commands_(commands)
     , config_(config)
 {
     MessageLine = new QLineEdit(this);
-    MessageLine->setGeometry(TwipsRect(240, 600, 7920, 375));
+    MessageLine->setGeometry(TwipsRect(240, 600, 10320, 375));
     MessageLine->setMaxLength(kSpeakerMessageLength);
     MessageLine->setClearButtonEnabled(true);
     connect(MessageLine, &QLineEdit::returnPressed, this, &SpeakerMessageForm::Send_Click);
     for (int i = 0; i < int(PhraseButtons.size()); ++i) {
         auto* b = new QPushButton(this);
-        b->setGeometry(TwipsRect(240 + i * 1596, 1140, 1536, 375));
+        b->setGeometry(TwipsRect(240 + i * 2076, 1140, 2016, 375));
         b->setAutoDefault(false);
         // A phrase goes into the line, to be sent as it is or changed first.
         connect(b, &QPushButton::clicked, this, [this, i] {
@@ -57,7 +57,7 @@ SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& c
         PhraseButtons[i] = b;
     }
     CurrentLabel = new QLabel(this);
-    CurrentLabel->setGeometry(TwipsRect(240, 1740, 7920, 600));
+    CurrentLabel->setGeometry(TwipsRect(240, 1740, 10320, 600));
     CurrentLabel->setTextFormat(Qt::PlainText);
     CurrentLabel->setWordWrap(true);
     SetTextColor(CurrentLabel, QColor(0xE8, 0xEE, 0xF8));
@@ -70,11 +70,11 @@ SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& c
         emit fullScreenChosen(on);
     });
     SendMessage = new QPushButton(this);
-    SendMessage->setGeometry(TwipsRect(4980, 2640, 1500, 405));
+    SendMessage->setGeometry(TwipsRect(7380, 2640, 1500, 405));
     SendMessage->setAutoDefault(false);
     connect(SendMessage, &QPushButton::clicked, this, &SpeakerMessageForm::Send_Click);
     ClearMessage = new QPushButton(this);
-    ClearMessage->setGeometry(TwipsRect(6660, 2640, 1500, 405));
+    ClearMessage->setGeometry(TwipsRect(9060, 2640, 1500, 405));
     ClearMessage->setAutoDefault(false);
     connect(ClearMessage, &QPushButton::clicked, this, &SpeakerMessageForm::Clear_Click);
     connect(&session_, &TimingSession::speakerMessageChanged, this, &SpeakerMessageForm::ShowCurrent);

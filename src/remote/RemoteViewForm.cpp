@@ -97,7 +97,7 @@ RemoteViewForm::RemoteViewForm(RemoteView& view, RemoteServer& remote, QWidget* 
     ControlAddressLabel->setWordWrap(true);
     ControlAddressLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ControlAddressLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ControlNote = TextLabel(this, QString(), QRect(20, 572, 520, 44));
+    ControlNote = TextLabel(this, QString(), QRect(20, 568, 520, 64));
     ControlNote->setWordWrap(true);
     SetTextColor(ControlNote, QColor(0xFF, 0xC0, 0x80));
 

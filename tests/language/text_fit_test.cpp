@@ -6,6 +6,7 @@
 #include "hotkeys/HotKeyForm.h"
 #include "programme/ProgrammeForm.h"
 #include "records/RecordsForm.h"
+#include "message/SpeakerMessageForm.h"
 #include "remote/RemoteViewForm.h"
 #include "settings/OptionForm.h"
 #include "windows/FullScreenForm.h"
@@ -115,7 +116,7 @@ TEST(TextFit, EveryCaptionFitsItsControlInBothLanguages)
     remote.Form_Load();
     const std::vector<QWidget*> windows{&t.app->mainForm(), &t.app->toolsBarForm(), &t.app->toolsBarFormMax(),
                                         &t.app->fullScreenForm(), &t.app->recordsForm(), &options, &hotkeys, &about,
-                                        &remote, &t.app->programmeForm()};
+                                        &remote, &t.app->programmeForm(), &t.app->speakerMessageForm()};
     for (Language language : {Language::Chinese, Language::English}) {
         t.app->UseLanguage(language);
         QApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
