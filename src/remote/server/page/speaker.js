@@ -14,8 +14,15 @@
   const t = (text) => words[text] || text;
   const set = (el, text) => { if (el.textContent !== text) { el.textContent = text; return true; } return false; };
 
-  // The counter as large as the room between the message and the name allows, either way round.
+  // The message in type as large as leaves it whole within a third of the height, then the
+  // counter as large as the room between the message and the name allows, either way round.
   function fit() {
+    message.style.fontSize = '';
+    let size = parseFloat(getComputedStyle(message).fontSize);
+    while (size > 16 && message.scrollHeight > window.innerHeight / 3) {
+      size *= 0.9;
+      message.style.fontSize = size + 'px';
+    }
     const room = counter.parentElement;
     counter.style.fontSize = '100px';
     const natural = counter.scrollWidth || 1;
