@@ -151,7 +151,11 @@ void MenuForm::ApplyOffers()
         item->setVisible(offer.visible);
         item->setEnabled(offer.enabled);
     }
-    MAdjust->menuAction()->setEnabled(commands_.Offered(CommandId::AdjustTime).offered());
+    for (const CommandId id : {CommandId::AdjustTime, CommandId::SpeakerMessage}) {
+        const CommandOffer offer = commands_.Offered(id);
+        CommandItem(id)->setVisible(offer.visible);
+        CommandItem(id)->setEnabled(offer.enabled);
+    }
 }
 
 QString MenuForm::AdjustStepCaption(int seconds)
@@ -203,6 +207,8 @@ QAction* MenuForm::CommandItem(CommandId id) const
     case CommandId::RemoteView: return MRemoteView;
     case CommandId::Programme: return MProgramme;
     case CommandId::NextSpeaker: return MNextSpeaker;
+    case CommandId::AdjustTime: return MAdjust->menuAction();
+    case CommandId::SpeakerMessage: return MSpeakerMessage;
     default: return nullptr;
     }
 }

@@ -5,7 +5,7 @@
 
 TEST(OfferedCommands, WholeTable)
 {
-    ASSERT_EQ(std::size(kTable), std::size_t(CommandId::RemoteView) + 2); // and the programme's two
+    ASSERT_EQ(std::size(kTable), std::size_t(CommandId::RemoteView) + 4); // and the programme's two, the speaker's two
     // Idle, running, paused, then overtime running and paused (both the fourth column).
     const TimingPhase phases[] = {TimingPhase::Idle, TimingPhase::Running, TimingPhase::Paused, TimingPhase::Running,
                                   TimingPhase::Paused};
@@ -18,4 +18,5 @@ TEST(OfferedCommands, WholeTable)
     for (int id = int(CommandId::RemoteView) + 1; id < int(CommandId::Programme); ++id)
         EXPECT_FALSE(OfferedCommand(CommandId(id), TimingPhase::Idle, DisplayMode::Main).offered()) << id;
     EXPECT_FALSE(OfferedCommand(CommandId(int(CommandId::NextSpeaker) + 1), TimingPhase::Idle, DisplayMode::Main).offered());
+    EXPECT_FALSE(OfferedCommand(CommandId(int(CommandId::SpeakerMessage) + 1), TimingPhase::Idle, DisplayMode::Main).offered());
 }

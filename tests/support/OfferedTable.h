@@ -34,6 +34,8 @@ inline const Row kTable[] = {
     {CommandId::RemoteView, {"ooo", "ooo", "ooo", "ooo"}},
     {CommandId::Programme, {"ooo", "ooo", "ooo", "ooo"}},
     {CommandId::NextSpeaker, {"ooo", "ddd", "ddd", "ddd"}},
+    {CommandId::AdjustTime, {"ddd", "ooo", "ooo", "ooo"}},
+    {CommandId::SpeakerMessage, {"ooo", "ooo", "ooo", "ooo"}},
 };
 inline char Mark(CommandOffer o) { return !o.visible ? 'h' : o.enabled ? 'o' : 'd'; }
 } // namespace
