@@ -15,7 +15,7 @@ const Word kWords[] = {
     {"start", CommandId::Start},          {"pause", CommandId::PauseContinue},
     {"reset", CommandId::Reset},          {"main", CommandId::BackToMain},
     {"toolbar", CommandId::ToolbarMode},  {"fullscreen", CommandId::FullScreenMode},
-    {"next", CommandId::NextSpeaker},
+    {"next", CommandId::NextSpeaker},     {"switch", CommandId::SwitchSides},
 };
 const char kSpeakerWord[] = "speaker";
 // The largest row "speaker N" names: more than any programme holds.
@@ -164,6 +164,7 @@ QString Help()
         "  scheme N      切换到计时方案 N（1 到 5）\n"
         "  next          比赛名单的下一位选手\n"
         "  speaker N     比赛名单的第 N 位选手\n"
+        "  switch        辩论计时方案：换方，发言权交给另一方\n"
         "\n"
         "  report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），\n"
         "                不需要 Horalto 正在运行；写成返回 0，否则返回 1\n"

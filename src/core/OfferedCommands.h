@@ -39,11 +39,18 @@ enum class CommandId : int {
     NextSpeaker,        // "下一位选手": the programme's following speaker becomes current
     // Sent by the programme window alone and offered nowhere else.
     ContestReport,      // "报告...": the contest report's preview over the programme window
+    // "换方": a debate's floor to the other side; offered in a debate scheme while a timing runs
+    // or is paused (the session's own rule, not the table's).
+    SwitchSides,
 };
 
-// Hotkey 12 is 下一位 (CommandId::NextSpeaker); the control page sends the same numbers.
-inline constexpr int kHotKeyCommands = 12;
-inline CommandId HotKeyCommand(int id) { return id == 12 ? CommandId::NextSpeaker : CommandId(id); }
+// Hotkey 12 is 下一位 (CommandId::NextSpeaker), 13 换方 (CommandId::SwitchSides); the control
+// page sends the same numbers.
+inline constexpr int kHotKeyCommands = 13;
+inline CommandId HotKeyCommand(int id)
+{
+    return id == 12 ? CommandId::NextSpeaker : id == 13 ? CommandId::SwitchSides : CommandId(id);
+}
 
 inline CommandId SchemeCommand(int scheme) { return CommandId(int(CommandId::Scheme1) + scheme - 1); }
 // The scheme number 1..5 of a scheme command, 0 for any other command.

@@ -15,6 +15,8 @@ void TimingSession::OpenRecord()
     r.title = TitleText;
     r.lengthSeconds = TimeLenSeconds;
     r.direction = CountDirection;
+    if (debate_)
+        r.sideSeconds.emplace();
     record_ = r;
     countedTicks_ = 0;
     const qint64 now = svc_.clock.monotonicMs();
@@ -36,6 +38,22 @@ void TimingSession::CloseRecord(TimingEnd how)
     r.ending = overtime ? TimingEnd::Reached : how;
     if (overtime)
         r.overtimeSeconds = overtimeSeconds;
+    if (r.sideSeconds) {
+        // A debate: both sides' clocks; no qualifying window judges two sides together.
+        const qint64 now = svc_.clock.monotonicMs();
+        std::int32_t ownTime = 0;
+        std::int32_t beyond = 0;
+        for (int side = 0; side < 2; ++side) {
+            (*r.sideSeconds)[side] = std::int32_t((debateClocks_.CountedMs(side, now) + 500) / 1000);
+            ownTime += debateClocks_.CountedSeconds(side, now);
+            beyond += debateClocks_.OvertimeSeconds(side, now);
+        }
+        r.countedSeconds = ownTime;
+        if (debateClocks_.Configured().overtime && (overtime || beyond > 0))
+            r.overtimeSeconds = beyond;
+        emit timingEnded(r);
+        return;
+    }
     // The whole time the speaker spoke, judged against the window the scheme has now.
     r.result = QualifyResult(r.countedSeconds + overtimeSeconds, ReadQualifyWindow(config_, r.scheme));
     emit timingEnded(r);

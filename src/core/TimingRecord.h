@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -26,6 +27,8 @@ struct TimingRecord {
     QString speaker;      // the programme's speaker timed, empty without a programme
     QString speakerTitle; // the speaker's title
     QString result;       // the time judged against the scheme's qualifying window (Qualify.h)
+    // A debate: each side's counted time, its overtime included; none for a speech.
+    std::optional<std::array<std::int32_t, 2>> sideSeconds;
 };
 
 // The counter text of overtime: "+00:00:07".
@@ -34,7 +37,7 @@ QString OvertimeText(std::int32_t seconds);
 // The columns of records.csv, in order.
 enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
                     CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, SpeakerColumn,
-                    SpeakerTitleColumn, ResultColumn, RecordColumns };
+                    SpeakerTitleColumn, ResultColumn, SideAColumn, SideBColumn, RecordColumns };
 // The columns a records.csv of the versions before the programme holds.
 inline constexpr int kFirstRecordColumns = SpeakerColumn;
 // A header row of an earlier version: the first `n` of today's column names.

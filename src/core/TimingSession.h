@@ -1,5 +1,6 @@
 #pragma once
 #include "core/CountedTime.h"
+#include "core/DebateClocks.h"
 #include "core/HotKeyTable.h"
 #include "core/OfferedCommands.h"
 #include "core/TimingRecord.h"
@@ -78,7 +79,9 @@ public:
     DisplayMode Mode() const { return mode_; }
     // Which toolbar the toolbar mode shows (chosen by MaxToolsBar when the mode is entered).
     bool LargeToolbarChosen() const { return largeToolbarChosen_; }
-    CommandOffer Offered(CommandId id) const { return OfferedCommand(id, phase_, mode_, overtime_); }
+    // The table's rule; 换方 is offered in a debate scheme while a timing runs or is paused and
+    // the other side may take the floor.
+    CommandOffer Offered(CommandId id) const;
     // "暂停", or "继续" while paused: the pause command's word, in the interface's language.
     QString PauseWord() const;
 
@@ -108,6 +111,16 @@ public:
     bool Ended() const { return ended_; }
     // No sound output was found when the last timing started: prompts and the end are silent.
     bool SoundOutputMissing() const { return soundOutputMissing_; }
+
+    // ---- a debate scheme: two sides, each with the length on its own clock ----
+    // The current scheme is a debate (Debate=Yes in its COMMSET).
+    bool IsDebate() const { return debate_; }
+    // Both clocks, their names and the side with the floor, as every view shows them.
+    DebateShown Debate() const;
+    // A side's name as the scheme sets it; "正方"/"反方" (in the interface's language) without one.
+    QString SideName(int side) const;
+    // 换方: the floor to the other side, at once (running) or for the continue (paused).
+    void SwitchSides();
 
     // ---- start-up and the scheme ----
     // The information text and picture of the full-screen window from [InfoTxtSet] and
@@ -230,6 +243,7 @@ signals:
     void textsChanged();                          // the interface's language changed
     void soundOutputMissingChanged(bool missing); // looked at when a timing starts
     void signalColorChanged(std::optional<QRgb> color); // only when it changes
+    void debateChanged(); // a debate scheme's clocks, names or floor changed: read Debate()
 
 private:
     void SetPhase(TimingPhase phase);
@@ -252,6 +266,11 @@ private:
     void AdvanceCounter(int beats);
     // A command that comes after a stall, before the late tick: the beats it missed first.
     void CatchUp();
+    // The debate hooks: the scheme's keys, the clock with the floor on each tick, the views told.
+    void LoadDebate();
+    void DebateTick();
+    void AfterDebateEvents(const DebateEvents& ev);
+    void ShowDebate();
     // How long until the tick's next beat.
     qint64 UntilBeat(qint64 now) const;
 
@@ -288,4 +307,7 @@ private:
     std::int32_t countedTicks_ = 0;      // beats of the record's timing that showed its counter
     CountedTime counted_;                // the record's timing on the monotonic clock
     qint64 lastTickAt_ = -1;             // the monotonic reading of the last tick
+    bool debate_ = false;
+    std::array<QString, 2> sideNames_;   // as the scheme has them; empty for the default names
+    DebateClocks debateClocks_;
 };

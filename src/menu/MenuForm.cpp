@@ -35,6 +35,7 @@ MenuForm::MenuForm(const TimingSession& session, Commands& commands, const HotKe
     MJishiStart = item(tr("计时"), [this] { MJishiStart_Click(); });
     MJishiEnd = item(tr("复位"), [this] { MJishiEnd_Click(); });
     MJishiPause = item(session_.PauseWord(), [this] { MJishiPause_Click(); });
+    MSwitchSides = item({}, [this] { commands_.Run(CommandId::SwitchSides, owner_); });
     MypopMenu->addSeparator(); // fg1
     MMinME = item(tr("工具条模式"), [this] { MMinME_Click(); });
     MMaxME = item(tr("全屏幕模式"), [this] { MMaxME_Click(); });
@@ -141,6 +142,9 @@ void MenuForm::ApplyOffers()
         item->setVisible(offer.visible);
         item->setEnabled(offer.enabled);
     }
+    const CommandOffer sides = commands_.Offered(CommandId::SwitchSides);
+    MSwitchSides->setVisible(sides.visible);
+    MSwitchSides->setEnabled(sides.enabled);
 }
 
 MenuForm::~MenuForm() = default;
@@ -185,6 +189,7 @@ QAction* MenuForm::CommandItem(CommandId id) const
     case CommandId::RemoteView: return MRemoteView;
     case CommandId::Programme: return MProgramme;
     case CommandId::NextSpeaker: return MNextSpeaker;
+    case CommandId::SwitchSides: return MSwitchSides;
     default: return nullptr;
     }
 }

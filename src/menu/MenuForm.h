@@ -38,6 +38,7 @@ public:
     QAction* MRemoteView = nullptr; // "远程显示..."
     QAction* MProgramme = nullptr;   // "比赛名单..."
     QAction* MNextSpeaker = nullptr; // "下一位选手"
+    QAction* MSwitchSides = nullptr; // "换方": shown in a debate scheme
     QAction* MDouDong = nullptr;
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;

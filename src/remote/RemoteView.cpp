@@ -43,6 +43,7 @@ RemoteView::RemoteView(const TimingSession& session, Commands& commands, const C
     connect(&s, &TimingSession::toolbarChosen, this, publish, direct);
     connect(&s, &TimingSession::infoTextChanged, this, publish, direct);
     connect(&s, &TimingSession::counterColorChanged, this, publish, direct);
+    connect(&s, &TimingSession::debateChanged, this, publish, direct);
     // A new language: a page that could not be served says why anew (the port is tried again).
     connect(&s, &TimingSession::textsChanged, this, [this] {
         if (settings_.enabled && !problem_.isEmpty())
@@ -177,6 +178,16 @@ RemoteState RemoteView::State() const
     for (int id = 1; id <= kHotKeyCommands; ++id) {
         const CommandOffer o = commands_.Offered(HotKeyCommand(id));
         r.offers += QLatin1Char(!o.visible ? 'h' : o.enabled ? 'o' : 'd');
+    }
+    if (s.IsDebate()) {
+        const DebateShown d = s.Debate();
+        r.debate = true;
+        r.floor = d.floor;
+        for (int side = 0; side < 2; ++side) {
+            r.sideNames[side] = d.sides[side].name;
+            r.sideTexts[side] = d.sides[side].text;
+            r.sideGone[side] = d.sides[side].gone;
+        }
     }
     return r;
 }

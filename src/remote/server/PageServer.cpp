@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpSocket>
@@ -169,7 +170,7 @@ void PageServer::publish(const RemoteState& state)
     if (state == state_ && !stateText_.isEmpty())
         return;
     state_ = state;
-    const QJsonObject o{{"t", "state"},
+    QJsonObject o{{"t", "state"},
                         {"counter", state.counter},
                         {"color", state.color},
                         {"title", state.title},
@@ -183,6 +184,12 @@ void PageServer::publish(const RemoteState& state)
                         {"end", state.finished},
                         {"over", state.overtime},
                         {"offers", state.offers}};
+    if (state.debate) {
+        QJsonArray sides;
+        for (int side = 0; side < 2; ++side)
+            sides.append(QJsonObject{{"name", state.sideNames[side]}, {"text", state.sideTexts[side]}, {"gone", state.sideGone[side]}});
+        o.insert("debate", QJsonObject{{"floor", state.floor}, {"sides", sides}});
+    }
     stateText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     SendToAll();
 }

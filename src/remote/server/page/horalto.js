@@ -69,6 +69,7 @@
     body.classList.toggle('blink', !!s.blink);
     set(counter, s.counter);
     counter.style.color = s.color;
+    showDebate(s.debate);
     set($('title'), s.title);
     set($('next'), s.next || '');
     set($('info'), s.info);
@@ -90,6 +91,21 @@
       set($('pause'), s.pause);
     }
     keepAwake(s.phase !== 0);
+  }
+
+  // A debate: both sides' clocks side by side, the one with the floor lit and marked.
+  function showDebate(d) {
+    body.classList.toggle('debate', !!d);
+    $('debate').hidden = !d;
+    counter.hidden = !!d;
+    if (!d) return;
+    d.sides.forEach((side, i) => {
+      const el = $('side' + i);
+      set(el.querySelector('.name'), side.name);
+      set(el.querySelector('.clock'), side.text);
+      el.classList.toggle('floor', d.floor === i);
+      el.classList.toggle('gone', !!side.gone);
+    });
   }
 
   function note(text) {
