@@ -1,5 +1,7 @@
 #include "windows/MainForm.h"
 
+#include "windows/DebateBoard.h"
+
 #include "config/ConfigKeys.h"
 #include "core/Commands.h"
 #include "core/PopupMenu.h"
@@ -112,6 +114,7 @@ void MainForm::FollowSession()
         Showtime->setFont(f);
     };
     FollowCounter(this, s, Showtime, TimingSession::MainCounter, fitCounter);
+    FollowDebate(this, s, Showtime, new DebateBoard(this, DebateBoard::Layout::Halves), TimingSession::MainCounter);
     FollowOffers(this, s, {{JishiStart, CommandId::Start}, {JishiEnd, CommandId::Reset},
                            {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
                            {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
