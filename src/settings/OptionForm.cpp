@@ -3,6 +3,7 @@
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/Qualify.h"
+#include "settings/DebateFields.h"
 #include "core/TimingSession.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
@@ -55,7 +56,7 @@ QString WavFolder(const QString& programDir)
 
 OptionForm::OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
                        const ProgramDir& programDir, QWidget* owner)
-    : FramedDialog(owner, 5160, 5820, QString())
+    : FramedDialog(owner, 5160, 5820 + 390, QString()) // a row more for the debate
     , session_(session)
     , config_(config)
     , hotKeys_(hotKeys)
@@ -135,6 +136,7 @@ void OptionForm::LoadSchemeIntoFields()
     Check2->setChecked(c.PeekIniText(comm, IniKey::OverTime).value_or(QString()) == QStringLiteral("Yes"));
     QualifyMin->setText(c.PeekIniText(comm, IniKey::QualifyMin).value_or(QString()));
     QualifyMax->setText(c.PeekIniText(comm, IniKey::QualifyMax).value_or(QString()));
+    debate_->Load(c, comm);
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     Command1->setEnabled(true);
@@ -206,6 +208,8 @@ bool OptionForm::WriteFields()
     for (auto [key, field] : {std::pair{IniKey::QualifyMin, QualifyMin}, std::pair{IniKey::QualifyMax, QualifyMax}})
         if ((!field->text().isEmpty() || c.PeekIniText(comm, key)) && !text(comm, key, field->text()))
             return false;
+    if (!debate_->Write(c, comm))
+        return false;
     return save.commit();
 }
 
