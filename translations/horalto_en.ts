@@ -40,6 +40,12 @@
 </translation>
     </message>
     <message>
+        <source>horalto：report 后面应是报告的文件名（.pdf 或 .csv）
+</source>
+        <translation>horalto: report should be followed by the report&apos;s file name (.pdf or .csv)
+</translation>
+    </message>
+    <message>
         <source>用法：horalto [命令]
 
 不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
@@ -54,6 +60,7 @@
   scheme N      切换到计时方案 N（1 到 5）
   next          比赛名单的下一位选手
   speaker N     比赛名单的第 N 位选手
+  switch        辩论计时方案：换方，发言权交给另一方
 
   report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），
                 不需要 Horalto 正在运行；写成返回 0，否则返回 1
@@ -77,6 +84,7 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   scheme N      switch to timing scheme N (1 to 5)
   next          the programme&apos;s next speaker
   speaker N     the programme&apos;s speaker N
+  switch        debate schemes: hand the floor to the other side
 
   report FILE   write the contest report (the programme, times and results) to FILE (.pdf or .csv);
                 Horalto need not be running; exit status 0 when written, else 1
@@ -85,12 +93,6 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   --version     show the version
 
 Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running; 64 the command line is wrong.
-</translation>
-    </message>
-    <message>
-        <source>horalto：report 后面应是报告的文件名（.pdf 或 .csv）
-</source>
-        <translation>horalto: report should be followed by the report&apos;s file name (.pdf or .csv)
 </translation>
     </message>
 </context>
@@ -127,6 +129,36 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     <message>
         <source>未上场</source>
         <translation>Did not speak</translation>
+    </message>
+</context>
+<context>
+    <name>DebateBoard</name>
+    <message>
+        <source>（时间到）</source>
+        <translation> (time is up)</translation>
+    </message>
+</context>
+<context>
+    <name>DebateFields</name>
+    <message>
+        <source>辩论（双方计时）</source>
+        <translation>Debate (two clocks)</translation>
+    </message>
+    <message>
+        <source>两方各有一个计时器，各用本方案的计时长度；“换方”把发言权交给另一方</source>
+        <translation>Each side has a clock of its own with this scheme&apos;s length; “Switch sides” hands the floor to the other side</translation>
+    </message>
+    <message>
+        <source>正方</source>
+        <translation>Side A</translation>
+    </message>
+    <message>
+        <source>反方</source>
+        <translation>Side B</translation>
+    </message>
+    <message>
+        <source>这一方的名称，留空为“%1”</source>
+        <translation>This side&apos;s name; empty for “%1”</translation>
     </message>
 </context>
 <context>
@@ -236,6 +268,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>下一位选手</source>
         <translation>Next speaker</translation>
     </message>
+    <message>
+        <source>换方</source>
+        <translation>Switch sides</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyForm</name>
@@ -326,6 +362,10 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
     <message>
         <source>下一位</source>
         <translation>Next speaker</translation>
+    </message>
+    <message>
+        <source>换方</source>
+        <translation>Switch sides</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1093,10 @@ The old records file will be kept as %1.</translation>
         <source>下一位</source>
         <translation>Next</translation>
     </message>
+    <message>
+        <source>换方</source>
+        <translation>Switch sides</translation>
+    </message>
 </context>
 <context>
     <name>RemoteViewForm</name>
@@ -1311,6 +1355,18 @@ The old records file will be kept as %1.</translation>
         <source>结果</source>
         <translation>Result</translation>
     </message>
+    <message>
+        <source>正方用时</source>
+        <translation>Side A time</translation>
+    </message>
+    <message>
+        <source>反方用时</source>
+        <translation>Side B time</translation>
+    </message>
+    <message>
+        <source>（正方 %1，反方 %2）</source>
+        <translation> (side A %1, side B %2)</translation>
+    </message>
 </context>
 <context>
     <name>TimingSession</name>
@@ -1325,6 +1381,14 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>%1 计时方案%2</source>
         <translation>%1 · Timing scheme %2</translation>
+    </message>
+    <message>
+        <source>正方</source>
+        <translation>Side A</translation>
+    </message>
+    <message>
+        <source>反方</source>
+        <translation>Side B</translation>
     </message>
 </context>
 <context>
