@@ -56,7 +56,7 @@ QString WavFolder(const QString& programDir)
 
 OptionForm::OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
                        const ProgramDir& programDir, QWidget* owner)
-    : FramedDialog(owner, 5160, 5820 + 390, QString()) // a row more for the debate
+    : FramedDialog(owner, 5160, 5820 + 780, QString()) // the debate row makes its group taller
     , session_(session)
     , config_(config)
     , hotKeys_(hotKeys)

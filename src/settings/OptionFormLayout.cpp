@@ -30,8 +30,9 @@ constexpr int kPromptSoundTop = 3045, kEndSoundTop = 3465;
 constexpr int kStateList = 1905;
 constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
 constexpr int kQualifyTop = 5010, kQualifyFrom = 1380, kQualifyFieldW = 900;
-// The debate row, below the qualifying window; the scheme row moves down by as much.
-constexpr int kDebateTop = 5370, kDebateRow = 390;
+// The debate row, below the qualifying window in the same group; the group grows and the scheme
+// row moves down by kDebateRow.
+constexpr int kDebateTop = 5370, kDebateRow = 780;
 
 void SetColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
 {

@@ -3,12 +3,33 @@
 #include "core/Colors.h"
 #include "windows/CounterLabel.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 const QColor kFloorMark(0x7F, 0xDC, 0x7F);
 const QColor kGone(0xFF, 0x30, 0x30);
+
+// Keeps a board on its counter's place when the window lays the counter out anew (another
+// monitor, another size), hidden or not.
+class PlaceFollower : public QObject {
+public:
+    PlaceFollower(QWidget* counter, QWidget* board) : QObject(board), counter_(counter), board_(board)
+    {
+        counter->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Move || e->type() == QEvent::Resize)
+            board_->setGeometry(counter_->geometry());
+        return false;
+    }
+
+private:
+    QWidget* counter_;
+    QWidget* board_;
+};
 
 // The largest pixel size at which `text` fits `box` in `font`'s face.
 QFont Fitted(QFont font, const QString& text, QSizeF box)
@@ -102,7 +123,8 @@ void FollowDebate(QWidget* window, const TimingSession& session, CounterLabel* c
     if (auto f = counter->MouseUp)
         board->MouseUp = [f, at](Qt::MouseButton b, QPoint pos) { f(b, at(pos)); };
     board->DblClick = counter->DblClick;
-    board->setToolTip(counter->toolTip());
+    if (!place)
+        new PlaceFollower(counter, board);
     auto show = [=, &session] {
         const bool debate = session.IsDebate();
         if (debate) {

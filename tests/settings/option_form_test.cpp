@@ -295,7 +295,7 @@ TEST_F(OptionFormTest, SoundsAreChosenInTheWavFolderTriedAndShownInFull)
 TEST_F(OptionFormTest, LayoutTabOrderAndTheClosePicture)
 {
     open();
-    EXPECT_EQ(f->size(), QSize(344, 388));
+    EXPECT_EQ(f->size(), QSize(344, 440));
     EXPECT_EQ(QImage(":/images/option_background.png").size(), f->size());
     EXPECT_EQ(f->TsWav->palette().color(QPalette::Base), QColor(192, 255, 192));
     EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint && f->windowFlags() & Qt::FramelessWindowHint);
