@@ -752,6 +752,14 @@ Exit status: 0 done; 1 the command is not available now; 2 no Horalto is running
         <source>到</source>
         <translation>to</translation>
     </message>
+    <message>
+        <source>预设...</source>
+        <translation>Presets...</translation>
+    </message>
+    <message>
+        <source>用常见比赛的计时填写本方案（长度、提示与信号颜色、合格时间、超时、计时器颜色），保存后生效</source>
+        <translation>Fills this scheme with a common contest&apos;s timing (length, prompts and signal colors, qualifying time, overtime, counter colors); takes effect when saved</translation>
+    </message>
 </context>
 <context>
     <name>PageServer</name>
@@ -1209,6 +1217,52 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>无法写入 %1</source>
         <translation>Cannot write %1</translation>
+    </message>
+</context>
+<context>
+    <name>SchemePresets</name>
+    <message>
+        <source>演讲 5–7 分钟</source>
+        <translation>Speech 5–7 min</translation>
+    </message>
+    <message>
+        <source>即兴演讲 1–2 分钟</source>
+        <translation>Impromptu speech 1–2 min</translation>
+    </message>
+    <message>
+        <source>点评 2–3 分钟</source>
+        <translation>Evaluation 2–3 min</translation>
+    </message>
+    <message>
+        <source>演讲比赛 8 分钟</source>
+        <translation>Speech contest 8 min</translation>
+    </message>
+</context>
+<context>
+    <name>SignalColorButton</name>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>绿</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>红</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>其他颜色...</source>
+        <translation>Other color...</translation>
+    </message>
+    <message>
+        <source>从此提示起，各计时器的背景显示的信号颜色（观众看得见）</source>
+        <translation>The signal color every counter&apos;s background shows from this prompt on (the audience sees it)</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 struct RemoteState {
     QString counter;   // the counter text
     QString color;     // the counter's colour as the program shows it now, "#rrggbb"
+    QString signal;    // the contest signal's colour behind the counter, "#RRGGBB"; empty: none
     QString title;     // the scheme title, or the programme's current speaker (user text)
     QString next;      // "下一位：李四": the speaker who follows, empty without one
     QString info;      // the full-screen information text (user text)

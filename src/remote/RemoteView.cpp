@@ -44,6 +44,7 @@ RemoteView::RemoteView(const TimingSession& session, Commands& commands, const C
     connect(&s, &TimingSession::infoTextChanged, this, publish, direct);
     connect(&s, &TimingSession::counterColorChanged, this, publish, direct);
     connect(&s, &TimingSession::debateChanged, this, publish, direct);
+    connect(&s, &TimingSession::signalColorChanged, this, publish, direct);
     // A new language: a page that could not be served says why anew (the port is tried again).
     connect(&s, &TimingSession::textsChanged, this, [this] {
         if (settings_.enabled && !problem_.isEmpty())
@@ -172,6 +173,11 @@ RemoteState RemoteView::State() const
         view = TimingSession::FullScreenCounter;
     const int bgr = s.CounterColor(view);
     r.color = ColorFromBgr(bgr < 0 ? 255 : bgr).name();
+    // A contest signal fills the page; the digits black or white on it, as on the displays.
+    if (const auto signal = s.SignalColor()) {
+        r.signal = SignalColorText(*signal);
+        r.color = QColor(DigitsOnSignal(*signal)).name();
+    }
     r.blinking = s.Blinking();
     r.finished = finished_;
     r.overtime = s.Overtime();

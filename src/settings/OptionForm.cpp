@@ -2,6 +2,7 @@
 
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
+#include "core/Colors.h"
 #include "core/Qualify.h"
 #include "settings/DebateFields.h"
 #include "core/TimingSession.h"
@@ -10,6 +11,8 @@
 #include "hotkeys/HotKeys.h"
 #include "platform/ProgramEnv.h"
 #include "platform/desktop/Dialogs.h"
+#include "settings/SchemePresets.h"
+#include "settings/SignalColorButton.h"
 #include "settings/TimeField.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
@@ -56,7 +59,7 @@ QString WavFolder(const QString& programDir)
 
 OptionForm::OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
                        const ProgramDir& programDir, QWidget* owner)
-    : FramedDialog(owner, 5160, 5820 + 780, QString()) // the debate row makes its group taller
+    : FramedDialog(owner, kDialogWidth, 5820 + 780, QString()) // the debate row makes its group taller
     , session_(session)
     , config_(config)
     , hotKeys_(hotKeys)
@@ -124,6 +127,7 @@ void OptionForm::LoadSchemeIntoFields()
         TssjHh[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSHH, i), "00"));
         TssjMm[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSMM, i), "00"));
         TssjSs[i]->setText(c.ReadIniText(ts, numbered(IniKey::TSSS, i), "00"));
+        TsColor[i]->SetColor(ParseSignalColor(c.PeekIniText(ts, numbered(IniKey::TSColor, i)).value_or(QString())));
     }
     TsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::TSWAV, session_.DefaultPromptWav()));
     JsWav->setText(c.ReadIniText(numbered(IniSection::WAVSET, n), IniKey::JSWAV, session_.DefaultEndWav()));
@@ -140,7 +144,30 @@ void OptionForm::LoadSchemeIntoFields()
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     Command1->setEnabled(true);
+    presetColors_ = false;
     IsChanged = false;
+}
+
+void OptionForm::ApplyPreset(int index)
+{
+    const SchemePreset& p = SchemePresets().at(std::size_t(index));
+    auto setTime = [](TimeField* h, TimeField* m, TimeField* s, const QString& time) {
+        h->setText(time.mid(0, 2));
+        m->setText(time.mid(3, 2));
+        s->setText(time.mid(6, 2));
+    };
+    Check1->setChecked(p.countUp);
+    setTime(JscdHh, JscdMm, JscdSs, QString::fromLatin1(p.length));
+    for (std::size_t i = 1; i <= 5; ++i) {
+        const bool used = i <= p.prompts.size();
+        setTime(TssjHh[i], TssjMm[i], TssjSs[i], used ? QString::fromLatin1(p.prompts[i - 1].time) : QStringLiteral("00:00:00"));
+        TsColor[i]->SetColor(used ? std::optional<QRgb>(p.prompts[i - 1].color) : std::nullopt);
+    }
+    QualifyMin->setText(QString::fromLatin1(p.qualifyMin));
+    QualifyMax->setText(QString::fromLatin1(p.qualifyMax));
+    Check2->setChecked(true);
+    presetColors_ = true;
+    IsChanged = true;
 }
 
 void OptionForm::Combo3_Click()
@@ -176,6 +203,9 @@ void OptionForm::SaveMe_Click()
         return;
     }
     ReloadCurrentScheme();
+    if (presetColors_ && EditFangAnId == session_.FangAnId())
+        session_.RestoreCounterColors();
+    presetColors_ = false;
     IsChanged = false;
 }
 
@@ -196,6 +226,15 @@ bool OptionForm::WriteFields()
         if (!text(ts, numbered(IniKey::TSHH, i), TssjHh[i]->text()) || !text(ts, numbered(IniKey::TSMM, i), TssjMm[i]->text())
             || !text(ts, numbered(IniKey::TSSS, i), TssjSs[i]->text()))
             return false;
+    // A signal colour only once the user gives a prompt one (then kept, empty for none); a key
+    // that says what the button shows stays as it is written.
+    for (int i = 1; i <= 5; ++i) {
+        const QString key = numbered(IniKey::TSColor, i);
+        const std::optional<QRgb> color = TsColor[i]->Color();
+        if (ParseSignalColor(c.PeekIniText(ts, key).value_or(QString())) != color
+            && !text(ts, key, color ? SignalColorText(*color) : QString()))
+            return false;
+    }
     const QString wav = numbered(IniSection::WAVSET, n);
     if (!text(wav, IniKey::TSWAV, TsWav->text()) || !text(wav, IniKey::JSWAV, JsWav->text()))
         return false;
@@ -208,6 +247,14 @@ bool OptionForm::WriteFields()
     for (auto [key, field] : {std::pair{IniKey::QualifyMin, QualifyMin}, std::pair{IniKey::QualifyMax, QualifyMax}})
         if ((!field->text().isEmpty() || c.PeekIniText(comm, key)) && !text(comm, key, field->text()))
             return false;
+    if (presetColors_) {
+        const QString colors = numbered(IniSection::ColorSet, n);
+        const PresetCounterColors& k = kPresetCounterColors;
+        for (auto [key, bgr] : {std::pair{IniKey::Normal, k.normal}, std::pair{IniKey::ToolsBar, k.toolsBar},
+                                std::pair{IniKey::FullScreen, k.fullScreen}})
+            if (!text(colors, key, QString::number(bgr)))
+                return false;
+    }
     if (!debate_->Write(c, comm))
         return false;
     return save.commit();

@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class SignalColorButton;
 class TimeField;
 class TimingSession;
 
@@ -25,6 +26,9 @@ class TimingSession;
 class OptionForm : public FramedDialog {
     Q_OBJECT
 public:
+    // The dialog's width in twips (wide enough for the prompts' colour buttons).
+    static constexpr int kDialogWidth = 5880;
+
     OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
                const ProgramDir& programDir, QWidget* owner);
     ~OptionForm() override;
@@ -62,6 +66,7 @@ public:
     std::array<TimeField*, 6> TssjHh{}; // prompt times 1..5 (index 0 unused)
     std::array<TimeField*, 6> TssjMm{};
     std::array<TimeField*, 6> TssjSs{};
+    std::array<SignalColorButton*, 6> TsColor{}; // the prompts' signal colours (index 0 unused)
     QLineEdit* TsWav = nullptr;
     QPushButton* TsOpen = nullptr;
     QPushButton* TsTest = nullptr;
@@ -78,6 +83,11 @@ public:
     QComboBox* Combo3 = nullptr; // scheme shown, item data 1..5
     QPushButton* SaveMe = nullptr;
     QPushButton* Command1 = nullptr; // "退 出"
+    QPushButton* Presets = nullptr;  // "预设...": a menu of common contests' timings
+
+    // Fills the fields with preset `index` of SchemePresets() (its counter colours are written
+    // with the scheme); the user saves as usual.
+    void ApplyPreset(int index);
 
     // Every time field in reading order (hours, minutes, seconds of the length, then of each prompt).
     std::vector<TimeField*> TimeFields() const;
@@ -117,4 +127,5 @@ private:
     QLabel* fromCaption_ = nullptr;
     QLabel* toCaption_ = nullptr;
     DebateFields* debate_ = nullptr; // "辩论（双方计时）" and the sides' names
+    bool presetColors_ = false; // a preset was applied: its counter colours go with the scheme
 };

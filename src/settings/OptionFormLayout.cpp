@@ -4,6 +4,8 @@
 #include "core/Language.h"
 #include "core/Twips.h"
 #include "settings/DebateFields.h"
+#include "settings/SchemePresets.h"
+#include "settings/SignalColorButton.h"
 #include "settings/TimeField.h"
 #include "windows/Control.h"
 #include "windows/Look.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -30,6 +33,8 @@ constexpr int kPromptSoundTop = 3045, kEndSoundTop = 3465;
 constexpr int kStateList = 1905;
 constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
 constexpr int kQualifyTop = 5010, kQualifyFrom = 1380, kQualifyFieldW = 900;
+constexpr int kColorButtonW = 780; // the prompts' colour buttons, after "(剩余时间)"
+constexpr int kPresetsW = 1200, kPresetsRight = 5640;
 // The debate row, below the qualifying window in the same group; the group grows and the scheme
 // row moves down by kDebateRow.
 constexpr int kDebateTop = 5370, kDebateRow = 780;
@@ -80,7 +85,7 @@ void OptionForm::BuildControls()
 
     // Title strip with the caption and the close button.
     Picture1 = new Control(this);
-    Picture1->setGeometry(TwipsRect(60, 60, 5040, 285));
+    Picture1->setGeometry(TwipsRect(60, 60, kDialogWidth - 120, 285));
     Picture1->SetBackColor(16711680);
 
     Label15 = CaptionLabel = new Control(Picture1);
@@ -88,7 +93,7 @@ void OptionForm::BuildControls()
     SetColor(Label15, QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
 
     Image1.shown = new Control(Picture1);
-    Image1.shown->setGeometry(TwipsRect(4350, 30, 630, 225));
+    Image1.shown->setGeometry(TwipsRect(kDialogWidth - 810, 30, 630, 225));
     Image1.shown->setScaledContents(true);
     Image1.pictures[1].load(QStringLiteral(":/images/option_close_normal.png"));
     Image1.pictures[2].load(QStringLiteral(":/images/option_close_hover.png"));
@@ -120,6 +125,8 @@ void OptionForm::BuildControls()
         TssjSs[i] = timeField(kSeconds, top, 60);
         caption(kSecondUnit, top, QT_TR_NOOP("秒"));
         caption(3630, top, QT_TR_NOOP(" (剩余时间)"));
+        TsColor[i] = new SignalColorButton(dialogs_, this);
+        connect(TsColor[i], &SignalColorButton::colorChosen, this, [this] { IsChanged = true; });
     }
 
     // Sounds.
@@ -148,6 +155,12 @@ void OptionForm::BuildControls()
     Check2 = new QCheckBox(this);
     SetColor(Check2, QPalette::WindowText, kCaption);
     connect(Check2, &QCheckBox::toggled, this, [this] { IsChanged = true; });
+    Presets = new QPushButton(this);
+    Presets->setGeometry(TwipsRect(kPresetsRight - kPresetsW, 4650, kPresetsW, 330));
+    Presets->setAutoDefault(false);
+    Presets->setMenu(new QMenu(Presets));
+    for (std::size_t k = 0; k < SchemePresets().size(); ++k)
+        Presets->menu()->addAction(QString(), this, [this, k] { ApplyPreset(int(k)); });
 
     // The qualifying window.
     const char* qualifyTip = QT_TR_NOOP("计时结束时，讲话的全部时间（不含暂停，含超时）短于“从”判为不足时，长于“到”判为超时，否则为合格；留空为不限");
@@ -179,10 +192,10 @@ void OptionForm::BuildControls()
         order.push_back(f);
     order.push_back(Check1);
     for (int i = 1; i <= 5; ++i)
-        for (TimeField* f : {TssjHh[i], TssjMm[i], TssjSs[i]})
+        for (QWidget* f : std::initializer_list<QWidget*>{TssjHh[i], TssjMm[i], TssjSs[i], TsColor[i]})
             order.push_back(f);
     for (QWidget* w : std::initializer_list<QWidget*>{TsWav, TsOpen, TsTest, JsWav, JsOpen, JsTest, Combo1, Combo2,
-                                                      Check2, QualifyMin, QualifyMax, debate_->Box(), debate_->Name(0),
+                                                      Check2, Presets, QualifyMin, QualifyMax, debate_->Box(), debate_->Name(0),
                                                       debate_->Name(1), Combo3, SaveMe, Command1})
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
@@ -205,7 +218,7 @@ void OptionForm::RetranslateUi()
     JsWav->setGeometry(TwipsRect(soundLeft, kEndSoundTop, kSoundField + kSoundFieldW - soundLeft, kFieldH));
     Combo3->setGeometry(english ? TwipsRect(1620, 5355 + kDebateRow, 1215, 315) : TwipsRect(1740, 5355 + kDebateRow, 1005, 315));
     debate_->Retranslate();
-    debate_->Place(kRowLabel, kDebateTop, 5010, kFieldH);
+    debate_->Place(kRowLabel, kDebateTop, kPresetsRight, kFieldH);
 
     SetCaption(tr("参数设置"));
     Label15->setText(tr("Horalto设置"));
@@ -215,6 +228,20 @@ void OptionForm::RetranslateUi()
         c.label->setToolTip(c.tip ? tr(c.tip) : QString());
         c.label->resize(c.label->sizeHint().width(), c.label->height());
     }
+    // The prompts' colour buttons line up after the widest "(剩余时间)".
+    int colorsLeft = 0;
+    for (const Caption& c : captions_)
+        if (c.label->x() == Twips(3630))
+            colorsLeft = std::max(colorsLeft, c.label->geometry().right() + 1 + Twips(60));
+    for (int i = 1; i <= 5; ++i) {
+        TsColor[i]->Retranslate();
+        TsColor[i]->setGeometry(colorsLeft, TssjSs[i]->y() - Twips(15), Twips(kColorButtonW), Twips(kFieldH + 30));
+    }
+    Presets->setText(tr("预设..."));
+    Presets->setToolTip(tr("用常见比赛的计时填写本方案（长度、提示与信号颜色、合格时间、超时、计时器颜色），保存后生效"));
+    for (std::size_t k = 0; k < SchemePresets().size(); ++k)
+        Presets->menu()->actions().at(qsizetype(k))->setText(SchemePresetName(SchemePresets()[k]));
+
     // The qualifying window's row: each field right after its caption, in either language.
     int x = std::max(qualifyCaption_->geometry().right() + 1, Twips(kQualifyFrom));
     for (auto [label, field] : {std::pair{fromCaption_, QualifyMin}, std::pair{toCaption_, QualifyMax}}) {

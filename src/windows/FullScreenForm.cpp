@@ -13,6 +13,7 @@
 #include "platform/ProgramEnv.h"
 #include "config/RegularFile.h"
 #include "windows/Control.h"
+#include "windows/CounterBacks.h"
 #include "windows/CounterLabel.h"
 #include "windows/LabelColor.h"
 #include "windows/SessionViews.h"
@@ -26,7 +27,7 @@
 
 namespace {
 
-constexpr int kWindowBack = 0x00F48A4A;
+constexpr int kWindowBack = counter_backs::kFullScreen;
 constexpr int kBarBack = 0x00C00000;
 constexpr int kTitleColor = 0x00FFFFFF;
 constexpr int kInfoColor = 0x00C0C0C0;
@@ -41,13 +42,21 @@ constexpr int kLightsWidth = 10035;    // Picture4
 constexpr int kLightsHeight = 465;
 constexpr qint64 kMaxPictureBytes = qint64(256) << 20; // larger counts as unreadable
 
-void SetControlLabelColors(Control* c)
+void SetControlLabelColors(Control* c, const QColor& enabled = ColorFromBgr(kControlColor),
+                           const QColor& disabled = ColorFromBgr(kDisabledColor))
 {
     QPalette p = c->palette();
-    p.setColor(QPalette::Active, QPalette::WindowText, ColorFromBgr(kControlColor));
-    p.setColor(QPalette::Inactive, QPalette::WindowText, ColorFromBgr(kControlColor));
-    p.setColor(QPalette::Disabled, QPalette::WindowText, ColorFromBgr(kDisabledColor));
+    p.setColor(QPalette::Active, QPalette::WindowText, enabled);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, enabled);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     c->setPalette(p);
+}
+
+void SetBack(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
 }
 
 } // namespace
@@ -227,6 +236,7 @@ void FullScreenForm::Form_Load()
     };
     FollowCounter(this, s, Showtime, TimingSession::FullScreenCounter);
     FollowDebate(this, s, Showtime, new DebateBoard(this, DebateBoard::Layout::Stage), TimingSession::FullScreenCounter);
+    FollowSignal(this, s, [this](std::optional<QColor> signal) { ShowSignal(signal); });
     FollowOffers(this, s, {{KongZhi1, CommandId::Start}, {KongZhi2, CommandId::Reset},
                            {KongZhi3, CommandId::BackToMain}, {KongZhi4, CommandId::ToolbarMode}});
     Picture5->setVisible(s.InfoPictureShown());
@@ -237,6 +247,29 @@ void FullScreenForm::Form_Load()
     connect(&s, &TimingSession::infoTextChanged, this, [this](const QString& text) { Label2->setText(text); }, direct);
     connect(&s, &TimingSession::infoPictureShownChanged, this, [this](bool shown) { Picture5->setVisible(shown); }, direct);
     connect(&s, &TimingSession::runningLightMoved, this, moveLight, direct);
+}
+
+void FullScreenForm::ShowSignal(std::optional<QColor> signal)
+{
+    // The signal fills the whole window, bars and panels alike; every text on it, and the
+    // lights, in the digits' black or white.
+    const auto back = [&signal](int own) { return signal ? *signal : ColorFromBgr(own); };
+    const auto ink = [&signal](int own) {
+        return signal ? QColor(DigitsOnSignal(signal->rgb())) : ColorFromBgr(own);
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{this, Picture3, Picture5})
+        SetBack(w, back(kWindowBack));
+    SetBack(Picture1, back(kBarBack));
+    SetBack(Picture2, back(kBarBack));
+    Picture4->ShowSignal(signal);
+    SetForeColor(Label1, BgrFromColor(ink(kTitleColor)));
+    SetForeColor(NextLabel, BgrFromColor(ink(kTitleColor)));
+    SetForeColor(Label2, BgrFromColor(ink(kInfoColor)));
+    QColor disabled = ink(kDisabledColor);
+    if (signal)
+        disabled.setAlpha(110);
+    for (Control* c : {KongZhi1, KongZhi2, KongZhi3, KongZhi4})
+        SetControlLabelColors(c, ink(kControlColor), disabled);
 }
 
 void FullScreenForm::ShowSpeaker(const QString& title, const QString& next)

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class Commands;
 class ConfigFile;
@@ -79,6 +80,8 @@ private:
     // A monitor came, went, became the primary or changed its geometry.
     void MonitorsChanged();
     void ShowTitle();
+    // The contest signal's colour over the whole window; nullopt: the window's own colours.
+    void ShowSignal(std::optional<QColor> signal);
     TimingSession& session_;
     Commands& commands_;
     PopupMenu& popup_;

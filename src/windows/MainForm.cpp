@@ -115,6 +115,10 @@ void MainForm::FollowSession()
     };
     FollowCounter(this, s, Showtime, TimingSession::MainCounter, fitCounter);
     FollowDebate(this, s, Showtime, new DebateBoard(this, DebateBoard::Layout::Halves), TimingSession::MainCounter);
+    FollowSignal(this, s, [this](std::optional<QColor> signal) {
+        signal_ = signal;
+        update(CounterPanel());
+    });
     FollowOffers(this, s, {{JishiStart, CommandId::Start}, {JishiEnd, CommandId::Reset},
                            {JishiPause, CommandId::PauseContinue}, {MinMe, CommandId::ToolbarMode},
                            {MaxMe, CommandId::FullScreenMode}, {SetupMe, CommandId::Setup}});
@@ -326,6 +330,12 @@ void MainForm::mouseReleaseEvent(QMouseEvent* e)
         popup_.ShowPopupMenu(this, e->globalPosition().toPoint());
 }
 
+QRect MainForm::CounterPanel() const
+{
+    // Between the lines above and below the counter, across the window's inner width.
+    return QRect(Twips(60), Twips(1290) + 1, Twips(6500), Twips(2970) - Twips(1290) - 1);
+}
+
 void MainForm::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
@@ -333,6 +343,8 @@ void MainForm::paintEvent(QPaintEvent* e)
         look::PaintPicture(p, e->region(), background_);
     else
         p.fillRect(rect(), QColor(0x10, 0x1c, 0x3a));
+    if (signal_)
+        p.fillRect(CounterPanel(), *signal_);
     p.setPen(QColor(0xC0, 0xC0, 0xC0));
     for (int y : {1290, 2970})
         p.drawLine(Twips(60), Twips(y), Twips(6560), Twips(y));

@@ -1,9 +1,11 @@
 #pragma once
 #include "windows/CounterLabel.h"
+#include <QColor>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Commands;
 class Control;
@@ -97,9 +99,12 @@ private:
     void ImageButton_MouseUp(ImageButton& b);
     // The current speaker, or without one the scheme title.
     void ShowCurrentTitle();
+    // The panel around the counter that a contest signal fills.
+    QRect CounterPanel() const;
     TimingSession& session_;
     Commands& commands_;
     PopupMenu& popup_;
     QString speakerTitle_;
     QPixmap background_;
+    std::optional<QColor> signal_; // the contest signal's colour, while one shows
 };

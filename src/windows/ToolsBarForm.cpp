@@ -9,6 +9,7 @@
 #include "windows/SessionViews.h"
 #include "core/Twips.h"
 #include "windows/Control.h"
+#include "windows/CounterBacks.h"
 #include "windows/CounterLabel.h"
 #include "windows/FullScreenForm.h"
 #include "windows/Look.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-constexpr int kCounterBox = 0x00FF0000; // blue
+constexpr int kCounterBox = counter_backs::kToolbar; // blue
 constexpr int kYellow = 0x0000FFFF;
 
 struct Geometry {
@@ -173,6 +174,9 @@ void ToolsBarForm::Form_Load()
     FollowDebate(this, s, Showtime, new DebateBoard(PicTime, DebateBoard::Layout::FloorLarge),
                  large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter,
                  [this] { return PicTime->rect(); });
+    FollowSignal(this, s, [this](std::optional<QColor> signal) {
+        PicTime->SetBackColor(signal ? BgrFromColor(*signal) : kCounterBox);
+    });
     FollowOffers(this, s, {{StartTimer, CommandId::Start}, {StopTimer, CommandId::Reset},
                            {SystemSetup, CommandId::Setup}, {BacktoMain, CommandId::BackToMain},
                            {GoFullScreen, CommandId::FullScreenMode}});

@@ -17,7 +17,7 @@ TEST(EndToEndSettings, KeyboardEditSavedWithAltSChangesTheCounter)
     const QString dialog = ProgramRun::findWindow("参数设置");
     ASSERT_FALSE(dialog.isEmpty()) << "设 置 did not open the dialog";
     const QRect g = ProgramRun::geometry(dialog);
-    EXPECT_EQ(g.size(), QSize(344, 440)); // with the debate row
+    EXPECT_EQ(g.size(), QSize(392, 440)); // with the debate row
     EXPECT_NEAR(g.center().x(), 640, 2) << "not centred";
     QThread::msleep(300);
     ProgramRun::screenshot().copy(g).save("/tmp/horalto_settings_scheme1.png");

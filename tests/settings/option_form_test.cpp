@@ -3,6 +3,7 @@
 #include "support/TestApp.h"
 
 #include "settings/OptionForm.h"
+#include "settings/SignalColorButton.h"
 #include "settings/TimeField.h"
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -295,8 +297,7 @@ TEST_F(OptionFormTest, SoundsAreChosenInTheWavFolderTriedAndShownInFull)
 TEST_F(OptionFormTest, LayoutTabOrderAndTheClosePicture)
 {
     open();
-    EXPECT_EQ(f->size(), QSize(344, 440));
-    EXPECT_EQ(QImage(":/images/option_background.png").size(), f->size());
+    EXPECT_EQ(f->size(), QSize(392, 440)); // wider than its background picture, drawn to fit; a row for the debate
     EXPECT_EQ(f->TsWav->palette().color(QPalette::Base), QColor(192, 255, 192));
     EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint && f->windowFlags() & Qt::FramelessWindowHint);
 
@@ -363,4 +364,33 @@ TEST_F(OptionFormTest, QualifyingWindowIsWrittenOnlyOnceSetAndOnlyInItsForm)
         EXPECT_EQ(t->app->config.PeekIniText("COMMSET1", "QualifyMin"), c.savedMin);
         EXPECT_EQ(t->app->config.PeekIniText("COMMSET1", "QualifyMax"), c.savedMax);
     }
+}
+
+TEST_F(OptionFormTest, SignalColoursAreWrittenOnlyOnceChosenAndAPresetFillsTheSchemeAndItsCounterColours)
+{
+    // A prompt's stored colour, the menu entry picked (-1: none; 0 无, 1 绿, 4 其他颜色...), the
+    // file's colour lines after saving.
+    const struct { const char* stored; int pick; const char* saved; } cases[] = {
+        {nullptr, -1, ""},           {nullptr, 1, "TSColor2=#00A651"}, {"#00a651", -1, "TSColor2=#00a651"},
+        {"#00A651", 0, "TSColor2="}, {nullptr, 4, "TSColor2=#00FF80"}, {"red", -1, "TSColor2=red"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pick);
+        open(c.stored ? QStringList{"[TSSET1]", QStringLiteral("TSColor2=") + c.stored} : QStringList{});
+        t->w.dialogs.colorAnswers.push_back(0x0080FF00); // as 0x00BBGGRR
+        if (c.pick >= 0)
+            f->TsColor[2]->menu()->actions().at(c.pick)->trigger();
+        EXPECT_EQ(f->TsColor[2]->text(), QString(c.saved).contains('#') ? "" : "无"); // a swatch, or 无
+        f->SaveMe->click();
+        EXPECT_EQ(t->w.iniLines().filter("TSColor").join(' '), c.saved);
+    }
+    // 演讲比赛 8 分钟 over a scheme with five prompts, saved as the current scheme.
+    open({"[TSSET1]", "TSSS5=09", "TSColor5=#123456"});
+    f->Presets->menu()->actions().at(3)->trigger();
+    f->SaveMe->click();
+    QStringList saved;
+    for (const char* key : {"JSSET1/JSFX", "JSSET1/JSMM", "TSSET1/TSMM1", "TSSET1/TSColor1", "TSSET1/TSSS2", "TSSET1/TSColor2",
+                            "TSSET1/TSSS5", "TSSET1/TSColor5", "COMMSET1/QualifyMin", "COMMSET1/OverTime", "ColorSet1/FullScreen"})
+        saved << t->ini(QString(key).section('/', 0, 0), QString(key).section('/', 1));
+    EXPECT_EQ(saved.join(' '), "0 08 01 #FFD200 30 #E0201B 00  00:06:00 Yes 0");
+    EXPECT_EQ(t->m().CounterColor(TimingSession::FullScreenCounter), 0);
 }

@@ -173,6 +173,7 @@ void PageServer::publish(const RemoteState& state)
     QJsonObject o{{"t", "state"},
                         {"counter", state.counter},
                         {"color", state.color},
+                        {"signal", state.signal},
                         {"title", state.title},
                         {"next", state.next},
                         {"info", state.info},

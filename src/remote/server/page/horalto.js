@@ -70,6 +70,10 @@
     set(counter, s.counter);
     counter.style.color = s.color;
     showDebate(s.debate);
+    // The contest signal fills the page, its texts in the digits' black or white.
+    body.classList.toggle('signal', !!s.signal);
+    body.style.background = s.signal || '';
+    body.style.color = s.signal ? s.color : '';
     set($('title'), s.title);
     set($('next'), s.next || '');
     set($('info'), s.info);
@@ -123,6 +127,8 @@
       ws = null;
     }
     body.classList.add('offline');
+    body.classList.remove('signal');
+    body.style.background = body.style.color = '';
     set(status, text);
     for (const b of buttons) b.disabled = true;
     keepAwake(false);
