@@ -48,11 +48,15 @@ DebateBoard::DebateBoard(QWidget* parent, Layout layout) : Control(parent), layo
     hide();
 }
 
-void DebateBoard::Show(const DebateShown& shown, int counterBgr)
+void DebateBoard::Show(const DebateShown& shown, int counterBgr, std::optional<QRgb> signal)
 {
     shown_ = shown;
     if (counterBgr >= 0)
         digits_ = ColorFromBgr(counterBgr);
+    onSignal_ = signal.has_value();
+    names_ = QColor(0xF4, 0xF8, 0xFF);
+    if (signal)
+        digits_ = names_ = QColor(DigitsOnSignal(*signal));
     update();
 }
 
@@ -65,17 +69,21 @@ void DebateBoard::paintEvent(QPaintEvent*)
     // The floor side's share of the width.
     const qreal floorShare = layout_ == Layout::FloorLarge ? 0.6 : 0.5;
     qreal left = all.left();
+    // The floor's frame and name: green, or the ink of the digits on a signal colour.
+    const QColor mark = onSignal_ ? names_ : kFloorMark;
     for (int side = 0; side < 2; ++side) {
         const bool floor = shown_.floor == side;
         const qreal share = floor ? floorShare : 1 - floorShare;
         const QRectF cell(left + gap / 2, all.top(), all.width() * share - gap, all.height());
         left += all.width() * share;
         const DebateSideShown& s = shown_.sides[side];
-        p.setOpacity(floor ? 1.0 : layout_ == Layout::Stage ? 0.3 : 0.45);
+        // The other side dimmed; less so on a signal colour, where it would fade into it.
+        p.setOpacity(floor ? 1.0 : onSignal_ ? 0.6 : layout_ == Layout::Stage ? 0.3 : 0.45);
         const qreal frame = std::max<qreal>(2, cell.height() * 0.035);
         if (floor) {
-            p.setPen(QPen(kFloorMark, frame));
-            p.setBrush(QColor(0, 0, 0, 0x60));
+            p.setPen(QPen(mark, frame));
+            // A dark ground under the side with the floor; on a signal colour the frame alone.
+            p.setBrush(onSignal_ ? QColor(Qt::transparent) : QColor(0, 0, 0, 0x60));
             p.drawRoundedRect(cell.adjusted(frame / 2, frame / 2, -frame / 2, -frame / 2), frame * 2, frame * 2);
         }
         const QRectF inner = cell.adjusted(frame * 2, frame, -frame * 2, -frame);
@@ -101,7 +109,7 @@ void DebateBoard::paintEvent(QPaintEvent*)
             nameFont.setPixelSize(std::min(nameFont.pixelSize(), int(nameBox.height() * 0.9)));
         }
         p.setFont(nameFont);
-        p.setPen(floor ? kFloorMark : QColor(0xF4, 0xF8, 0xFF));
+        p.setPen(floor ? mark : names_);
         p.drawText(nameBox, Qt::AlignCenter, QFontMetrics(nameFont).elidedText(name, Qt::ElideRight, int(nameBox.width())));
         // Every clock of a board at one size: the widest text that may come, "+00:00:00".
         p.setFont(Fitted(font(), QStringLiteral("+00:00:00"), clockBox.size()));
@@ -129,7 +137,7 @@ void FollowDebate(QWidget* window, const TimingSession& session, CounterLabel* c
         const bool debate = session.IsDebate();
         if (debate) {
             board->setGeometry(place ? place() : counter->geometry());
-            board->Show(session.Debate(), session.CounterColor(view));
+            board->Show(session.Debate(), session.CounterColor(view), session.SignalColor());
         }
         board->setVisible(debate);
         counter->setVisible(!debate);
@@ -137,4 +145,5 @@ void FollowDebate(QWidget* window, const TimingSession& session, CounterLabel* c
     show();
     QObject::connect(&session, &TimingSession::debateChanged, window, show, Qt::DirectConnection);
     QObject::connect(&session, &TimingSession::counterColorChanged, window, show, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::signalColorChanged, window, show, Qt::DirectConnection);
 }

@@ -19,7 +19,9 @@ public:
     };
     DebateBoard(QWidget* parent, Layout layout);
 
-    void Show(const DebateShown& shown, int counterBgr);
+    // `counterBgr` the counter's colour (-1: as it was); on a contest signal colour the digits
+    // and names are black or white, whichever stands out on it.
+    void Show(const DebateShown& shown, int counterBgr, std::optional<QRgb> signal);
     const DebateShown& Shown() const { return shown_; }
 
 protected:
@@ -29,6 +31,8 @@ private:
     Layout layout_;
     DebateShown shown_;
     QColor digits_ = Qt::yellow;
+    QColor names_ = QColor(0xF4, 0xF8, 0xFF);
+    bool onSignal_ = false;
 };
 
 // The board of `counter` follows the session: shown in its place in a debate scheme, hidden
