@@ -2,6 +2,8 @@
 
 #include "remote/server/RequestGate.h"
 
+#include "core/OfferedCommands.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -309,7 +311,8 @@ void PageServer::Received(QWebSocket* socket, const QString& message)
         return; // a viewing page has nothing to say
     const QJsonObject o = QJsonDocument::fromJson(message.toUtf8()).object();
     const int id = o.value(QStringLiteral("cmd")).toInt(0);
-    if (id < 1 || id > 11)
+    // Every command a hotkey has (下一位 and 换方 too); the program decides whether it is offered.
+    if (id < 1 || id > kHotKeyCommands)
         return;
     const bool ran = commands_->runRemoteCommand(id);
     // The command may have closed this page (the program ended): look it up again.
