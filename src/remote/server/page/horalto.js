@@ -69,7 +69,7 @@
     body.classList.toggle('blink', !!s.blink);
     set(counter, s.counter);
     counter.style.color = s.color;
-    showDebate(s.debate);
+    showDebate(s.debate, s.color);
     // The contest signal fills the page, its texts in the digits' black or white.
     body.classList.toggle('signal', !!s.signal);
     body.style.background = s.signal || '';
@@ -98,7 +98,8 @@
   }
 
   // A debate: both sides' clocks side by side, the one with the floor lit and marked.
-  function showDebate(d) {
+  // The clocks in the counter's colour (black or white on a signal colour); a gone one red.
+  function showDebate(d, color) {
     body.classList.toggle('debate', !!d);
     $('debate').hidden = !d;
     counter.hidden = !!d;
@@ -106,7 +107,9 @@
     d.sides.forEach((side, i) => {
       const el = $('side' + i);
       set(el.querySelector('.name'), side.name);
-      set(el.querySelector('.clock'), side.text);
+      const clock = el.querySelector('.clock');
+      set(clock, side.text);
+      clock.style.color = side.gone ? '' : color;
       el.classList.toggle('floor', d.floor === i);
       el.classList.toggle('gone', !!side.gone);
     });
