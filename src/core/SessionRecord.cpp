@@ -44,9 +44,13 @@ void TimingSession::CloseRecord(TimingEnd how)
         std::int32_t ownTime = 0;
         std::int32_t beyond = 0;
         for (int side = 0; side < 2; ++side) {
-            (*r.sideSeconds)[side] = std::int32_t((debateClocks_.CountedMs(side, now) + 500) / 1000);
-            ownTime += debateClocks_.CountedSeconds(side, now);
-            beyond += debateClocks_.OvertimeSeconds(side, now);
+            // Beyond its end a side counts only with overtime on (else it is the moment before
+            // the tick that ends it).
+            const std::int32_t own = debateClocks_.CountedSeconds(side, now);
+            const std::int32_t over = debateClocks_.Configured().overtime ? debateClocks_.OvertimeSeconds(side, now) : 0;
+            (*r.sideSeconds)[side] = own + over;
+            ownTime += own;
+            beyond += over;
         }
         r.countedSeconds = ownTime;
         if (debateClocks_.Configured().overtime && (overtime || beyond > 0))

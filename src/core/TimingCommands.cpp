@@ -38,6 +38,12 @@ void TimingSession::StartTiming()
 void TimingSession::TogglePause()
 {
     CatchUp();
+    // A debate side's end that fell since the last tick comes first.
+    if (debate_ && phase_ == TimingPhase::Running) {
+        DebateTick();
+        if (phase_ != TimingPhase::Running)
+            return;
+    }
     if (phase_ == TimingPhase::Running) {
         if (record_)
             ++record_->pauses;
