@@ -2,6 +2,10 @@
 // main window's map state changing. F7 (toolbar mode) unmaps the main window, F9 (back to the
 // main window) maps it again; the two alternate. Prints the median, minimum and maximum in ms.
 // Usage: hotkey_probe PRESSES PROGRAM [ARGS...]
+// With PRESSES written "switch:N" it measures 换方 instead, in a debate scheme whose 换方 is F10:
+// F5 starts and Pause pauses the timing, then each F10 press hands the floor over, and the time
+// is taken until the pixels of the main window's counter area change (they do not otherwise
+// while the timing is paused).
 // Runs on the X server in DISPLAY, without a window manager (windows map as children of the root).
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -113,6 +117,65 @@ bool WaitForMain(xcb_connection_t* c, xcb_window_t main, bool mapped, Clock::tim
     return false;
 }
 
+// A checksum of the pixels of `w` in the rectangle.
+std::uint64_t AreaSum(xcb_connection_t* c, xcb_window_t w, std::int16_t x, std::int16_t y, std::uint16_t width, std::uint16_t height)
+{
+    xcb_get_image_reply_t* r =
+        xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, w, x, y, width, height, ~0u), nullptr);
+    if (!r)
+        return 0;
+    const std::uint8_t* d = xcb_get_image_data(r);
+    std::uint64_t sum = 1469598103934665603ull;
+    for (int i = 0, n = xcb_get_image_data_length(r); i < n; ++i)
+        sum = (sum ^ d[i]) * 1099511628211ull;
+    std::free(r);
+    return sum;
+}
+
+void Press(xcb_connection_t* c, xcb_keycode_t code)
+{
+    FakeKey(c, XCB_KEY_PRESS, code);
+    xcb_flush(c);
+    FakeKey(c, XCB_KEY_RELEASE, code);
+    xcb_flush(c);
+}
+
+// 换方 presses: the time from each F10 press until the counter area of `main` looks different.
+int MeasureSwitch(xcb_connection_t* c, xcb_key_symbols_t* syms, xcb_window_t main, int presses, std::vector<double>& ms)
+{
+    xcb_keycode_t* f5 = xcb_key_symbols_get_keycode(syms, XK_F5);
+    xcb_keycode_t* pause = xcb_key_symbols_get_keycode(syms, XK_Pause);
+    xcb_keycode_t* f10 = xcb_key_symbols_get_keycode(syms, XK_F10);
+    int status = f5 && pause && f10 ? 0 : 2;
+    if (!status) {
+        Press(c, f5[0]);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        Press(c, pause[0]);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    // The counter's place in the main window (360, 1290, 5715, 1665 twips).
+    auto area = [&] { return AreaSum(c, main, 24, 86, 381, 111); };
+    for (int i = 0; !status && i < presses; ++i) {
+        const std::uint64_t before = area();
+        const auto t0 = Clock::now();
+        Press(c, f10[0]);
+        bool changed = false;
+        while (!changed && Clock::now() - t0 < std::chrono::seconds(5))
+            changed = area() != before;
+        if (!changed) {
+            std::fprintf(stderr, "hotkey_probe: no change after 换方 press %d\n", i + 1);
+            status = 1;
+            break;
+        }
+        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - t0).count());
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    }
+    std::free(f5);
+    std::free(pause);
+    std::free(f10);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -121,7 +184,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: hotkey_probe PRESSES PROGRAM [ARGS...]\n");
         return 2;
     }
-    const int presses = std::atoi(argv[1]);
+    const bool switching = std::strncmp(argv[1], "switch:", 7) == 0;
+    const int presses = std::atoi(argv[1] + (switching ? 7 : 0));
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c))
         return 2;
@@ -162,6 +226,9 @@ int main(int argc, char** argv)
     if (!main) {
         std::fprintf(stderr, "hotkey_probe: the main window did not appear\n");
         status = 1;
+    } else if (switching) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500)); // start-up settles
+        status = MeasureSwitch(c, syms, main, presses, ms);
     } else {
         std::this_thread::sleep_for(std::chrono::milliseconds(500)); // start-up settles
         for (int i = 0; i < presses; ++i) {

@@ -62,6 +62,7 @@
   speaker N     比赛名单的第 N 位选手
   adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）
   message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息
+  switch        辩论计时方案：换方，发言权交给另一方
 
   report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），
                 不需要 Horalto 正在运行；写成返回 0，否则返回 1
@@ -88,6 +89,7 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   speaker N     the programme&apos;s speaker N
   adjust N      adjust the timing under way: +N gives the speaker N seconds, -N takes N seconds (N at most 3600)
   message TEXT  show the message TEXT on the speaker&apos;s page (at most 100 characters); without TEXT, clear it
+  switch        debate schemes: hand the floor to the other side
 
   report FILE   write the contest report (the programme, times and results) to FILE (.pdf or .csv);
                 Horalto need not be running; exit status 0 when written, else 1
@@ -145,6 +147,36 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
     <message>
         <source>未上场</source>
         <translation>Did not speak</translation>
+    </message>
+</context>
+<context>
+    <name>DebateBoard</name>
+    <message>
+        <source>（时间到）</source>
+        <translation> (time is up)</translation>
+    </message>
+</context>
+<context>
+    <name>DebateFields</name>
+    <message>
+        <source>辩论（双方计时）</source>
+        <translation>Debate (two clocks)</translation>
+    </message>
+    <message>
+        <source>两方各有一个计时器，各用本方案的计时长度；“换方”把发言权交给另一方</source>
+        <translation>Each side has a clock of its own with this scheme&apos;s length; “Switch sides” hands the floor to the other side</translation>
+    </message>
+    <message>
+        <source>正方</source>
+        <translation>Side A</translation>
+    </message>
+    <message>
+        <source>反方</source>
+        <translation>Side B</translation>
+    </message>
+    <message>
+        <source>这一方的名称，留空为“%1”</source>
+        <translation>This side&apos;s name; empty for “%1”</translation>
     </message>
 </context>
 <context>
@@ -254,6 +286,10 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
         <source>下一位选手</source>
         <translation>Next speaker</translation>
     </message>
+    <message>
+        <source>换方</source>
+        <translation>Switch sides</translation>
+    </message>
 </context>
 <context>
     <name>HotKeyForm</name>
@@ -344,6 +380,10 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
     <message>
         <source>下一位</source>
         <translation>Next speaker</translation>
+    </message>
+    <message>
+        <source>换方</source>
+        <translation>Switch sides</translation>
     </message>
 </context>
 <context>
@@ -1150,6 +1190,8 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>演讲者页面上没有消息</source>
         <translation>No message on the speaker&apos;s page</translation>
+        <source>换方</source>
+        <translation>Switch sides</translation>
     </message>
 </context>
 <context>
@@ -1537,6 +1579,16 @@ The old records file will be kept as %1.</translation>
     <message>
         <source> 调整 %1 秒</source>
         <translation> adjusted %1 s</translation>
+        <source>正方用时</source>
+        <translation>Side A time</translation>
+    </message>
+    <message>
+        <source>反方用时</source>
+        <translation>Side B time</translation>
+    </message>
+    <message>
+        <source>（正方 %1，反方 %2）</source>
+        <translation> (side A %1, side B %2)</translation>
     </message>
 </context>
 <context>
@@ -1552,6 +1604,14 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>%1 计时方案%2</source>
         <translation>%1 · Timing scheme %2</translation>
+    </message>
+    <message>
+        <source>正方</source>
+        <translation>Side A</translation>
+    </message>
+    <message>
+        <source>反方</source>
+        <translation>Side B</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,7 @@ void App::Run(CommandId id, QWidget* owner)
         if (programmeRun_)
             programmeRun_->Next();
         break;
+    case CommandId::SwitchSides: session.SwitchSides(); break;
     case CommandId::EditTitle: EditTitle(owner); break;
     case CommandId::MainCounterColor: PickCounterColor(TimingSession::MainCounter, owner); break;
     case CommandId::SmallToolbarCounterColor: PickCounterColor(TimingSession::SmallToolbarCounter, owner); break;

@@ -16,7 +16,7 @@ const Word kWords[] = {
     {"start", CommandId::Start},          {"pause", CommandId::PauseContinue},
     {"reset", CommandId::Reset},          {"main", CommandId::BackToMain},
     {"toolbar", CommandId::ToolbarMode},  {"fullscreen", CommandId::FullScreenMode},
-    {"next", CommandId::NextSpeaker},
+    {"next", CommandId::NextSpeaker},     {"switch", CommandId::SwitchSides},
 };
 const char kSpeakerWord[] = "speaker";
 // The largest row "speaker N" names: more than any programme holds.
@@ -224,6 +224,7 @@ QString Help()
         "  speaker N     比赛名单的第 N 位选手\n"
         "  adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）\n"
         "  message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息\n"
+        "  switch        辩论计时方案：换方，发言权交给另一方\n"
         "\n"
         "  report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），\n"
         "                不需要 Horalto 正在运行；写成返回 0，否则返回 1\n"

@@ -26,7 +26,12 @@
 //                                     below the minimum is judged 不足时, above the maximum
 //                                     超时, else 合格; missing or empty: no bound. Written only
 //                                     when the user sets them in the settings dialog.
-//   [COMMSET] without a number: the global hotkeys, k = hotkey id 1..11, and 12 (下一位) once set
+//                   Debate            Yes: a debate scheme, two sides each with the length on its
+//                                     own clock; missing or anything else: one counter
+//                   SideA SideB       the sides' names; missing or empty: 正方, 反方. The three
+//                                     written only when the user ticks or names them.
+//   [COMMSET] without a number: the global hotkeys, k = hotkey id 1..11, and 12 (下一位) and
+//                   13 (换方) once set
 //                   HotKeySetAk       modifiers ("Ctrl", "Shift+Alt", ...)
 //                   HotKeySetBk       virtual-key code in decimal
 //                   HotKeyDesck       the key's text, "NotSet" when switched off
@@ -85,6 +90,9 @@ inline constexpr const char FINSHSTATE[] = "FINSHSTATE";
 inline constexpr const char MaxToolsBar[] = "MaxToolsBar";
 inline constexpr const char DouDong[] = "DouDong";
 inline constexpr const char OverTime[] = "OverTime";
+inline constexpr const char Debate[] = "Debate";
+inline constexpr const char SideA[] = "SideA";
+inline constexpr const char SideB[] = "SideB";
 inline constexpr const char QualifyMin[] = "QualifyMin";
 inline constexpr const char QualifyMax[] = "QualifyMax";
 inline constexpr const char HotKeySetA[] = "HotKeySetA";

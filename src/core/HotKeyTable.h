@@ -9,9 +9,9 @@ struct HotKeyRecord {
     QString Desc; // text shown for the key, or "NotSet" for a switched-off hotkey
 };
 
-// The hotkeys, index = id 1..12 (index 0 unused); 12, 下一位, is kept only once set.
+// The hotkeys, index = id 1..13 (index 0 unused); 12, 下一位, and 13, 换方, are kept only once set.
 struct HotKeyTable {
-    std::array<HotKeyRecord, 13> rows;
+    std::array<HotKeyRecord, 14> rows;
     HotKeyRecord& operator[](int id) { return rows.at(id); }
     const HotKeyRecord& operator[](int id) const { return rows.at(id); }
 };

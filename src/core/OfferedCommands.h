@@ -42,11 +42,18 @@ enum class CommandId : int {
     // The chairperson's word to the speaker, offered like the menu's other items.
     AdjustTime,         // "调整时间": the counter moved by the seconds the command carries
     SpeakerMessage,     // "给演讲者的消息...": the message window
+    // "换方": a debate's floor to the other side; offered in a debate scheme while a timing runs
+    // or is paused (the session's own rule, not the table's).
+    SwitchSides,
 };
 
-// Hotkey 12 is 下一位 (CommandId::NextSpeaker); the control page sends the same numbers.
-inline constexpr int kHotKeyCommands = 12;
-inline CommandId HotKeyCommand(int id) { return id == 12 ? CommandId::NextSpeaker : CommandId(id); }
+// Hotkey 12 is 下一位 (CommandId::NextSpeaker), 13 换方 (CommandId::SwitchSides); the control
+// page sends the same numbers.
+inline constexpr int kHotKeyCommands = 13;
+inline CommandId HotKeyCommand(int id)
+{
+    return id == 12 ? CommandId::NextSpeaker : id == 13 ? CommandId::SwitchSides : CommandId(id);
+}
 
 inline CommandId SchemeCommand(int scheme) { return CommandId(int(CommandId::Scheme1) + scheme - 1); }
 // The scheme number 1..5 of a scheme command, 0 for any other command.

@@ -36,6 +36,7 @@ void TimingSession::LoadScheme()
     for (int k = 0; k < 5; ++k)
         PromptSeconds[k] = TimeTextToSeconds(PromptTimes[k]);
     svc_.sound.load({PromptWav, EndWav});
+    LoadDebate();
 }
 
 QString TimingSession::DefaultPromptWav() const

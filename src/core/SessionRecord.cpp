@@ -15,6 +15,8 @@ void TimingSession::OpenRecord()
     r.title = TitleText;
     r.lengthSeconds = TimeLenSeconds;
     r.direction = CountDirection;
+    if (debate_)
+        r.sideSeconds.emplace();
     record_ = r;
     countedTicks_ = 0;
     adjustedBeforeEnd_ = 0;
@@ -37,6 +39,26 @@ void TimingSession::CloseRecord(TimingEnd how)
     r.ending = overtime ? TimingEnd::Reached : how;
     if (overtime)
         r.overtimeSeconds = overtimeSeconds;
+    if (r.sideSeconds) {
+        // A debate: both sides' clocks; no qualifying window judges two sides together.
+        const qint64 now = svc_.clock.monotonicMs();
+        std::int32_t ownTime = 0;
+        std::int32_t beyond = 0;
+        for (int side = 0; side < 2; ++side) {
+            // Beyond its end a side counts only with overtime on (else it is the moment before
+            // the tick that ends it).
+            const std::int32_t own = debateClocks_.CountedSeconds(side, now);
+            const std::int32_t over = debateClocks_.Configured().overtime ? debateClocks_.OvertimeSeconds(side, now) : 0;
+            (*r.sideSeconds)[side] = own + over;
+            ownTime += own;
+            beyond += over;
+        }
+        r.countedSeconds = ownTime;
+        if (debateClocks_.Configured().overtime && (overtime || beyond > 0))
+            r.overtimeSeconds = beyond;
+        emit timingEnded(r);
+        return;
+    }
     // The whole time the speaker spoke, judged against the window the scheme has now.
     r.result = QualifyResult(r.countedSeconds + overtimeSeconds, ReadQualifyWindow(config_, r.scheme));
     emit timingEnded(r);

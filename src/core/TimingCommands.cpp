@@ -21,6 +21,11 @@ void TimingSession::StartTiming()
     SetTimeLabels(DateTimeText(now), DateTimeText(now.addSecs(TimeLenSeconds)));
     SetCounterText(TimeLenText);
     OpenRecord();
+    if (debate_) {
+        debateClocks_.Start(svc_.clock.monotonicMs());
+        SetTimeLabels(startTimeText_, DateTimeText(now.addSecs(2 * qint64(TimeLenSeconds))));
+        ShowDebate();
+    }
     SetRunningControls();
     svc_.sound.prepare();
     if (const bool missing = !svc_.sound.outputAvailable(); missing != soundOutputMissing_) {
@@ -33,21 +38,38 @@ void TimingSession::StartTiming()
 void TimingSession::TogglePause()
 {
     CatchUp();
+    // A debate side's end that fell since the last tick comes first.
+    if (debate_ && phase_ == TimingPhase::Running) {
+        DebateTick();
+        if (phase_ != TimingPhase::Running)
+            return;
+    }
     if (phase_ == TimingPhase::Running) {
         if (record_)
             ++record_->pauses;
         counted_.Pause(svc_.clock.monotonicMs());
+        if (debate_) {
+            debateClocks_.Pause(svc_.clock.monotonicMs());
+            ShowDebate();
+        }
         SetPhase(TimingPhase::Paused);
     } else if (phase_ == TimingPhase::Paused) {
         const qint64 now = svc_.clock.monotonicMs();
         counted_.Resume(now, UntilBeat(now));
+        if (debate_) {
+            debateClocks_.Resume(now);
+            ShowDebate();
+        }
         SetPhase(TimingPhase::Running);
         // Beyond the end the end time shown stays the one that has passed.
         if (overtime_)
             return;
         // Counting down the counter holds the time still to run; counting up it holds the
         // elapsed time, so the time still to run is the length minus the counter.
-        const std::int32_t left = CountDirection == 1 ? TimeLenSeconds - CounterSeconds : CounterSeconds;
+        // A debate's time still to run is both sides' together.
+        const std::int32_t left = debate_ ? debateClocks_.RemainingSeconds(0, now) + debateClocks_.RemainingSeconds(1, now)
+                                  : CountDirection == 1 ? TimeLenSeconds - CounterSeconds
+                                                        : CounterSeconds;
         SetTimeLabels(startTimeText_, DateTimeText(svc_.clock.now().addSecs(left)));
     }
 }
@@ -60,6 +82,10 @@ void TimingSession::ResetTiming()
     SetTimeLabels(QStringLiteral("00:00:00"), QStringLiteral("00:00:00"));
     SetCounterText(TimeLenText);
     SetIdleControls();
+    if (debate_) {
+        debateClocks_.Reset();
+        ShowDebate();
+    }
 }
 
 void TimingSession::FinishTiming()

@@ -25,7 +25,9 @@ const char* const kHeader[RecordColumns] = {
     QT_TRANSLATE_NOOP("TimingRecord", "暂停次数"), QT_TRANSLATE_NOOP("TimingRecord", "暂停时长"),
     QT_TRANSLATE_NOOP("TimingRecord", "结束方式"), QT_TRANSLATE_NOOP("TimingRecord", "超时"),
     QT_TRANSLATE_NOOP("TimingRecord", "选手"),     QT_TRANSLATE_NOOP("TimingRecord", "题目"),
-    QT_TRANSLATE_NOOP("TimingRecord", "结果"),     QT_TRANSLATE_NOOP("TimingRecord", "调整")};
+    QT_TRANSLATE_NOOP("TimingRecord", "结果"),     QT_TRANSLATE_NOOP("TimingRecord", "调整"),
+    // A debate's sides by their places, whatever the scheme names them.
+    QT_TRANSLATE_NOOP("TimingRecord", "正方用时"), QT_TRANSLATE_NOOP("TimingRecord", "反方用时")};
 const char* const kEndings[] = {QT_TRANSLATE_NOOP("TimingRecord", "到时"), QT_TRANSLATE_NOOP("TimingRecord", "复位"),
                                 QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出")};
 const char* const kUp = QT_TRANSLATE_NOOP("TimingRecord", "正计时");
@@ -87,6 +89,10 @@ QStringList RecordFields(const TimingRecord& r)
     f[SpeakerTitleColumn] = SpreadsheetText(r.speakerTitle);
     f[ResultColumn] = r.result;
     f[AdjustColumn] = r.adjustSeconds ? AdjustText(*r.adjustSeconds) : QString();
+    if (r.sideSeconds) {
+        f[SideAColumn] = SecondsToTimeText((*r.sideSeconds)[0]);
+        f[SideBColumn] = SecondsToTimeText((*r.sideSeconds)[1]);
+    }
     return f;
 }
 
@@ -106,6 +112,8 @@ QString RecordText(const QStringList& fields)
         text += u' ' + QualifyShown(f[ResultColumn]);
     if (!f[AdjustColumn].isEmpty())
         text += QCoreApplication::translate("TimingRecord", " 调整 %1 秒").arg(f[AdjustColumn]);
+    if (!f[SideAColumn].isEmpty() || !f[SideBColumn].isEmpty())
+        text += QCoreApplication::translate("TimingRecord", "（正方 %1，反方 %2）").arg(f[SideAColumn], f[SideBColumn]);
     if (f[PausesColumn].toInt() > 0)
         text += QCoreApplication::translate("TimingRecord", " 暂停%1次 %2").arg(f[PausesColumn], f[PausedColumn]);
     return text + u' ' + RecordFieldShown(EndingColumn, f[EndingColumn]);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -27,6 +28,8 @@ struct TimingRecord {
     QString speakerTitle; // the speaker's title
     QString result;       // the time judged against the scheme's qualifying window (Qualify.h)
     std::optional<std::int32_t> adjustSeconds; // the sum of the adjustments applied; none without
+    // A debate: each side's counted time, its overtime included; none for a speech.
+    std::optional<std::array<std::int32_t, 2>> sideSeconds;
 };
 
 // The counter text of overtime: "+00:00:07".
@@ -38,7 +41,7 @@ QString AdjustText(std::int32_t seconds);
 // The columns of records.csv, in order.
 enum RecordColumn { DateColumn, StartColumn, EndColumn, SchemeColumn, TitleColumn, LengthColumn, DirectionColumn,
                     CountedColumn, PausesColumn, PausedColumn, EndingColumn, OvertimeColumn, SpeakerColumn,
-                    SpeakerTitleColumn, ResultColumn, AdjustColumn, RecordColumns };
+                    SpeakerTitleColumn, ResultColumn, AdjustColumn, SideAColumn, SideBColumn, RecordColumns };
 // The columns a records.csv of the versions before the programme holds.
 inline constexpr int kFirstRecordColumns = SpeakerColumn;
 // A header row of this version or an earlier one: the first `n` of today's column names.

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/CountedTime.h"
+#include "core/DebateClocks.h"
 #include "core/HotKeyTable.h"
 #include "core/OfferedCommands.h"
 #include "core/TimingRecord.h"
@@ -78,7 +79,9 @@ public:
     DisplayMode Mode() const { return mode_; }
     // Which toolbar the toolbar mode shows (chosen by MaxToolsBar when the mode is entered).
     bool LargeToolbarChosen() const { return largeToolbarChosen_; }
-    CommandOffer Offered(CommandId id) const { return OfferedCommand(id, phase_, mode_, overtime_); }
+    // The table's rule; 换方 is offered in a debate scheme while a timing runs or is paused and
+    // the other side may take the floor.
+    CommandOffer Offered(CommandId id) const;
     // "暂停", or "继续" while paused: the pause command's word, in the interface's language.
     QString PauseWord() const;
 
@@ -108,6 +111,16 @@ public:
     bool Ended() const { return ended_; }
     // No sound output was found when the last timing started: prompts and the end are silent.
     bool SoundOutputMissing() const { return soundOutputMissing_; }
+
+    // ---- a debate scheme: two sides, each with the length on its own clock ----
+    // The current scheme is a debate (Debate=Yes in its COMMSET).
+    bool IsDebate() const { return debate_; }
+    // Both clocks, their names and the side with the floor, as every view shows them.
+    DebateShown Debate() const;
+    // A side's name as the scheme sets it; "正方"/"反方" (in the interface's language) without one.
+    QString SideName(int side) const;
+    // 换方: the floor to the other side, at once (running) or for the continue (paused).
+    void SwitchSides();
 
     // ---- start-up and the scheme ----
     // The information text and picture of the full-screen window from [InfoTxtSet] and
@@ -239,6 +252,7 @@ signals:
     void soundOutputMissingChanged(bool missing); // looked at when a timing starts
     void signalColorChanged(std::optional<QRgb> color); // only when it changes
     void speakerMessageChanged(const QString& text);    // only when it changes
+    void debateChanged(); // a debate scheme's clocks, names or floor changed: read Debate()
 
 private:
     void SetPhase(TimingPhase phase);
@@ -261,6 +275,11 @@ private:
     void AdvanceCounter(int beats);
     // A command that comes after a stall, before the late tick: the beats it missed first.
     void CatchUp();
+    // The debate hooks: the scheme's keys, the clock with the floor on each tick, the views told.
+    void LoadDebate();
+    void DebateTick();
+    void AfterDebateEvents(const DebateEvents& ev);
+    void ShowDebate();
     // How long until the tick's next beat.
     qint64 UntilBeat(qint64 now) const;
     // The signal colour of the prompts the counter has passed when the next tick shows `next`.
@@ -301,4 +320,7 @@ private:
     qint64 lastTickAt_ = -1;             // the monotonic reading of the last tick
     std::int32_t adjustedBeforeEnd_ = 0; // the record's timing adjusted before its end, in seconds
     QString speakerMessage_;
+    bool debate_ = false;
+    std::array<QString, 2> sideNames_;   // as the scheme has them; empty for the default names
+    DebateClocks debateClocks_;
 };

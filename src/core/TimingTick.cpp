@@ -24,13 +24,16 @@ void TimingSession::Tick()
     lastTickAt_ = svc_.clock.monotonicMs();
     clockText_ = DateTimeText(svc_.clock.now());
     emit clockTextChanged(clockText_);
-    if (IsTiming())
+    if (IsTiming() && debate_)
+        DebateTick();
+    else if (IsTiming())
         AdvanceCounter(counted_.TakeTick(lastTickAt_));
 }
 
 void TimingSession::CatchUp()
 {
-    if (IsTiming())
+    // A debate's clocks read the monotonic clock: a stall costs them nothing to catch up.
+    if (IsTiming() && !debate_)
         if (const int late = counted_.TakeOverdue(svc_.clock.monotonicMs()))
             AdvanceCounter(late);
 }

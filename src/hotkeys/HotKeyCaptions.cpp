@@ -9,7 +9,7 @@
 #include <QStringList>
 
 namespace {
-const char* const kLabels[13] = {
+const char* const kLabels[14] = {
     "",
     QT_TRANSLATE_NOOP("HotKeyCaptions", "计时"),
     QT_TRANSLATE_NOOP("HotKeyCaptions", "复位"),
@@ -23,6 +23,7 @@ const char* const kLabels[13] = {
     QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案四"),
     QT_TRANSLATE_NOOP("HotKeyCaptions", "计时方案五"),
     QT_TRANSLATE_NOOP("HotKeyCaptions", "下一位选手"),
+    QT_TRANSLATE_NOOP("HotKeyCaptions", "换方"),
 };
 
 QString Tr(const char* source) { return QCoreApplication::translate("HotKeyCaptions", source); }
@@ -87,8 +88,8 @@ QString RefusedKeysNote(const HotKeyTable& table, const HotKeyStatuses& statuses
 
 std::vector<HotkeyAction> HotKeyActions()
 {
-    static const char* const names[13] = {"",        "start",   "reset",   "toolbar", "fullscreen", "main", "pause",
-                                          "scheme1", "scheme2", "scheme3", "scheme4", "scheme5",    "next"};
+    static const char* const names[14] = {"",        "start",   "reset",   "toolbar", "fullscreen", "main", "pause",
+                                          "scheme1", "scheme2", "scheme3", "scheme4", "scheme5",    "next", "switch"};
     std::vector<HotkeyAction> actions;
     for (int id = 1; id <= kHotKeyCommands; ++id)
         actions.push_back({id, QString::fromLatin1(names[id]), Tr(kLabels[id])});

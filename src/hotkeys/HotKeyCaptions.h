@@ -15,8 +15,8 @@ struct HotKeyStatus {
     // asked for, empty when it bound none; nothing before it answered, and for X11 grabs.
     std::optional<QString> bound;
 };
-// Index = hotkey id 1..12 (index 0 unused).
-using HotKeyStatuses = std::array<HotKeyStatus, 13>;
+// Index = hotkey id 1..13 (index 0 unused).
+using HotKeyStatuses = std::array<HotKeyStatus, 14>;
 
 // The one rule for what a hotkey shows, in its popup-menu caption and in its row of the hotkey
 // dialog: its Desc, followed by "（被占用）" when another program held the combination at the

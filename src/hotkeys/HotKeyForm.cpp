@@ -63,7 +63,7 @@ void HotKeyBox::focusOutEvent(QFocusEvent* e)
 }
 
 namespace {
-const char* const kRowCaptions[13] = {
+const char* const kRowCaptions[14] = {
     "",
     QT_TRANSLATE_NOOP("HotKeyForm", "开始计时"),
     QT_TRANSLATE_NOOP("HotKeyForm", "复位计时器"),
@@ -77,10 +77,12 @@ const char* const kRowCaptions[13] = {
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案4"),
     QT_TRANSLATE_NOOP("HotKeyForm", "计时方案5"),
     QT_TRANSLATE_NOOP("HotKeyForm", "下一位"),
+    QT_TRANSLATE_NOOP("HotKeyForm", "换方"),
 };
-// The rows of the earlier versions; the dialog grows by one row for 下一位.
+// The rows of the earlier versions; the dialog grows by a row for 下一位 and one for 换方.
 constexpr int kFirstRows = 11;
 constexpr int kRowPitch = 490;
+constexpr int kGrown = kRowPitch * (kHotKeyCommands - kFirstRows);
 
 const char* const kInstruction = QT_TRANSLATE_NOOP("HotKeyForm", "请在键盘上按相应的键进行设置，按BackSpace（退格）键，取消设定！");
 const QColor kSharedRow(0xFF, 0xC0, 0xC0);
@@ -95,7 +97,7 @@ void SetTextColor(QWidget* w, const QColor& c)
 
 HotKeyForm::HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, HotkeyService& service,
                        Dialogs& dialogs, QWidget* owner)
-    : FramedDialog(owner, 6270, 7140 + kRowPitch, QString(), QStringLiteral("hotkey"))
+    : FramedDialog(owner, 6270, 7140 + kGrown, QString(), QStringLiteral("hotkey"))
     , session_(session)
     , config_(config)
     , hotKeys_(hotKeys)
@@ -138,11 +140,11 @@ HotKeyForm::HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys
     }
 
     Command1 = new QPushButton(this);
-    Command1->setGeometry(TwipsRect(3150, 6570 + kRowPitch, 1185, 405));
+    Command1->setGeometry(TwipsRect(3150, 6570 + kGrown, 1185, 405));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     Command2 = new QPushButton(this);
-    Command2->setGeometry(TwipsRect(4680, 6570 + kRowPitch, 1185, 405));
+    Command2->setGeometry(TwipsRect(4680, 6570 + kGrown, 1185, 405));
     Command2->setAutoDefault(false);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     Command3 = new QPushButton(this);
@@ -166,8 +168,8 @@ void HotKeyForm::RetranslateUi()
     Command1->setText(tr("保存设置"));
     Command2->setText(tr("取消退出"));
     Command3->setText(tr("桌面设置"));
-    Command3->setGeometry(english ? TwipsRect(1290, 6570 + kRowPitch, 1710, 405)
-                                  : TwipsRect(1620, 6570 + kRowPitch, 1185, 405));
+    Command3->setGeometry(english ? TwipsRect(1290, 6570 + kGrown, 1710, 405)
+                                  : TwipsRect(1620, 6570 + kGrown, 1185, 405));
     // One line: a stand-in face wider than the design face draws a pixel smaller.
     QFont small = font();
     while (QFontMetrics(small).horizontalAdvance(tr(kInstruction)) > Label2->width() && small.pixelSize() > 10)
@@ -258,7 +260,7 @@ void HotKeyForm::Command1_Click()
     ConfigFile::SaveBatch save(config_); // every hotkey in one write, or none
     for (int n = 1; n <= kHotKeyCommands; ++n) {
         const QString id = QString::number(n);
-        // 下一位 goes into the file only once it is set (or the file has it already).
+        // 下一位 and 换方 go into the file only once set (or the file has them already).
         if (n > kFirstRows && table[n].Desc == kNotSet &&
             !config_.PeekIniText(IniSection::COMMSET, IniKey::HotKeyDesc + id))
             continue;

@@ -31,7 +31,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 };
 
-// The hotkey dialog: twelve rows, one for each global hotkey; pressing a key combination in a
+// The hotkey dialog: thirteen rows, one for each global hotkey; pressing a key combination in a
 // row sets that hotkey, BackSpace switches it off. While it is open no hotkey is registered;
 // closing it in any way reloads the hotkeys from the configuration and registers them again,
 // so only what "保存设置" wrote stays.
@@ -54,8 +54,8 @@ public:
 
     Control* Label15 = nullptr;           // caption of the title strip
     QLabel* Label2 = nullptr;             // instruction
-    std::array<QLabel*, 13> Label1{};     // row captions, items 1..12
-    std::array<HotKeyBox*, 13> Text1{};   // items 1..12, one per hotkey id
+    std::array<QLabel*, 14> Label1{};     // row captions, items 1..13
+    std::array<HotKeyBox*, 14> Text1{};   // items 1..13, one per hotkey id
     QPushButton* Command1 = nullptr;      // 保存设置
     QPushButton* Command2 = nullptr;      // 取消退出
     QPushButton* Command3 = nullptr;      // 桌面设置: the desktop's settings of the shortcuts, where it has them
@@ -76,8 +76,8 @@ private:
     HotKeys& hotKeys_;
     HotkeyService& service_;
     Dialogs& dialogs_;
-    std::array<bool, 13> keyDown_{}; // a key went down in the box and its release is still due
-    std::array<bool, 13> marked_{};
+    std::array<bool, 14> keyDown_{}; // a key went down in the box and its release is still due
+    std::array<bool, 14> marked_{};
     bool pressed_ = false; // a combination was pressed in a row
     bool marking_ = false; // a save found shared rows: the marks follow every change
     bool loaded_ = false;  // Form_Load has shown the table

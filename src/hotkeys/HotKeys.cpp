@@ -11,8 +11,8 @@ struct HotKeyDefault {
     const char* setB;
     const char* desc;
 };
-// Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5; 12: 下一位.
-const HotKeyDefault kDefaults[13] = {
+// Ids 1..11: start, reset, toolbar, full screen, main window, pause, schemes 1..5; 12: 下一位; 13: 换方.
+const HotKeyDefault kDefaults[14] = {
     {"", ""},
     {"116", "F5"},
     {"117", "F6"},
@@ -26,6 +26,7 @@ const HotKeyDefault kDefaults[13] = {
     {"100", "Num4"},
     {"101", "Num5"},
     {"", "NotSet"}, // 下一位: off until set
+    {"", "NotSet"}, // 换方: off until set
 };
 // The rows whose keys a file of the earlier versions has: written as defaults when missing.
 constexpr int kFirstHotKeyRows = 11;
@@ -191,7 +192,7 @@ bool HotKeys::SetHotKey(int id, const QString& keyText, const QString& action)
 void HotKeys::UnregisterAll()
 {
     for (int id = 1; id <= kHotKeyCommands; ++id) {
-        // 下一位 is released only where it was set or registered.
+        // 下一位 and 换方 are released only where they were set or registered.
         if (id > kFirstHotKeyRows && session_.HotKeys[id].Desc == kNotSet && statuses_[id].key.isEmpty())
             continue;
         SetHotKey(id, QString(), "Del");

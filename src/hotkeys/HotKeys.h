@@ -26,7 +26,7 @@ public:
     HotKeys(TimingSession& session, Commands& commands, const ConfigFile& config, HotkeyService& service);
     ~HotKeys();
 
-    // Fills the table from section COMMSET, id 1..12, SetA, SetB, Desc each (12 only looked at).
+    // Fills the table from section COMMSET, id 1..13, SetA, SetB, Desc each (12 and 13 only looked at).
     void LoadHotKeys();
     // Registers every hotkey in use, keeps what became of each (Statuses) and writes the hotkey
     // texts into the menu captions. Throws ConfigError when a SetB in use is not a 16-bit
@@ -34,7 +34,7 @@ public:
     void RegisterHotKeys();
     // keyText "modifiers,keycode"; action "Add" or "Del". True when an "Add" was taken.
     bool SetHotKey(int id, const QString& keyText, const QString& action);
-    // Unregisters all ("Del" for 1..11, and 12 when set or registered), as the dialogs and the unload do.
+    // Unregisters all ("Del" for 1..11, and 12, 13 when set or registered), as the dialogs and the unload do.
     void UnregisterAll();
     // Between UnregisterAll and the next registration: no command acts as a hotkey would.
     bool Held() const { return held_; }

@@ -36,6 +36,7 @@ MenuForm::MenuForm(const TimingSession& session, Commands& commands, const HotKe
     MJishiStart = item(tr("计时"), [this] { MJishiStart_Click(); });
     MJishiEnd = item(tr("复位"), [this] { MJishiEnd_Click(); });
     MJishiPause = item(session_.PauseWord(), [this] { MJishiPause_Click(); });
+    MSwitchSides = item({}, [this] { commands_.Run(CommandId::SwitchSides, owner_); });
     MypopMenu->addSeparator(); // fg1
     MMinME = item(tr("工具条模式"), [this] { MMinME_Click(); });
     MMaxME = item(tr("全屏幕模式"), [this] { MMaxME_Click(); });
@@ -156,6 +157,9 @@ void MenuForm::ApplyOffers()
         CommandItem(id)->setVisible(offer.visible);
         CommandItem(id)->setEnabled(offer.enabled);
     }
+    const CommandOffer sides = commands_.Offered(CommandId::SwitchSides);
+    MSwitchSides->setVisible(sides.visible);
+    MSwitchSides->setEnabled(sides.enabled);
 }
 
 QString MenuForm::AdjustStepCaption(int seconds)
@@ -209,6 +213,7 @@ QAction* MenuForm::CommandItem(CommandId id) const
     case CommandId::NextSpeaker: return MNextSpeaker;
     case CommandId::AdjustTime: return MAdjust->menuAction();
     case CommandId::SpeakerMessage: return MSpeakerMessage;
+    case CommandId::SwitchSides: return MSwitchSides;
     default: return nullptr;
     }
 }

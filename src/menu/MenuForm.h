@@ -40,6 +40,7 @@ public:
     QAction* MSpeakerMessage = nullptr; // "给演讲者的消息..."
     QAction* MProgramme = nullptr;   // "比赛名单..."
     QAction* MNextSpeaker = nullptr; // "下一位选手"
+    QAction* MSwitchSides = nullptr; // "换方": shown in a debate scheme
     QAction* MDouDong = nullptr;
     QAction* MMaxToolsBar = nullptr;
     QAction* MExitMe = nullptr;

@@ -20,12 +20,19 @@ struct RemoteState {
     bool blinking = false;
     bool finished = false; // the last timing ran to its end (and nothing has happened since)
     bool overtime = false; // the timing goes on beyond its end ("+00:00:07")
-    // The commands 1..12 (start, reset, the three display modes, pause, the five schemes, the
-    // next speaker), one mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
+    // The commands 1..13 (start, reset, the three display modes, pause, the five schemes, the
+    // next speaker, 换方), one mark each: 'o' offered, 'd' shown but not usable now, 'h' hidden.
     QString offers;
     QString message; // the message to the speaker (user text), empty without; the speaker page shows it
     QString speaker; // the programme's current speaker (user text), empty without a programme
     bool adjustable = false; // the time may be adjusted now (the control page's buttons)
+    // A debate scheme: both sides' names and clocks (as the counter shows them), whose time is
+    // gone, and the side with the floor (0 or 1). Without a debate `debate` is false.
+    bool debate = false;
+    QString sideNames[2];
+    QString sideTexts[2];
+    bool sideGone[2] = {false, false};
+    int floor = 0;
     bool operator==(const RemoteState&) const = default;
 };
 
@@ -33,7 +40,7 @@ struct RemoteState {
 class RemoteCommands {
 public:
     virtual ~RemoteCommands() = default;
-    // Runs command `id` (1..12) exactly as its hotkey would: only when the program offers it
+    // Runs command `id` (1..13) exactly as its hotkey would: only when the program offers it
     // now. False when it did not run.
     virtual bool runRemoteCommand(int id) = 0;
     // Moves the counter by `seconds` (-3600..3600) as "horalto adjust" does: only while the

@@ -158,6 +158,12 @@ void RecordsForm::ShowRows(int first)
     for (int r = first; r < int(shown_.size()); ++r)
         for (int c = 0; c < RecordColumns; ++c)
             RecordList->setItem(r, c, new QTableWidgetItem(RecordFieldShown(c, shown_[std::size_t(r)][c])));
+    // A debate's two columns only where a listed record is a debate's.
+    bool debate = false;
+    for (const QStringList& row : shown_)
+        debate = debate || !row[SideAColumn].isEmpty();
+    RecordList->setColumnHidden(SideAColumn, !debate);
+    RecordList->setColumnHidden(SideBColumn, !debate);
     RecordList->setUpdatesEnabled(true);
 }
 

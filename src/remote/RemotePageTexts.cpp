@@ -21,6 +21,7 @@ const char* const kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "全屏幕模式"),
     QT_TRANSLATE_NOOP("RemotePage", "返回主界面"),
     QT_TRANSLATE_NOOP("RemotePage", "下一位"),
+    QT_TRANSLATE_NOOP("RemotePage", "换方"),
     QT_TRANSLATE_NOOP("RemotePage", "时间到"),
     QT_TRANSLATE_NOOP("RemotePage", "超时 · 已暂停"),
     QT_TRANSLATE_NOOP("RemotePage", "超时"),

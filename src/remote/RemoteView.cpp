@@ -43,6 +43,7 @@ RemoteView::RemoteView(const TimingSession& session, Commands& commands, const C
     connect(&s, &TimingSession::toolbarChosen, this, publish, direct);
     connect(&s, &TimingSession::infoTextChanged, this, publish, direct);
     connect(&s, &TimingSession::counterColorChanged, this, publish, direct);
+    connect(&s, &TimingSession::debateChanged, this, publish, direct);
     connect(&s, &TimingSession::signalColorChanged, this, publish, direct);
     connect(&s, &TimingSession::speakerMessageChanged, this, publish, direct);
     // A new language: a page that could not be served says why anew (the port is tried again).
@@ -188,6 +189,16 @@ RemoteState RemoteView::State() const
     r.message = s.SpeakerMessage();
     r.speaker = speakerTitle_;
     r.adjustable = commands_.Offered(CommandId::AdjustTime).offered();
+    if (s.IsDebate()) {
+        const DebateShown d = s.Debate();
+        r.debate = true;
+        r.floor = d.floor;
+        for (int side = 0; side < 2; ++side) {
+            r.sideNames[side] = d.sides[side].name;
+            r.sideTexts[side] = d.sides[side].text;
+            r.sideGone[side] = d.sides[side].gone;
+        }
+    }
     return r;
 }
 

@@ -4,6 +4,7 @@
 #include "config/ConfigFile.h"
 #include "core/Colors.h"
 #include "core/Qualify.h"
+#include "settings/DebateFields.h"
 #include "core/TimingSession.h"
 #include "core/TimeText.h"
 #include "core/Twips.h"
@@ -58,7 +59,7 @@ QString WavFolder(const QString& programDir)
 
 OptionForm::OptionForm(TimingSession& session, const ConfigFile& config, HotKeys& hotKeys, Dialogs& dialogs,
                        const ProgramDir& programDir, QWidget* owner)
-    : FramedDialog(owner, kDialogWidth, 5820, QString())
+    : FramedDialog(owner, kDialogWidth, 5820 + 780, QString()) // the debate row makes its group taller
     , session_(session)
     , config_(config)
     , hotKeys_(hotKeys)
@@ -139,6 +140,7 @@ void OptionForm::LoadSchemeIntoFields()
     Check2->setChecked(c.PeekIniText(comm, IniKey::OverTime).value_or(QString()) == QStringLiteral("Yes"));
     QualifyMin->setText(c.PeekIniText(comm, IniKey::QualifyMin).value_or(QString()));
     QualifyMax->setText(c.PeekIniText(comm, IniKey::QualifyMax).value_or(QString()));
+    debate_->Load(c, comm);
     for (QWidget* w : findChildren<QWidget*>())
         w->setEnabled(true);
     Command1->setEnabled(true);
@@ -253,6 +255,8 @@ bool OptionForm::WriteFields()
             if (!text(colors, key, QString::number(bgr)))
                 return false;
     }
+    if (!debate_->Write(c, comm))
+        return false;
     return save.commit();
 }
 

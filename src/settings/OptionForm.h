@@ -10,6 +10,7 @@ class Control;
 class Dialogs;
 class HotKeys;
 class ProgramDir;
+class DebateFields;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -125,5 +126,6 @@ private:
     QLabel* qualifyCaption_ = nullptr;
     QLabel* fromCaption_ = nullptr;
     QLabel* toCaption_ = nullptr;
+    DebateFields* debate_ = nullptr; // "辩论（双方计时）" and the sides' names
     bool presetColors_ = false; // a preset was applied: its counter colours go with the scheme
 };

@@ -3,6 +3,7 @@
 
 #include "core/Language.h"
 #include "core/Twips.h"
+#include "settings/DebateFields.h"
 #include "settings/SchemePresets.h"
 #include "settings/SignalColorButton.h"
 #include "settings/TimeField.h"
@@ -34,6 +35,9 @@ constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
 constexpr int kQualifyTop = 5010, kQualifyFrom = 1380, kQualifyFieldW = 900;
 constexpr int kColorButtonW = 780; // the prompts' colour buttons, after "(剩余时间)"
 constexpr int kPresetsW = 1200, kPresetsRight = 5640;
+// The debate row, below the qualifying window in the same group; the group grows and the scheme
+// row moves down by kDebateRow.
+constexpr int kDebateTop = 5370, kDebateRow = 780;
 
 void SetColor(QWidget* w, QPalette::ColorRole role, const QColor& c)
 {
@@ -171,14 +175,16 @@ void OptionForm::BuildControls()
         connect(*f, &QLineEdit::textChanged, this, [this] { IsChanged = true; });
     }
 
+    debate_ = new DebateFields(this, [this] { IsChanged = true; });
+
     // Scheme choice and the two buttons.
-    caption(kRowLabel, 5370, QT_TR_NOOP("请选择计时方案："));
+    caption(kRowLabel, 5370 + kDebateRow, QT_TR_NOOP("请选择计时方案："));
     Combo3 = new QComboBox(this);
     for (int n = 1; n <= 5; ++n)
         Combo3->addItem(QString(), n);
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
-    SaveMe = button(2925, 5340, 975, 375, &OptionForm::SaveMe_Click);
-    Command1 = button(4035, 5340, 975, 375, &OptionForm::Command1_Click);
+    SaveMe = button(2925, 5340 + kDebateRow, 975, 375, &OptionForm::SaveMe_Click);
+    Command1 = button(4035, 5340 + kDebateRow, 975, 375, &OptionForm::Command1_Click);
 
     // Tab order: reading order, left to right and top to bottom.
     std::vector<QWidget*> order;
@@ -189,7 +195,8 @@ void OptionForm::BuildControls()
         for (QWidget* f : std::initializer_list<QWidget*>{TssjHh[i], TssjMm[i], TssjSs[i], TsColor[i]})
             order.push_back(f);
     for (QWidget* w : std::initializer_list<QWidget*>{TsWav, TsOpen, TsTest, JsWav, JsOpen, JsTest, Combo1, Combo2,
-                                                      Check2, Presets, QualifyMin, QualifyMax, Combo3, SaveMe, Command1})
+                                                      Check2, Presets, QualifyMin, QualifyMax, debate_->Box(), debate_->Name(0),
+                                                      debate_->Name(1), Combo3, SaveMe, Command1})
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
         setTabOrder(order[k - 1], order[k]);
@@ -209,7 +216,9 @@ void OptionForm::RetranslateUi()
     const int soundLeft = english ? 1560 : kSoundField; // the sound fields end where they did
     TsWav->setGeometry(TwipsRect(soundLeft, kPromptSoundTop, kSoundField + kSoundFieldW - soundLeft, kFieldH));
     JsWav->setGeometry(TwipsRect(soundLeft, kEndSoundTop, kSoundField + kSoundFieldW - soundLeft, kFieldH));
-    Combo3->setGeometry(english ? TwipsRect(1620, 5355, 1215, 315) : TwipsRect(1740, 5355, 1005, 315));
+    Combo3->setGeometry(english ? TwipsRect(1620, 5355 + kDebateRow, 1215, 315) : TwipsRect(1740, 5355 + kDebateRow, 1005, 315));
+    debate_->Retranslate();
+    debate_->Place(kRowLabel, kDebateTop, kPresetsRight, kFieldH);
 
     SetCaption(tr("参数设置"));
     Label15->setText(tr("Horalto设置"));

@@ -1,5 +1,7 @@
 #include "windows/FullScreenForm.h"
 
+#include "windows/DebateBoard.h"
+
 #include "config/ConfigKeys.h"
 #include "config/ConfigFile.h"
 #include "core/Commands.h"
@@ -233,6 +235,7 @@ void FullScreenForm::Form_Load()
         Picture4->SetLit(to, true);
     };
     FollowCounter(this, s, Showtime, TimingSession::FullScreenCounter);
+    FollowDebate(this, s, Showtime, new DebateBoard(this, DebateBoard::Layout::Stage), TimingSession::FullScreenCounter);
     FollowSignal(this, s, [this](std::optional<QColor> signal) { ShowSignal(signal); });
     FollowOffers(this, s, {{KongZhi1, CommandId::Start}, {KongZhi2, CommandId::Reset},
                            {KongZhi3, CommandId::BackToMain}, {KongZhi4, CommandId::ToolbarMode}});

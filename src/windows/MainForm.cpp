@@ -1,5 +1,7 @@
 #include "windows/MainForm.h"
 
+#include "windows/DebateBoard.h"
+
 #include "config/ConfigKeys.h"
 #include "core/Commands.h"
 #include "core/PopupMenu.h"
@@ -112,6 +114,7 @@ void MainForm::FollowSession()
         Showtime->setFont(f);
     };
     FollowCounter(this, s, Showtime, TimingSession::MainCounter, fitCounter);
+    FollowDebate(this, s, Showtime, new DebateBoard(this, DebateBoard::Layout::Halves), TimingSession::MainCounter);
     FollowSignal(this, s, [this](std::optional<QColor> signal) {
         signal_ = signal;
         update(CounterPanel());

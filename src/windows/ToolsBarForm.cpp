@@ -1,5 +1,7 @@
 #include "windows/ToolsBarForm.h"
 
+#include "windows/DebateBoard.h"
+
 #include "config/ConfigKeys.h"
 #include "core/Commands.h"
 #include "core/PopupMenu.h"
@@ -169,6 +171,9 @@ void ToolsBarForm::Form_Load()
     const TimingSession& s = session_;
     FollowCounter(this, s, Showtime, large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter,
                   [this] { FitShowtime(); });
+    FollowDebate(this, s, Showtime, new DebateBoard(PicTime, DebateBoard::Layout::FloorLarge),
+                 large_ ? TimingSession::LargeToolbarCounter : TimingSession::SmallToolbarCounter,
+                 [this] { return PicTime->rect(); });
     FollowSignal(this, s, [this](std::optional<QColor> signal) {
         PicTime->SetBackColor(signal ? BgrFromColor(*signal) : kCounterBox);
     });

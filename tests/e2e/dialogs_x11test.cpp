@@ -53,8 +53,8 @@ TEST(EndToEndDialogs, F11SetInTheHotkeyDialogSwitchesToFullScreenAndTheAboutBoxO
     const QPoint d = ProgramRun::geometry(dialog).topLeft();
     ProgramRun::click(d + QPoint(250, 178)); // row 4's box (110, 166 px)
     ProgramRun::key("F11");
-    EXPECT_EQ(Shoot(dialog, "/tmp/horalto_hotkey_dialog.png").size(), QSize(418, 509)); // with the row 下一位
-    ProgramRun::click(d + QPoint(249, 484)); // 保存设置, below the twelfth row
+    EXPECT_EQ(Shoot(dialog, "/tmp/horalto_hotkey_dialog.png").size(), QSize(418, 541)); // with the rows 下一位 and 换方
+    ProgramRun::click(d + QPoint(249, 517)); // 保存设置, below the thirteenth row
     ASSERT_TRUE(Gone(QStringLiteral("全局快捷键设置"))) << "保存设置 did not close the dialog";
     EXPECT_TRUE(run.iniLines().contains("HotKeySetB4=122"));
     EXPECT_TRUE(run.iniLines().contains("HotKeyDesc4=F11"));

@@ -19,7 +19,7 @@ TEST(EndToEndPortalHotkeys, TheDesktopsShortcutStartsATiming)
     const int bind = portal.waitFor("bind");
     ASSERT_GE(bind, 0);
     EXPECT_EQ(portal.log()[bind], "bind start=F5 reset=F6 toolbar=F7 fullscreen=F8 main=F9 pause=Pause "
-                                  "scheme1=KP_1 scheme2=KP_2 scheme3=KP_3 scheme4=KP_4 scheme5=KP_5 next=");
+                                  "scheme1=KP_1 scheme2=KP_2 scheme3=KP_3 scheme4=KP_4 scheme5=KP_5 next= switch=");
     const int idle = ProgramRun::counterSeconds(main);
     ASSERT_GE(idle, 0);
     portal.send("activate start");

@@ -48,9 +48,9 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     ASSERT_TRUE(records.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = records.readAll().trimmed().split('\n');
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].endsWith(",超时,选手,题目,结果,调整\r"));
-    EXPECT_TRUE(lines[1].endsWith(",到时,,Ann,,不足时,\r")) << "judged by scheme 1's window: " << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].contains(",2,Horalto,00:00:09,") && lines[2].endsWith(",复位,,Bob,Hope,,"))
+    EXPECT_TRUE(lines[0].endsWith(",超时,选手,题目,结果,调整,正方用时,反方用时\r"));
+    EXPECT_TRUE(lines[1].endsWith(",到时,,Ann,,不足时,,,\r")) << "judged by scheme 1's window: " << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(",2,Horalto,00:00:09,") && lines[2].endsWith(",复位,,Bob,Hope,,,,"))
         << "Bob's scheme, his name: " << lines[2].toStdString();
     run.process().kill();
     run.waitForEnd();

@@ -22,10 +22,10 @@ TEST(EndToEndRecords, AKillMidTimingLeavesTheFinishedTimingAsWholeLinesOnly)
     QFile f(run.path("data/horalto/records.csv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
-    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF日期,开始,结束,方案,标题,时长,方向,计时,暂停次数,暂停时长,结束方式,超时,选手,题目,结果,调整\r\n"));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF日期,开始,结束,方案,标题,时长,方向,计时,暂停次数,暂停时长,结束方式,超时,选手,题目,结果,调整,正方用时,反方用时\r\n"));
     EXPECT_TRUE(bytes.endsWith("\r\n")) << "a half line";
     const QList<QByteArray> lines = bytes.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[1].count(','), 15);
+    EXPECT_EQ(lines[1].count(','), 17);
     EXPECT_TRUE(lines[1].contains(",1,Horalto,00:00:01,倒计时,00:00:01,0,00:00:00,到时,+00:00:0")) << lines[1].toStdString();
 }

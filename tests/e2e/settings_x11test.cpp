@@ -8,7 +8,7 @@
 
 TEST(EndToEndSettings, KeyboardEditSavedWithAltSChangesTheCounter)
 {
-    const QPoint setup(341, 224), exit(401, 224), schemeList(149, 367); // button centres in their windows
+    const QPoint setup(341, 224), exit(401, 224), schemeList(149, 419); // button centres in their windows
     ProgramRun run;
     ASSERT_TRUE(run.start());
     const QString main = ProgramRun::findWindow("Horalto 计时方案1");
@@ -17,7 +17,7 @@ TEST(EndToEndSettings, KeyboardEditSavedWithAltSChangesTheCounter)
     const QString dialog = ProgramRun::findWindow("参数设置");
     ASSERT_FALSE(dialog.isEmpty()) << "设 置 did not open the dialog";
     const QRect g = ProgramRun::geometry(dialog);
-    EXPECT_EQ(g.size(), QSize(392, 388));
+    EXPECT_EQ(g.size(), QSize(392, 440)); // with the debate row
     EXPECT_NEAR(g.center().x(), 640, 2) << "not centred";
     QThread::msleep(300);
     ProgramRun::screenshot().copy(g).save("/tmp/horalto_settings_scheme1.png");

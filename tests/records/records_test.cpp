@@ -56,5 +56,5 @@ TEST(Records, TimingsGoOnRecordAndTheWindowListsCopiesAndClearsThem)
     t.w.hotkeys.press(1);
     t.app->Unload();
     ASSERT_EQ(records.lines.size(), 1);
-    EXPECT_TRUE(records.lines[0].endsWith(",退出,,,,,\r\n")) << records.lines[0].toStdString();
+    EXPECT_TRUE(records.lines[0].endsWith(",退出,,,,,,,\r\n")) << records.lines[0].toStdString();
 }

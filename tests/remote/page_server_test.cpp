@@ -115,7 +115,7 @@ TEST(PageServer, PagesFollowAWholeTimingAndTheControlPageRunsOfferedCommandsOnly
     EXPECT_EQ(viewer.states.first().value("title"), "Horalto 计时方案1");
 
     EXPECT_TRUE(control.run(1)); // 计时
-    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:05 offers=dooohodddddd"));
+    EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:05 offers=dooohoddddddh"));
     p.tick(), p.tick(), p.tick(); // 05, 04, 03: the prompt
     EXPECT_TRUE(viewer.shows("phase=1 counter=00:00:03 blink=true"));
     EXPECT_EQ(p.w.sound.played.size(), 1);

@@ -2,11 +2,14 @@
 
 #include "remote/server/RequestGate.h"
 
+#include "core/OfferedCommands.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpSocket>
@@ -35,8 +38,6 @@ const Resource kResources[] = {
     {"/overlay.css", ":/remote/overlay.css", "text/css; charset=utf-8"},
     {"/overlay.js", ":/remote/overlay.js", "text/javascript; charset=utf-8"},
 };
-// The commands a control page sends by number: the hotkeys' commands 1..12.
-constexpr int kPageCommands = 12;
 // The most a control page's adjustment moves the counter, either way.
 constexpr int kMostAdjust = 3600;
 constexpr const char kSocketPath[] = "/ws";
@@ -180,7 +181,7 @@ void PageServer::publish(const RemoteState& state)
     if (state == state_ && !stateText_.isEmpty())
         return;
     state_ = state;
-    const QJsonObject o{{"t", "state"},
+    QJsonObject o{{"t", "state"},
                         {"counter", state.counter},
                         {"color", state.color},
                         {"signal", state.signal},
@@ -198,6 +199,12 @@ void PageServer::publish(const RemoteState& state)
                         {"message", state.message},
                         {"speaker", state.speaker},
                         {"adjust", state.adjustable}};
+    if (state.debate) {
+        QJsonArray sides;
+        for (int side = 0; side < 2; ++side)
+            sides.append(QJsonObject{{"name", state.sideNames[side]}, {"text", state.sideTexts[side]}, {"gone", state.sideGone[side]}});
+        o.insert("debate", QJsonObject{{"floor", state.floor}, {"sides", sides}});
+    }
     stateText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     SendToAll();
 }
@@ -336,8 +343,9 @@ void PageServer::Received(QWebSocket* socket, const QString& message)
         done.insert(QLatin1String("message"), true);
         done.insert(QLatin1String("ok"), true);
     } else {
+        // Every command a hotkey has (下一位 and 换方 too); the program decides whether it is offered.
         const int id = o.value(QStringLiteral("cmd")).toInt(0);
-        if (id < 1 || id > kPageCommands)
+        if (id < 1 || id > kHotKeyCommands)
             return;
         done.insert(QLatin1String("cmd"), id);
         done.insert(QLatin1String("ok"), commands_->runRemoteCommand(id));

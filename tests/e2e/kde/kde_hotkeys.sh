@@ -92,7 +92,7 @@ invoke pause
 wait_for 8 stopped || fail "the first pause did not act"
 invoke pause
 wait_for 8 running || fail "the second pause did not act"
-# (d) Saving the hotkey dialog (item 12 of the popup menu while stopped; 保存设置 below the twelfth row) leaves the keys working.
+# (d) Saving the hotkey dialog (item 12 of the popup menu while stopped; 保存设置 below the thirteenth row) leaves the keys working.
 "$presskey" 64
 wait_for 8 stopped || fail "F6 did not reset"
 wait_for 10 focus "Horalto 计时方案1" || fail "Horalto did not take the focus"
@@ -102,7 +102,7 @@ sleep 0.8
 "$presskey" 108 108 108 108 108 108 108 108 108 108 108 108 28
 wait_for 10 xdotool search --onlyvisible --name '^全局快捷键设置$' >/dev/null || fail "the hotkey dialog did not open"
 eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^全局快捷键设置$' | head -n 1)")"
-xdotool mousemove --sync $((X + 249)) $((Y + 484)) click 1
+xdotool mousemove --sync $((X + 249)) $((Y + 517)) click 1
 wait_for 10 sh -c "! xdotool search --onlyvisible --name '^全局快捷键设置$' >/dev/null" || fail "保存设置 did not close the dialog"
 wait_for 20 focus systemsettings || fail "System Settings did not take the focus back"
 "$presskey" 63

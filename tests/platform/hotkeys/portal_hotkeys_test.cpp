@@ -52,7 +52,7 @@ TEST(PortalHotkeys, TheStoredKeysAreProposedActAsOfferedAndTheDesktopsKeysAreSho
     ASSERT_GE(portal.waitFor("bind"), 0);
     EXPECT_EQ(portal.log().filter(kCalls), QStringList({"ready", "register io.horalto.Horalto",
                                                 "bind start=F5 reset= toolbar=F7 fullscreen=F8 main=F9 pause=Pause "
-                                                "scheme1=KP_1 scheme2=KP_2 scheme3=KP_3 scheme4=CTRL+F5 scheme5=KP_5 next="}));
+                                                "scheme1=KP_1 scheme2=KP_2 scheme3=KP_3 scheme4=CTRL+F5 scheme5=KP_5 next= switch="}));
     MenuForm& menu = p.app.menuForm();
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.app.hotKeys().Statuses()[10].bound.has_value(); }, 5000));
     EXPECT_TRUE(p.w.hotkeys.registered.empty()) << "X11 grabs beside the portal";

@@ -70,6 +70,7 @@
     body.classList.toggle('blink', !!s.blink);
     set(counter, s.counter);
     counter.style.color = s.color;
+    showDebate(s.debate, s.color);
     // The contest signal fills the page, its texts in the digits' black or white.
     body.classList.toggle('signal', !!s.signal);
     body.style.background = s.signal || '';
@@ -97,6 +98,24 @@
       set($('current'), s.message ? t('演讲者现在看到：') + s.message : t('演讲者页面上没有消息'));
     }
     keepAwake(s.phase !== 0);
+  }
+
+  // A debate: both sides' clocks side by side, the one with the floor lit and marked.
+  // The clocks in the counter's colour (black or white on a signal colour); a gone one red.
+  function showDebate(d, color) {
+    body.classList.toggle('debate', !!d);
+    $('debate').hidden = !d;
+    counter.hidden = !!d;
+    if (!d) return;
+    d.sides.forEach((side, i) => {
+      const el = $('side' + i);
+      set(el.querySelector('.name'), side.name);
+      const clock = el.querySelector('.clock');
+      set(clock, side.text);
+      clock.style.color = side.gone ? '' : color;
+      el.classList.toggle('floor', d.floor === i);
+      el.classList.toggle('gone', !!side.gone);
+    });
   }
 
   function note(text) {
