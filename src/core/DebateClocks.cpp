@@ -110,6 +110,35 @@ DebateEvents DebateClocks::Tick(qint64 now)
     return ev;
 }
 
+int DebateClocks::Adjust(int seconds, qint64 now)
+{
+    Side& s = sides_[floor_];
+    if (s.gone)
+        return 0;
+    const qint64 counted = s.counted.CountedMs(now);
+    const auto most = [](qint64 ms) { return int(std::min<qint64>(ms / 1000, 3600)); };
+    const int applied = std::clamp(seconds, -most(LengthMs() - counted), most(counted));
+    if (applied == 0)
+        return 0;
+    s.counted.Adjust(-qint64(applied) * 1000);
+    const std::int32_t remaining = RemainingSeconds(floor_, now);
+    s.signal.reset();
+    std::int32_t nearest = -1;
+    for (int k = 0; k < 5; ++k) {
+        const std::int32_t p = scheme_.promptSeconds[k];
+        if (p <= 0 || p > scheme_.lengthSeconds)
+            continue;
+        // Passed (heard or jumped over), or in front of the clock again; one the clock stands
+        // on acts on the next tick, as it would have.
+        s.prompted[k] = remaining < p;
+        if (s.prompted[k] && scheme_.promptColors[k] && (nearest < 0 || p <= nearest)) {
+            nearest = p;
+            s.signal = scheme_.promptColors[k];
+        }
+    }
+    return applied;
+}
+
 qint64 DebateClocks::CountedMs(int side, qint64 now) const { return sides_[side].counted.CountedMs(now); }
 
 std::int32_t DebateClocks::CountedSeconds(int side, qint64 now) const

@@ -53,6 +53,10 @@ public:
     // overtime is counted).
     bool Switch(qint64 now);
     bool CanSwitch() const;
+    // Gives the side with the floor `seconds` (a minus takes them) while its time is not gone:
+    // its clock stays within nothing counted and its whole length. Prompts moved back in front
+    // of the clock act again when reached; prompts jumped over stay silent. The seconds applied.
+    int Adjust(int seconds, qint64 now);
     // Both clocks full, nothing running, the first side has the floor.
     void Reset();
     // The clock with the floor at `now`: its prompts, its end and the floor passing on.
