@@ -42,8 +42,12 @@ TEST(EndToEndDebate, TwoClocksDrivenFromTheCommandLineAndReadOnThePage)
     shows("正方 00:00:0[67] \\| Con 00:00:(10|09) floor"); // the switch's own start takes a moment
     QThread::msleep(2300);
     shows("正方 00:00:0[67] \\| Con 00:00:0[78] floor");
+    Browser lectern; // the speaker's view names both sides and marks the floor
+    ASSERT_TRUE(lectern.open(QStringLiteral("http://127.0.0.1:%1/speaker").arg(port)));
+    EXPECT_TRUE(lectern.waitFor("/^正方 00:00:0[67]\\s+▶ Con 00:00:0[5-8]$/.test(document.getElementById('sides').innerText.trim())"))
+        << lectern.eval("document.getElementById('sides').innerText").toString().toStdString();
     browser.eval("document.querySelector('button[data-cmd=\"13\"]').click()"); // the page's 换方
-    shows("正方 00:00:0[67] floor \\| Con 00:00:0[78]");
+    shows("正方 00:00:0[67] floor \\| Con 00:00:0[5-8]");
     // 正方's time goes: Con has the floor, then Con's goes and the timing ends.
     shows("正方 00:00:00 gone \\| Con 00:00:0[4-8] floor", 9000);
     shows("正方 00:00:00 gone \\| Con 00:00:00 floor gone", 10000);

@@ -61,9 +61,29 @@
     let changed = set(counter, s.counter);
     changed = set(message, s.message || '') || changed;
     changed = set(status, statusText(s)) || changed;
+    changed = showSides(s.debate) || changed;
     changed = set($('speaker'), s.speaker || '') || changed;
     if (changed) fit();
     keepAwake(s.phase !== 0);
+  }
+
+  // Each side's name and clock, the side with the floor marked; the text of the line tells
+  // whether anything changed.
+  function showSides(d) {
+    const box = $('sides');
+    const line = d ? JSON.stringify(d) : '';
+    if (box.dataset.line === line) return false;
+    box.dataset.line = line;
+    box.replaceChildren();
+    if (!d) return true;
+    d.sides.forEach((side, i) => {
+      const span = document.createElement('span');
+      span.textContent = (i === d.floor ? '\u25B6 ' : '') + side.name + ' ' + side.text;
+      span.classList.toggle('floor', i === d.floor);
+      span.classList.toggle('gone', !!side.gone);
+      box.appendChild(span);
+    });
+    return true;
   }
 
   function lost() {
