@@ -1190,6 +1190,8 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>演讲者页面上没有消息</source>
         <translation>No message on the speaker&apos;s page</translation>
+    </message>
+    <message>
         <source>换方</source>
         <translation>Switch sides</translation>
     </message>
@@ -1579,6 +1581,8 @@ The old records file will be kept as %1.</translation>
     <message>
         <source> 调整 %1 秒</source>
         <translation> adjusted %1 s</translation>
+    </message>
+    <message>
         <source>正方用时</source>
         <translation>Side A time</translation>
     </message>
