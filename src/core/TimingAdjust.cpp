@@ -18,6 +18,16 @@ int TimingSession::AdjustTime(int seconds)
     if (phase_ == TimingPhase::Idle || seconds == 0 || (CountDirection != 0 && CountDirection != 1) || !record_)
         return 0;
     int applied = 0;
+    if (debate_) {
+        // A debate: the clock of the side with the floor.
+        applied = debateClocks_.AdjustFloor(seconds, svc_.clock.monotonicMs());
+        if (applied == 0)
+            return 0;
+        SetSignalColor(debateClocks_.FloorSignal());
+        ShowDebate();
+        record_->adjustSeconds = record_->adjustSeconds.value_or(0) + applied;
+        return applied;
+    }
     if (overtime_) {
         // Beyond the end the end stays passed: a plus takes from the overtime counted, a minus
         // adds to it. The counter shows the overtime itself, and the next tick counts on from it.

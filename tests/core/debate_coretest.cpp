@@ -149,3 +149,19 @@ TEST(Debate, AHandOverLosesAndGainsNoTime)
     EXPECT_EQ(sides[0] * 1000 + sides[1] * 1000, wall - 370);
     EXPECT_EQ(w.records[0].countedSeconds, 242);
 }
+
+TEST(Debate, AnAdjustmentMovesTheClockWithTheFloor)
+{
+    DebateWorld w(false);
+    w.s.StartTiming();
+    w.clock.pass(4000);
+    w.tick();
+    EXPECT_EQ(w.s.AdjustTime(3), 3);
+    EXPECT_EQ(w.shown(), "*00:00:09|00:00:10");
+    EXPECT_EQ(w.s.AdjustTime(-20), -9) << "taken down to its end";
+    w.tick();
+    EXPECT_EQ(w.shown(), "00:00:00!|*00:00:10");
+    EXPECT_EQ(w.sound.played.size(), 1) << "the prompt jumped over stays silent; the end sounds";
+    w.s.ResetTiming();
+    EXPECT_EQ(w.records.at(0).adjustSeconds, -6);
+}
