@@ -1188,10 +1188,12 @@ The old records file will be kept as %1.</translation>
         <translation>The speaker sees: </translation>
     </message>
     <message>
-        <source>演讲者页面上没有消息</source>
-        <translation>No message on the speaker&apos;s page</translation>
         <source>换方</source>
         <translation>Switch sides</translation>
+    </message>
+    <message>
+        <source>演讲者页面上没有消息</source>
+        <translation>No message on the speaker&apos;s page</translation>
     </message>
 </context>
 <context>
@@ -1577,8 +1579,6 @@ The old records file will be kept as %1.</translation>
         <translation>Adjusted</translation>
     </message>
     <message>
-        <source> 调整 %1 秒</source>
-        <translation> adjusted %1 s</translation>
         <source>正方用时</source>
         <translation>Side A time</translation>
     </message>
@@ -1589,6 +1589,10 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>（正方 %1，反方 %2）</source>
         <translation> (side A %1, side B %2)</translation>
+    </message>
+    <message>
+        <source> 调整 %1 秒</source>
+        <translation> adjusted %1 s</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,7 @@ TEST(EndToEndDebate, TwoClocksDrivenFromTheCommandLineAndReadOnThePage)
     ASSERT_TRUE(records.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = records.readAll().trimmed().split('\n');
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].endsWith(",结果,正方用时,反方用时\r"));
+    EXPECT_TRUE(lines[0].endsWith(",结果,调整,正方用时,反方用时\r"));
     EXPECT_TRUE(lines[1].contains(",00:00:20,0,00:00:00,到时,") && lines[1].endsWith(",00:00:10,00:00:10"))
         << lines[1].toStdString();
     run.process().kill();

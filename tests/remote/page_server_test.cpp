@@ -317,5 +317,6 @@ TEST(PageServer, TheMessageAndTheAdjustmentComeFromTheControlPageTheCommandLineA
     EXPECT_EQ(later({"adjust", "+30"}), kAnswerActed);
     p.app->session.ResetTiming();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.w.records.lines.size() == 1; }, 1000));
-    EXPECT_TRUE(p.w.records.lines.value(0).trimmed().endsWith(",+0")) << p.w.records.lines.value(0).toStdString();
+    // Then the two debate columns, empty.
+    EXPECT_TRUE(p.w.records.lines.value(0).trimmed().endsWith(",+0,,")) << p.w.records.lines.value(0).toStdString();
 }
