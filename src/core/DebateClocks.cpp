@@ -67,41 +67,6 @@ bool DebateClocks::Switch(qint64 now)
     return true;
 }
 
-int DebateClocks::AdjustFloor(int seconds, qint64 now)
-{
-    Side& s = sides_[floor_];
-    const qint64 counted = s.counted.CountedMs(now);
-    qint64 moved = 0; // counted time taken away
-    if (s.gone && !scheme_.overtime)
-        return 0;
-    if (s.gone) // beyond the end the end stays passed
-        moved = std::clamp<qint64>(qint64(seconds) * 1000, -qint64(86400) * 1000, counted - LengthMs());
-    else
-        moved = std::clamp<qint64>(qint64(seconds) * 1000, counted - LengthMs(), counted);
-    const int applied = int(moved / 1000);
-    s.counted.Adjust(-qint64(applied) * 1000);
-    if (!s.gone)
-        MarkPrompts(s, now);
-    return applied;
-}
-
-void DebateClocks::MarkPrompts(Side& s, qint64 now)
-{
-    const std::int32_t remaining = RemainingSeconds(floor_, now);
-    s.signal.reset();
-    std::int32_t nearest = -1;
-    for (int k = 0; k < 5; ++k) {
-        const std::int32_t p = scheme_.promptSeconds[k];
-        if (p <= 0 || p > scheme_.lengthSeconds)
-            continue;
-        s.prompted[k] = remaining <= p;
-        if (s.prompted[k] && scheme_.promptColors[k] && (nearest < 0 || p <= nearest)) {
-            nearest = p;
-            s.signal = scheme_.promptColors[k];
-        }
-    }
-}
-
 DebateEvents DebateClocks::Tick(qint64 now)
 {
     DebateEvents ev;
@@ -143,6 +108,35 @@ DebateEvents DebateClocks::Tick(qint64 now)
         sides_[other].counted.Adjust(excess);
     }
     return ev;
+}
+
+int DebateClocks::Adjust(int seconds, qint64 now)
+{
+    Side& s = sides_[floor_];
+    if (s.gone)
+        return 0;
+    const qint64 counted = s.counted.CountedMs(now);
+    const auto most = [](qint64 ms) { return int(std::min<qint64>(ms / 1000, 3600)); };
+    const int applied = std::clamp(seconds, -most(LengthMs() - counted), most(counted));
+    if (applied == 0)
+        return 0;
+    s.counted.Adjust(-qint64(applied) * 1000);
+    const std::int32_t remaining = RemainingSeconds(floor_, now);
+    s.signal.reset();
+    std::int32_t nearest = -1;
+    for (int k = 0; k < 5; ++k) {
+        const std::int32_t p = scheme_.promptSeconds[k];
+        if (p <= 0 || p > scheme_.lengthSeconds)
+            continue;
+        // Passed (heard or jumped over), or in front of the clock again; one the clock stands
+        // on acts on the next tick, as it would have.
+        s.prompted[k] = remaining < p;
+        if (s.prompted[k] && scheme_.promptColors[k] && (nearest < 0 || p <= nearest)) {
+            nearest = p;
+            s.signal = scheme_.promptColors[k];
+        }
+    }
+    return applied;
 }
 
 qint64 DebateClocks::CountedMs(int side, qint64 now) const { return sides_[side].counted.CountedMs(now); }

@@ -53,11 +53,10 @@ public:
     // overtime is counted).
     bool Switch(qint64 now);
     bool CanSwitch() const;
-    // The clock with the floor moved by `seconds` at `now`: a plus gives time back (at most what
-    // it has counted, or its overtime), a minus takes it (down to its end, or on into
-    // overtime); a side whose time is gone without overtime stays as it is. A prompt moved back
-    // in front of the clock acts again, one jumped over stays silent. The seconds applied.
-    int AdjustFloor(int seconds, qint64 now);
+    // Gives the side with the floor `seconds` (a minus takes them) while its time is not gone:
+    // its clock stays within nothing counted and its whole length. Prompts moved back in front
+    // of the clock act again when reached; prompts jumped over stay silent. The seconds applied.
+    int Adjust(int seconds, qint64 now);
     // Both clocks full, nothing running, the first side has the floor.
     void Reset();
     // The clock with the floor at `now`: its prompts, its end and the floor passing on.
@@ -89,8 +88,6 @@ private:
     qint64 LengthMs() const { return qint64(scheme_.lengthSeconds) * 1000; }
     void Run(int side, qint64 now);
     void Stop(int side, qint64 now);
-    // The side's prompts passed and its signal as its clock stands now.
-    void MarkPrompts(Side& s, qint64 now);
 
     Scheme scheme_;
     std::array<Side, 2> sides_;

@@ -15,20 +15,17 @@ constexpr std::int64_t kMostOvertime = std::numeric_limits<std::int32_t>::max() 
 int TimingSession::AdjustTime(int seconds)
 {
     CatchUp();
-    if (phase_ == TimingPhase::Idle || seconds == 0 || (CountDirection != 0 && CountDirection != 1) || !record_)
+    if (phase_ == TimingPhase::Idle || seconds == 0 || (!debate_ && CountDirection != 0 && CountDirection != 1) || !record_)
         return 0;
     int applied = 0;
     if (debate_) {
-        // A debate: the clock of the side with the floor.
-        applied = debateClocks_.AdjustFloor(seconds, svc_.clock.monotonicMs());
+        // A debate: the side with the floor, on its own clock.
+        applied = debateClocks_.Adjust(seconds, svc_.clock.monotonicMs());
         if (applied == 0)
             return 0;
         SetSignalColor(debateClocks_.FloorSignal());
         ShowDebate();
-        record_->adjustSeconds = record_->adjustSeconds.value_or(0) + applied;
-        return applied;
-    }
-    if (overtime_) {
+    } else if (overtime_) {
         // Beyond the end the end stays passed: a plus takes from the overtime counted, a minus
         // adds to it. The counter shows the overtime itself, and the next tick counts on from it.
         const std::int32_t before = overtimeSeconds_;
