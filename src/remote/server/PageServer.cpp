@@ -25,10 +25,12 @@ struct Resource {
     const char* type;
 };
 // The page is the same for viewing and control: its script tells them apart by the address.
-// The speaker's view and the overlay are pages of their own.
+// The speaker's view and the overlay are pages of their own; every page keeps its link to the
+// program by link.js.
 const Resource kResources[] = {
     {"/", ":/remote/index.html", "text/html; charset=utf-8"},
     {"/control", ":/remote/index.html", "text/html; charset=utf-8"},
+    {"/link.js", ":/remote/link.js", "text/javascript; charset=utf-8"},
     {"/horalto.css", ":/remote/horalto.css", "text/css; charset=utf-8"},
     {"/horalto.js", ":/remote/horalto.js", "text/javascript; charset=utf-8"},
     {"/speaker", ":/remote/speaker.html", "text/html; charset=utf-8"},

@@ -10,9 +10,6 @@
   const key = new URLSearchParams(location.search).get('key') || '';
   const buttons = Array.from(document.querySelectorAll('button[data-cmd]'));
   const adjusters = Array.from(document.querySelectorAll('button[data-adjust]'));
-  let ws = null;
-  let watchdog = 0;
-  let retryDelay = 1000;
   let shownLength = -1;
   let noteTimer = 0;
   // The program's texts in the language it speaks: each Chinese text of this page to its own.
@@ -124,61 +121,36 @@
     noteTimer = setTimeout(() => set($('note'), ''), 3000);
   }
 
-  // The connection is gone: said at once, the counter greyed, then a new try.
-  function lost(text, again) {
-    clearTimeout(watchdog);
-    if (ws) {
-      ws.onclose = ws.onmessage = ws.onerror = null;
-      ws.close();
-      ws = null;
-    }
+  // The connection is gone: said at once, the counter greyed; tried again unless the key changed.
+  function lost(code) {
     body.classList.add('offline');
     body.classList.remove('signal');
     body.style.background = body.style.color = '';
-    set(status, text);
     for (const b of buttons.concat(adjusters)) b.disabled = true;
     keepAwake(false);
-    if (again) {
-      setTimeout(connect, retryDelay);
-      retryDelay = Math.min(retryDelay * 2, 10000);
+    if (code === 4403) {
+      set(status, t('遥控密钥已更换，请扫描新的二维码'));
+      return false;
+    }
+    set(status, t('连接已断开'));
+    return true;
+  }
+
+  function received(m) {
+    if (m.t === 'state') {
+      show(m);
+    } else if (m.t === 'texts') {
+      words = m.words || {};
+      $('message').placeholder = t('给演讲者的消息');
+      // The page was served in another language: served again in this one.
+      if (m.lang !== document.documentElement.lang) location.reload();
+    } else if (m.t === 'done' && !m.ok) {
+      note(t('程序此时不能执行这个命令'));
     }
   }
 
-  // The program sends its state at least once a second: silence means the link is gone.
-  function alive() {
-    clearTimeout(watchdog);
-    watchdog = setTimeout(() => lost(t('连接已断开'), true), 3000);
-  }
-
-  function connect() {
-    const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
-    ws = new WebSocket(scheme + location.host + '/ws' + (control ? '?key=' + encodeURIComponent(key) : ''));
-    ws.onmessage = (e) => {
-      alive();
-      let m;
-      try { m = JSON.parse(e.data); } catch (err) { return; }
-      if (m.t === 'state') {
-        retryDelay = 1000;
-        show(m);
-      } else if (m.t === 'texts') {
-        words = m.words || {};
-        $('message').placeholder = t('给演讲者的消息');
-        // The page was served in another language: served again in this one.
-        if (m.lang !== document.documentElement.lang) location.reload();
-      } else if (m.t === 'done' && !m.ok) {
-        note(t('程序此时不能执行这个命令'));
-      }
-    };
-    ws.onclose = (e) => {
-      if (e.code === 4403) lost(t('遥控密钥已更换，请扫描新的二维码'), false);
-      else lost(t('连接已断开'), true);
-    };
-    alive();
-  }
-
-  const send = (what) => {
-    if (ws && ws.readyState === WebSocket.OPEN) ws.send(JSON.stringify(what));
-  };
+  fit();
+  const send = openLink(control ? '?key=' + encodeURIComponent(key) : '', { message: received, lost });
   if (control) {
     $('controls').hidden = false;
     $('message').placeholder = t('给演讲者的消息');
@@ -200,6 +172,4 @@
       });
     }
   }
-  fit();
-  connect();
 })();

@@ -9,9 +9,6 @@
   if (/^[0-9a-fA-F]{6}$/.test(bg)) document.documentElement.style.background = body.style.background = '#' + bg;
   const sizeText = query.get('size') || '';
   const size = /^[0-9]{1,4}$/.test(sizeText) ? Math.min(Math.max(Number(sizeText), 8), 2000) : 0;
-  let ws = null;
-  let watchdog = 0;
-  let retryDelay = 1000;
   let shownLength = -1;
 
   // The given height, else as large as the window allows.
@@ -36,39 +33,9 @@
     }
   }
 
-  function lost() {
-    clearTimeout(watchdog);
-    if (ws) {
-      ws.onclose = ws.onmessage = ws.onerror = null;
-      ws.close();
-      ws = null;
-    }
-    body.classList.add('offline');
-    setTimeout(connect, retryDelay);
-    retryDelay = Math.min(retryDelay * 2, 10000);
-  }
-
-  function alive() {
-    clearTimeout(watchdog);
-    watchdog = setTimeout(lost, 3000);
-  }
-
-  function connect() {
-    const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
-    ws = new WebSocket(scheme + location.host + '/ws');
-    ws.onmessage = (e) => {
-      alive();
-      let m;
-      try { m = JSON.parse(e.data); } catch (err) { return; }
-      if (m.t === 'state') {
-        retryDelay = 1000;
-        show(m);
-      }
-    };
-    ws.onclose = lost;
-    alive();
-  }
-
   fit();
-  connect();
+  openLink('', {
+    message: (m) => { if (m.t === 'state') show(m); },
+    lost: () => { body.classList.add('offline'); },
+  });
 })();

@@ -7,9 +7,6 @@
   const counter = $('counter');
   const status = $('status');
   const message = $('message');
-  let ws = null;
-  let watchdog = 0;
-  let retryDelay = 1000;
   let words = {};
   const t = (text) => words[text] || text;
   const set = (el, text) => { if (el.textContent !== text) { el.textContent = text; return true; } return false; };
@@ -87,43 +84,20 @@
   }
 
   function lost() {
-    clearTimeout(watchdog);
-    if (ws) {
-      ws.onclose = ws.onmessage = ws.onerror = null;
-      ws.close();
-      ws = null;
-    }
     body.classList.add('offline');
     set(status, t('连接已断开'));
     fit();
-    setTimeout(connect, retryDelay);
-    retryDelay = Math.min(retryDelay * 2, 10000);
   }
 
-  function alive() {
-    clearTimeout(watchdog);
-    watchdog = setTimeout(lost, 3000);
-  }
-
-  function connect() {
-    const scheme = location.protocol === 'https:' ? 'wss://' : 'ws://';
-    ws = new WebSocket(scheme + location.host + '/ws');
-    ws.onmessage = (e) => {
-      alive();
-      let m;
-      try { m = JSON.parse(e.data); } catch (err) { return; }
-      if (m.t === 'state') {
-        retryDelay = 1000;
-        show(m);
-      } else if (m.t === 'texts') {
-        words = m.words || {};
-        document.documentElement.lang = m.lang || 'zh-CN';
-      }
-    };
-    ws.onclose = lost;
-    alive();
+  function received(m) {
+    if (m.t === 'state') {
+      show(m);
+    } else if (m.t === 'texts') {
+      words = m.words || {};
+      document.documentElement.lang = m.lang || 'zh-CN';
+    }
   }
 
   fit();
-  connect();
+  openLink('', { message: received, lost });
 })();
