@@ -1,42 +1,18 @@
 // A debate scheme's two clocks in the session, on the fake clock: the floor, 换方, pause, the
 // sides' ends, overtime, the record; and the rule that a hand-over loses and gains no time.
-#include "support/CoreFakes.h"
+#include "support/SessionAlone.h"
 
-#include "config/ConfigFile.h"
-#include "core/TimingSession.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 #include <span>
 #include <gtest/gtest.h>
 
 namespace {
-struct DebateWorld {
-    QTemporaryDir tmp;
-    FixedDir dir{tmp.path()};
-    ConfigFile config{dir};
-    FakeClock clock;
-    FakeRandom random;
-    FakeSound sound;
-    FakeTimers timers;
-    FakeEvents events;
-    FakeScreenSaver screenSaver;
-    TimingSession s{SessionServices{clock, random, sound, timers, events, screenSaver, dir}, config};
+struct DebateWorld : SessionAlone {
     std::vector<TimingRecord> records;
 
     explicit DebateWorld(bool overtime, int minutes = 0, int seconds = 10)
     {
-        QFile f(tmp.path() + "/config.ini");
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QStringList{"[JSSET1]", "JSHH=00", QString::asprintf("JSMM=%02d", minutes), QString::asprintf("JSSS=%02d", seconds), "JSFX=0", "[TSSET1]", "TSSS1=03", "[COMMSET1]",
-                            "Debate=Yes", "SideA=Pro", overtime ? "OverTime=Yes" : ""}
-                    .join("\r\n")
-                    .toLatin1());
-        f.close();
-        s.SetFangAnId(1);
-        s.ReadSchemeState();
-        s.ShowLoadedScheme();
-        s.Timer1->setEnabled(true);
+        EXPECT_TRUE(load({"[JSSET1]", "JSHH=00", QString::asprintf("JSMM=%02d", minutes), QString::asprintf("JSSS=%02d", seconds), "JSFX=0", "[TSSET1]",
+                          "TSSS1=03", "[COMMSET1]", "Debate=Yes", "SideA=Pro", overtime ? "OverTime=Yes" : ""}));
         QObject::connect(&s, &TimingSession::timingEnded, [this](const TimingRecord& r) { records.push_back(r); });
     }
     void tick() { static_cast<FakeTimer&>(*s.Timer1).fire(); }

@@ -1,43 +1,12 @@
 // The timing session with no window at all: the end rules, prompts, pause and continue, the
 // blink. This target links no QtWidgets.
-#include "support/CoreFakes.h"
+#include "support/SessionAlone.h"
 
-#include "config/ConfigFile.h"
-#include "core/TimingSession.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-struct SessionWorld {
-    QTemporaryDir tmp;
-    FixedDir dir{tmp.path()};
-    ConfigFile config{dir};
-    FakeClock clock;
-    FakeRandom random;
-    FakeSound sound;
-    FakeTimers timers;
-    FakeEvents events;
-    FakeScreenSaver screenSaver;
-    TimingSession s{SessionServices{clock, random, sound, timers, events, screenSaver, dir}, config};
-
-    // config.ini from ASCII lines, then the start-up steps of scheme 1.
-    void load(const QStringList& lines)
-    {
-        QFile f(tmp.path() + "/config.ini");
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(lines.join("\r\n").toLatin1() + "\r\n");
-        f.close();
-        s.SetFangAnId(1);
-        s.TitleText = "Horalto";
-        s.LoadInfoDisplay();
-        s.ShowSchemeTitle();
-        s.ReadSchemeState();
-        s.ShowLoadedScheme();
-        s.Timer1->setEnabled(true);
-    }
-    FakeTimer& timer(const std::unique_ptr<IntervalTimer>& t) { return static_cast<FakeTimer&>(*t); }
+struct SessionWorld : SessionAlone {
+    void load(const QStringList& lines) { EXPECT_TRUE(SessionAlone::load(lines)); }
 };
 
 QStringList Scheme(int direction, int length, int prompt = 0)
