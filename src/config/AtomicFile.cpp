@@ -1,5 +1,7 @@
 #include "config/AtomicFile.h"
 
+#include "config/RegularFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -98,6 +100,8 @@ void AtomicFile::setBeforeRename(BeforeRename hook)
 
 bool AtomicFile::replace(const QString& path, const QByteArray& bytes)
 {
+    if (!FileTargetProblem(path).isEmpty())
+        return false;
     const QFileInfo target = targetOf(path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
     const QByteArray dirName = QFile::encodeName(target.absolutePath());

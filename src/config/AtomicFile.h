@@ -10,7 +10,8 @@ class AtomicFile {
 public:
     // Writes `bytes` as the new content of `path` (through a symbolic link to its target; a
     // replaced file keeps its permissions). False when anything fails; the old file is then
-    // untouched. Needs a writable directory. A file that may not be written (no write
+    // untouched. Needs a writable directory. A target FileTargetProblem() refuses (a device, a
+    // pipe, a directory, a dangling link, a link into another user's file) is left alone: false. A file that may not be written (no write
     // permission for this process, or no write permission bit at all, which also locks it
     // against root) is left alone: false.
     static bool replace(const QString& path, const QByteArray& bytes);

@@ -46,6 +46,9 @@ int RunReportCommand(int& argc, char** argv, const QString& file)
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("csv"))
         return Fail(QCoreApplication::translate("ReportCommand", "报告只能写成 .pdf 或 .csv 文件：%1").arg(file));
 
+    if (const QString refused = FileTargetProblem(target); !refused.isEmpty())
+        return Fail(QCoreApplication::translate("ReportCommand", "无法写入 %1：%2").arg(QDir::toNativeSeparators(target), refused));
+
     const QString recordsPath = RecordFile::DefaultPath();
     const QString programmePath = ProgrammePathBeside(recordsPath);
     QList<Speaker> speakers;
@@ -53,6 +56,10 @@ int RunReportCommand(int& argc, char** argv, const QString& file)
         const std::optional<QByteArray> bytes = ReadRegularFile(programmePath, ProgrammeStore::kMaxBytes);
         int current = 0;
         QString problem;
+        if (!bytes)
+            problem = QFileInfo(programmePath).size() > ProgrammeStore::kMaxBytes
+                          ? QCoreApplication::translate("ProgrammeStore", "文件太大")
+                          : QCoreApplication::translate("ProgrammeStore", "不是可以读取的普通文件");
         if (!bytes || !ParseProgrammeBytes(*bytes, speakers, current, problem))
             return Fail(QCoreApplication::translate("ReportCommand", "无法读取比赛名单 %1%2").arg(QDir::toNativeSeparators(programmePath),
                                                      problem.isEmpty() ? QString() : QStringLiteral("：") + problem));

@@ -25,13 +25,13 @@ void Report(const QString& what, const QString& path, int error)
                  error == kNotRegular ? "not a regular file" : std::strerror(error));
 }
 
-// Opens the regular file at `path` (or the one a link names) without ever waiting, as a named
-// pipe would make open() wait; -1 with the reason in `error` otherwise.
+// Opens the regular file at `path` (or the one a link of its owner names) without ever waiting,
+// as a named pipe would make open() wait; -1 with the reason in `error` otherwise.
 int OpenRegular(const QString& path, int flags, int* error)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat st {};
-    if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (!FileTargetProblem(path).isEmpty()) {
         *error = kNotRegular;
         return -1;
     }
