@@ -131,7 +131,7 @@ CommandLine ParseCommandLine(const QStringList& args)
     if (args[0] == QLatin1String(kMessageWord)) {
         // The words after it are the message, as one line; none clears it.
         const QString text = SpeakerMessageLine(args.mid(1).join(u' '));
-        if (text.size() > kSpeakerMessageLength) {
+        if (!SpeakerMessageFits(text)) {
             line.action = CommandLine::Action::Usage;
             line.status = ExitStatus::NotOffered;
             line.error = CommandLineText::MessageLength();
@@ -193,7 +193,7 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line)
         if (words.size() != 2 || !decoded)
             return std::nullopt;
         const QString text = SpeakerMessageLine(QString::fromUtf8(*decoded));
-        if (text.isEmpty() || text.size() > kSpeakerMessageLength)
+        if (text.isEmpty() || !SpeakerMessageFits(text))
             return std::nullopt;
         return InstanceRequest{CommandId::SpeakerMessage, 0, 0, text};
     }

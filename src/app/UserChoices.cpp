@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "config/ConfigKeys.h"
 #include "core/TimeText.h"
+#include "core/UserText.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +21,7 @@ void App::EditTitle(QWidget* owner)
         owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在下面文本框中输入您需要显示的标题信息！"),
         session.TitleText);
     if (answer)
-        session.SetTitleText(*answer);
+        session.SetTitleText(KeptText(*answer));
 }
 
 bool App::ExitConfirmed(QWidget* owner)
@@ -35,7 +36,7 @@ void App::EditInfoText(QWidget* owner)
     const std::optional<QString> answer = svc.dialogs.inputText(
         owner, QStringLiteral("Horalto"), QCoreApplication::translate("UserChoices", "请在输入需要在全屏状态下显示的程序信息！"),
         ShownInfoText(DefaultInfoText()));
-    session.SetInfoTextFrom(answer.value_or(QString()));
+    session.SetInfoTextFrom(KeptText(answer.value_or(QString())));
 }
 
 void App::SwitchScheme(int index)

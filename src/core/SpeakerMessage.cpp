@@ -1,6 +1,9 @@
 #include "core/SpeakerMessage.h"
 
 #include "core/TimingSession.h"
+#include "core/UserText.h"
+
+#include <QTextBoundaryFinder>
 
 QString SpeakerMessageLine(const QString& text)
 {
@@ -11,15 +14,25 @@ QString SpeakerMessageLine(const QString& text)
     return line.trimmed();
 }
 
+bool SpeakerMessageFits(const QString& line)
+{
+    return line.size() <= kSpeakerMessageUnits && PerceivedLength(line) <= kSpeakerMessageLength;
+}
+
 QString SpeakerMessageText(const QString& text)
 {
     QString line = SpeakerMessageLine(text);
-    if (line.size() > kSpeakerMessageLength) {
-        qsizetype cut = kSpeakerMessageLength;
-        if (line[cut - 1].isHighSurrogate())
-            --cut;
-        line.truncate(cut);
+    if (SpeakerMessageFits(line))
+        return line;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line);
+    qsizetype cut = 0;
+    for (int n = 0; n < kSpeakerMessageLength; ++n) {
+        const qsizetype next = finder.toNextBoundary();
+        if (next < 0 || next > kSpeakerMessageUnits)
+            break;
+        cut = next;
     }
+    line.truncate(cut);
     return line;
 }
 

@@ -42,9 +42,14 @@ SpeakerMessageForm::SpeakerMessageForm(const TimingSession& session, Commands& c
 {
     MessageLine = new QLineEdit(this);
     MessageLine->setGeometry(TwipsRect(240, 600, 10320, 375));
-    MessageLine->setMaxLength(kSpeakerMessageLength);
+    // Units, not characters: what goes beyond 100 characters is cut where the message is set.
+    MessageLine->setMaxLength(kSpeakerMessageUnits);
     MessageLine->setClearButtonEnabled(true);
     connect(MessageLine, &QLineEdit::returnPressed, this, &SpeakerMessageForm::Send_Click);
+    connect(MessageLine, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!SpeakerMessageFits(text))
+            MessageLine->setText(SpeakerMessageText(text));
+    });
     for (int i = 0; i < int(PhraseButtons.size()); ++i) {
         auto* b = new QPushButton(this);
         b->setGeometry(TwipsRect(240 + i * 2076, 1140, 2016, 375));

@@ -2,6 +2,7 @@
 // program's answers.
 #include "app/CommandLine.h"
 #include "app/InstanceRequests.h"
+#include "core/SpeakerMessage.h"
 #include "hotkeys/HotKeys.h"
 #include "support/TestApp.h"
 
@@ -20,6 +21,11 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         {{"adjust", "3601"}, A::Usage, {}}, {{"adjust", "1e3"}, A::Usage, {}}, {{"adjust"}, A::Usage, {}},
         {{"message"}, A::Command, CommandId::SpeakerMessage}, {{"message", "a\nb", "c"}, A::Command, CommandId::SpeakerMessage},
         {{"message", QString(101, u'x')}, A::Usage, {}},
+        // Characters as a person counts them: an emoji with its skin tone, a letter with its accent.
+        {{"message", QString("👍🏽").repeated(100)}, A::Command, CommandId::SpeakerMessage},
+        {{"message", QString("👍🏽").repeated(101)}, A::Usage, {}},
+        {{"message", QString("é").repeated(100)}, A::Command, CommandId::SpeakerMessage},
+        {{"message", QString("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(51)}, A::Usage, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -31,7 +37,12 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
             EXPECT_EQ(ParseRequestLine(RequestLine(line.request)), line.request);
     }
     EXPECT_EQ(ParseRequestLine(RequestLine(ParseCommandLine({"message", "a\nb", "c"}).request))->message, "a b c");
-    EXPECT_LE(RequestLine(ParseCommandLine({"message", QString(100, u'请')}).request).size(), InstanceChannel::kMaxRequest);
+    // The most bytes: 100 characters of 4 units of 3 bytes each (an ideograph with tone marks).
+    const InstanceRequest longest = ParseCommandLine({"message", QString("请\u302A\u302B\u302C").repeated(100)}).request;
+    EXPECT_EQ(longest.message.size(), kSpeakerMessageUnits);
+    EXPECT_LE(RequestLine(longest).size(), InstanceChannel::kMaxRequest);
+    EXPECT_EQ(SpeakerMessageText(QString("e\u0301").repeated(101) + "x"), QString("e\u0301").repeated(100));
+    EXPECT_EQ(SpeakerMessageText(QString("😀").repeated(51)), QString("😀").repeated(51));
     for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r",
                             "HORALTO/1 adjust 4000", "HORALTO/1 message a+b"})
         EXPECT_FALSE(ParseRequestLine(bad)) << bad;

@@ -26,6 +26,7 @@ public:
     // object): each is a line of at most kMaxRequest bytes from a program of the same user.
     virtual bool listen(Answerer answerer) = 0;
 
-    // Room for the longest request: a message to the speaker of 100 characters, in base64.
-    static constexpr int kMaxRequest = 512;
+    // Room for the longest request: a message to the speaker of 100 characters (up to
+    // kSpeakerMessageUnits UTF-16 units, 3 bytes each at most in UTF-8), in base64.
+    static constexpr int kMaxRequest = 2048;
 };

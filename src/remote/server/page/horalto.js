@@ -162,6 +162,13 @@
     for (const b of document.querySelectorAll('button[data-phrase]')) {
       b.addEventListener('click', () => { $('message').value = b.textContent; $('message').focus(); });
     }
+    // At most 100 characters as a person counts them: an emoji or a letter with its accents is one.
+    $('message').addEventListener('input', () => {
+      const text = $('message').value;
+      const parts = typeof Intl !== 'undefined' && Intl.Segmenter
+        ? Array.from(new Intl.Segmenter().segment(text), (s) => s.segment) : Array.from(text);
+      if (parts.length > 100) $('message').value = parts.slice(0, 100).join('');
+    });
     $('send').addEventListener('click', () => send({ message: $('message').value }));
     $('message').addEventListener('keydown', (e) => { if (e.key === 'Enter') send({ message: $('message').value }); });
     $('clear').addEventListener('click', () => { $('message').value = ''; send({ message: '' }); });
