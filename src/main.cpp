@@ -7,6 +7,7 @@
 #include "platform/desktop/DesktopScreenSaver.h"
 #include "platform/instance/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
+#include "platform/LogThrottle.h"
 #include "platform/sound/LoadedSound.h"
 #include "platform/hotkeys/PortalHotkeys.h"
 #include "platform/desktop/QtTranslations.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     // The contest report is written by this start alone, with or without a running program.
     if (const CommandLine line = ParseCommandLine(ArgumentList(argc, argv)); line.action == CommandLine::Action::Report)
         return RunReportCommand(argc, argv, line.file);
+    ThrottleServerMessages();
     // The command line first: help, version, usage errors and a program already running.
     LocalInstanceChannel instance;
     ProgramTexts commandLineTexts; // in the language the running program's config.ini keeps
