@@ -9,7 +9,10 @@
 #include "programme/ProgrammeForm.h"
 #include "programme/ProgrammeRun.h"
 #include "records/RecordsForm.h"
+#include "report/ReportJob.h"
 #include "report/ReportPreview.h"
+
+#include <QPointer>
 #include "remote/RemoteSettings.h"
 #include "remote/RemoteView.h"
 #include "remote/RemoteViewForm.h"
@@ -17,6 +20,8 @@
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
+
+#include <QPointer>
 
 App::App(Services& services)
     : svc(services)
@@ -50,6 +55,7 @@ App::~App()
     session.SetUnloaded();
     remoteView_.reset();
     speakerMessageForm_.reset();
+    reportJob_.reset();
     programmeForm_.reset();
     // Windows go before the hotkey service's handler owner; the menu last, since the display
     // windows' handlers may still refer to it while they are torn down.
@@ -200,10 +206,16 @@ void App::ShowReport(QWidget* owner)
         return;
     // The title the user gave the timings; the report's own title otherwise.
     const QString title = session.TitleText == QLatin1String("Horalto") ? QString() : session.TitleText;
-    ReportPreview preview(BuildReport(programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date()),
-                          *svc.printing, svc.dialogs, reportFolder_, owner);
-    preview.exec();
-    reportFolder_ = preview.Folder();
+    // One report at a time; its preview opens when its pages are laid out.
+    if (reportJob_ && reportJob_->Running())
+        return;
+    reportJob_ = std::make_unique<ReportJob>(
+        programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date(),
+        [this, owner = QPointer<QWidget>(owner)](ContestReport report, ReportPages pages) {
+            ReportPreview preview(std::move(report), std::move(pages), *svc.printing, svc.dialogs, reportFolder_, owner);
+            preview.exec();
+            reportFolder_ = preview.Folder();
+        });
 }
 
 void App::ShowRecords()

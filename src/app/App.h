@@ -19,6 +19,7 @@ class RecordsForm;
 class RemoteView;
 class ProgrammeForm;
 class ProgrammeRun;
+class ReportJob;
 class QWidget;
 class SpeakerMessageForm;
 class FullScreenMessage;
@@ -147,5 +148,6 @@ private:
     std::unique_ptr<FullScreenMessage> fullScreenMessage_; // the message in the full-screen window
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
+    std::unique_ptr<ReportJob> reportJob_; // the report being laid out, or the last one
     bool ended_ = false;
 };

@@ -1,7 +1,9 @@
 #include "report/ContestReport.h"
 
 #include "core/Qualify.h"
+#include "core/RecordPage.h"
 #include "core/TimingRecord.h"
+#include "report/ReportPages.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -22,16 +24,22 @@ const char* const kColumns[] = {QT_TRANSLATE_NOOP("ContestReport", "序号"), QT
                                 QT_TRANSLATE_NOOP("ContestReport", "题目"), QT_TRANSLATE_NOOP("ContestReport", "用时"),
                                 QT_TRANSLATE_NOOP("ContestReport", "超时"), QT_TRANSLATE_NOOP("ContestReport", "结果")};
 
-const QStringList kFontFamilies = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("SimSun"),
-                                   QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Liberation Sans")};
+// Latin letters, digits and signs from a Latin font first: the CJK fonts' Latin glyphs, shaped,
+// are not in the PDF's text map, and "A1" would be found as "A". Chinese falls through to the
+// CJK fonts.
+const QStringList kLatinFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+const QStringList kCjkFamilies = {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("SimSun"),
+                                  QStringLiteral("Noto Serif CJK SC")};
 
-QFont ReportFont()
+QFont FontOf(const QStringList& families)
 {
     QFont font;
-    font.setFamilies(kFontFamilies);
+    font.setFamilies(families);
     font.setPointSizeF(10.5);
     return font;
 }
+
+QFont ReportFont() { return FontOf(kLatinFamilies + kCjkFamilies); }
 
 // "+00:00:07" as the programme shows times: "0:00:07"; empty for anything else.
 QString OvertimeShown(const QString& field)
@@ -51,7 +59,7 @@ ContestReport BuildReport(const QList<Speaker>& speakers, const QString& records
     QHash<QPair<QString, QString>, QStringList> latest;
     for (const QStringList& row : ParseCsv(recordsText))
         if (!IsRecordHeader(row) && !row.value(SpeakerColumn).isEmpty())
-            latest.insert({row.value(SpeakerColumn), row.value(SpeakerTitleColumn)}, row);
+            latest.insert({TypedText(row.value(SpeakerColumn)), TypedText(row.value(SpeakerTitleColumn))}, row);
     ContestReport report;
     report.title = title.isEmpty() ? QCoreApplication::translate("ContestReport", "比赛报告") : title;
     QDate date;
@@ -84,7 +92,7 @@ QByteArray ReportCsv(const ContestReport& report)
         header << Tr(c);
     QString text = CsvLine(header);
     for (const ReportRow& r : report.rows)
-        text += CsvLine({QString::number(r.number), r.name, r.title, r.spoken, r.overtime, r.result});
+        text += CsvLine({QString::number(r.number), SpreadsheetText(r.name), SpreadsheetText(r.title), r.spoken, r.overtime, r.result});
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
@@ -110,35 +118,38 @@ void FillReportDocument(const ContestReport& report, QTextDocument& document)
 
 void PrintReport(const ContestReport& report, QPagedPaintDevice& device)
 {
-    QTextDocument document;
-    FillReportDocument(report, document);
-    document.print(&device);
+    DrawReportPages(LayOutReport(report), device);
 }
 
 QByteArray ReportPdf(const ContestReport& report)
+{
+    return ReportPdf(report, LayOutReport(report));
+}
+
+QByteArray ReportPdf(const ContestReport& report, const ReportPages& pages)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        // No margins of its own: the printed document keeps 2 cm round its text.
+        // No margins of its own: the pages keep 2 cm round their text.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                          QPageLayout::Millimeter));
         writer.setResolution(300);
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("Horalto"));
-        PrintReport(report, writer);
+        DrawReportPages(pages, writer);
     }
     QString text = report.title;
     for (const char* c : kColumns)
         text += Tr(c);
     for (const ReportRow& r : report.rows)
         text += r.name + r.title + r.result;
-    QFont bold = ReportFont();
-    bold.setBold(true);
-    MendCjkTextMap(bytes, text, ReportFont());
-    MendCjkTextMap(bytes, text, bold);
+    QFont cjk = FontOf(kCjkFamilies);
+    MendCjkTextMap(bytes, text, cjk);
+    cjk.setBold(true);
+    MendCjkTextMap(bytes, text, cjk);
     return bytes;
 }
 

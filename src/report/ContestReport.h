@@ -41,6 +41,9 @@ void FillReportDocument(const ContestReport& report, QTextDocument& document);
 void PrintReport(const ContestReport& report, QPagedPaintDevice& device);
 // The report as a PDF file's bytes: A4, the fonts embedded, the text searchable.
 QByteArray ReportPdf(const ContestReport& report);
+// The same of the report's pages laid out already (any thread).
+struct ReportPages;
+QByteArray ReportPdf(const ContestReport& report, const ReportPages& pages);
 
 // A PDF's text map made to read every CJK character as the character the text holds: a font
 // draws a radical (U+2E80..U+2FDF) and its ideograph with one glyph, and the map names the first

@@ -1,5 +1,6 @@
 #pragma once
 #include "report/ContestReport.h"
+#include "report/ReportPages.h"
 
 #include <QDialog>
 
@@ -10,11 +11,13 @@ class QPrintPreviewWidget;
 class QPushButton;
 
 // The contest report's pages as they will print, with 打印... (the system's print dialog) and
-// 保存为 PDF.... Modal over the programme window.
+// 保存为 PDF.... Modal over the programme window. Given the pages laid out already: drawing them
+// is quick.
 class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    ReportPreview(ContestReport report, Printing& printing, Dialogs& dialogs, QString folder, QWidget* owner);
+    ReportPreview(ContestReport report, ReportPages pages, Printing& printing, Dialogs& dialogs, QString folder,
+                  QWidget* owner);
     ~ReportPreview() override;
 
     void Print_Click();
@@ -29,6 +32,7 @@ public:
 
 private:
     ContestReport report_;
+    ReportPages pages_;
     Printing& printing_;
     Dialogs& dialogs_;
     QString folder_;

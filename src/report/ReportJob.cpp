@@ -1,0 +1,23 @@
+#include "report/ReportJob.h"
+
+#include <QThread>
+
+ReportJob::ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, Done done)
+{
+    thread_ = QThread::create([this, speakers = std::move(speakers), records = std::move(recordsText),
+                               title = std::move(title), today] {
+        report_ = BuildReport(speakers, records, title, today);
+        pages_ = LayOutReport(report_);
+    });
+    connect(thread_, &QThread::finished, this, [this, done = std::move(done)] {
+        running_ = false;
+        done(std::move(report_), std::move(pages_));
+    });
+    thread_->start();
+}
+
+ReportJob::~ReportJob()
+{
+    thread_->wait();
+    delete thread_;
+}

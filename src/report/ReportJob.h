@@ -1,0 +1,28 @@
+#pragma once
+// The contest report made on a thread of its own: judged from the records and laid out while the
+// counter, the hotkeys and the pages go on; the result is handed over on the thread that asked.
+#include "report/ContestReport.h"
+#include "report/ReportPages.h"
+
+#include <QDate>
+#include <QObject>
+#include <functional>
+
+class QThread;
+
+class ReportJob : public QObject {
+    Q_OBJECT
+public:
+    using Done = std::function<void(ContestReport report, ReportPages pages)>;
+    // Starts at once; `done` runs on this thread's event loop when the pages are laid out.
+    ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, Done done);
+    // Waits for the thread when it still runs.
+    ~ReportJob() override;
+    bool Running() const { return running_; }
+
+private:
+    QThread* thread_ = nullptr;
+    ContestReport report_;
+    ReportPages pages_;
+    bool running_ = true;
+};
