@@ -187,6 +187,13 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
     </message>
 </context>
 <context>
+    <name>Dialogs</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FramedDialog</name>
     <message>
         <source>关闭</source>
@@ -922,6 +929,24 @@ Every speaker and time in it will be removed.</translation>
         <source>比赛报告：每位选手的用时、超时和结果，可以打印或保存为 PDF</source>
         <translation>Contest report: each speaker&apos;s time, overtime and result, to print or save as PDF</translation>
     </message>
+    <message>
+        <source>比赛名单中已有 %1 位选手。
+用导入的 %2 位选手替换现有名单，还是加在名单后面？</source>
+        <translation>The programme already has %1 speakers.
+Replace it with the %2 speakers imported, or add them at its end?</translation>
+    </message>
+    <message>
+        <source>替换</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>加在后面</source>
+        <translation>Add at the end</translation>
+    </message>
+    <message>
+        <source>，没有导入。</source>
+        <translation>; nothing was imported.</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammeRun</name>
@@ -959,6 +984,10 @@ Every speaker and time in it will be removed.</translation>
     <message>
         <source>无法读取比赛名单 %1：%2。该文件保持原样，本次不使用比赛名单。</source>
         <translation>Cannot read the programme %1: %2. The file is left as it is; no programme is used this time.</translation>
+    </message>
+    <message>
+        <source>多于 %1 位选手</source>
+        <translation>more than %1 speakers</translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1064,29 @@ The old records file will be kept as %1.</translation>
 %1</source>
         <translation>Cannot clear the timing records:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>这是一个指向不存在的文件的链接</source>
+        <translation>it is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>这是一个指向其他用户的文件的链接</source>
+        <translation>it is a link to another user&apos;s file</translation>
+    </message>
+    <message>
+        <source>无法查看该路径</source>
+        <translation>the path cannot be looked at</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（是设备、管道或套接字）</source>
+        <translation>it is not a regular file (a device, a pipe or a socket)</translation>
     </message>
 </context>
 <context>
@@ -1293,6 +1345,10 @@ The old records file will be kept as %1.</translation>
         <source>无法写入 %1</source>
         <translation>cannot write %1</translation>
     </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportPreview</name>
@@ -1319,6 +1375,10 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>无法写入 %1</source>
         <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：%2</source>
+        <translation>Cannot write %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1400,6 +1460,22 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>该文件不是文本文件，没有导入</source>
         <translation>The file is not a text file; nothing was imported</translation>
+    </message>
+    <message>
+        <source>第 %1 行的姓名超过 %2 个字符</source>
+        <translation>the name on line %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>第 %1 行的题目超过 %2 个字符</source>
+        <translation>the title on line %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>第 %1 行有 %2 列，多于 姓名,题目,方案 三列</source>
+        <translation>line %1 has %2 columns, more than the three name, title, scheme</translation>
+    </message>
+    <message>
+        <source>比赛名单最多 %1 位选手：现有 %2 位，再加 %3 位就超过了</source>
+        <translation>A programme holds at most %1 speakers: it has %2, and %3 more would be too many</translation>
     </message>
 </context>
 <context>

@@ -31,7 +31,8 @@ struct RecordPage {
 // the day `onlyDate` ("yyyy-MM-dd") when given, where an older day ends the reading.
 RecordPage ReadRecordPage(const RecordReader& read, qint64 end, const QString& onlyDate, int rows);
 
-// A text the user typed, as records.csv keeps it: one that a spreadsheet would take for a
+// A text the user typed, as every CSV file the program writes (records.csv, programme.csv, the
+// report) keeps it: one that a spreadsheet would take for a
 // formula (it begins with "=", "+", "-" or "@") gets an apostrophe in front, as does one that
 // would otherwise lose its own apostrophe when read back.
 QString SpreadsheetText(const QString& text);

@@ -2,6 +2,7 @@
 
 #include "core/Qualify.h"
 #include "core/TimingSession.h"
+#include "core/UserText.h"
 #include "core/Twips.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/Dialogs.h"
@@ -29,6 +30,7 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
     , run_(run), store_(store), session_(session), dialogs_(dialogs), desktop_(desktop), random_(random)
 {
     Problem = new QLabel(this);
+    Problem->setTextFormat(Qt::PlainText);
     Problem->setGeometry(TwipsRect(240, 540, 13020, 300));
     Problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPalette p = Problem->palette();
@@ -213,20 +215,25 @@ void ProgrammeForm::CellEdited(int row, int column)
     if (loading_)
         return;
     Programme& programme = run_.programme();
-    const QString text = List->item(row, column)->text().trimmed();
-    if (column == NameCol && !text.isEmpty())
+    const QString text = KeptText(List->item(row, column)->text()).trimmed();
+    if (column == NameCol && !text.isEmpty() && text.size() <= kMaxNameLength)
         programme.SetName(row, text);
-    else if (column == TitleCol)
+    else if (column == TitleCol && text.size() <= kMaxTitleLength)
         programme.SetTitle(row, text);
     else if (column == SchemeCol && (text.isEmpty() || (text.size() == 1 && text[0] >= u'1' && text[0] <= u'5')))
         programme.SetScheme(row, text.isEmpty() ? 0 : text[0].unicode() - u'0');
-    // Anything else (an empty name, a scheme other than 1..5) goes back to what is kept.
+    // Anything else (an empty name, a text too long, a scheme other than 1..5) goes back to what
+    // is kept.
     LoadRows();
 }
 
 void ProgrammeForm::Add_Click()
 {
     Programme& programme = run_.programme();
+    if (const QString full = SpeakerLimitProblem(programme.Size(), 1); !full.isEmpty()) {
+        dialogs_.warning(this, kTitle, full);
+        return;
+    }
     Speaker s;
     s.name = tr("选手%1").arg(programme.Size() + 1);
     programme.Append({s});
@@ -262,15 +269,36 @@ void ProgrammeForm::Import_Click()
         dialogs_.warning(this, kTitle, tr("无法导入 %1：\n%2").arg(QDir::toNativeSeparators(*path), file.refusal));
         return;
     }
-    run_.programme().Append(file.lines->speakers);
-    if (!file.lines->skipped.isEmpty())
-        dialogs_.warning(this, kTitle, file.lines->skipped);
+    TakeLines(*file.lines, true);
 }
 
 void ProgrammeForm::PasteLines(const QString& text)
 {
-    const SpeakerLines lines = ParseSpeakerLines(text);
-    run_.programme().Append(lines.speakers);
+    TakeLines(ParseSpeakerLines(text), false);
+}
+
+void ProgrammeForm::TakeLines(const SpeakerLines& lines, bool askToReplace)
+{
+    Programme& programme = run_.programme();
+    bool replace = false;
+    if (askToReplace && !programme.Empty() && !lines.speakers.isEmpty()) {
+        const int choice = dialogs_.choose(
+            this, kTitle, tr("比赛名单中已有 %1 位选手。\n用导入的 %2 位选手替换现有名单，还是加在名单后面？")
+                              .arg(programme.Size()).arg(lines.speakers.size()),
+            {tr("替换"), tr("加在后面")});
+        if (choice < 0)
+            return;
+        replace = choice == 0;
+    }
+    const QString tooMany = SpeakerLimitProblem(replace ? 0 : programme.Size(), int(lines.speakers.size()));
+    if (!tooMany.isEmpty()) {
+        dialogs_.warning(this, kTitle, tooMany + tr("，没有导入。"));
+        return;
+    }
+    if (replace)
+        programme.Replace(lines.speakers, 0);
+    else
+        programme.Append(lines.speakers);
     if (!lines.skipped.isEmpty())
         dialogs_.warning(this, kTitle, lines.skipped);
 }

@@ -6,6 +6,7 @@ class Dialogs;
 class ProgrammeRun;
 class ProgrammeStore;
 class Random;
+struct SpeakerLines;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -59,6 +60,9 @@ private:
     // Only the current row's mark moved: the two rows concerned.
     void MarkCurrent();
     void ShowRow(int row);
+    // Speakers read from a file or pasted join the programme within its bounds; a file's may
+    // replace it (asked when it is not empty).
+    void TakeLines(const SpeakerLines& lines, bool askToReplace);
     void ShowOffers();
     void CellEdited(int row, int column);
     int SelectedRow() const;

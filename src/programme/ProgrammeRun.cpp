@@ -3,6 +3,7 @@
 #include "core/Commands.h"
 #include "core/TimingRecord.h"
 #include "core/TimingSession.h"
+#include "core/UserText.h"
 #include "programme/Programme.h"
 
 #include <QCoreApplication>
@@ -94,9 +95,9 @@ QString ProgrammeRun::DisplayTitle() const
     const Speaker* s = programme_.CurrentSpeaker();
     if (!s)
         return QString();
-    QString text = QCoreApplication::translate("ProgrammeRun", "第%1位 %2").arg(programme_.Current() + 1).arg(s->name);
+    QString text = QCoreApplication::translate("ProgrammeRun", "第%1位 %2").arg(programme_.Current() + 1).arg(Isolated(s->name));
     if (!s->title.isEmpty())
-        text += QCoreApplication::translate("ProgrammeRun", "《%1》").arg(s->title);
+        text += QCoreApplication::translate("ProgrammeRun", "《%1》").arg(Isolated(s->title));
     return text;
 }
 
@@ -105,5 +106,5 @@ QString ProgrammeRun::NextLine() const
     const int next = programme_.Current() + 1;
     if (programme_.Current() < 0 || next >= programme_.Size())
         return QString();
-    return QCoreApplication::translate("ProgrammeRun", "下一位：%1").arg(programme_.Speakers()[next].name);
+    return QCoreApplication::translate("ProgrammeRun", "下一位：%1").arg(Isolated(programme_.Speakers()[next].name));
 }

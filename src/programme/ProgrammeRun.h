@@ -29,7 +29,8 @@ public:
     bool GoTo(int row);
 
     // The current speaker as the displays show it ("第3位 张三《我的梦想》"); empty without a
-    // programme, where the scheme title shows.
+    // programme, where the scheme title shows. The name and the title each isolated, so that
+    // neither reorders the words around it.
     QString DisplayTitle() const;
     // "下一位：李四"; empty when nobody follows.
     QString NextLine() const;

@@ -2,6 +2,7 @@
 
 #include "config/AtomicFile.h"
 #include "config/RegularFile.h"
+#include "core/RecordPage.h"
 #include "core/TimingRecord.h"
 #include "programme/SpeakerLines.h"
 
@@ -29,8 +30,8 @@ bool ParseRow(const QStringList& f, Speaker& s, bool& current)
 {
     if (f.size() > Columns || f.value(NameColumn).isEmpty())
         return false;
-    s.name = f[NameColumn];
-    s.title = f.value(TitleColumn);
+    s.name = TypedText(f[NameColumn]);
+    s.title = TypedText(f.value(TitleColumn));
     const QString scheme = f.value(SchemeColumn);
     if (!scheme.isEmpty()) {
         if (scheme.size() != 1 || scheme[0] < u'1' || scheme[0] > u'5')
@@ -54,7 +55,7 @@ QByteArray ProgrammeBytes(const Programme& programme)
     const QList<Speaker>& list = programme.Speakers();
     for (int i = 0; i < list.size(); ++i) {
         const Speaker& s = list[i];
-        text += CsvLine({QString::number(i + 1), s.name, s.title, s.scheme ? QString::number(s.scheme) : QString(),
+        text += CsvLine({QString::number(i + 1), SpreadsheetText(s.name), SpreadsheetText(s.title), s.scheme ? QString::number(s.scheme) : QString(),
                          s.spoken ? SpokenText(*s.spoken) : QString(), s.result,
                          i == programme.Current() ? QStringLiteral("*") : QString()});
     }
@@ -79,19 +80,25 @@ bool ParseProgrammeBytes(const QByteArray& bytes, QList<Speaker>& speakers, int&
             return false;
         }
         speakers = std::move(lines.speakers);
-        return true;
-    }
-    for (int i = 1; i < rows.size(); ++i) {
-        Speaker s;
-        bool isCurrent = false;
-        if (!ParseRow(rows[i], s, isCurrent)) {
-            problem = QCoreApplication::translate("ProgrammeStore", "第 %1 行无法读取").arg(i + 1);
-            speakers.clear();
-            return false;
+    } else {
+        for (int i = 1; i < rows.size(); ++i) {
+            Speaker s;
+            bool isCurrent = false;
+            if (!ParseRow(rows[i], s, isCurrent)) {
+                problem = QCoreApplication::translate("ProgrammeStore", "第 %1 行无法读取").arg(i + 1);
+                speakers.clear();
+                return false;
+            }
+            if (isCurrent)
+                current = int(speakers.size());
+            speakers << s;
         }
-        if (isCurrent)
-            current = int(speakers.size());
-        speakers << s;
+    }
+    if (speakers.size() > kMaxSpeakers) {
+        problem = QCoreApplication::translate("ProgrammeStore", "多于 %1 位选手").arg(kMaxSpeakers);
+        speakers.clear();
+        current = 0;
+        return false;
     }
     return true;
 }

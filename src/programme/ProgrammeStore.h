@@ -8,7 +8,8 @@
 #include <QString>
 
 // The file's form: UTF-8 with a byte-order mark, CR LF, the header
-// 序号,姓名,题目,方案,用时,结果,当前 and "*" under 当前 on the current row.
+// 序号,姓名,题目,方案,用时,结果,当前 and "*" under 当前 on the current row; names and titles
+// guarded against formulas as SpreadsheetText() does, read back by TypedText().
 QByteArray ProgrammeBytes(const Programme& programme);
 
 // A programme file's bytes read back into `speakers` and `current`; false with `problem` set when

@@ -52,6 +52,7 @@ RecordsForm::RecordsForm(RecordStore& records, Desktop& desktop, Dialogs& dialog
         });
     }
     FileLabel = new QLabel(QDir::toNativeSeparators(records_.path()), this);
+    FileLabel->setTextFormat(Qt::PlainText);
     FileLabel->setGeometry(TwipsRect(2400, 540, 10860, 300));
     FileLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -7,6 +7,8 @@
 Control::Control(QWidget* parent) : QLabel(parent)
 {
     setMouseTracking(true);
+    // Names, titles and the information text are the user's: never read as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 void Control::SetBackColor(int bgr)

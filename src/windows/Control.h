@@ -5,6 +5,7 @@
 // A label, picture box or panel whose mouse events go to handlers a window assigns
 // (Showtime->DblClick = [this] { Showtime_DblClick(); }). Mouse tracking is on, so a move
 // without a pressed button reaches MouseMove. A release goes to the control that got the press.
+// Its text is plain text.
 class Control : public QLabel {
     Q_OBJECT
 public:

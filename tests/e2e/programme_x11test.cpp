@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -23,12 +24,12 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     const auto horalto = [&](const QStringList& args) { return QProcess::execute(run.path("horalto"), args); };
 
     ASSERT_TRUE(run.start());
-    ASSERT_FALSE(ProgramRun::findWindow("第1位 Ann").isEmpty());
+    ASSERT_FALSE(ProgramRun::findWindow("第1位 \u2068Ann\u2069").isEmpty());
     EXPECT_EQ(horalto({"start"}), 0);
     EXPECT_EQ(horalto({"next"}), 1) << "offered while a timing runs";
     QThread::msleep(3500); // the end
     EXPECT_EQ(horalto({"next"}), 0);
-    EXPECT_FALSE(ProgramRun::findWindow("第2位 Bob《Hope》").isEmpty());
+    EXPECT_FALSE(ProgramRun::findWindow("第2位 \u2068Bob\u2069《\u2068Hope\u2069》").isEmpty());
     EXPECT_EQ(horalto({"speaker", "4"}), 1);
     EXPECT_EQ(horalto({"start"}), 0);
     QThread::msleep(2600);
@@ -38,7 +39,7 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     run.waitForEnd();
 
     ASSERT_TRUE(run.start());
-    EXPECT_FALSE(ProgramRun::findWindow("第2位 Bob《Hope》").isEmpty()) << "another speaker is current";
+    EXPECT_FALSE(ProgramRun::findWindow("第2位 \u2068Bob\u2069《\u2068Hope\u2069》").isEmpty()) << "another speaker is current";
     QFile programme(run.path("data/horalto/programme.csv"));
     ASSERT_TRUE(programme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(programme.readAll());
@@ -52,6 +53,48 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     EXPECT_TRUE(lines[1].endsWith(",到时,,Ann,,不足时,,,\r")) << "judged by scheme 1's window: " << lines[1].toStdString();
     EXPECT_TRUE(lines[2].contains(",2,Horalto,00:00:09,") && lines[2].endsWith(",复位,,Bob,Hope,,,,"))
         << "Bob's scheme, his name: " << lines[2].toStdString();
+    run.process().kill();
+    run.waitForEnd();
+}
+
+// A list saved by a spreadsheet as "Unicode 文本" (UTF-16 with its byte-order mark, tabs between
+// the columns), imported with 导入... in the programme window opened from the popup menu.
+TEST(EndToEndProgramme, AListSavedByASpreadsheetAsUnicodeTextImportsEverySpeakerThroughTheWindow)
+{
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    ProgramRun run;
+    QFile list(run.path("list.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)
+                                 .encode(u"姓名\t题目\r\n张三\t读书, 让我成长\r\nO\"Brien\t科技，让生活更美好\r\n李四\t\r\n"));
+    list.close();
+    ASSERT_TRUE(run.start());
+    const QString main = ProgramRun::findWindow("Horalto 计时方案1");
+    ASSERT_FALSE(main.isEmpty());
+    // The popup menu's 比赛名单... : after the five schemes, 计时, 复位, the two modes, 关于, 设置,
+    // 热键, 程序信息 and 计时记录.
+    ProgramRun::click(ProgramRun::geometry(main).topLeft() + QPoint(200, 140), 3);
+    QThread::msleep(500);
+    for (int i = 0; i < 15; ++i)
+        ProgramRun::key("Down");
+    ProgramRun::key("Return");
+    const QString window = ProgramRun::findWindow("比赛名单");
+    ASSERT_FALSE(window.isEmpty()) << "the programme window did not open";
+    ProgramRun::click(ProgramRun::geometry(window).topLeft() + QPoint(380, 445)); // 导入...
+    ASSERT_FALSE(ProgramRun::findWindow("导入比赛名单").isEmpty()) << "no file chooser";
+    QThread::msleep(300);
+    RunTool("xdotool", {"type", "--delay", "20", list.fileName()});
+    ProgramRun::key("Return");
+    QFile programme(run.path("data/horalto/programme.csv"));
+    QByteArray bytes;
+    for (int waited = 0; waited < 5000 && !bytes.contains("李四"); waited += 100, QThread::msleep(100))
+        if (programme.open(QIODevice::ReadOnly)) {
+            bytes = programme.readAll();
+            programme.close();
+        }
+    EXPECT_EQ(bytes, "\xEF\xBB\xBF序号,姓名,题目,方案,用时,结果,当前\r\n1,张三,\"读书, 让我成长\",,,,*\r\n"
+                     "2,\"O\"\"Brien\",科技，让生活更美好,,,,\r\n3,李四,,,,,\r\n");
     run.process().kill();
     run.waitForEnd();
 }

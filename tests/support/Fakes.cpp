@@ -28,6 +28,16 @@ bool FakeDialogs::question(QWidget*, const QString& title, const QString& text, 
     return a;
 }
 
+int FakeDialogs::choose(QWidget*, const QString&, const QString& text, const QStringList& buttons)
+{
+    choices.push_back(QStringList{text} + buttons);
+    if (choiceAnswers.empty())
+        return -1;
+    const int a = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return a;
+}
+
 std::optional<int> FakeDialogs::chooseColor(QWidget*)
 {
     ++colorCalls;

@@ -22,6 +22,8 @@ public:
     std::vector<Warning> informations;
     std::vector<Warning> questions;
     std::deque<bool> questionAnswers; // empty: No
+    std::vector<QStringList> choices;  // the text, then the buttons offered
+    std::deque<int> choiceAnswers;     // empty: 取消
     std::vector<Input> inputs;
     int colorCalls = 0;
     std::deque<std::optional<QString>> inputAnswers; // empty: cancel
@@ -36,6 +38,7 @@ public:
         informations.push_back({title, text});
     }
     bool question(QWidget*, const QString& title, const QString& text, bool defaultNo = false) override;
+    int choose(QWidget*, const QString&, const QString& text, const QStringList& buttons) override;
     std::optional<QString> inputText(QWidget*, const QString& title, const QString& prompt,
                                      const QString& preset) override;
     std::optional<int> chooseColor(QWidget*) override;

@@ -1,9 +1,11 @@
 #include "platform/desktop/Dialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 void QtDialogs::warning(QWidget* owner, const QString& title, const QString& text)
 {
@@ -26,6 +28,20 @@ bool QtDialogs::question(QWidget* owner, const QString& title, const QString& te
     if (defaultNo)
         box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtDialogs::choose(QWidget* owner, const QString& title, const QString& text, const QStringList& choices)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    QList<QAbstractButton*> buttons;
+    for (const QString& c : choices)
+        buttons << box.addButton(c, QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("Dialogs", "取消"), QMessageBox::RejectRole);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
 }
 
 std::optional<QString> QtDialogs::inputText(QWidget* owner, const QString& title, const QString& prompt,

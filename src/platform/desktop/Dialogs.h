@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -15,6 +16,9 @@ public:
     // A question box (question icon, Yes and No buttons, Yes the default unless `defaultNo`);
     // true for Yes.
     virtual bool question(QWidget* owner, const QString& title, const QString& text, bool defaultNo = false) = 0;
+    // A question box with the buttons `choices` (the first the default) and a 取消 button; the
+    // index of the button pressed, -1 for 取消 or a closed box.
+    virtual int choose(QWidget* owner, const QString& title, const QString& text, const QStringList& choices) = 0;
     // A single-line input box; nullopt when cancelled.
     virtual std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
                                              const QString& preset) = 0;
@@ -31,6 +35,7 @@ public:
     void warning(QWidget* owner, const QString& title, const QString& text) override;
     void information(QWidget* owner, const QString& title, const QString& text) override;
     bool question(QWidget* owner, const QString& title, const QString& text, bool defaultNo = false) override;
+    int choose(QWidget* owner, const QString& title, const QString& text, const QStringList& choices) override;
     std::optional<QString> inputText(QWidget* owner, const QString& title, const QString& prompt,
                                      const QString& preset) override;
     std::optional<int> chooseColor(QWidget* owner) override;
