@@ -3,7 +3,6 @@
 #include "core/Qualify.h"
 #include "core/RecordPage.h"
 #include "core/TimingRecord.h"
-#include "report/ReportPages.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -118,28 +117,25 @@ void FillReportDocument(const ContestReport& report, QTextDocument& document)
 
 void PrintReport(const ContestReport& report, QPagedPaintDevice& device)
 {
-    DrawReportPages(LayOutReport(report), device);
+    QTextDocument document;
+    FillReportDocument(report, document);
+    document.print(&device);
 }
 
 QByteArray ReportPdf(const ContestReport& report)
-{
-    return ReportPdf(report, LayOutReport(report));
-}
-
-QByteArray ReportPdf(const ContestReport& report, const ReportPages& pages)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        // No margins of its own: the pages keep 2 cm round their text.
+        // No margins of its own: the printed document keeps 2 cm round its text.
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                          QPageLayout::Millimeter));
         writer.setResolution(300);
         writer.setTitle(report.title);
         writer.setCreator(QStringLiteral("Horalto"));
-        DrawReportPages(pages, writer);
+        PrintReport(report, writer);
     }
     QString text = report.title;
     for (const char* c : kColumns)

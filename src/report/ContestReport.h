@@ -39,11 +39,9 @@ QByteArray ReportCsv(const ContestReport& report);
 void FillReportDocument(const ContestReport& report, QTextDocument& document);
 // The report on `device` (a printer or a PDF writer), page after page.
 void PrintReport(const ContestReport& report, QPagedPaintDevice& device);
-// The report as a PDF file's bytes: A4, the fonts embedded, the text searchable.
+// The report as a PDF file's bytes: A4, the fonts embedded, the text searchable. Runs on any
+// thread.
 QByteArray ReportPdf(const ContestReport& report);
-// The same of the report's pages laid out already (any thread).
-struct ReportPages;
-QByteArray ReportPdf(const ContestReport& report, const ReportPages& pages);
 
 // A PDF's text map made to read every CJK character as the character the text holds: a font
 // draws a radical (U+2E80..U+2FDF) and its ideograph with one glyph, and the map names the first

@@ -7,11 +7,11 @@ ReportJob::ReportJob(QList<Speaker> speakers, QString recordsText, QString title
     thread_ = QThread::create([this, speakers = std::move(speakers), records = std::move(recordsText),
                                title = std::move(title), today] {
         report_ = BuildReport(speakers, records, title, today);
-        pages_ = LayOutReport(report_);
+        pdf_ = ReportPdf(report_);
     });
     connect(thread_, &QThread::finished, this, [this, done = std::move(done)] {
         running_ = false;
-        done(std::move(report_), std::move(pages_));
+        done(std::move(report_), std::move(pdf_));
     });
     thread_->start();
 }

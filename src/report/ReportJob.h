@@ -1,9 +1,10 @@
 #pragma once
-// The contest report made on a thread of its own: judged from the records and laid out while the
-// counter, the hotkeys and the pages go on; the result is handed over on the thread that asked.
+// The contest report made on a thread of its own: judged from the records and written as a PDF
+// while the counter, the hotkeys and the pages go on; the result is handed over on the thread
+// that asked.
 #include "report/ContestReport.h"
-#include "report/ReportPages.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QObject>
 #include <functional>
@@ -13,8 +14,8 @@ class QThread;
 class ReportJob : public QObject {
     Q_OBJECT
 public:
-    using Done = std::function<void(ContestReport report, ReportPages pages)>;
-    // Starts at once; `done` runs on this thread's event loop when the pages are laid out.
+    using Done = std::function<void(ContestReport report, QByteArray pdf)>;
+    // Starts at once; `done` runs on this thread's event loop when the PDF is made.
     ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, Done done);
     // Waits for the thread when it still runs.
     ~ReportJob() override;
@@ -23,6 +24,6 @@ public:
 private:
     QThread* thread_ = nullptr;
     ContestReport report_;
-    ReportPages pages_;
+    QByteArray pdf_;
     bool running_ = true;
 };

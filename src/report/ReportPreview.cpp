@@ -15,9 +15,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ReportPreview::ReportPreview(ContestReport report, ReportPages pages, Printing& printing, Dialogs& dialogs,
+ReportPreview::ReportPreview(ContestReport report, QByteArray pdf, Printing& printing, Dialogs& dialogs,
                              QString folder, QWidget* owner)
-    : QDialog(owner), report_(std::move(report)), pages_(std::move(pages)), printing_(printing), dialogs_(dialogs), folder_(std::move(folder))
+    : QDialog(owner), report_(std::move(report)), pdf_(std::move(pdf)), printing_(printing), dialogs_(dialogs), folder_(std::move(folder))
 {
     setWindowTitle(tr("比赛报告"));
     setModal(true);
@@ -29,7 +29,7 @@ ReportPreview::ReportPreview(ContestReport report, ReportPages pages, Printing& 
     screen_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                        QPageLayout::Millimeter));
     Pages = new QPrintPreviewWidget(screen_.get(), this);
-    connect(Pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { DrawReportPages(pages_, *p); });
+    connect(Pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { PrintReport(report_, *p); });
     Print = new QPushButton(tr("打印..."), this);
     SavePdf = new QPushButton(tr("保存为 PDF..."), this);
     CloseMe = new QPushButton(tr("关闭"), this);
@@ -53,7 +53,7 @@ ReportPreview::~ReportPreview() = default;
 
 void ReportPreview::Print_Click()
 {
-    printing_.print(this, [this](QPagedPaintDevice& device) { DrawReportPages(pages_, device); });
+    printing_.print(this, [this](QPagedPaintDevice& device) { PrintReport(report_, device); });
 }
 
 void ReportPreview::SavePdf_Click()
@@ -66,6 +66,6 @@ void ReportPreview::SavePdf_Click()
     folder_ = QFileInfo(*file).absolutePath();
     if (const QString refused = FileTargetProblem(*file); !refused.isEmpty())
         dialogs_.warning(this, tr("比赛报告"), tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(*file), refused));
-    else if (!AtomicFile::replace(*file, ReportPdf(report_, pages_)))
+    else if (!AtomicFile::replace(*file, pdf_))
         dialogs_.warning(this, tr("比赛报告"), tr("无法写入 %1").arg(QDir::toNativeSeparators(*file)));
 }

@@ -1,6 +1,5 @@
 #pragma once
 #include "report/ContestReport.h"
-#include "report/ReportPages.h"
 
 #include <QDialog>
 
@@ -11,12 +10,12 @@ class QPrintPreviewWidget;
 class QPushButton;
 
 // The contest report's pages as they will print, with 打印... (the system's print dialog) and
-// 保存为 PDF.... Modal over the programme window. Given the pages laid out already: drawing them
-// is quick.
+// 保存为 PDF.... Modal over the programme window. Given the report's PDF made already, which
+// 保存为 PDF... writes.
 class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    ReportPreview(ContestReport report, ReportPages pages, Printing& printing, Dialogs& dialogs, QString folder,
+    ReportPreview(ContestReport report, QByteArray pdf, Printing& printing, Dialogs& dialogs, QString folder,
                   QWidget* owner);
     ~ReportPreview() override;
 
@@ -32,7 +31,7 @@ public:
 
 private:
     ContestReport report_;
-    ReportPages pages_;
+    QByteArray pdf_;
     Printing& printing_;
     Dialogs& dialogs_;
     QString folder_;
