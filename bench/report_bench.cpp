@@ -36,9 +36,13 @@ int main(int argc, char** argv)
     clock.restart();
     const QByteArray pdf = ReportPdf(report);
     const double pdfMs = clock.nsecsElapsed() / 1e6;
-    std::printf("speakers %d, PDF %lld KB\n", n, qlonglong(pdf.size() / 1024));
+    clock.restart();
+    const QList<QByteArray> pages = ReportPageImages(report, 120);
+    const double picturesMs = clock.nsecsElapsed() / 1e6;
+    std::printf("speakers %d, PDF %lld KB, %lld pages\n", n, qlonglong(pdf.size() / 1024), qlonglong(pages.size()));
     std::printf("judged from the records %8.1f ms\n", buildMs);
     std::printf("laid out as a PDF       %8.1f ms\n", pdfMs);
     std::printf("speakers to PDF         %8.1f ms\n", buildMs + pdfMs);
+    std::printf("pictures for a preview  %8.1f ms\n", picturesMs);
     return 0;
 }

@@ -206,13 +206,14 @@ void App::ShowReport(QWidget* owner)
         return;
     // The title the user gave the timings; the report's own title otherwise.
     const QString title = session.TitleText == QLatin1String("Horalto") ? QString() : session.TitleText;
-    // One report at a time; its preview opens when its PDF is made.
+    // One report at a time; its preview opens when its PDF and pictures are made.
     if (reportJob_ && reportJob_->Running())
         return;
     reportJob_ = std::make_unique<ReportJob>(
         programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date(),
-        [this, owner = QPointer<QWidget>(owner)](ContestReport report, QByteArray pdf) {
-            ReportPreview preview(std::move(report), std::move(pdf), *svc.printing, svc.dialogs, reportFolder_, owner);
+        [this, owner = QPointer<QWidget>(owner)](ContestReport report, QByteArray pdf, QList<QByteArray> pages) {
+            ReportPreview preview(std::move(report), std::move(pdf), std::move(pages), *svc.printing, svc.dialogs,
+                                  reportFolder_, owner);
             preview.exec();
             reportFolder_ = preview.Folder();
         });

@@ -4,16 +4,20 @@
 #include "core/RecordPage.h"
 #include "core/TimingRecord.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFont>
 #include <QHash>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <tuple>
 
 namespace {
@@ -147,6 +151,35 @@ QByteArray ReportPdf(const ContestReport& report)
     cjk.setBold(true);
     MendCjkTextMap(bytes, text, cjk);
     return bytes;
+}
+
+QList<QByteArray> ReportPageImages(const ContestReport& report, int dpi)
+{
+    // Laid out as the printed document is: A4, 2 cm round the text, in the image's pixels.
+    QImage page(qRound(210 / 25.4 * dpi), qRound(297 / 25.4 * dpi), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dpi / 0.0254));
+    page.setDotsPerMeterY(qRound(dpi / 0.0254));
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&page);
+    FillReportDocument(report, document);
+    document.setPageSize(page.size());
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setMargin(2 / 2.54 * dpi);
+    document.rootFrame()->setFrameFormat(frame);
+    QList<QByteArray> pages;
+    for (int i = 0; i < document.pageCount(); ++i) {
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.translate(0, -i * page.height());
+        document.drawContents(&painter, QRectF(0, i * page.height(), page.width(), page.height()));
+        painter.end();
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        page.save(&buffer, "PNG");
+        pages << png;
+    }
+    return pages;
 }
 
 void MendCjkTextMap(QByteArray& pdf, const QString& text, const QFont& font)

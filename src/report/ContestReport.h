@@ -42,6 +42,8 @@ void PrintReport(const ContestReport& report, QPagedPaintDevice& device);
 // The report as a PDF file's bytes: A4, the fonts embedded, the text searchable. Runs on any
 // thread.
 QByteArray ReportPdf(const ContestReport& report);
+// The report's A4 pages as PNG pictures of `dpi` dots per inch, for a preview. Runs on any thread.
+QList<QByteArray> ReportPageImages(const ContestReport& report, int dpi);
 
 // A PDF's text map made to read every CJK character as the character the text holds: a font
 // draws a radical (U+2E80..U+2FDF) and its ideograph with one glyph, and the map names the first

@@ -8,10 +8,11 @@ ReportJob::ReportJob(QList<Speaker> speakers, QString recordsText, QString title
                                title = std::move(title), today] {
         report_ = BuildReport(speakers, records, title, today);
         pdf_ = ReportPdf(report_);
+        pages_ = ReportPageImages(report_, 120);
     });
     connect(thread_, &QThread::finished, this, [this, done = std::move(done)] {
         running_ = false;
-        done(std::move(report_), std::move(pdf_));
+        done(std::move(report_), std::move(pdf_), std::move(pages_));
     });
     thread_->start();
 }

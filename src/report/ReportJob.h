@@ -1,7 +1,7 @@
 #pragma once
-// The contest report made on a thread of its own: judged from the records and written as a PDF
-// while the counter, the hotkeys and the pages go on; the result is handed over on the thread
-// that asked.
+// The contest report made on a thread of its own: judged from the records, written as a PDF and
+// drawn as pictures of its pages while the counter, the hotkeys and the pages go on; the result
+// is handed over on the thread that asked.
 #include "report/ContestReport.h"
 
 #include <QByteArray>
@@ -14,8 +14,8 @@ class QThread;
 class ReportJob : public QObject {
     Q_OBJECT
 public:
-    using Done = std::function<void(ContestReport report, QByteArray pdf)>;
-    // Starts at once; `done` runs on this thread's event loop when the PDF is made.
+    using Done = std::function<void(ContestReport report, QByteArray pdf, QList<QByteArray> pages)>;
+    // Starts at once; `done` runs on this thread's event loop when the PDF and the pictures are made.
     ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, Done done);
     // Waits for the thread when it still runs.
     ~ReportJob() override;
@@ -25,5 +25,6 @@ private:
     QThread* thread_ = nullptr;
     ContestReport report_;
     QByteArray pdf_;
+    QList<QByteArray> pages_; // PNG
     bool running_ = true;
 };

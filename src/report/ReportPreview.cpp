@@ -10,14 +10,15 @@
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ReportPreview::ReportPreview(ContestReport report, QByteArray pdf, Printing& printing, Dialogs& dialogs,
-                             QString folder, QWidget* owner)
-    : QDialog(owner), report_(std::move(report)), pdf_(std::move(pdf)), printing_(printing), dialogs_(dialogs), folder_(std::move(folder))
+ReportPreview::ReportPreview(ContestReport report, QByteArray pdf, QList<QByteArray> pages, Printing& printing,
+                             Dialogs& dialogs, QString folder, QWidget* owner)
+    : QDialog(owner), report_(std::move(report)), pdf_(std::move(pdf)), pages_(std::move(pages)), printing_(printing), dialogs_(dialogs), folder_(std::move(folder))
 {
     setWindowTitle(tr("比赛报告"));
     setModal(true);
@@ -29,7 +30,16 @@ ReportPreview::ReportPreview(ContestReport report, QByteArray pdf, Printing& pri
     screen_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
                                        QPageLayout::Millimeter));
     Pages = new QPrintPreviewWidget(screen_.get(), this);
-    connect(Pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { PrintReport(report_, *p); });
+    // The pictures drawn on its pages: the layout was made off this thread.
+    connect(Pages, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) {
+        QPainter painter(p);
+        const QRect sheet(QPoint(), p->pageLayout().fullRectPixels(p->resolution()).size());
+        for (int i = 0; i < pages_.size(); ++i) {
+            if (i > 0)
+                p->newPage();
+            painter.drawImage(sheet, QImage::fromData(pages_[i], "PNG"));
+        }
+    });
     Print = new QPushButton(tr("打印..."), this);
     SavePdf = new QPushButton(tr("保存为 PDF..."), this);
     CloseMe = new QPushButton(tr("关闭"), this);

@@ -10,13 +10,13 @@ class QPrintPreviewWidget;
 class QPushButton;
 
 // The contest report's pages as they will print, with 打印... (the system's print dialog) and
-// 保存为 PDF.... Modal over the programme window. Given the report's PDF made already, which
-// 保存为 PDF... writes.
+// 保存为 PDF.... Modal over the programme window. Given the report's PDF and the pictures of its
+// pages made already: the preview shows the pictures, 保存为 PDF... writes the PDF.
 class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    ReportPreview(ContestReport report, QByteArray pdf, Printing& printing, Dialogs& dialogs, QString folder,
-                  QWidget* owner);
+    ReportPreview(ContestReport report, QByteArray pdf, QList<QByteArray> pages, Printing& printing, Dialogs& dialogs,
+                  QString folder, QWidget* owner);
     ~ReportPreview() override;
 
     void Print_Click();
@@ -32,6 +32,7 @@ public:
 private:
     ContestReport report_;
     QByteArray pdf_;
+    QList<QByteArray> pages_; // PNG
     Printing& printing_;
     Dialogs& dialogs_;
     QString folder_;

@@ -24,7 +24,6 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         // Characters as a person counts them: an emoji with its skin tone, a letter with its accent.
         {{"message", QString("👍🏽").repeated(100)}, A::Command, CommandId::SpeakerMessage},
         {{"message", QString("👍🏽").repeated(101)}, A::Usage, {}},
-        {{"message", QString("é").repeated(100)}, A::Command, CommandId::SpeakerMessage},
         {{"message", QString("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(51)}, A::Usage, {}},
     };
     for (const auto& c : cases) {
@@ -42,7 +41,6 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
     EXPECT_EQ(longest.message.size(), kSpeakerMessageUnits);
     EXPECT_LE(RequestLine(longest).size(), InstanceChannel::kMaxRequest);
     EXPECT_EQ(SpeakerMessageText(QString("e\u0301").repeated(101) + "x"), QString("e\u0301").repeated(100));
-    EXPECT_EQ(SpeakerMessageText(QString("😀").repeated(51)), QString("😀").repeated(51));
     for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r",
                             "HORALTO/1 adjust 4000", "HORALTO/1 message a+b"})
         EXPECT_FALSE(ParseRequestLine(bad)) << bad;

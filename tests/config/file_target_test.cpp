@@ -1,12 +1,10 @@
 // The files the program writes (stores, reports) only ever replace a regular file: never a device,
-// a pipe or a directory, never through a dangling link, never through a link into another
-// user's file.
+// a pipe or a folder, never through a dangling link or a link into another user's file.
 #include "config/AtomicFile.h"
 #include "config/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,37 +15,29 @@ TEST(FileTarget, OnlyARegularFileOrANewOneIsWrittenAndALinkOnlyToItsOwnersFile)
 {
     QTemporaryDir dir;
     const QString d = dir.path() + '/';
-    auto put = [](const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write("old") == 3;
-    };
-    ASSERT_TRUE(put(d + "own.csv"));
-    ASSERT_TRUE(QDir().mkdir(d + "folder"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(d + "pipe.pdf").constData(), 0644), 0);
-    ASSERT_TRUE(put(d + "other.csv"));
+    for (const char* name : {"own.csv", "other.csv"}) {
+        QFile f(d + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir().mkdir(d + "folder") && ::mkfifo(QFile::encodeName(d + "pipe.pdf").constData(), 0644) == 0);
     // As root the file can be given to another user; otherwise that kind is not tried.
     const bool others = ::chown(QFile::encodeName(d + "other.csv").constData(), 65534, 65534) == 0;
-    for (const auto& [link, target] : {std::pair{"to-own.csv", "own.csv"}, std::pair{"to-device.pdf", "/dev/null"},
-                                       std::pair{"dangling.csv", "missing/x.csv"}, std::pair{"to-folder.csv", "folder"},
-                                       std::pair{"to-pipe.pdf", "pipe.pdf"}, std::pair{"to-other.csv", "other.csv"}})
-        ASSERT_TRUE(QFile::link(QString(target).startsWith('/') ? target : d + target, d + link));
     const struct {
         const char* name;
+        const char* linkTo; // nothing: the path itself
         bool written;
-    } kinds[] = {
-        {"new.csv", true},        {"own.csv", true},       {"to-own.csv", true},   {"folder", false},
-        {"pipe.pdf", false},      {"/dev/null", false},    {"to-device.pdf", false}, {"dangling.csv", false},
-        {"to-folder.csv", false}, {"to-pipe.pdf", false},  {"to-other.csv", !others},
-    };
+    } kinds[] = {{"new.csv", nullptr, true},          {"own.csv", nullptr, true},           {"to-own.csv", "own.csv", true},
+                 {"folder", nullptr, false},          {"pipe.pdf", nullptr, false},         {"to-device.pdf", "/dev/null", false},
+                 {"dangling.csv", "no/x.csv", false}, {"to-folder.csv", "folder", false},   {"to-pipe.pdf", "pipe.pdf", false},
+                 {"to-other.csv", "other.csv", !others}};
     for (const auto& k : kinds) {
-        const QString path = QString(k.name).startsWith('/') ? k.name : d + k.name;
+        const QString path = d + k.name;
+        if (k.linkTo)
+            ASSERT_TRUE(QFile::link(*k.linkTo == '/' ? QString(k.linkTo) : d + k.linkTo, path));
         EXPECT_EQ(FileTargetProblem(path).isEmpty(), k.written) << k.name;
         EXPECT_EQ(AtomicFile::replace(path, "new"), k.written) << k.name;
-        if (k.written)
-            EXPECT_EQ(ReadRegularFile(path, 10), QByteArray("new")) << k.name;
+        EXPECT_EQ(ReadRegularFile(path, 10) == QByteArray("new"), k.written) << k.name;
     }
-    EXPECT_FALSE(QFileInfo::exists(d + "missing")) << "nothing created through the dangling link";
-    EXPECT_TRUE(QFileInfo(d + "pipe.pdf").isFile() == false && QFileInfo::exists(d + "pipe.pdf"));
-    EXPECT_TRUE(QFileInfo(d + "to-device.pdf").isSymLink());
-    EXPECT_EQ(ReadRegularFile(d + "to-other.csv", 10).has_value(), !others) << "read through a link to another's file";
+    EXPECT_FALSE(QDir(d + "no").exists()) << "nothing created through the dangling link";
+    EXPECT_TRUE(QFileInfo(d + "to-device.pdf").isSymLink() && !QFileInfo(d + "pipe.pdf").isFile());
 }
