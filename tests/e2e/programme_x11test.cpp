@@ -1,6 +1,6 @@
 // A contest run by the real program: a list placed as programme.csv, two speakers timed with
 // `horalto next` between them, a kill -9, and after the restart the same speaker current, both
-// times in the programme and both names in records.csv.
+// times in the programme and both names in records.csv; and a spreadsheet's list imported.
 #include "support/E2e.h"
 
 #include <QFile>
@@ -58,8 +58,7 @@ TEST(EndToEndProgramme, TwoSpeakersTimedThenAKillKeepTheCurrentSpeakerTheirTimes
     run.waitForEnd();
 }
 
-// A list saved by a spreadsheet as "Unicode 文本" (UTF-16 with its byte-order mark, tabs between
-// the columns), imported with 导入... in the programme window opened from the popup menu.
+// Saved as "Unicode 文本" (UTF-16 with its byte-order mark, tabs), imported with 导入....
 TEST(EndToEndProgramme, AListSavedByASpreadsheetAsUnicodeTextImportsEverySpeakerThroughTheWindow)
 {
     QTemporaryDir runtime;
@@ -73,8 +72,7 @@ TEST(EndToEndProgramme, AListSavedByASpreadsheetAsUnicodeTextImportsEverySpeaker
     ASSERT_TRUE(run.start());
     const QString main = ProgramRun::findWindow("Horalto 计时方案1");
     ASSERT_FALSE(main.isEmpty());
-    // The popup menu's 比赛名单..., after the schemes, 计时, 复位, the modes, 关于, the two settings,
-    // the information text and the records.
+    // The popup menu's 比赛名单...: the 15th item offered.
     ProgramRun::click(ProgramRun::geometry(main).topLeft() + QPoint(200, 140), 3);
     QThread::msleep(500);
     RunTool("xdotool", QStringList{"key"} + QStringList(15, "Down") + QStringList{"Return"});

@@ -280,8 +280,10 @@ TEST(Programme, AnImportAsksToReplaceOrAddAndKeepsTheProgrammeWithinItsBounds)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write("Bob\nCid\n") == 8);
     list.close();
     const Speaker ann{"Ann"};
-    const struct { int answer, having; const char* names; } cases[] = { // -1: 取消; names "": unchanged{-1, 1, ""}, {1, 1, "Ann||0;Bob||0;Cid||0"}, {0, 3, "Bob||0;Cid||0"}, {1, kMaxSpeakers - 1, ""},
-                 {0, kMaxSpeakers - 1, "Bob||0;Cid||0"}};
+    // The answer (-1: 取消), the speakers before, and after ("": as before).
+    const struct { int answer, having; const char* names; } cases[] = {
+        {-1, 1, ""}, {1, 1, "Ann||0;Bob||0;Cid||0"}, {0, 3, "Bob||0;Cid||0"}, {1, kMaxSpeakers - 1, ""},
+        {0, kMaxSpeakers - 1, "Bob||0;Cid||0"}};
     for (const auto& c : cases) {
         t.app->programme.Replace(QList<Speaker>(c.having, ann), 0);
         const QString before = Names(t.app->programme.Speakers());
