@@ -116,7 +116,11 @@ int DebateClocks::Adjust(int seconds, qint64 now)
     if (s.gone)
         return 0;
     const qint64 counted = s.counted.CountedMs(now);
-    const auto most = [](qint64 ms) { return int(std::min<qint64>(ms / 1000, 3600)); };
+    // A clock that has reached its end (a tick has not said so yet) has no time to move: never
+    // does a minus give time back.
+    if (counted >= LengthMs())
+        return 0;
+    const auto most = [](qint64 ms) { return int(std::clamp<qint64>(ms / 1000, 0, 3600)); };
     const int applied = std::clamp(seconds, -most(LengthMs() - counted), most(counted));
     if (applied == 0)
         return 0;
