@@ -25,6 +25,33 @@ void DebateClocks::Reset()
     running_ = false;
 }
 
+void DebateClocks::Restore(const std::array<qint64, 2>& countedMs, int floor, bool paused, qint64 now)
+{
+    Reset();
+    for (int side = 0; side < 2; ++side) {
+        Side& s = sides_[side];
+        s.counted.Adjust(std::max<qint64>(countedMs[side], 0));
+        s.gone = s.counted.CountedMs(0) >= LengthMs();
+        const std::int32_t remaining = RemainingSeconds(side, 0);
+        std::int32_t nearest = -1;
+        for (int k = 0; k < 5; ++k) {
+            const std::int32_t p = scheme_.promptSeconds[k];
+            if (p <= 0 || p > scheme_.lengthSeconds || remaining >= p)
+                continue;
+            s.prompted[k] = true;
+            if (scheme_.promptColors[k] && (nearest < 0 || p <= nearest)) {
+                nearest = p;
+                s.signal = scheme_.promptColors[k];
+            }
+        }
+    }
+    floor_ = floor == 1 ? 1 : 0;
+    if (!paused) {
+        Run(floor_, now);
+        running_ = true;
+    }
+}
+
 void DebateClocks::Start(qint64 now)
 {
     Reset();

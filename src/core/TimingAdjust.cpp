@@ -68,6 +68,7 @@ int TimingSession::AdjustTime(int seconds)
         SetTimeLabels(startTimeText_, DateTimeText(svc_.clock.now().addSecs(left)));
     }
     record_->adjustSeconds = record_->adjustSeconds.value_or(0) + applied;
+    emit journalDue();
     return applied;
 }
 
