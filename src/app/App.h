@@ -4,6 +4,7 @@
 #include "core/Language.h"
 #include "core/PopupMenu.h"
 #include "core/TimingSession.h"
+#include "journal/JournalStore.h"
 #include "platform/Services.h"
 #include "programme/Programme.h"
 #include "programme/ProgrammeStore.h"
@@ -50,6 +51,8 @@ public:
     // The contest programme and its file (read by Start).
     Programme programme;
     ProgrammeStore programmeStore;
+    // The journal of the timing on the counter (read by Start).
+    JournalStore journal;
 
     MainForm& mainForm();
     ToolsBarForm& toolsBarForm();
@@ -73,6 +76,10 @@ public:
     bool GoToSpeaker(int row) override;
     std::optional<int> AdjustTime(int seconds) override;
     void SetSpeakerMessage(const QString& text) override;
+    QString UnsavedChange() const override;
+    int FailedWrites() const override { return programmeStore.FailedWrites() + failedRecords_; }
+    // The main window's notice line: what is not stored, then what the start recovered.
+    QString NoticeText() const;
     // The programme at work; nothing before Start.
     ProgrammeRun* programmeRun() { return programmeRun_.get(); }
     // The programme window, built when first opened.
@@ -132,6 +139,10 @@ private:
     // The programme read and put to work; its speaker on the displays from then on.
     void StartProgramme();
     void ShowSpeaker();
+    // A timing the last end of the program cut off: continued when its length has not run out
+    // and the user says so, recorded as 中断 otherwise; the notice line says which.
+    void RecoverCutOffTiming();
+    void WriteJournal();
 
     std::unique_ptr<MainForm> mainForm_;
     std::unique_ptr<ToolsBarForm> toolsBarForm_;
@@ -147,5 +158,9 @@ private:
     std::unique_ptr<FullScreenMessage> fullScreenMessage_; // the message in the full-screen window
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
+    QString recordsProblem_; // the last record could not be written
+    int failedRecords_ = 0;
+    QString recoveryLine_;   // what became of a timing the last end of the program cut off
+    void ShowNotice();
     bool ended_ = false;
 };

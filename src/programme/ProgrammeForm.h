@@ -6,6 +6,7 @@ class Dialogs;
 class ProgrammeRun;
 class ProgrammeStore;
 class Random;
+struct Speaker;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -59,7 +60,11 @@ private:
     // Only the current row's mark moved: the two rows concerned.
     void MarkCurrent();
     void ShowRow(int row);
+    // The 用时 cell: the latest time, marked when the speaker was timed more than once.
+    static QString SpokenShown(const Speaker& s);
     void ShowOffers();
+    // Above the list: why the programme is not used, or why its last change is not kept.
+    void ShowProblem();
     void CellEdited(int row, int column);
     int SelectedRow() const;
     void Select(int row);

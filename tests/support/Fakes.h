@@ -22,6 +22,7 @@ public:
     std::vector<Warning> informations;
     std::vector<Warning> questions;
     std::deque<bool> questionAnswers; // empty: No
+    std::function<void()> whileAsking; // runs once while the next question is open (a command that comes meanwhile)
     std::vector<Input> inputs;
     int colorCalls = 0;
     std::deque<std::optional<QString>> inputAnswers; // empty: cancel
