@@ -41,6 +41,10 @@ No: record it, ended &quot;Interrupted&quot;</translation>
         <source>计时记录无法写入</source>
         <translation>The timing records cannot be written</translation>
     </message>
+    <message>
+        <source>计时日志无法写入，程序意外结束时这次计时会丢失</source>
+        <translation>The timing journal cannot be written: this timing is lost if the program ends unexpectedly</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -53,8 +53,10 @@ App::App(Services& services)
                                                          .arg(QDir::toNativeSeparators(svc.records.path()));
                          // The journal goes once the record is kept: a record that could not be
                          // written is still found as cut off at the next start.
-                         if (written)
+                         if (written) {
                              journal.Remove();
+                             journalFailed_ = false;
+                         }
                          if (named.ending != TimingEnd::Interrupted)
                              recoveryLine_.clear();
                          ShowNotice();
@@ -62,6 +64,7 @@ App::App(Services& services)
                      Qt::DirectConnection);
     QObject::connect(&programmeStore, &ProgrammeStore::writeProblemChanged, &session, [this] { ShowNotice(); });
     QObject::connect(&session, &TimingSession::journalDue, &session, [this] { WriteJournal(); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::textsChanged, &session, [this] { ShowNotice(); });
 }
 
 App::~App()
@@ -119,11 +122,14 @@ bool App::Start()
 void App::WriteJournal()
 {
     std::optional<TimingJournal> j = session.Journal();
-    if (!j)
+    if (!j || journal.Path().isEmpty())
         return;
     if (programmeRun_)
         programmeRun_->NameJournal(*j);
-    journal.Write(*j);
+    if (const bool failed = !journal.Write(*j); failed != journalFailed_) {
+        journalFailed_ = failed;
+        ShowNotice();
+    }
 }
 
 void App::RecoverCutOffTiming()
@@ -381,6 +387,8 @@ QString App::NoticeText() const
         lines << QCoreApplication::translate("App", "比赛名单无法保存，更改只在屏幕上");
     if (!recordsProblem_.isEmpty())
         lines << QCoreApplication::translate("App", "计时记录无法写入");
+    if (journalFailed_)
+        lines << QCoreApplication::translate("App", "计时日志无法写入，程序意外结束时这次计时会丢失");
     if (!recoveryLine_.isEmpty())
         lines << recoveryLine_;
     return lines.join(QStringLiteral("；"));

@@ -160,6 +160,7 @@ private:
     QString reportFolder_; // where the last report PDF went
     QString recordsProblem_; // the last record could not be written
     int failedRecords_ = 0;
+    bool journalFailed_ = false; // the last write of the journal failed
     QString recoveryLine_;   // what became of a timing the last end of the program cut off
     void ShowNotice();
     bool ended_ = false;
