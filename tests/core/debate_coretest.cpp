@@ -136,15 +136,12 @@ TEST(Debate, AHandOverLosesAndGainsNoTime)
 
 TEST(Debate, AnAdjustmentAfterAStallTakesNoTimeBack)
 {
-    // The program stalls past the floor's end; the minus that comes before the late tick finds
-    // the side's time gone (the floor handed on) and gives nothing back, with or without overtime.
+    // A stall past the floor's end: the minus before the late tick gives that side nothing back.
     for (const bool over : {false, true}) {
         SCOPED_TRACE(over);
         DebateWorld w(over);
         w.s.StartTiming();
-        w.clock.pass(8500);
-        w.tick();
-        w.clock.pass(4000);
+        w.clock.pass(8500), w.tick(), w.clock.pass(4000);
         EXPECT_EQ(w.s.AdjustTime(-5), over ? 0 : -5); // without overtime B has the floor now
         EXPECT_EQ(w.shown(), over ? "*+00:00:02!|00:00:10" : "00:00:00!|*00:00:03");
         w.s.ResetTiming();

@@ -61,7 +61,7 @@ TEST(Journal, ACutOffTimingContinuesWhereItWouldBeOrIsRecordedAsInterrupted)
         EXPECT_EQ(recovery.canContinue, c.continues);
 
         JournalWorld next(c.kind);
-        next.clock.pass(3600 * 1000);
+        next.clock.pass(3600 * 1000); // a restart: another monotonic origin
         if (c.continues) {
             next.s.ContinueCutOff(*j, recovery);
             EXPECT_EQ(next.shown(), c.shown);
