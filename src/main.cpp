@@ -4,6 +4,7 @@
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
 #include "hotkeys/HotKeyCaptions.h"
+#include "journal/JournalStore.h"
 #include "platform/desktop/DesktopScreenSaver.h"
 #include "platform/instance/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
@@ -109,6 +110,8 @@ int main(int argc, char** argv)
                       screenSaver, records, desktop, remote, qtTexts};
     // The programme beside the records.
     services.programmePath = ProgrammePathBeside(records.path());
+    // The journal of the timing on the counter too.
+    services.journalPath = JournalStore::PathBeside(records.path());
     QtPrinting printing;
     services.printing = &printing;
 

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>App</name>
+    <message>
+        <source>无法写入计时记录 %1：这次计时没有记录</source>
+        <translation>Cannot write the timing records %1: this timing was not recorded</translation>
+    </message>
+    <message>
+        <source>上次的计时（%1，%2 开始）在程序结束时被中断。
+
+是：继续上次计时，计数器在现在应到的位置%3
+否：把它记入计时记录，结束方式“中断”</source>
+        <translation>The last timing (%1, started %2) was cut off when the program ended.
+
+Yes: continue the last timing, the counter where it would be now%3
+No: record it, ended &quot;Interrupted&quot;</translation>
+    </message>
+    <message>
+        <source>（保持暂停）</source>
+        <translation> (still paused)</translation>
+    </message>
+    <message>
+        <source>继续上次计时</source>
+        <translation>Continue the last timing</translation>
+    </message>
+    <message>
+        <source>已继续上次中断的计时（%1）</source>
+        <translation>The cut-off timing (%1) was continued</translation>
+    </message>
+    <message>
+        <source>上次中断的计时（%1）已记入计时记录：%2</source>
+        <translation>The cut-off timing (%1) is recorded: %2</translation>
+    </message>
+    <message>
+        <source>比赛名单无法保存，更改只在屏幕上</source>
+        <translation>The programme cannot be saved: changes are only on the screen</translation>
+    </message>
+    <message>
+        <source>计时记录无法写入</source>
+        <translation>The timing records cannot be written</translation>
+    </message>
+    <message>
+        <source>计时日志无法写入，程序意外结束时这次计时会丢失</source>
+        <translation>The timing journal cannot be written: this timing is lost if the program ends unexpectedly</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>用法见 horalto --help
@@ -28,12 +73,6 @@
 </translation>
     </message>
     <message>
-        <source>horalto：正在运行的 Horalto 没有回答
-</source>
-        <translation>horalto: the running Horalto did not answer
-</translation>
-    </message>
-    <message>
         <source>horalto：speaker 后面应是选手的序号
 </source>
         <translation>horalto: speaker needs the speaker&apos;s number
@@ -43,6 +82,18 @@
         <source>horalto：report 后面应是报告的文件名（.pdf 或 .csv）
 </source>
         <translation>horalto: report should be followed by the report&apos;s file name (.pdf or .csv)
+</translation>
+    </message>
+    <message>
+        <source>horalto：adjust 后面应是秒数 -3600 到 +3600，如 +30 或 -30
+</source>
+        <translation>horalto: adjust should be followed by seconds from -3600 to +3600, such as +30 or -30
+</translation>
+    </message>
+    <message>
+        <source>horalto：消息最多 100 个字符
+</source>
+        <translation>horalto: a message has at most 100 characters
 </translation>
     </message>
     <message>
@@ -70,8 +121,9 @@
   -h, --help    显示本说明
   --version     显示版本
 
-退出状态：0 已执行；1 命令此时不可用（或 adjust 的秒数、消息的长度不对）；
-2 没有正在运行的 Horalto；64 命令行有误。
+退出状态：0 已执行；1 命令此时不可用（或 adjust 的秒数、消息的长度不对），
+或者已执行但更改无法保存（原因见标准错误输出）；2 没有正在运行的 Horalto，
+或者它在等待时间内没有回答：命令没有执行，可以再发一次；64 命令行有误。
 </source>
         <translation>Usage: horalto [command]
 
@@ -97,20 +149,21 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   -h, --help    show this help
   --version     show the version
 
-Exit status: 0 done; 1 the command is not available now (or the seconds of adjust or the message&apos;s length are wrong);
-2 no Horalto is running; 64 the command line is wrong.
+Exit status: 0 done; 1 the command is not available now (or the seconds of adjust or the message&apos;s length are wrong),
+or it was done but its change could not be stored (the reason on standard error); 2 no Horalto is running,
+or it did not answer within the wait: the command was not done and may be sent again; 64 the command line is wrong.
 </translation>
     </message>
     <message>
-        <source>horalto：adjust 后面应是秒数 -3600 到 +3600，如 +30 或 -30
+        <source>horalto：正在运行的 Horalto 没有及时回答，命令没有执行
 </source>
-        <translation>horalto: adjust should be followed by seconds from -3600 to +3600, such as +30 or -30
+        <translation>horalto: the running Horalto did not answer in time; the command was not done
 </translation>
     </message>
     <message>
-        <source>horalto：消息最多 100 个字符
+        <source>horalto：已执行，但更改没有保存：%1
 </source>
-        <translation>horalto: a message has at most 100 characters
+        <translation>horalto: done, but the change was not stored: %1
 </translation>
     </message>
 </context>
@@ -947,6 +1000,18 @@ Replace it with the %2 speakers imported, or add them at its end?</translation>
         <source>，没有导入。</source>
         <translation>; nothing was imported.</translation>
     </message>
+    <message>
+        <source>这位选手计时不止一次：这里是最近一次的用时，之前的用时保留在计时记录中</source>
+        <translation>This speaker was timed more than once: this is the latest time; the earlier ones are in the timing records</translation>
+    </message>
+    <message>
+        <source>%1（重计）</source>
+        <translation>%1 (re-timed)</translation>
+    </message>
+    <message>
+        <source>没有抽签：计时已经开始，抽签只能在没有计时的时候进行。</source>
+        <translation>No draw: a timing has started. The order is drawn only while nothing is timed.</translation>
+    </message>
 </context>
 <context>
     <name>ProgrammeRun</name>
@@ -988,6 +1053,10 @@ Replace it with the %2 speakers imported, or add them at its end?</translation>
     <message>
         <source>多于 %1 位选手</source>
         <translation>more than %1 speakers</translation>
+    </message>
+    <message>
+        <source>无法保存比赛名单 %1（文件只读或磁盘已满？）：最近的更改只在屏幕上，重新启动后会丢失；每次更改都会再试</source>
+        <translation>Cannot save the programme %1 (read-only file or full disk?): the latest changes are only on the screen and are lost at a restart; every change tries again</translation>
     </message>
 </context>
 <context>
@@ -1669,6 +1738,10 @@ The old records file will be kept as %1.</translation>
     <message>
         <source> 调整 %1 秒</source>
         <translation> adjusted %1 s</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Interrupted</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,11 @@
 #include "windows/ToolsBarForm.h"
 
 #include <QPointer>
+#include "core/TimeText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <cstdio>
 
 App::App(Services& services)
     : svc(services)
@@ -30,6 +35,7 @@ App::App(Services& services)
                               services.screenSaver, services.programDir},
               config)
     , programmeStore(services.programmePath, programme)
+    , journal(services.journalPath)
 {
     QObject::connect(&session, &TimingSession::modeChanged, &session,
                      [this](DisplayMode mode) { ShowModeWindows(mode); }, Qt::DirectConnection);
@@ -38,15 +44,31 @@ App::App(Services& services)
     QObject::connect(&session, &TimingSession::shakeRequested, &session,
                      [this](int cycles) { ShakeWindows(cycles); }, Qt::DirectConnection);
     // Every timing that ends goes on record; a record that cannot be written leaves the timing
-    // alone (the store says why on standard error).
+    // alone and the main window says so until a record is written again.
     QObject::connect(&session, &TimingSession::timingEnded, &session,
                      [this](const TimingRecord& r) {
                          TimingRecord named = r;
                          if (programmeRun_)
                              programmeRun_->NameRecord(named);
-                         svc.records.append(CsvLine(RecordFields(named)));
+                         const bool written = svc.records.append(CsvLine(RecordFields(named)));
+                         failedRecords_ += written ? 0 : 1;
+                         recordsProblem_ = written ? QString()
+                                                   : QCoreApplication::translate("App", "无法写入计时记录 %1：这次计时没有记录")
+                                                         .arg(QDir::toNativeSeparators(svc.records.path()));
+                         // The journal goes once the record is kept: a record that could not be
+                         // written is still found as cut off at the next start.
+                         if (written) {
+                             journal.Remove();
+                             journalFailed_ = false;
+                         }
+                         if (named.ending != TimingEnd::Interrupted)
+                             recoveryLine_.clear();
+                         ShowNotice();
                      },
                      Qt::DirectConnection);
+    QObject::connect(&programmeStore, &ProgrammeStore::writeProblemChanged, &session, [this] { ShowNotice(); });
+    QObject::connect(&session, &TimingSession::journalDue, &session, [this] { WriteJournal(); }, Qt::DirectConnection);
+    QObject::connect(&session, &TimingSession::textsChanged, &session, [this] { ShowNotice(); });
 }
 
 App::~App()
@@ -90,6 +112,7 @@ bool App::Start()
     if (ended_)
         return false;
     ShowSpeaker();
+    ShowNotice();
     QObject::connect(programmeRun_.get(), &ProgrammeRun::displayChanged, &session, [this] { ShowSpeaker(); },
                      Qt::DirectConnection);
     mainForm().show();
@@ -97,7 +120,61 @@ bool App::Start()
     mainForm().activateWindow();
     if (RemoteSettings::Read(config).enabled)
         remoteView().StartIfEnabled();
+    RecoverCutOffTiming();
     return true;
+}
+
+void App::WriteJournal()
+{
+    std::optional<TimingJournal> j = session.Journal();
+    if (!j || journal.Path().isEmpty())
+        return;
+    if (programmeRun_)
+        programmeRun_->NameJournal(*j);
+    if (const bool failed = !journal.Write(*j); failed != journalFailed_) {
+        journalFailed_ = failed;
+        ShowNotice();
+    }
+}
+
+void App::RecoverCutOffTiming()
+{
+    const std::optional<TimingJournal> j = journal.Read();
+    if (!j || ended_)
+        return;
+    CutOffRecovery recovery = DecideRecovery(*j, svc.clock.now());
+    const TimingRecord& r = j->record;
+    const QString who = r.speaker.isEmpty() ? r.title : r.speaker;
+    const QString start = r.start.toString(QStringLiteral("HH:mm:ss"));
+    bool resume = false;
+    if (recovery.canContinue) {
+        const QString question = QCoreApplication::translate("App", "上次的计时（%1，%2 开始）在程序结束时被中断。\n\n"
+                                    "是：继续上次计时，计数器在现在应到的位置%3\n"
+                                    "否：把它记入计时记录，结束方式“中断”")
+                                     .arg(who, start, j->paused ? QCoreApplication::translate("App", "（保持暂停）") : QString());
+        resume = svc.dialogs.question(&mainForm(), QCoreApplication::translate("App", "继续上次计时"), question);
+        // The counter goes on where it would be once the answer came (the length may have
+        // run out meanwhile).
+        recovery = DecideRecovery(*j, svc.clock.now());
+        resume = resume && recovery.canContinue;
+    }
+    if (resume && r.scheme != session.FangAnId())
+        SwitchScheme(r.scheme);
+    if (resume && r.scheme == session.FangAnId() && !ended_) {
+        const int row = j->speakerRow;
+        if (programmeRun_ && row >= 0 && row < programme.Size() && programme.Speakers()[row].name == r.speaker)
+            programme.SetCurrent(row);
+        session.ContinueCutOff(*j, recovery);
+        recoveryLine_ = QCoreApplication::translate("App", "已继续上次中断的计时（%1）").arg(who);
+    } else if (!ended_) {
+        if (programmeRun_)
+            programmeRun_->AdoptCutOff(*j);
+        session.RecordCutOff(*j);
+        recoveryLine_ = QCoreApplication::translate("App", "上次中断的计时（%1）已记入计时记录：%2")
+                            .arg(who, SecondsToTimeText(r.countedSeconds + r.overtimeSeconds.value_or(0)));
+    }
+    std::fprintf(stderr, "Horalto: %s\n", recoveryLine_.toLocal8Bit().constData());
+    ShowNotice();
 }
 
 MainForm& App::mainForm()
@@ -307,6 +384,32 @@ std::optional<int> App::AdjustTime(int seconds)
 void App::SetSpeakerMessage(const QString& text)
 {
     session.SetSpeakerMessage(text);
+}
+
+QString App::UnsavedChange() const
+{
+    return !programmeStore.WriteProblem().isEmpty() ? programmeStore.WriteProblem() : recordsProblem_;
+}
+
+QString App::NoticeText() const
+{
+    // Short: the line has the width of the counter (the programme window says more).
+    QStringList lines;
+    if (!programmeStore.WriteProblem().isEmpty())
+        lines << QCoreApplication::translate("App", "比赛名单无法保存，更改只在屏幕上");
+    if (!recordsProblem_.isEmpty())
+        lines << QCoreApplication::translate("App", "计时记录无法写入");
+    if (journalFailed_)
+        lines << QCoreApplication::translate("App", "计时日志无法写入，程序意外结束时这次计时会丢失");
+    if (!recoveryLine_.isEmpty())
+        lines << recoveryLine_;
+    return lines.join(QStringLiteral("；"));
+}
+
+void App::ShowNotice()
+{
+    if (mainForm_)
+        mainForm_->ShowNotice(NoticeText());
 }
 
 SpeakerMessageForm& App::speakerMessageForm()

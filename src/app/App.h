@@ -4,6 +4,7 @@
 #include "core/Language.h"
 #include "core/PopupMenu.h"
 #include "core/TimingSession.h"
+#include "journal/JournalStore.h"
 #include "platform/Services.h"
 #include "programme/Programme.h"
 #include "programme/ProgrammeStore.h"
@@ -51,6 +52,8 @@ public:
     // The contest programme and its file (read by Start).
     Programme programme;
     ProgrammeStore programmeStore;
+    // The journal of the timing on the counter (read by Start).
+    JournalStore journal;
 
     MainForm& mainForm();
     ToolsBarForm& toolsBarForm();
@@ -74,6 +77,10 @@ public:
     bool GoToSpeaker(int row) override;
     std::optional<int> AdjustTime(int seconds) override;
     void SetSpeakerMessage(const QString& text) override;
+    QString UnsavedChange() const override;
+    int FailedWrites() const override { return programmeStore.FailedWrites() + failedRecords_; }
+    // The main window's notice line: what is not stored, then what the start recovered.
+    QString NoticeText() const;
     // The programme at work; nothing before Start.
     ProgrammeRun* programmeRun() { return programmeRun_.get(); }
     // The programme window, built when first opened.
@@ -133,6 +140,10 @@ private:
     // The programme read and put to work; its speaker on the displays from then on.
     void StartProgramme();
     void ShowSpeaker();
+    // A timing the last end of the program cut off: continued when its length has not run out
+    // and the user says so, recorded as 中断 otherwise; the notice line says which.
+    void RecoverCutOffTiming();
+    void WriteJournal();
 
     std::unique_ptr<MainForm> mainForm_;
     std::unique_ptr<ToolsBarForm> toolsBarForm_;
@@ -149,5 +160,10 @@ private:
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
     std::unique_ptr<ReportJob> reportJob_; // the report being laid out, or the last one
+    QString recordsProblem_; // the last record could not be written
+    int failedRecords_ = 0;
+    bool journalFailed_ = false; // the last write of the journal failed
+    QString recoveryLine_;   // what became of a timing the last end of the program cut off
+    void ShowNotice();
     bool ended_ = false;
 };

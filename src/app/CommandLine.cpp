@@ -200,6 +200,25 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line)
     return ParseRequestWords(words, nullptr);
 }
 
+namespace {
+const char kNotStoredWord[] = "NOT-STORED ";
+}
+
+QByteArray NotStoredAnswer(const QString& reason)
+{
+    return kNotStoredWord + reason.toUtf8().toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+}
+
+std::optional<QString> NotStoredReason(const QByteArray& answer)
+{
+    if (!answer.startsWith(kNotStoredWord))
+        return std::nullopt;
+    const auto decoded = QByteArray::fromBase64Encoding(answer.mid(qsizetype(sizeof kNotStoredWord) - 1),
+                                                        QByteArray::Base64UrlEncoding | QByteArray::AbortOnBase64DecodingErrors);
+    // Shown on a terminal: one line, no control characters.
+    return decoded ? SpeakerMessageLine(QString::fromUtf8(*decoded)) : QString();
+}
+
 namespace CommandLineText {
 namespace {
 QString Tr(const char* source) { return ProgramText("CommandLine", source); }
@@ -232,8 +251,9 @@ QString Help()
         "  -h, --help    显示本说明\n"
         "  --version     显示版本\n"
         "\n"
-        "退出状态：0 已执行；1 命令此时不可用（或 adjust 的秒数、消息的长度不对）；\n"
-        "2 没有正在运行的 Horalto；64 命令行有误。\n"));
+        "退出状态：0 已执行；1 命令此时不可用（或 adjust 的秒数、消息的长度不对），\n"
+        "或者已执行但更改无法保存（原因见标准错误输出）；2 没有正在运行的 Horalto，\n"
+        "或者它在等待时间内没有回答：命令没有执行，可以再发一次；64 命令行有误。\n"));
 }
 QString Version() { return QStringLiteral("Horalto ") + ProgramVersion() + u'\n'; }
 QString UsageHint() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "用法见 horalto --help\n")); }
@@ -250,5 +270,12 @@ QString AdjustSeconds()
 QString MessageLength() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：消息最多 100 个字符\n")); }
 QString ReportFile() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：report 后面应是报告的文件名（.pdf 或 .csv）\n")); }
 QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
-QString NoAnswer() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有回答\n")); }
+QString NoAnswer()
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有及时回答，命令没有执行\n"));
+}
+QString NotStored(const QString& reason)
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：已执行，但更改没有保存：%1\n")).arg(reason);
+}
 } // namespace CommandLineText

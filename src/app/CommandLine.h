@@ -47,6 +47,9 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line);
 inline constexpr char kAnswerActed[] = "ACTED";
 inline constexpr char kAnswerNotOffered[] = "NOT-OFFERED";
 inline constexpr char kAnswerRefused[] = "REFUSED";
+// "NOT-STORED <reason in base64>": the command ran, but its change is not kept on disk.
+QByteArray NotStoredAnswer(const QString& reason);
+std::optional<QString> NotStoredReason(const QByteArray& answer);
 
 // The texts the command line prints.
 namespace CommandLineText {
@@ -61,4 +64,5 @@ QString MessageLength();
 QString ReportFile();
 QString NoInstance();
 QString NoAnswer();
+QString NotStored(const QString& reason);
 }

@@ -50,6 +50,12 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
         return ExitStatus::Acted;
     if (reply.kind == Kind::Answered && reply.answer == kAnswerNotOffered && !start)
         return ExitStatus::NotOffered;
+    if (reply.kind == Kind::Answered) {
+        if (const std::optional<QString> why = NotStoredReason(reply.answer)) {
+            print(stderr, [&why] { return CommandLineText::NotStored(*why); });
+            return ExitStatus::NotOffered;
+        }
+    }
     print(stderr, reply.kind == Kind::NoneRuns ? CommandLineText::NoInstance : CommandLineText::NoAnswer);
     return ExitStatus::NoInstance;
 }
@@ -60,6 +66,16 @@ void AnswerRequests(const TimingSession& session, Commands& commands, InstanceCh
 }
 
 QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line)
+{
+    const int failedBefore = commands.FailedWrites();
+    const QByteArray answer = AnswerCommand(session, commands, line);
+    // A change the displays show but no store keeps is not done: the sender says why.
+    if (answer == kAnswerActed && commands.FailedWrites() > failedBefore)
+        return NotStoredAnswer(commands.UnsavedChange());
+    return answer;
+}
+
+QByteArray AnswerCommand(const TimingSession& session, Commands& commands, const QByteArray& line)
 {
     const std::optional<InstanceRequest> request = ParseRequestLine(line);
     if (!request || session.Ended())

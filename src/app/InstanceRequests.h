@@ -23,4 +23,6 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
 void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel);
 // The answer to one request line: the display window of the current mode to the front, or a
 // command run as its hotkey would run it.
+// A command that ran but whose change could not be stored is answered NotStoredAnswer.
 QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line);
+QByteArray AnswerCommand(const TimingSession& session, Commands& commands, const QByteArray& line);

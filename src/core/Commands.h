@@ -31,4 +31,10 @@ public:
     virtual std::optional<int> AdjustTime(int seconds) = 0;
     // The message to the speaker, shown until it is replaced; an empty text clears it.
     virtual void SetSpeakerMessage(const QString& text) = 0;
+    // Why what the displays show is not kept on disk (a store could not write its last change);
+    // empty while everything shown is stored.
+    virtual QString UnsavedChange() const = 0;
+    // How many writes of a store have failed so far: a command whose change could not be
+    // stored makes it grow.
+    virtual int FailedWrites() const = 0;
 };

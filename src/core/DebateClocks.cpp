@@ -25,6 +25,33 @@ void DebateClocks::Reset()
     running_ = false;
 }
 
+void DebateClocks::Restore(const std::array<qint64, 2>& countedMs, int floor, bool paused, qint64 now)
+{
+    Reset();
+    for (int side = 0; side < 2; ++side) {
+        Side& s = sides_[side];
+        s.counted.Adjust(std::max<qint64>(countedMs[side], 0));
+        s.gone = s.counted.CountedMs(0) >= LengthMs();
+        const std::int32_t remaining = RemainingSeconds(side, 0);
+        std::int32_t nearest = -1;
+        for (int k = 0; k < 5; ++k) {
+            const std::int32_t p = scheme_.promptSeconds[k];
+            if (p <= 0 || p > scheme_.lengthSeconds || remaining >= p)
+                continue;
+            s.prompted[k] = true;
+            if (scheme_.promptColors[k] && (nearest < 0 || p <= nearest)) {
+                nearest = p;
+                s.signal = scheme_.promptColors[k];
+            }
+        }
+    }
+    floor_ = floor == 1 ? 1 : 0;
+    if (!paused) {
+        Run(floor_, now);
+        running_ = true;
+    }
+}
+
 void DebateClocks::Start(qint64 now)
 {
     Reset();
@@ -116,7 +143,11 @@ int DebateClocks::Adjust(int seconds, qint64 now)
     if (s.gone)
         return 0;
     const qint64 counted = s.counted.CountedMs(now);
-    const auto most = [](qint64 ms) { return int(std::min<qint64>(ms / 1000, 3600)); };
+    // A clock that has reached its end (a tick has not said so yet) has no time to move: never
+    // does a minus give time back.
+    if (counted >= LengthMs())
+        return 0;
+    const auto most = [](qint64 ms) { return int(std::clamp<qint64>(ms / 1000, 0, 3600)); };
     const int applied = std::clamp(seconds, -most(LengthMs() - counted), most(counted));
     if (applied == 0)
         return 0;

@@ -59,6 +59,9 @@ public:
     int Adjust(int seconds, qint64 now);
     // Both clocks full, nothing running, the first side has the floor.
     void Reset();
+    // Each side's clock at `countedMs` (a side beyond its length has its time gone, the prompts
+    // passed heard), `floor` with the floor, its clock running from `now` unless `paused`.
+    void Restore(const std::array<qint64, 2>& countedMs, int floor, bool paused, qint64 now);
     // The clock with the floor at `now`: its prompts, its end and the floor passing on.
     DebateEvents Tick(qint64 now);
 

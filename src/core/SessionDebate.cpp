@@ -96,4 +96,5 @@ void TimingSession::SwitchSides()
     SetSignalColor(debateClocks_.FloorSignal());
     ShowDebate();
     emit offersChanged();
+    emit journalDue();
 }

@@ -26,19 +26,31 @@ void TimingSession::OpenRecord()
 
 void TimingSession::CloseRecord(TimingEnd how)
 {
-    const bool overtime = std::exchange(overtime_, false);
-    const std::int32_t overtimeSeconds = std::exchange(overtimeSeconds_, 0);
-    if (!record_)
+    const bool overtime = overtime_;
+    std::optional<TimingRecord> r = RecordSoFar(how);
+    overtime_ = false;
+    overtimeSeconds_ = 0;
+    record_.reset();
+    if (!r)
         return;
-    TimingRecord r = *std::exchange(record_, std::nullopt);
+    if (overtime)
+        r->ending = TimingEnd::Reached;
+    emit timingEnded(*r);
+}
+
+std::optional<TimingRecord> TimingSession::RecordSoFar(TimingEnd how) const
+{
+    if (!record_)
+        return std::nullopt;
+    TimingRecord r = *record_;
     r.end = svc_.clock.now();
     // The first tick shows the counter as it started: what the counter has counted is one
     // second less than the ticks that showed it, less the time given back by an adjustment.
     r.countedSeconds = std::max(countedTicks_ - 1 - adjustedBeforeEnd_, 0);
-    r.pausedSeconds = std::int32_t((counted_.PausedMs(svc_.clock.monotonicMs()) + 500) / 1000);
-    r.ending = overtime ? TimingEnd::Reached : how;
-    if (overtime)
-        r.overtimeSeconds = overtimeSeconds;
+    r.pausedSeconds += std::int32_t((counted_.PausedMs(svc_.clock.monotonicMs()) + 500) / 1000);
+    r.ending = how;
+    if (overtime_)
+        r.overtimeSeconds = overtimeSeconds_;
     if (r.sideSeconds) {
         // A debate: both sides' clocks; no qualifying window judges two sides together.
         const qint64 now = svc_.clock.monotonicMs();
@@ -54,14 +66,16 @@ void TimingSession::CloseRecord(TimingEnd how)
             beyond += over;
         }
         r.countedSeconds = ownTime;
-        if (debateClocks_.Configured().overtime && (overtime || beyond > 0))
+        if (debateClocks_.Configured().overtime && (overtime_ || beyond > 0))
             r.overtimeSeconds = beyond;
-        emit timingEnded(r);
-        return;
+        // Filed under its two sides, or the scheme's title when the scheme names none.
+        r.speaker = sideNames_[0].isEmpty() && sideNames_[1].isEmpty() ? r.title : SideName(0) + QStringLiteral(" / ") + SideName(1);
+        r.speakerTitle.clear();
+        return r;
     }
     // The whole time the speaker spoke, judged against the window the scheme has now.
-    r.result = QualifyResult(r.countedSeconds + overtimeSeconds, ReadQualifyWindow(config_, r.scheme));
-    emit timingEnded(r);
+    r.result = QualifyResult(r.countedSeconds + overtimeSeconds_, ReadQualifyWindow(config_, r.scheme));
+    return r;
 }
 
 void TimingSession::EnterOvertime()
@@ -72,6 +86,7 @@ void TimingSession::EnterOvertime()
     overtime_ = true;
     overtimeSeconds_ = 0;
     emit offersChanged();
+    emit journalDue();
 }
 
 void TimingSession::RecordExit()

@@ -19,7 +19,13 @@ int TimingSession::AdjustTime(int seconds)
         return 0;
     int applied = 0;
     if (debate_) {
-        // A debate: the side with the floor, on its own clock.
+        // A debate: the side with the floor, on its own clock, brought up to the clock first (an
+        // end that fell since the last tick hands the floor on or ends the timing).
+        if (phase_ == TimingPhase::Running) {
+            DebateTick();
+            if (phase_ == TimingPhase::Idle || !record_)
+                return 0;
+        }
         applied = debateClocks_.Adjust(seconds, svc_.clock.monotonicMs());
         if (applied == 0)
             return 0;
@@ -62,6 +68,7 @@ int TimingSession::AdjustTime(int seconds)
         SetTimeLabels(startTimeText_, DateTimeText(svc_.clock.now().addSecs(left)));
     }
     record_->adjustSeconds = record_->adjustSeconds.value_or(0) + applied;
+    emit journalDue();
     return applied;
 }
 

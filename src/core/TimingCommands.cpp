@@ -33,6 +33,8 @@ void TimingSession::StartTiming()
         emit soundOutputMissingChanged(missing);
     }
     ApplyDisplayState(config_.ReadIniText(Section(IniSection::COMMSET), IniKey::STARTSTATE, "3"));
+    journalBeats_ = 0;
+    emit journalDue();
 }
 
 void TimingSession::TogglePause()
@@ -53,6 +55,7 @@ void TimingSession::TogglePause()
             ShowDebate();
         }
         SetPhase(TimingPhase::Paused);
+        emit journalDue();
     } else if (phase_ == TimingPhase::Paused) {
         const qint64 now = svc_.clock.monotonicMs();
         counted_.Resume(now, UntilBeat(now));
@@ -61,6 +64,7 @@ void TimingSession::TogglePause()
             ShowDebate();
         }
         SetPhase(TimingPhase::Running);
+        emit journalDue();
         // Beyond the end the end time shown stays the one that has passed.
         if (overtime_)
             return;

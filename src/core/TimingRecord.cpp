@@ -29,7 +29,8 @@ const char* const kHeader[RecordColumns] = {
     // A debate's sides by their places, whatever the scheme names them.
     QT_TRANSLATE_NOOP("TimingRecord", "正方用时"), QT_TRANSLATE_NOOP("TimingRecord", "反方用时")};
 const char* const kEndings[] = {QT_TRANSLATE_NOOP("TimingRecord", "到时"), QT_TRANSLATE_NOOP("TimingRecord", "复位"),
-                                QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出")};
+                                QT_TRANSLATE_NOOP("TimingRecord", "重新开始"), QT_TRANSLATE_NOOP("TimingRecord", "退出"),
+                                QT_TRANSLATE_NOOP("TimingRecord", "中断")};
 const char* const kUp = QT_TRANSLATE_NOOP("TimingRecord", "正计时");
 const char* const kDown = QT_TRANSLATE_NOOP("TimingRecord", "倒计时");
 

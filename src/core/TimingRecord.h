@@ -9,8 +9,9 @@
 #include <optional>
 
 // How a timing ended: its end was reached (with or without overtime after it), it was reset
-// before the end, a new timing was started over it, or the program ended while it ran.
-enum class TimingEnd { Reached, Reset, Restarted, Exited };
+// before the end, a new timing was started over it, the program ended while it ran, or the
+// program was cut off (killed, a crash, a power cut) and the timing is recorded at the next start.
+enum class TimingEnd { Reached, Reset, Restarted, Exited, Interrupted };
 
 struct TimingRecord {
     QDateTime start;

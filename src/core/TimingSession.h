@@ -3,6 +3,7 @@
 #include "core/DebateClocks.h"
 #include "core/HotKeyTable.h"
 #include "core/OfferedCommands.h"
+#include "core/TimingJournal.h"
 #include "core/TimingRecord.h"
 
 #include <QDateTime>
@@ -166,6 +167,15 @@ public:
     // the speaker time, a minus takes it, within zero and the length; the seconds applied.
     int AdjustTime(int seconds);
 
+    // ---- the journal of the timing on the counter (SessionJournal.cpp) ----
+    // The running or paused timing as its journal keeps it now; nothing while idle.
+    std::optional<TimingJournal> Journal() const;
+    // A timing the program's last end cut off, recorded as it was when its journal was written.
+    void RecordCutOff(const TimingJournal& journal);
+    // The same timing continued, its counter (a debate: both clocks) where `recovery` puts it,
+    // paused when it was. The journal's scheme must be the current one.
+    void ContinueCutOff(const TimingJournal& journal, const CutOffRecovery& recovery);
+
     // ---- the message to the speaker (SpeakerMessage.cpp) ----
     const QString& SpeakerMessage() const { return speakerMessage_; }
     // Shown as SpeakerMessageText makes it; empty clears it.
@@ -253,6 +263,10 @@ signals:
     void signalColorChanged(std::optional<QRgb> color); // only when it changes
     void speakerMessageChanged(const QString& text);    // only when it changes
     void debateChanged(); // a debate scheme's clocks, names or floor changed: read Debate()
+    // The timing's journal is to be written (Journal()): at a start, a pause, a continue, an
+    // adjustment, a hand-over, the end reached into overtime, and every few seconds of running.
+    // timingEnded makes it go.
+    void journalDue();
 
 private:
     void SetPhase(TimingPhase phase);
@@ -266,6 +280,8 @@ private:
     void OpenRecord();
     // The timing's record is complete: announced by timingEnded. Nothing when none is open.
     void CloseRecord(TimingEnd how);
+    // The record as it would be closed now; nothing when none is open.
+    std::optional<TimingRecord> RecordSoFar(TimingEnd how) const;
     // The end of a scheme that counts overtime: the counter goes on beyond it.
     void EnterOvertime();
     // The end's last steps: the waiting events, then the shake.
@@ -319,6 +335,8 @@ private:
     CountedTime counted_;                // the record's timing on the monotonic clock
     qint64 lastTickAt_ = -1;             // the monotonic reading of the last tick
     std::int32_t adjustedBeforeEnd_ = 0; // the record's timing adjusted before its end, in seconds
+    int journalBeats_ = 0;               // ticks of running since the journal was last due
+    static constexpr int kJournalBeats = 5;
     QString speakerMessage_;
     bool debate_ = false;
     std::array<QString, 2> sideNames_;   // as the scheme has them; empty for the default names

@@ -28,6 +28,12 @@ void TimingSession::Tick()
         DebateTick();
     else if (IsTiming())
         AdvanceCounter(counted_.TakeTick(lastTickAt_));
+    // While it runs the journal follows the counter every few seconds: a cut-off timing is
+    // recorded with the time up to then.
+    if (IsTiming() && ++journalBeats_ >= kJournalBeats) {
+        journalBeats_ = 0;
+        emit journalDue();
+    }
 }
 
 void TimingSession::CatchUp()

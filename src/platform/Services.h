@@ -38,4 +38,6 @@ struct Services {
     // The printers and the PDF file chooser of the contest report; none: the report cannot be
     // printed or saved from the window.
     Printing* printing = nullptr;
+    // Where the journal of the timing on the counter is kept (journal.json); empty: it is not.
+    QString journalPath = {};
 };

@@ -126,6 +126,8 @@ void Programme::SetSpoken(quint64 id, std::int32_t seconds, const QString& resul
     const int row = RowOf(id);
     if (row < 0)
         return;
+    if (speakers_[row].spoken)
+        speakers_[row].retimed = true;
     speakers_[row].spoken = seconds;
     speakers_[row].result = result;
     emit changed();

@@ -15,10 +15,11 @@ struct Speaker {
     int scheme = 0;                        // 1..5; 0: the current scheme
     std::optional<std::int32_t> spoken;    // seconds of the last timing: nothing before the first
     QString result;
+    bool retimed = false;                  // timed again after a first time: records.csv keeps each
     quint64 id = 0;                        // stays with the speaker through moves and draws
     bool operator==(const Speaker& o) const
     {
-        return name == o.name && title == o.title && scheme == o.scheme && spoken == o.spoken && result == o.result;
+        return name == o.name && title == o.title && scheme == o.scheme && spoken == o.spoken && result == o.result && retimed == o.retimed;
     }
 };
 
@@ -46,7 +47,8 @@ public:
     void SetName(int row, const QString& name);
     void SetTitle(int row, const QString& title);
     void SetScheme(int row, int scheme);
-    // The time a speaker spoke, replacing an earlier one; nothing when the speaker has gone.
+    // The time a speaker spoke, replacing an earlier one (the speaker is then marked re-timed);
+    // nothing when the speaker has gone.
     void SetSpoken(quint64 id, std::int32_t seconds, const QString& result);
     // A new running order for those who have not spoken yet, drawn with `random`; those who have
     // spoken keep their places. A current speaker who has spoken stays current; otherwise the

@@ -89,6 +89,7 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
             MarkCurrent();
     });
     connect(&session_, &TimingSession::offersChanged, this, &ProgrammeForm::ShowOffers);
+    connect(&store_, &ProgrammeStore::writeProblemChanged, this, &ProgrammeForm::ShowProblem);
     RetranslateUi();
 }
 
@@ -110,13 +111,20 @@ void ProgrammeForm::RetranslateUi()
     Report->setToolTip(tr("比赛报告：每位选手的用时、超时和结果，可以打印或保存为 PDF"));
     CloseMe->setText(tr("关    闭"));
     List->setToolTip(tr("双击姓名、题目或方案可以修改；Ctrl+V 粘贴名单"));
-    Problem->setText(store_.Problem());
+    ShowProblem();
+}
+
+void ProgrammeForm::ShowProblem()
+{
+    // A file that cannot be read, or the last change that could not be written.
+    const QString text = store_.Usable() ? store_.WriteProblem() : store_.Problem();
+    Problem->setText(text);
+    Problem->setVisible(!text.isEmpty());
 }
 
 void ProgrammeForm::Form_Show()
 {
-    Problem->setText(store_.Problem());
-    Problem->setVisible(!store_.Usable());
+    ShowProblem();
     LoadRows();
     for (const int c : {NumberCol, NameCol, SchemeCol, SpokenCol, ResultCol})
         List->resizeColumnToContents(c);
@@ -151,7 +159,7 @@ void ProgrammeForm::ShowRow(int r)
     const bool current = r == programme.Current();
     const QString texts[Columns] = {
         (current ? QStringLiteral("▶ ") : QString()) + QString::number(r + 1), s.name, s.title,
-        s.scheme ? QString::number(s.scheme) : QString(), s.spoken ? SpokenText(*s.spoken) : QString(), QualifyShown(s.result)};
+        s.scheme ? QString::number(s.scheme) : QString(), SpokenShown(s), QualifyShown(s.result)};
     QFont font = List->font();
     font.setBold(current);
     for (int c = 0; c < Columns; ++c) {
@@ -164,7 +172,16 @@ void ProgrammeForm::ShowRow(int r)
         }
         item->setText(texts[c]);
         item->setFont(font);
+        if (c == SpokenCol)
+            item->setToolTip(s.retimed ? tr("这位选手计时不止一次：这里是最近一次的用时，之前的用时保留在计时记录中") : QString());
     }
+}
+
+QString ProgrammeForm::SpokenShown(const Speaker& s)
+{
+    if (!s.spoken)
+        return QString();
+    return s.retimed ? tr("%1（重计）").arg(SpokenText(*s.spoken)) : SpokenText(*s.spoken);
 }
 
 void ProgrammeForm::MarkCurrent()
@@ -305,8 +322,15 @@ void ProgrammeForm::TakeLines(const SpeakerLines& lines, bool askToReplace)
 
 void ProgrammeForm::Shuffle_Click()
 {
-    if (dialogs_.question(this, kTitle, tr("确实要抽签吗？\n还没有上场的选手将随机排列。")))
-        run_.programme().Shuffle(random_);
+    if (!dialogs_.question(this, kTitle, tr("确实要抽签吗？\n还没有上场的选手将随机排列。")))
+        return;
+    // A timing may have started while the question was open (a hotkey, the command line): the
+    // order and the current speaker stay while a speaker is timed.
+    if (session_.Phase() != TimingPhase::Idle) {
+        dialogs_.warning(this, kTitle, tr("没有抽签：计时已经开始，抽签只能在没有计时的时候进行。"));
+        return;
+    }
+    run_.programme().Shuffle(random_);
 }
 
 void ProgrammeForm::Clear_Click()

@@ -7,6 +7,7 @@ class ProgrammeRun;
 class ProgrammeStore;
 class Random;
 struct SpeakerLines;
+struct Speaker;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -63,7 +64,11 @@ private:
     // Speakers read from a file or pasted join the programme within its bounds; a file's may
     // replace it (asked when it is not empty).
     void TakeLines(const SpeakerLines& lines, bool askToReplace);
+    // The 用时 cell: the latest time, marked when the speaker was timed more than once.
+    static QString SpokenShown(const Speaker& s);
     void ShowOffers();
+    // Above the list: why the programme is not used, or why its last change is not kept.
+    void ShowProblem();
     void CellEdited(int row, int column);
     int SelectedRow() const;
     void Select(int row);

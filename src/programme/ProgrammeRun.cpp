@@ -1,6 +1,7 @@
 #include "programme/ProgrammeRun.h"
 
 #include "core/Commands.h"
+#include "core/TimingJournal.h"
 #include "core/TimingRecord.h"
 #include "core/TimingSession.h"
 #include "core/UserText.h"
@@ -25,6 +26,17 @@ ProgrammeRun::ProgrammeRun(Programme& programme, TimingSession& session, Command
     connect(&session_, &TimingSession::phaseChanged, this, &ProgrammeRun::PhaseChanged, direct);
     connect(&session_, &TimingSession::timingEnded, this, &ProgrammeRun::TimingEnded, direct);
     connect(&session_, &TimingSession::textsChanged, this, &ProgrammeRun::displayChanged, direct);
+    // A debate scheme shows its sides instead of the programme's speaker.
+    connect(&session_, &TimingSession::schemeNumberChanged, this, &ProgrammeRun::displayChanged, direct);
+    connect(&session_, &TimingSession::debateChanged, this, [this] {
+        if (session_.IsDebate() != debateShown_)
+            emit displayChanged();
+    }, direct);
+}
+
+bool TimedAsSpeaker(int speakerScheme, int scheme, bool debate)
+{
+    return !debate && (speakerScheme == 0 || speakerScheme == scheme);
 }
 
 bool ProgrammeRun::SpeakerRowOffered(int row) const
@@ -57,6 +69,8 @@ void ProgrammeRun::CurrentChanged()
     if (id == shownCurrent_)
         return;
     shownCurrent_ = id;
+    // A message was for the speaker who stood before: the next one starts without it.
+    commands_.SetSpeakerMessage(QString());
     // The speaker's scheme becomes the current one, as the menu switches it: only while no
     // timing runs, so that a change of the list during a speech leaves the counter alone.
     if (s && s->scheme && s->scheme != session_.FangAnId() && session_.Offered(SchemeCommand(s->scheme)).offered())
@@ -65,10 +79,12 @@ void ProgrammeRun::CurrentChanged()
 
 void ProgrammeRun::PhaseChanged(TimingPhase phase)
 {
-    // A timing that starts from rest belongs to the current speaker; one started again over its
-    // overtime stays with the same one.
+    // A timing that starts from rest belongs to the current speaker when it is their speech (their
+    // scheme, not a debate); one started again over its overtime stays with the same one.
     if (phase_ == TimingPhase::Idle && phase == TimingPhase::Running) {
         const Speaker* s = programme_.CurrentSpeaker();
+        if (s && !TimedAsSpeaker(s->scheme, session_.FangAnId(), session_.IsDebate()))
+            s = nullptr;
         timedId_ = s ? s->id : 0;
         timedName_ = s ? s->name : QString();
         timedTitle_ = s ? s->title : QString();
@@ -78,8 +94,27 @@ void ProgrammeRun::PhaseChanged(TimingPhase phase)
 
 void ProgrammeRun::NameRecord(TimingRecord& record) const
 {
+    // Any other timing keeps the name the session gave it (a debate's sides, or none).
+    if (timedId_ == 0)
+        return;
     record.speaker = timedName_;
     record.speakerTitle = timedTitle_;
+}
+
+void ProgrammeRun::NameJournal(TimingJournal& journal) const
+{
+    NameRecord(journal.record);
+    journal.speakerRow = timedId_ ? programme_.RowOf(timedId_) : -1;
+}
+
+void ProgrammeRun::AdoptCutOff(const TimingJournal& journal)
+{
+    const int row = journal.speakerRow;
+    const bool same = row >= 0 && row < programme_.Size() && programme_.Speakers()[row].name == journal.record.speaker
+                      && programme_.Speakers()[row].title == journal.record.speakerTitle;
+    timedId_ = same ? programme_.Speakers()[row].id : 0;
+    timedName_ = same ? journal.record.speaker : QString();
+    timedTitle_ = same ? journal.record.speakerTitle : QString();
 }
 
 void ProgrammeRun::TimingEnded(const TimingRecord& record)
@@ -92,8 +127,9 @@ void ProgrammeRun::TimingEnded(const TimingRecord& record)
 
 QString ProgrammeRun::DisplayTitle() const
 {
+    debateShown_ = session_.IsDebate();
     const Speaker* s = programme_.CurrentSpeaker();
-    if (!s)
+    if (!s || debateShown_)
         return QString();
     QString text = QCoreApplication::translate("ProgrammeRun", "第%1位 %2").arg(programme_.Current() + 1).arg(Isolated(s->name));
     if (!s->title.isEmpty())
@@ -104,7 +140,7 @@ QString ProgrammeRun::DisplayTitle() const
 QString ProgrammeRun::NextLine() const
 {
     const int next = programme_.Current() + 1;
-    if (programme_.Current() < 0 || next >= programme_.Size())
+    if (programme_.Current() < 0 || next >= programme_.Size() || session_.IsDebate())
         return QString();
     return QCoreApplication::translate("ProgrammeRun", "下一位：%1").arg(Isolated(programme_.Speakers()[next].name));
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class Commands;
+struct TimingJournal;
 class Programme;
 class TimingSession;
 struct TimingRecord;
@@ -14,6 +15,10 @@ struct TimingRecord;
 // Whether 下一位 or "speaker N" can go to `row` (0-based) of a programme of `size` speakers: the
 // row exists and no timing runs (`schemeSwitch`, the rule of the scheme switch, says so).
 bool SpeakerOffered(int row, int size, CommandOffer schemeSwitch);
+
+// Whether a timing of the scheme `scheme` is the speech of a speaker whose own scheme is
+// `speakerScheme` (0: any): a debate is nobody's speech.
+bool TimedAsSpeaker(int speakerScheme, int scheme, bool debate);
 
 class ProgrammeRun : public QObject {
     Q_OBJECT
@@ -29,13 +34,19 @@ public:
     bool GoTo(int row);
 
     // The current speaker as the displays show it ("第3位 张三《我的梦想》"); empty without a
-    // programme, where the scheme title shows. The name and the title each isolated, so that
-    // neither reorders the words around it.
+    // programme or in a debate scheme, where the scheme title (and the sides) show. The name and
+    // the title each isolated, so that neither reorders the words around it.
     QString DisplayTitle() const;
     // "下一位：李四"; empty when nobody follows.
     QString NextLine() const;
-    // The name and title of the speaker the ended timing belonged to into its record.
+    // The name and title of the speaker the ended timing belonged to into its record; a timing
+    // that was no speaker's keeps what it has.
     void NameRecord(TimingRecord& record) const;
+    // The same for the journal of the running timing, with the speaker's row.
+    void NameJournal(TimingJournal& journal) const;
+    // A timing cut off by the program's last end belongs to the speaker its journal names, when
+    // that row still holds them: the next record (the cut-off one) is theirs.
+    void AdoptCutOff(const TimingJournal& journal);
 
 signals:
     // DisplayTitle or NextLine may have changed.
@@ -55,4 +66,5 @@ private:
     quint64 timedId_ = 0;
     QString timedName_;
     QString timedTitle_;
+    mutable bool debateShown_ = false; // the displays were last told of a debate scheme
 };

@@ -14,8 +14,9 @@
 
 namespace {
 
-const char* const kHeader[] = {"序号", "姓名", "题目", "方案", "用时", "结果", "当前"};
-enum Column { NumberColumn, NameColumn, TitleColumn, SchemeColumn, SpokenColumn, ResultColumn, CurrentColumn, Columns };
+const char* const kHeader[] = {"序号", "姓名", "题目", "方案", "用时", "结果", "当前", "重计"};
+enum Column { NumberColumn, NameColumn, TitleColumn, SchemeColumn, SpokenColumn, ResultColumn, CurrentColumn,
+              RetimedColumn, Columns };
 
 QStringList Header()
 {
@@ -45,6 +46,7 @@ bool ParseRow(const QStringList& f, Speaker& s, bool& current)
     }
     s.result = f.value(ResultColumn);
     current = f.value(CurrentColumn) == QLatin1String("*");
+    s.retimed = f.value(RetimedColumn) == QLatin1String("*");
     return true;
 }
 } // namespace
@@ -57,7 +59,8 @@ QByteArray ProgrammeBytes(const Programme& programme)
         const Speaker& s = list[i];
         text += CsvLine({QString::number(i + 1), SpreadsheetText(s.name), SpreadsheetText(s.title), s.scheme ? QString::number(s.scheme) : QString(),
                          s.spoken ? SpokenText(*s.spoken) : QString(), s.result,
-                         i == programme.Current() ? QStringLiteral("*") : QString()});
+                         i == programme.Current() ? QStringLiteral("*") : QString(),
+                         s.retimed ? QStringLiteral("*") : QString()});
     }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
@@ -140,8 +143,21 @@ bool ProgrammeStore::Save()
     if (path_.isEmpty() || !Usable())
         return false;
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (AtomicFile::replace(path_, ProgrammeBytes(programme_)))
+    if (AtomicFile::replace(path_, ProgrammeBytes(programme_))) {
+        SetWriteProblem(QString());
         return true;
+    }
     std::fprintf(stderr, "Horalto: cannot write the programme to %s\n", QFile::encodeName(path_).constData());
+    ++failedWrites_;
+    SetWriteProblem(QCoreApplication::translate("ProgrammeStore", "无法保存比赛名单 %1（文件只读或磁盘已满？）：最近的更改只在屏幕上，重新启动后会丢失；每次更改都会再试")
+                        .arg(QDir::toNativeSeparators(path_)));
     return false;
+}
+
+void ProgrammeStore::SetWriteProblem(const QString& problem)
+{
+    if (problem == writeProblem_)
+        return;
+    writeProblem_ = problem;
+    emit writeProblemChanged();
 }

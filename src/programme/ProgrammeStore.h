@@ -8,8 +8,9 @@
 #include <QString>
 
 // The file's form: UTF-8 with a byte-order mark, CR LF, the header
-// 序号,姓名,题目,方案,用时,结果,当前 and "*" under 当前 on the current row; names and titles
-// guarded against formulas as SpreadsheetText() does, read back by TypedText().
+// 序号,姓名,题目,方案,用时,结果,当前,重计, "*" under 当前 on the current row and under 重计 on
+// the rows of speakers timed more than once (a file without 重计 is read as well); names and
+// titles guarded against formulas as SpreadsheetText() does, read back by TypedText().
 QByteArray ProgrammeBytes(const Programme& programme);
 
 // A programme file's bytes read back into `speakers` and `current`; false with `problem` set when
@@ -32,14 +33,27 @@ public:
     const QString& Problem() const { return problem_; }
     bool Usable() const { return problem_.isEmpty(); }
     // Writes the programme whole; false (and a line on standard error) when it could not be,
-    // the old file then untouched.
+    // the old file then untouched. Every change tries again.
     bool Save();
+    // Why the programme shown is not the one on disk: the last write failed. Empty once a write
+    // succeeds again.
+    const QString& WriteProblem() const { return writeProblem_; }
+    // How many writes have failed since the start.
+    int FailedWrites() const { return failedWrites_; }
 
     // The largest programme file read.
     static constexpr qint64 kMaxBytes = 4 * 1024 * 1024;
 
+signals:
+    // WriteProblem() changed.
+    void writeProblemChanged();
+
 private:
+    void SetWriteProblem(const QString& problem);
+
     QString path_;
     Programme& programme_;
     QString problem_;
+    QString writeProblem_;
+    int failedWrites_ = 0;
 };

@@ -74,6 +74,7 @@ void MainForm::RetranslateUi()
     ExitMe->setText(tr("退 出"));
     NoSound->setText(tr("没有可用的声音输出"));
     NoSound->adjustSize();
+    PlaceNotice();
 }
 
 void MainForm::ShowTitle(const QString& caption)
@@ -128,7 +129,10 @@ void MainForm::FollowSession()
     const auto direct = Qt::DirectConnection;
     connect(&s, &TimingSession::schemeTitleChanged, this, &MainForm::ShowCurrentTitle, direct);
     NoSound->setVisible(s.SoundOutputMissing());
-    connect(&s, &TimingSession::soundOutputMissingChanged, NoSound, &QWidget::setVisible, direct);
+    connect(&s, &TimingSession::soundOutputMissingChanged, this, [this](bool missing) {
+        NoSound->setVisible(missing);
+        PlaceNotice();
+    }, direct);
     connect(&s, &TimingSession::clockTextChanged, this, [this, fit](const QString& text) { fit(IsTime, text); }, direct);
     connect(&s, &TimingSession::timeLabelsChanged, this, showTimes, direct);
     connect(&s, &TimingSession::phaseChanged, this, &MainForm::ShowPauseCaption, direct);
@@ -138,6 +142,22 @@ void MainForm::ShowSpeaker(const QString& title)
 {
     speakerTitle_ = title;
     ShowCurrentTitle();
+}
+
+void MainForm::ShowNotice(const QString& text)
+{
+    notice_ = text;
+    PlaceNotice();
+}
+
+void MainForm::PlaceNotice()
+{
+    const int left = NoSound->isVisibleTo(this) ? NoSound->geometry().right() + Twips(240) : Twips(360);
+    Notice->move(left, NoSound->y());
+    Notice->setText(QFontMetrics(Notice->font()).elidedText(notice_, Qt::ElideRight, Twips(6500) - left));
+    Notice->setToolTip(notice_);
+    Notice->adjustSize();
+    Notice->setVisible(!notice_.isEmpty());
 }
 
 void MainForm::ShowCurrentTitle()
@@ -219,13 +239,18 @@ void MainForm::BuildControls()
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
 
-    // Between the counter and the buttons, where the chairperson looks before a start.
-    NoSound = label(this, 360, 2970);
+    // Between the counter and the buttons, where the chairperson looks before a start (clear of
+    // the buttons' top edge).
+    NoSound = label(this, 360, 2925);
     NoSound->setFont(FontOf(kDefaultFont, 9, true));
     QPalette warn = NoSound->palette();
     warn.setColor(QPalette::WindowText, QColor(0xFF, 0xD0, 0x40));
     NoSound->setPalette(warn);
     NoSound->hide();
+    Notice = label(this, 360, 2925);
+    Notice->setFont(NoSound->font());
+    Notice->setPalette(warn);
+    Notice->hide();
 
     auto button = [this](int left, void (MainForm::*handler)()) {
         auto* b = new QPushButton(this);

@@ -34,6 +34,9 @@ public:
     // The programme's current speaker in the title strip and the window name in place of the
     // scheme title; empty: the scheme title again.
     void ShowSpeaker(const QString& title);
+    // One line under the counter that the chairperson must read (a store that cannot write, a
+    // timing cut off by the last end of the program); empty hides it.
+    void ShowNotice(const QString& text);
 
     // The tick of the session's Timer1.
     void Timer1_Timer();
@@ -70,6 +73,7 @@ public:
     Control* EndTime = nullptr;
     CounterLabel* Showtime = nullptr;
     Control* NoSound = nullptr; // "没有可用的声音输出" while the session found no sound output
+    Control* Notice = nullptr;  // ShowNotice's line, after NoSound when both show
     QPushButton* JishiStart = nullptr;
     QPushButton* JishiEnd = nullptr;
     QPushButton* JishiPause = nullptr;
@@ -89,12 +93,14 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    QString notice_;
     // Shows the session's current state and follows its signals from now on.
     void FollowSession();
     void BuildControls();
     // Every caption and tool tip in the interface's language.
     void RetranslateUi();
     void ShowPauseCaption();
+    void PlaceNotice();
     void ImageButtonsNormal();
     void ImageButton_MouseUp(ImageButton& b);
     // The current speaker, or without one the scheme title.

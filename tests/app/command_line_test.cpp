@@ -4,6 +4,7 @@
 #include "app/InstanceRequests.h"
 #include "core/SpeakerMessage.h"
 #include "hotkeys/HotKeys.h"
+#include "platform/instance/RequestStamp.h"
 #include "support/TestApp.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,8 @@ TEST(CommandLine, ExitStatusFollowsTheAnswerAndOnlyAPlainStartClaims)
         // A number of seconds or a message that cannot be used is refused as a command that cannot run.
         {{"adjust", "x"}, K::Answered, kAnswerActed, 1, 0}, {{"message", QString(101, u'x')}, K::Answered, kAnswerActed, 1, 0},
         {{"adjust", "+30"}, K::Answered, kAnswerNotOffered, 1, 1},
+        // Done on the displays but not stored: not done, with the reason.
+        {{"next"}, K::Answered, "NOT-STORED ZGlzayBmdWxs", 1, 1},
     };
     for (const auto& c : cases) {
         FakeInstanceChannel channel;
@@ -79,4 +82,20 @@ TEST(CommandLine, TheRunningProgramActsAsItsHotkeysWould)
     t.app->hotKeys().UnregisterAll(); // as a dialog does while it is open
     EXPECT_EQ(send("reset"), kAnswerNotOffered);
     EXPECT_EQ(t.m().Phase(), TimingPhase::Running);
+}
+
+TEST(CommandLine, ARequestReadAfterItsSenderGaveUpIsNotActedOn)
+{
+    const QByteArray pause = "HORALTO/1 pause";
+    const struct { QByteArray line; qint64 now; std::optional<QByteArray> taken; } cases[] = {
+        {StampedRequest(pause, 1000), 1000, pause},
+        {StampedRequest(pause, 1000), 1000 + kFreshRequestMs, pause},
+        {StampedRequest(pause, 1000), 1001 + kFreshRequestMs, std::nullopt}, // the sender has given up
+        {StampedRequest(pause, 1000), 999, std::nullopt},                    // not this machine's clock
+        {pause, 1 << 30, pause},                                             // an earlier version's start
+        {pause + " @12x", 0, pause + " @12x"},                               // no stamp: refused as a request
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FreshRequest(c.line, c.now), c.taken) << c.line.constData() << " at " << c.now;
+    EXPECT_LT(kFreshRequestMs, kAnswerWaitMs) << "an answer has time to come back";
 }

@@ -133,3 +133,20 @@ TEST(Debate, AHandOverLosesAndGainsNoTime)
     EXPECT_EQ(sides[0] * 1000 + sides[1] * 1000, wall - 370);
     EXPECT_EQ(w.records[0].countedSeconds, 242);
 }
+
+TEST(Debate, AnAdjustmentAfterAStallTakesNoTimeBack)
+{
+    // A stall past the floor's end: the minus before the late tick gives that side nothing back.
+    for (const bool over : {false, true}) {
+        SCOPED_TRACE(over);
+        DebateWorld w(over);
+        w.s.StartTiming();
+        w.clock.pass(8500), w.tick(), w.clock.pass(4000);
+        EXPECT_EQ(w.s.AdjustTime(-5), over ? 0 : -5); // without overtime B has the floor now
+        EXPECT_EQ(w.shown(), over ? "*+00:00:02!|00:00:10" : "00:00:00!|*00:00:03");
+        w.s.ResetTiming();
+        ASSERT_EQ(w.records.size(), 1u);
+        EXPECT_EQ((*w.records[0].sideSeconds)[0], over ? 12 : 10);
+        EXPECT_EQ(RecordFields(w.records[0])[AdjustColumn], over ? "" : "-5");
+    }
+}

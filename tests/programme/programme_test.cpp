@@ -1,6 +1,7 @@
 // The programme at its seams: the import form, the file it is kept in, and when 下一位 is offered.
 #include "support/TestApp.h"
 
+#include "app/InstanceRequests.h"
 #include "config/AtomicFile.h"
 #include "programme/ProgrammeRun.h"
 #include "programme/ProgrammeStore.h"
@@ -103,7 +104,7 @@ TEST(Programme, TheStoreRoundTripsLeavesAnUnreadableFileAloneAndKeepsTheOldFileW
     p.SetSpoken(p.Speakers()[0].id, 3725, QString());
     p.SetCurrent(1);
     const QByteArray saved = FileBytes(path);
-    EXPECT_EQ(saved, "\xEF\xBB\xBF序号,姓名,题目,方案,用时,结果,当前\r\n1,\"Ann, \"\"A\"\"\",Hope,3,1:02:05,,\r\n2,张三,,,,,*\r\n");
+    EXPECT_EQ(saved, "\xEF\xBB\xBF序号,姓名,题目,方案,用时,结果,当前,重计\r\n1,\"Ann, \"\"A\"\"\",Hope,3,1:02:05,,,\r\n2,张三,,,,,*,\r\n");
 
     Programme back;
     ProgrammeStore again(path, back);
@@ -117,7 +118,7 @@ TEST(Programme, TheStoreRoundTripsLeavesAnUnreadableFileAloneAndKeepsTheOldFileW
     AtomicFile::setBeforeRename({});
     EXPECT_EQ(FileBytes(path), saved);
     back.SetTitle(1, "春天");
-    EXPECT_TRUE(FileBytes(path).contains("1,Bea,Hope,3,1:02:05,,\r\n2,张三,春天,,,,*\r\n"));
+    EXPECT_TRUE(FileBytes(path).contains("1,Bea,Hope,3,1:02:05,,,\r\n2,张三,春天,,,,*,\r\n"));
 
     // A list placed there by hand; then a file that is not a programme, never overwritten.
     const struct {
@@ -215,6 +216,93 @@ TEST(Programme, NextSpeakerIsOfferedWithAFollowingSpeakerWhileNoTimingRuns)
     EXPECT_EQ(t.m().FangAnId(), 2);
     EXPECT_EQ(t.app->mainForm().windowTitle(), "第2位 \u2068Bob\u2069");
     EXPECT_FALSE(t.app->RunOffered(CommandId::NextSpeaker));
+}
+
+TEST(Programme, ATimingIsFiledUnderTheSpeakerWhoseSpeechItIsAndNobodyElse)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start({"[JSSET1]", "JSSS=30", "[JSSET2]", "JSSS=20", "[COMMSET2]", "Debate=Yes", "SideA=Pro",
+                         "SideB=Con", "[JSSET3]", "JSSS=40"}));
+    t.app->programme.Append({Speaker{.name = "Ann"}, Speaker{.name = "Bob", .title = "Hope", .scheme = 3}});
+    t.app->SetSpeakerMessage("请抓紧");
+    const struct {
+        int current;   // the speaker made current (their scheme follows), -1: the programme emptied
+        int scheme;    // then switched to; 0: none
+        const char* filed;     // 选手 and 题目 of the record
+        const char* programme; // each row's time, "r" when re-timed
+        const char* shown;     // the main window's title while timed
+    } steps[] = {
+        {0, 0, "Ann|", "0:00:00|", "第1位 \u2068Ann\u2069"},
+        {0, 0, "Ann|", "0:00:00r|", "第1位 \u2068Ann\u2069"},                      // re-timed: both on record
+        {0, 2, "Pro / Con|", "0:00:00r|", "Horalto 计时方案2"},        // a debate is no speaker's
+        {1, 0, "Bob|Hope", "0:00:00r|0:00:00", "第2位 \u2068Bob\u2069《\u2068Hope\u2069》"},    // his scheme 3
+        {1, 1, "|", "0:00:00r|0:00:00", "第2位 \u2068Bob\u2069《\u2068Hope\u2069》"},           // not his scheme
+        {-1, 0, "|", "", "Horalto 计时方案1"},
+    };
+    int i = 0;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(i++);
+        const int before = t.app->programme.Current();
+        if (step.current < 0)
+            t.app->programme.Clear();
+        else
+            t.app->GoToSpeaker(step.current);
+        // A message stays with the speaker it was for.
+        EXPECT_EQ(t.m().SpeakerMessage().isEmpty(), before != t.app->programme.Current());
+        if (step.scheme)
+            t.app->SwitchScheme(step.scheme);
+        t.m().StartTiming();
+        EXPECT_EQ(t.app->mainForm().windowTitle(), step.shown);
+        t.m().ResetTiming();
+        ASSERT_EQ(t.w.records.lines.size(), i);
+        const QStringList fields = ParseCsv(t.w.records.lines.last()).value(0);
+        EXPECT_EQ(fields.value(SpeakerColumn) + '|' + fields.value(SpeakerTitleColumn), step.filed);
+        QStringList rows;
+        for (const Speaker& s : t.app->programme.Speakers())
+            rows << (s.spoken ? SpokenText(*s.spoken) : QString()) + (s.retimed ? "r" : "");
+        EXPECT_EQ(rows.join('|'), step.programme);
+        t.app->SetSpeakerMessage("请抓紧");
+    }
+}
+
+TEST(Programme, AProgrammeThatCannotBeStoredSaysSoInTheWindowsAndToTheCommandLine)
+{
+    TestApp t;
+    const QString path = t.w.services.programmePath = t.w.path("programme.csv");
+    ASSERT_TRUE(t.start());
+    t.app->programme.Append({Speaker{.name = "Ann"}, Speaker{.name = "Bob"}});
+    ProgrammeForm& form = t.app->programmeForm();
+    form.Form_Show();
+    FakeInstanceChannel channel;
+    AnswerRequests(t.app->session, *t.app, channel);
+    const auto send = [&](const QStringList& args) { return channel.answerer(RequestLine(ParseCommandLine(args).request)); };
+    const auto shown = [&] { return form.Problem->isVisible() && t.app->mainForm().Notice->isVisibleTo(&t.app->mainForm()); };
+    QFile file(path);
+    ASSERT_TRUE(file.setPermissions(QFile::ReadOwner));
+    EXPECT_TRUE(send({"next"}).startsWith("NOT-STORED ")) << "the displays show Bob, the file does not";
+    EXPECT_TRUE(send({"speaker", "1"}).startsWith("NOT-STORED ")) << "every change tries again";
+    EXPECT_TRUE(shown() && form.Problem->text().contains(path));
+    EXPECT_EQ(send({"pause"}), kAnswerNotOffered) << "a command that changes no store is answered as always";
+    ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    EXPECT_EQ(send({"next"}), kAnswerActed);
+    EXPECT_FALSE(shown());
+    Programme back;
+    ProgrammeStore again(path, back);
+    ASSERT_TRUE(again.Load());
+    EXPECT_EQ(back.Current(), 1) << "the programme shown is the one kept";
+}
+
+TEST(Programme, TheDrawIsRefusedWhenATimingStartedWhileItsQuestionWasOpen)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    t.app->programme.Append({Speaker{.name = "Ann"}, Speaker{.name = "Bob"}, Speaker{.name = "Cid"}});
+    const QList<Speaker> before = t.app->programme.Speakers();
+    t.w.dialogs.questionAnswers = {true};
+    t.w.dialogs.whileAsking = [&] { EXPECT_TRUE(t.app->RunOffered(CommandId::Start)); };
+    t.app->programmeForm().Shuffle_Click();
+    EXPECT_EQ(t.w.dialogs.warnings.size(), 1u);
+    EXPECT_EQ(t.app->programme.Speakers(), before) << "the order stays while a speaker is timed";
 }
 
 TEST(Programme, TheReportPreviewPrintsThroughTheServiceAndSavesAPdf)

@@ -5,6 +5,7 @@
 #include <QPdfWriter>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <utility>
 
 
 std::optional<QString> FakeDialogs::inputText(QWidget*, const QString& title, const QString& prompt,
@@ -21,6 +22,8 @@ std::optional<QString> FakeDialogs::inputText(QWidget*, const QString& title, co
 bool FakeDialogs::question(QWidget*, const QString& title, const QString& text, bool)
 {
     questions.push_back({title, text});
+    if (whileAsking)
+        std::exchange(whileAsking, nullptr)();
     if (questionAnswers.empty())
         return false;
     const bool a = questionAnswers.front();

@@ -24,6 +24,7 @@ public:
     std::deque<bool> questionAnswers; // empty: No
     std::vector<QStringList> choices;  // the text, then the buttons offered
     std::deque<int> choiceAnswers;     // empty: 取消
+    std::function<void()> whileAsking; // runs once while the next question is open (a command that comes meanwhile)
     std::vector<Input> inputs;
     int colorCalls = 0;
     std::deque<std::optional<QString>> inputAnswers; // empty: cancel

@@ -23,7 +23,9 @@ public:
     // becomes the running one.
     virtual Reply ask(const QByteArray& request, bool claim) = 0;
     // Takes the requests of later starts from now on (after a claim; needs the application
-    // object): each is a line of at most kMaxRequest bytes from a program of the same user.
+    // object): each is a line of at most kMaxRequest bytes from a program of the same user. A
+    // request that comes after its sender gave up waiting (RequestStamp.h) is not answered:
+    // the sender's NoAnswer means the request was not acted on.
     virtual bool listen(Answerer answerer) = 0;
 
     // Room for the longest request: a message to the speaker of 100 characters (up to

@@ -1,5 +1,7 @@
 #include "platform/instance/LocalInstanceChannel.h"
 
+#include "platform/instance/RequestStamp.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,11 +21,12 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
 constexpr int kConnectMs = 1000;
-constexpr int kAnswerMs = 5000;    // the running program's answer
+constexpr int kAnswerMs = int(kAnswerWaitMs); // the running program's answer
 constexpr int kStartingMs = 10000; // a program that holds the lock and does not listen yet
 constexpr int kIdleMs = 2000;      // a connection without a whole request is closed after this
 
@@ -44,6 +47,14 @@ bool AddressOf(const QString& path, sockaddr_un* address)
         return false;
     std::memcpy(address->sun_path, p.constData(), p.size());
     return true;
+}
+
+// The monotonic clock every process of the machine reads alike, in milliseconds.
+qint64 MachineMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_BOOTTIME, &t);
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
 // Waits up to `ms` for `events` on `fd`.
@@ -98,7 +109,14 @@ private:
         readable_.setEnabled(false);
         // The answer may take a nested event loop (a message box); the channel may go meanwhile.
         QPointer<Peer> alive(this);
-        const QByteArray answer = answerer_(bytes_.left(end)) + '\n';
+        // A request its sender has stopped waiting for is dropped: the sender reported it undone.
+        const std::optional<QByteArray> request = FreshRequest(bytes_.left(end), MachineMs());
+        if (!request) {
+            std::fprintf(stderr, "Horalto: a request came after its sender had given up waiting; it was not acted on\n");
+            Finish();
+            return;
+        }
+        const QByteArray answer = answerer_(*request) + '\n';
         if (!alive)
             return;
         (void)::send(fd_, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
@@ -243,12 +261,12 @@ std::optional<QByteArray> LocalInstanceChannel::Exchange(const QByteArray& reque
     }
     if (!SameUser(fd))
         return std::nullopt;
-    const QByteArray line = request + '\n';
+    QElapsedTimer waited;
+    waited.start();
+    const QByteArray line = StampedRequest(request, MachineMs()) + '\n';
     if (::send(fd, line.constData(), size_t(line.size()), MSG_NOSIGNAL) != line.size())
         return QByteArray();
     QByteArray in;
-    QElapsedTimer waited;
-    waited.start();
     while (!in.contains('\n') && in.size() <= kMaxRequest && Ready(fd, POLLIN, kAnswerMs - waited.elapsed())) {
         char buffer[kMaxRequest + 1];
         const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);

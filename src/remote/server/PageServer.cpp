@@ -75,6 +75,12 @@ bool HasKey(const QUrl& url)
     return QUrlQuery(url).hasQueryItem(QStringLiteral("key"));
 }
 
+// The speaker's view asks for the socket with "?view=speaker": it shows the message to the speaker.
+bool SpeakerView(const QUrl& url)
+{
+    return QUrlQuery(url).queryItemValue(QStringLiteral("view")) == QLatin1String("speaker");
+}
+
 void Answer(QHttpServerResponder&& responder, QTcpSocket* socket, Status status, const QByteArray& type,
             const QByteArray& body)
 {
@@ -208,6 +214,9 @@ void PageServer::publish(const RemoteState& state)
         o.insert("debate", QJsonObject{{"floor", state.floor}, {"sides", sides}});
     }
     stateText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    // The message is the speaker's: the audience's pages never receive it.
+    o.insert("message", QString());
+    audienceText_ = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
     SendToAll();
 }
 
@@ -314,11 +323,11 @@ void PageServer::AdoptSockets()
         QWebSocket* s = ws.get();
         connect(s, &QWebSocket::textMessageReceived, this, [this, s](const QString& m) { Received(s, m); });
         connect(s, &QWebSocket::disconnected, this, [this, s] { Drop(s); });
-        peers_.push_back({std::move(ws), control});
+        peers_.push_back({std::move(ws), control, control || SpeakerView(url)});
         if (!textsText_.isEmpty())
             Send(peers_.back(), textsText_);
         if (!stateText_.isEmpty())
-            Send(peers_.back(), stateText_);
+            Send(peers_.back(), StateFor(peers_.back()));
     }
 }
 
@@ -383,5 +392,10 @@ void PageServer::SendToAll()
         return;
     sinceSent_.start();
     for (qsizetype i = 0; i < qsizetype(peers_.size()); ++i)
-        Send(peers_[i], stateText_);
+        Send(peers_[i], StateFor(peers_[i]));
+}
+
+const QString& PageServer::StateFor(const Peer& peer) const
+{
+    return peer.speaker ? stateText_ : audienceText_;
 }

@@ -58,6 +58,7 @@ private:
     struct Peer {
         std::unique_ptr<QWebSocket> socket;
         bool control = false;
+        bool speaker = false; // the control page or the speaker's view: the message to the speaker is sent
     };
     struct Attempts {
         std::deque<qint64> wrong; // times of the wrong keys within the last minute
@@ -82,7 +83,9 @@ private:
     QHash<QString, Attempts> attempts_;
     int refusedStatus_ = 404; // the answer missingHandler gives to a refused WebSocket upgrade
     RemoteState state_;
-    QString stateText_; // state_ as the pages get it
+    QString stateText_; // state_ as the control page and the speaker's view get it
+    QString audienceText_; // the same without the message to the speaker, for every other page
+    const QString& StateFor(const Peer& peer) const;
     QString textsText_; // the page's texts as the pages get them; empty: the page's own
     QHash<QByteArray, QByteArray> pages_; // each page's HTML in the language of the texts; none: as it is
     QTimer heartbeat_;

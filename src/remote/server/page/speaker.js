@@ -99,5 +99,5 @@
   }
 
   fit();
-  openLink('', { message: received, lost });
+  openLink('?view=speaker', { message: received, lost });
 })();
