@@ -290,6 +290,8 @@ TEST(Programme, AnImportAsksToReplaceOrAddAndKeepsTheProgrammeWithinItsBounds)
         t.w.dialogs.fileAnswers = {list.fileName()};
         t.w.dialogs.choiceAnswers = {c.answer};
         t.app->programmeForm().Import_Click();
+        EXPECT_FALSE(t.app->programmeForm().Import->isEnabled()) << "one import at a time";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !t.app->programmeForm().Importing(); }, 5000));
         EXPECT_EQ(Names(t.app->programme.Speakers()), *c.names ? QString(c.names) : before) << c.answer << " " << c.having;
     }
     EXPECT_EQ(t.w.dialogs.choices.size(), 5u);
