@@ -139,9 +139,14 @@ bool ProgrammeStore::Save()
 {
     if (path_.isEmpty() || !Usable())
         return false;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (AtomicFile::replace(path_, ProgrammeBytes(programme_)))
+    QByteArray bytes = ProgrammeBytes(programme_);
+    if (bytes == written_)
         return true;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (AtomicFile::replace(path_, bytes)) {
+        written_ = std::move(bytes);
+        return true;
+    }
     std::fprintf(stderr, "Horalto: cannot write the programme to %s\n", QFile::encodeName(path_).constData());
     return false;
 }

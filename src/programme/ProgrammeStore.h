@@ -32,7 +32,8 @@ public:
     const QString& Problem() const { return problem_; }
     bool Usable() const { return problem_.isEmpty(); }
     // Writes the programme whole; false (and a line on standard error) when it could not be,
-    // the old file then untouched.
+    // the old file then untouched. What this store last wrote is not written again: a change
+    // announced twice (the list, then its current speaker) costs one write.
     bool Save();
 
     // The largest programme file read.
@@ -42,4 +43,5 @@ private:
     QString path_;
     Programme& programme_;
     QString problem_;
+    QByteArray written_; // the file's bytes as this store last wrote them
 };

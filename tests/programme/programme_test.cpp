@@ -99,7 +99,11 @@ TEST(Programme, TheStoreRoundTripsLeavesAnUnreadableFileAloneAndKeepsTheOldFileW
     a.title = "Hope";
     a.scheme = 3;
     b.name = "张三";
+    int writes = 0;
+    AtomicFile::setBeforeRename([&writes](const QString&) { return ++writes > 0; });
     p.Append({a, b});
+    AtomicFile::setBeforeRename({});
+    EXPECT_EQ(writes, 1) << "the list and its first current speaker kept by one write";
     p.SetSpoken(p.Speakers()[0].id, 3725, QString());
     p.SetCurrent(1);
     const QByteArray saved = FileBytes(path);
