@@ -17,7 +17,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
+#include <QThread>
+#include <memory>
 
 namespace {
 const QString kTitle = QStringLiteral("Horalto");
@@ -93,6 +96,12 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
     RetranslateUi();
 }
 
+ProgrammeForm::~ProgrammeForm()
+{
+    if (reader_)
+        reader_->wait();
+}
+
 void ProgrammeForm::RetranslateUi()
 {
     SetCaption(tr("比赛名单"));
@@ -140,10 +149,14 @@ void ProgrammeForm::LoadRows()
     const Programme& programme = run_.programme();
     const int keep = SelectedRow();
     loading_ = true;
+    // Filled in one step: no repaint and no cell signal per item of a long programme.
     List->setUpdatesEnabled(false);
-    List->setRowCount(programme.Size());
-    for (int r = 0; r < programme.Size(); ++r)
-        ShowRow(r);
+    {
+        const QSignalBlocker quiet(List);
+        List->setRowCount(programme.Size());
+        for (int r = 0; r < programme.Size(); ++r)
+            ShowRow(r);
+    }
     markedRow_ = programme.Current();
     List->setUpdatesEnabled(true);
     loading_ = false;
@@ -202,8 +215,8 @@ void ProgrammeForm::ShowOffers()
     const int row = SelectedRow();
     const int size = run_.programme().Size();
     const bool idle = session_.Phase() == TimingPhase::Idle;
-    for (QPushButton* b : {Add, Import})
-        b->setEnabled(usable);
+    Add->setEnabled(usable);
+    Import->setEnabled(usable && !reader_);
     Remove->setEnabled(usable && row >= 0);
     MoveUp->setEnabled(usable && row > 0);
     MoveDown->setEnabled(usable && row >= 0 && row + 1 < size);
@@ -281,12 +294,23 @@ void ProgrammeForm::Import_Click()
     if (!path)
         return;
     lastFolder_ = QFileInfo(*path).absolutePath();
-    const SpeakerFile file = ReadSpeakerFile(*path);
-    if (!file.lines) {
-        dialogs_.warning(this, kTitle, tr("无法导入 %1：\n%2").arg(QDir::toNativeSeparators(*path), file.refusal));
-        return;
-    }
-    TakeLines(*file.lines, true);
+    // Read and parsed on a thread of its own, so that the window and the timing go on; the
+    // speakers come back through the thread's end, queued to this one.
+    auto file = std::make_shared<SpeakerFile>();
+    reader_ = QThread::create([file, path = *path] { *file = ReadSpeakerFile(path); });
+    reader_->setParent(this);
+    connect(reader_, &QThread::finished, this, [this, file, path = *path] {
+        reader_->wait();
+        reader_->deleteLater();
+        reader_ = nullptr;
+        ShowOffers();
+        if (file->lines)
+            TakeLines(*file->lines, true);
+        else
+            dialogs_.warning(this, kTitle, tr("无法导入 %1：\n%2").arg(QDir::toNativeSeparators(path), file->refusal));
+    });
+    reader_->start();
+    ShowOffers();
 }
 
 void ProgrammeForm::PasteLines(const QString& text)

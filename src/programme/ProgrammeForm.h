@@ -11,6 +11,7 @@ struct Speaker;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QThread;
 class TimingSession;
 
 // The programme window "比赛名单": the speakers in running order with their times, edited in
@@ -21,6 +22,7 @@ class ProgrammeForm : public FramedDialog {
 public:
     ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const TimingSession& session, Dialogs& dialogs,
                   Desktop& desktop, Random& random);
+    ~ProgrammeForm() override;
 
     // Shown (or raised).
     void Form_Show();
@@ -33,6 +35,8 @@ public:
     void SetCurrent_Click();
     // Lines in the import form added at the end; the skipped ones named in one message.
     void PasteLines(const QString& text);
+    // An import file is being read; its speakers join the programme when it is done.
+    bool Importing() const { return reader_ != nullptr; }
 
     QLabel* Problem = nullptr;
     QTableWidget* List = nullptr;
@@ -82,4 +86,5 @@ private:
     bool loading_ = false;
     int markedRow_ = -1; // the row shown as current
     QString lastFolder_;
+    QThread* reader_ = nullptr; // reads and parses the file an import chose
 };

@@ -142,8 +142,12 @@ bool ProgrammeStore::Save()
 {
     if (path_.isEmpty() || !Usable())
         return false;
+    QByteArray bytes = ProgrammeBytes(programme_);
+    if (bytes == written_)
+        return true;
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (AtomicFile::replace(path_, ProgrammeBytes(programme_))) {
+    if (AtomicFile::replace(path_, bytes)) {
+        written_ = std::move(bytes);
         SetWriteProblem(QString());
         return true;
     }

@@ -33,7 +33,8 @@ public:
     const QString& Problem() const { return problem_; }
     bool Usable() const { return problem_.isEmpty(); }
     // Writes the programme whole; false (and a line on standard error) when it could not be,
-    // the old file then untouched. Every change tries again.
+    // the old file then untouched; every change tries again. What this store last wrote is not
+    // written again: a change announced twice (the list, then its current speaker) costs one write.
     bool Save();
     // Why the programme shown is not the one on disk: the last write failed. Empty once a write
     // succeeds again.
@@ -56,4 +57,5 @@ private:
     QString problem_;
     QString writeProblem_;
     int failedWrites_ = 0;
+    QByteArray written_; // the file's bytes as this store last wrote them
 };

@@ -14,6 +14,7 @@
 #include "windows/MainForm.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 QByteArray Gbk(const QString& text) { return QStringEncoder("GBK").encode(text); }
@@ -100,7 +102,11 @@ TEST(Programme, TheStoreRoundTripsLeavesAnUnreadableFileAloneAndKeepsTheOldFileW
     a.title = "Hope";
     a.scheme = 3;
     b.name = "张三";
+    int writes = 0;
+    AtomicFile::setBeforeRename([&writes](const QString&) { return ++writes > 0; });
     p.Append({a, b});
+    AtomicFile::setBeforeRename({});
+    EXPECT_EQ(writes, 1) << "the list and its first current speaker kept by one write";
     p.SetSpoken(p.Speakers()[0].id, 3725, QString());
     p.SetCurrent(1);
     const QByteArray saved = FileBytes(path);
@@ -378,14 +384,30 @@ TEST(Programme, AnImportAsksToReplaceOrAddAndKeepsTheProgrammeWithinItsBounds)
         t.w.dialogs.fileAnswers = {list.fileName()};
         t.w.dialogs.choiceAnswers = {c.answer};
         t.app->programmeForm().Import_Click();
+        EXPECT_FALSE(t.app->programmeForm().Import->isEnabled()) << "one import at a time";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !t.app->programmeForm().Importing(); }, 5000));
         EXPECT_EQ(Names(t.app->programme.Speakers()), *c.names ? QString(c.names) : before) << c.answer << " " << c.having;
     }
     EXPECT_EQ(t.w.dialogs.choices.size(), 5u);
     EXPECT_EQ(t.w.dialogs.warnings.size(), 1u) << "a 5 001st speaker refused";
+    // Files refused on the reading thread: one warning each, the programme as it was.
+    ProgrammeForm& form = t.app->programmeForm();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(t.w.path("pipe.csv")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(t.w.path("folder.csv")));
+    const QString kept = Names(t.app->programme.Speakers());
+    for (const char* name : {"pipe.csv", "folder.csv", "missing.txt"}) {
+        t.w.dialogs.fileAnswers = {t.w.path(name)};
+        form.Import_Click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Importing(); }, 5000)) << name;
+        EXPECT_TRUE(form.Import->isEnabled()) << name;
+        EXPECT_EQ(Names(t.app->programme.Speakers()), kept) << name;
+        EXPECT_TRUE(t.w.dialogs.warnings.back().text.startsWith("无法导入 ")) << name;
+    }
+    EXPECT_EQ(t.w.dialogs.warnings.size(), 4u);
     t.app->programme.Replace(QList<Speaker>(kMaxSpeakers, ann), 0); // pasted lines likewise
     t.app->programmeForm().PasteLines("Dan\n");
     EXPECT_EQ(t.app->programme.Size(), kMaxSpeakers);
-    EXPECT_EQ(t.w.dialogs.warnings.size(), 2u);
+    EXPECT_EQ(t.w.dialogs.warnings.size(), 5u);
 }
 
 TEST(Programme, EveryCharacterOfTheReportIsInThePdfsTextLayer)
