@@ -251,4 +251,10 @@ QString MessageLength() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：
 QString ReportFile() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：report 后面应是报告的文件名（.pdf 或 .csv）\n")); }
 QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
 QString NoAnswer() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在运行的 Horalto 没有回答\n")); }
+QString NotWhileTiming()
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在计时，计时结束或复位后才能切换选手或方案\n"));
+}
+QString NoNextSpeaker() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：比赛名单中没有下一位选手\n")); }
+QString NotOfferedNow() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：这个命令此时不可用\n")); }
 } // namespace CommandLineText

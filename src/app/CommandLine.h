@@ -47,6 +47,8 @@ std::optional<InstanceRequest> ParseRequestLine(const QByteArray& line);
 inline constexpr char kAnswerActed[] = "ACTED";
 inline constexpr char kAnswerNotOffered[] = "NOT-OFFERED";
 inline constexpr char kAnswerRefused[] = "REFUSED";
+// Not offered because a speech is timed: the schemes and the programme's speakers wait for its end.
+inline constexpr char kAnswerNotWhileTiming[] = "NOT-OFFERED TIMING";
 
 // The texts the command line prints.
 namespace CommandLineText {
@@ -61,4 +63,8 @@ QString MessageLength();
 QString ReportFile();
 QString NoInstance();
 QString NoAnswer();
+// Why a command exited 1: not while a speech is timed, no following speaker, or not now.
+QString NotWhileTiming();
+QString NoNextSpeaker();
+QString NotOfferedNow();
 }

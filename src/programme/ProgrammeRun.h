@@ -31,6 +31,8 @@ public:
     // The current speaker as the displays show it ("第3位 张三《我的梦想》"); empty without a
     // programme, where the scheme title shows.
     QString DisplayTitle() const;
+    // A speech title in the marks of the language (《…》, “…”), never in a second pair.
+    static QString TitleInMarks(const QString& title);
     // "下一位：李四"; empty when nobody follows.
     QString NextLine() const;
     // The name and title of the speaker the ended timing belonged to into its record.

@@ -74,6 +74,9 @@ void MainForm::RetranslateUi()
     ExitMe->setText(tr("退 出"));
     NoSound->setText(tr("没有可用的声音输出"));
     NoSound->adjustSize();
+    // A line of its own, centred below the digits and above the lower line, clear of the buttons.
+    NoSound->move((width() - NoSound->width()) / 2, Twips(2970) - NoSound->height() - 2);
+    NoSound->raise();
 }
 
 void MainForm::ShowTitle(const QString& caption)
@@ -219,7 +222,7 @@ void MainForm::BuildControls()
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
 
-    // Between the counter and the buttons, where the chairperson looks before a start.
+    // Below the counter's digits, where the chairperson looks before a start.
     NoSound = label(this, 360, 2970);
     NoSound->setFont(FontOf(kDefaultFont, 9, true));
     QPalette warn = NoSound->palette();

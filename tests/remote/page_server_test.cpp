@@ -2,6 +2,7 @@
 // behind it: what pages receive over a whole timing, what a control page may do, and the
 // answers to requests the server must refuse.
 #include "app/InstanceRequests.h"
+#include "core/Colors.h"
 #include "menu/MenuForm.h"
 #include "message/SpeakerMessageForm.h"
 #include "remote/RemoteView.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpSocket>
@@ -35,10 +38,9 @@ struct Served {
                       w.events, w.programs, w.screenSaver, w.records, w.desktop, server, w.qtTexts};
     quint16 port = FreeLoopbackPort();
     std::unique_ptr<App> app;
-    Served()
+    explicit Served(const QStringList& scheme = {"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=05", "[TSSET1]", "TSSS1=03"})
     {
-        w.writeIni({"[RemoteView]", "Enabled=1", "Port=" + QString::number(port), "ControlKey=" + kKey,
-                    "[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=05", "[TSSET1]", "TSSS1=03"});
+        w.writeIni(QStringList{"[RemoteView]", "Enabled=1", "Port=" + QString::number(port), "ControlKey=" + kKey} + scheme);
         app = std::make_unique<App>(services);
         app->Start();
     }
@@ -318,4 +320,58 @@ TEST(PageServer, TheMessageAndTheAdjustmentComeFromTheControlPageTheCommandLineA
     p.app->session.ResetTiming();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.w.records.lines.size() == 1; }, 1000));
     EXPECT_EQ(ParseCsv(p.w.records.lines.value(0)).value(0).value(AdjustColumn), "+0") << p.w.records.lines.value(0).toStdString();
+}
+
+// The counter of the viewing page, the control page and the overlay (transparent, judged on the
+// dark of a stream, and on a light solid background) in a real browser: readable, at least
+// 4.5:1 against what is behind it, in each display mode, without a signal and on each signal.
+TEST(PageServer, EveryPageKeepsItsCounterReadableInEveryModeAndOnEverySignal)
+{
+    // The preset's counter colours (white, yellow, black) and three signals, 10 s apart.
+    Served p({"[JSSET1]", "JSHH=00", "JSMM=01", "JSSS=00", "[ColorSet1]", "Normal=16777215", "ToolsBar=65535",
+              "FullScreen=0", "[TSSET1]", "TSSS1=50", "TSColor1=#00A651", "TSSS2=40", "TSColor2=#FFD200",
+              "TSSS3=30", "TSColor3=#E0201B"});
+    Browser browser;
+    ASSERT_TRUE(browser.open(QStringLiteral("http://127.0.0.1:%1/").arg(p.port)));
+    const QStringList frames = {"/control?key=" + kKey, "/overlay", "/overlay?bg=F4F4F4"};
+    for (const QString& f : frames)
+        browser.eval("{const i = document.createElement('iframe'); i.src = '" + f + "'; document.body.appendChild(i);}");
+    // Each page's counter text, colour and what is behind it ("" where transparent).
+    const QString look = R"(JSON.stringify([document, ...Array.from(document.querySelectorAll('iframe'),
+        (i) => i.contentDocument)].map((d) => { const c = d.getElementById('counter');
+        const bg = getComputedStyle(d.body).backgroundColor;
+        return [c.textContent, getComputedStyle(c).color, bg === 'rgba(0, 0, 0, 0)' ? '' : bg]; })))";
+    const QString pages[] = {"/", frames[0], frames[1], frames[2]};
+    const auto rgb = [](const QString& css) {
+        const QStringList v = QString(css).remove(QRegularExpression("[^0-9,]")).split(',');
+        return qRgb(v.value(0).toInt(), v.value(1).toInt(), v.value(2).toInt());
+    };
+
+    struct Shade { const char* name; std::optional<QRgb> color; };
+    const Shade shades[] = {{"none", std::nullopt}, {"green", 0xFF00A651}, {"yellow", 0xFFFFD200}, {"red", 0xFFE0201B}};
+    const std::pair<const char*, CommandId> modes[] = {
+        {"main", CommandId::BackToMain}, {"toolbar", CommandId::ToolbarMode}, {"full screen", CommandId::FullScreenMode}};
+    p.app->Run(CommandId::Start);
+    for (const Shade& signal : shades) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { p.tick(); return p.app->session.SignalColor() == signal.color; }, 5000)) << signal.name;
+        for (const auto& [mode, command] : modes) {
+            p.app->Run(command);
+            p.tick(); // a new reading, so that the pages are known to show this state
+            const QString counter = p.app->session.CounterText();
+            QJsonArray shown;
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                shown = QJsonDocument::fromJson(browser.eval(look).toString().toUtf8()).array();
+                return shown.size() == 4 && std::all_of(shown.begin(), shown.end(), [&](const QJsonValue& v) {
+                           return v.toArray().at(0).toString() == counter;
+                       });
+            }, 10000)) << signal.name << ", " << mode;
+            for (int i = 0; i < 4; ++i) {
+                const QJsonArray page = shown.at(i).toArray();
+                const QString behind = page.at(2).toString();
+                const double ratio = ContrastRatio(rgb(page.at(1).toString()), behind.isEmpty() ? qRgb(0, 0, 0) : rgb(behind));
+                EXPECT_GE(ratio, 4.5) << pages[i].toStdString() << " in " << mode << " on signal " << signal.name << ": "
+                                      << page.at(1).toString().toStdString() << " on " << behind.toStdString();
+            }
+        }
+    }
 }
