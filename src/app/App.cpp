@@ -200,8 +200,9 @@ void App::ShowReport(QWidget* owner)
         return;
     // The title the user gave the timings; the report's own title otherwise.
     const QString title = session.TitleText == QLatin1String("Horalto") ? QString() : session.TitleText;
-    ReportPreview preview(BuildReport(programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date()),
-                          *svc.printing, svc.dialogs, reportFolder_, owner);
+    ContestReport report = BuildReport(programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date());
+    report.qualifying = QualifyingText(config, programme.Speakers(), session.FangAnId());
+    ReportPreview preview(std::move(report), *svc.printing, svc.dialogs, reportFolder_, owner);
     preview.exec();
     reportFolder_ = preview.Folder();
 }

@@ -93,3 +93,28 @@ void ActivateX11Window(QWindow* window)
                    reinterpret_cast<const char*>(&ev));
     xcb_flush(c);
 }
+
+void RaiseX11Window(QWindow* window)
+{
+    xcb_connection_t* c = Connection();
+    if (!c || !window)
+        return;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_atom_t restack = Atom(c, "_NET_RESTACK_WINDOW");
+    if (Supported(c, root, restack)) {
+        xcb_client_message_event_t ev {};
+        ev.response_type = XCB_CLIENT_MESSAGE;
+        ev.format = 32;
+        ev.window = xcb_window_t(window->winId());
+        ev.type = restack;
+        ev.data.data32[0] = 2;                    // a pager asks: no focus rule holds it back
+        ev.data.data32[1] = XCB_NONE;             // no sibling: above every other window
+        ev.data.data32[2] = XCB_STACK_MODE_ABOVE;
+        xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&ev));
+    } else {
+        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(c, xcb_window_t(window->winId()), XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    }
+    xcb_flush(c);
+}

@@ -14,3 +14,8 @@ bool StartX11WindowMove(QWindow* window, QPoint globalStart);
 // or task bar does for a window the user picked, which focus-stealing prevention lets through.
 // Nothing when the program does not run on X11 or the window manager does not offer it.
 void ActivateX11Window(QWindow* window);
+
+// Asks an X11 window manager to put `window` above the others without giving it the focus, as a
+// pager does (_NET_RESTACK_WINDOW; without it, a plain restack request). Nothing when the
+// program does not run on X11.
+void RaiseX11Window(QWindow* window);
