@@ -113,6 +113,24 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
         <translation>horalto: a message has at most 100 characters
 </translation>
     </message>
+    <message>
+        <source>horalto：正在计时，计时结束或复位后才能切换选手或方案
+</source>
+        <translation>horalto: a speech is being timed; the speaker or the scheme can change only after its end or a reset
+</translation>
+    </message>
+    <message>
+        <source>horalto：比赛名单中没有下一位选手
+</source>
+        <translation>horalto: the programme has no next speaker
+</translation>
+    </message>
+    <message>
+        <source>horalto：这个命令此时不可用
+</source>
+        <translation>horalto: this command is not available now
+</translation>
+    </message>
 </context>
 <context>
     <name>ContestReport</name>
@@ -147,6 +165,22 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
     <message>
         <source>未上场</source>
         <translation>Did not speak</translation>
+    </message>
+    <message>
+        <source>调整</source>
+        <translation>Adjusted</translation>
+    </message>
+    <message>
+        <source>方案%1 %2</source>
+        <translation>Scheme %1 %2</translation>
+    </message>
+    <message>
+        <source>合格时间 %1</source>
+        <translation>Qualifying time %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -222,6 +256,10 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
     <message>
         <source>工具条模式</source>
         <translation>Toolbar mode</translation>
+    </message>
+    <message>
+        <source>已暂停</source>
+        <translation>Paused</translation>
     </message>
 </context>
 <context>
@@ -794,6 +832,10 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
         <source>用常见比赛的计时填写本方案（长度、提示与信号颜色、合格时间、超时、计时器颜色），保存后生效</source>
         <translation>Fills this scheme with a common contest&apos;s timing (length, prompts and signal colors, qualifying time, overtime, counter colors); takes effect when saved</translation>
     </message>
+    <message>
+        <source> (已用时间)</source>
+        <translation> (elapsed)</translation>
+    </message>
 </context>
 <context>
     <name>PageServer</name>
@@ -921,6 +963,12 @@ Every speaker and time in it will be removed.</translation>
     <message>
         <source>比赛报告：每位选手的用时、超时和结果，可以打印或保存为 PDF</source>
         <translation>Contest report: each speaker&apos;s time, overtime and result, to print or save as PDF</translation>
+    </message>
+    <message>
+        <source>确实要删除“%1”吗？
+名单中的用时 %2 也将删除（计时记录仍然保留）。</source>
+        <translation>Remove “%1”?
+The time %2 goes from the programme too (the records keep it).</translation>
     </message>
 </context>
 <context>
@@ -1272,7 +1320,7 @@ The old records file will be kept as %1.</translation>
     </message>
     <message>
         <source>直播叠加层（透明背景，可加 ?bg=00FF00 和 ?size=120）：%1</source>
-        <translation>Streaming overlay (transparent; ?bg=00FF00 and ?size=120 may be added): %1</translation>
+        <translation>Streaming overlay (transparent; add ?bg=00FF00, ?size=120): %1</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1367,12 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>无法写入 %1</source>
         <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>报告已保存为 PDF：
+%1</source>
+        <translation>The report was saved as a PDF:
+%1</translation>
     </message>
 </context>
 <context>

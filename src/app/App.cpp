@@ -9,6 +9,7 @@
 #include "programme/ProgrammeForm.h"
 #include "programme/ProgrammeRun.h"
 #include "records/RecordsForm.h"
+#include "platform/desktop/X11WindowMove.h"
 #include "report/ReportPreview.h"
 #include "remote/RemoteSettings.h"
 #include "remote/RemoteView.h"
@@ -17,6 +18,10 @@
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
+
+#include <QApplication>
+#include <QWindow>
+#include <algorithm>
 
 App::App(Services& services)
     : svc(services)
@@ -212,7 +217,42 @@ void App::ShowRecords()
     recordsForm().Form_Show();
 }
 
+namespace {
+// The commands whose dialog is modal over the window that sent them.
+bool OpensModalDialog(CommandId id)
+{
+    switch (id) {
+    case CommandId::About: case CommandId::Setup: case CommandId::HotKeySetup: case CommandId::AppInfo:
+    case CommandId::RemoteView: case CommandId::EditTitle: case CommandId::MainCounterColor:
+    case CommandId::SmallToolbarCounterColor: case CommandId::LargeToolbarCounterColor:
+    case CommandId::FullScreenCounterColor:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 void App::Run(CommandId id, QWidget* owner)
+{
+    // A dialog opened from a window that never takes the focus (the toolbar's gear, over the
+    // slides) gives the focus back, when it closes, to the window that had it: the presenter's
+    // next PageDown goes to the slides again.
+    if (OpensModalDialog(id) && !QApplication::activeWindow()) {
+        const quint32 before = ActiveX11WindowId();
+        RunCommand(id, owner);
+        const quint32 after = ActiveX11WindowId();
+        const QWindowList windows = QGuiApplication::allWindows();
+        const bool ours = after == 0 || std::any_of(windows.begin(), windows.end(),
+                                                    [after](QWindow* w) { return w->handle() && w->winId() == after; });
+        if (before && after != before && ours)
+            ActivateX11WindowId(before);
+        return;
+    }
+    RunCommand(id, owner);
+}
+
+void App::RunCommand(CommandId id, QWidget* owner)
 {
     if (const int scheme = SchemeOf(id)) {
         SwitchScheme(scheme);

@@ -170,7 +170,8 @@ void FillReportDocument(const ContestReport& report, QTextDocument& document)
         const QStringList cells = RowCells(r, adjust);
         html += QStringLiteral("<tr>");
         for (int i = 0; i < cells.size(); ++i)
-            html += QStringLiteral(i == 1 || i == 2 ? "<td>%1</td>" : "<td align=center>%1</td>").arg(Cell(cells[i]));
+            html += (i == 1 || i == 2 ? QStringLiteral("<td>%1</td>") : QStringLiteral("<td align=center>%1</td>"))
+                        .arg(Cell(cells[i]));
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");

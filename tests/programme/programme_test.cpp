@@ -11,6 +11,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
 #include <QPushButton>
 #include <QTimer>
 #include <QStringEncoder>
@@ -191,4 +194,57 @@ TEST(Programme, TheReportPreviewPrintsThroughTheServiceAndSavesAPdf)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
     EXPECT_TRUE(t.w.dialogs.warnings.empty());
+}
+
+// 添加, a name and Tab: the editor moves on to 题目 with the name kept, and Qt has nothing to
+// complain of; the name's column is as wide as the name. 删除 of a speaker who has a time asks.
+TEST(Programme, AfterAddANameAndTabMoveOnToTheTitleAndRemovingASpokenSpeakerAsks)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        messages << m;
+    });
+    ProgrammeForm& f = t.app->programmeForm();
+    f.Form_Show();
+    const auto editor = [&f]() -> QLineEdit* {
+        for (QLineEdit* e : f.List->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible())
+                return e;
+        return nullptr;
+    };
+    f.Add_Click();
+    ASSERT_NE(editor(), nullptr);
+    editor()->selectAll();
+    QTest::keyClicks(editor(), QStringLiteral("欧阳修远"));
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    ASSERT_NE(editor(), nullptr) << "an editor is open after Tab";
+    EXPECT_EQ(f.List->currentRow(), 0);
+    EXPECT_EQ(f.List->currentColumn(), 2) << "题目";
+    QTest::keyClicks(editor(), QStringLiteral("我的梦想"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    qInstallMessageHandler(before);
+    ASSERT_EQ(t.app->programme.Size(), 1);
+    EXPECT_EQ(t.app->programme.Speakers()[0].name, "欧阳修远");
+    EXPECT_EQ(t.app->programme.Speakers()[0].title, "我的梦想");
+    EXPECT_TRUE(messages.filter("closeEditor").isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_GE(f.List->columnWidth(1), f.List->fontMetrics().horizontalAdvance("欧阳修远"));
+
+    Speaker spoken;
+    spoken.name = "Bob";
+    spoken.spoken = 300;
+    t.app->programme.Append({spoken});
+    for (const bool yes : {false, true}) {
+        t.w.dialogs.questionAnswers.push_back(yes);
+        f.List->selectRow(1);
+        f.Remove_Click();
+        EXPECT_EQ(t.app->programme.Size(), yes ? 1 : 2);
+    }
+    EXPECT_EQ(t.w.dialogs.questions.size(), 2u);
+    f.List->selectRow(0);
+    f.Remove_Click(); // nobody asks for a speaker without a time
+    EXPECT_EQ(t.app->programme.Size(), 0);
+    EXPECT_EQ(t.w.dialogs.questions.size(), 2u);
 }
