@@ -34,7 +34,7 @@ constexpr int kInfoColor = 0x00C0C0C0;
 constexpr int kControlColor = 0x000040C0;
 constexpr int kDisabledColor = 0x00808080;
 constexpr int kCounterColor = 0x00FF0000;
-constexpr int kPausedColor = 0x004DD2FF; // amber, 11:1 on the window's dark blue
+constexpr int kPausedColor = kTitleColor; // white on a plate of the bars' dark blue (12:1)
 
 constexpr int kBarHeight = 885;        // Picture1, Picture2
 constexpr int kPanelHeight = 3075;     // Picture3
@@ -51,6 +51,13 @@ void SetControlLabelColors(Control* c, const QColor& enabled = ColorFromBgr(kCon
     p.setColor(QPalette::Inactive, QPalette::WindowText, enabled);
     p.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     c->setPalette(p);
+}
+
+// A label as wide as its text and half its height on either side, centred in the window.
+void CentrePlate(QLabel* label, int windowWidth)
+{
+    const int plate = label->fontMetrics().horizontalAdvance(label->text()) + label->height();
+    label->setGeometry((windowWidth - plate) / 2, label->y(), plate, label->height());
 }
 
 void SetBack(QWidget* w, const QColor& c)
@@ -126,6 +133,7 @@ void FullScreenForm::BuildControls()
     PausedLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     PausedLabel->setFont(look::DesignFont(look::SimSunFamilies(), 36, true));
     SetForeColor(PausedLabel, kPausedColor);
+    PausedLabel->SetBackColor(kBarBack);
     PausedLabel->setVisible(false);
     PopupOnRightRelease(PausedLabel);
 
@@ -182,6 +190,7 @@ void FullScreenForm::RetranslateUi()
 {
     setWindowTitle(tr("Horalto 全屏幕"));
     PausedLabel->setText(tr("已暂停"));
+    CentrePlate(PausedLabel, width());
     Showtime->setToolTip(tr("双击可以设置显示文字颜色！"));
     Label2->setToolTip(tr("双击此处修改程序信息！"));
     const struct {
@@ -286,6 +295,7 @@ void FullScreenForm::ShowSignal(std::optional<QColor> signal)
     SetForeColor(SpeakerLabel, BgrFromColor(ink(kTitleColor)));
     SetForeColor(NextLabel, BgrFromColor(ink(kTitleColor)));
     SetForeColor(PausedLabel, BgrFromColor(ink(kPausedColor)));
+    SetBack(PausedLabel, signal ? *signal : ColorFromBgr(kBarBack)); // on a signal: the ink alone
     SetForeColor(Label2, BgrFromColor(ink(kInfoColor)));
     QColor disabled = ink(kDisabledColor);
     if (signal)
@@ -345,6 +355,7 @@ void FullScreenForm::PlaceOnChosenMonitor()
     // "已暂停" centred just below the counter's lower edge.
     look::PlaceOnDesignBaseline(PausedLabel, TwipsRect(0, screenH / 2.0 + 120, screenW, 720), look::SimSunAscent,
                                 look::TextFit::KeepSize);
+    CentrePlate(PausedLabel, width());
 
     // 4. Information text.
     look::PlaceOnDesignBaseline(Label2, TwipsRect(0, 240, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
