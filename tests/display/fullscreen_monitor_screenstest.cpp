@@ -8,6 +8,7 @@
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
 
 #include <QAction>
 #include <QGuiApplication>
