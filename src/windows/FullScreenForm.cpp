@@ -353,7 +353,7 @@ void FullScreenForm::PlaceOnChosenMonitor()
     look::PlaceOnDesignBaseline(NextLabel, TwipsRect(120, kBarHeight + 750, screenW - 240, 360), look::SimSunAscent,
                                 look::TextFit::GrowToText);
     // "已暂停" centred just below the counter's lower edge.
-    look::PlaceOnDesignBaseline(PausedLabel, TwipsRect(0, screenH / 2.0 + 120, screenW, 720), look::SimSunAscent,
+    look::PlaceOnDesignBaseline(PausedLabel, TwipsRect(0, screenH / 2.0 + 360, screenW, 720), look::SimSunAscent,
                                 look::TextFit::KeepSize);
     CentrePlate(PausedLabel, width());
 
