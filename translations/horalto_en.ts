@@ -166,6 +166,24 @@ or it did not answer within the wait: the command was not done and may be sent a
         <translation>horalto: done, but the change was not stored: %1
 </translation>
     </message>
+    <message>
+        <source>horalto：正在计时，计时结束或复位后才能切换选手或方案
+</source>
+        <translation>horalto: a speech is being timed; the speaker or the scheme can change only after its end or a reset
+</translation>
+    </message>
+    <message>
+        <source>horalto：比赛名单中没有下一位选手
+</source>
+        <translation>horalto: the programme has no next speaker
+</translation>
+    </message>
+    <message>
+        <source>horalto：这个命令此时不可用
+</source>
+        <translation>horalto: this command is not available now
+</translation>
+    </message>
 </context>
 <context>
     <name>ContestReport</name>
@@ -200,6 +218,22 @@ or it did not answer within the wait: the command was not done and may be sent a
     <message>
         <source>未上场</source>
         <translation>Did not speak</translation>
+    </message>
+    <message>
+        <source>调整</source>
+        <translation>Adjusted</translation>
+    </message>
+    <message>
+        <source>方案%1 %2</source>
+        <translation>Scheme %1 %2</translation>
+    </message>
+    <message>
+        <source>合格时间 %1</source>
+        <translation>Qualifying time %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -282,6 +316,10 @@ or it did not answer within the wait: the command was not done and may be sent a
     <message>
         <source>工具条模式</source>
         <translation>Toolbar mode</translation>
+    </message>
+    <message>
+        <source>已暂停</source>
+        <translation>Paused</translation>
     </message>
 </context>
 <context>
@@ -854,6 +892,10 @@ or it did not answer within the wait: the command was not done and may be sent a
         <source>用常见比赛的计时填写本方案（长度、提示与信号颜色、合格时间、超时、计时器颜色），保存后生效</source>
         <translation>Fills this scheme with a common contest&apos;s timing (length, prompts and signal colors, qualifying time, overtime, counter colors); takes effect when saved</translation>
     </message>
+    <message>
+        <source> (已用时间)</source>
+        <translation> (elapsed)</translation>
+    </message>
 </context>
 <context>
     <name>PageServer</name>
@@ -1011,6 +1053,12 @@ Replace it with the %2 speakers imported, or add them at its end?</translation>
     <message>
         <source>没有抽签：计时已经开始，抽签只能在没有计时的时候进行。</source>
         <translation>No draw: a timing has started. The order is drawn only while nothing is timed.</translation>
+    </message>
+    <message>
+        <source>确实要删除“%1”吗？
+名单中的用时 %2 也将删除（计时记录仍然保留）。</source>
+        <translation>Remove “%1”?
+The time %2 goes from the programme too (the records keep it).</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1496,12 @@ The old records file will be kept as %1.</translation>
     <message>
         <source>无法写入 %1：%2</source>
         <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>报告已保存为 PDF：
+%1</source>
+        <translation>The report was saved as a PDF:
+%1</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include "programme/ProgrammeRun.h"
 #include "records/RecordsForm.h"
 #include "report/ReportJob.h"
+#include "platform/desktop/X11WindowMove.h"
 #include "report/ReportPreview.h"
 
 #include <QPointer>
@@ -21,11 +22,13 @@
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
 
-#include <QPointer>
 #include "core/TimeText.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QWindow>
+#include <algorithm>
 #include <cstdio>
 
 App::App(Services& services)
@@ -288,6 +291,7 @@ void App::ShowReport(QWidget* owner)
         return;
     reportJob_ = std::make_unique<ReportJob>(
         programme.Speakers(), svc.records.readAll(), title, svc.clock.now().date(),
+        QualifyingText(config, programme.Speakers(), session.FangAnId()),
         [this, owner = QPointer<QWidget>(owner)](ContestReport report, QByteArray pdf, QList<QByteArray> pages) {
             ReportPreview preview(std::move(report), std::move(pdf), std::move(pages), *svc.printing, svc.dialogs,
                                   reportFolder_, owner);
@@ -301,7 +305,42 @@ void App::ShowRecords()
     recordsForm().Form_Show();
 }
 
+namespace {
+// The commands whose dialog is modal over the window that sent them.
+bool OpensModalDialog(CommandId id)
+{
+    switch (id) {
+    case CommandId::About: case CommandId::Setup: case CommandId::HotKeySetup: case CommandId::AppInfo:
+    case CommandId::RemoteView: case CommandId::EditTitle: case CommandId::MainCounterColor:
+    case CommandId::SmallToolbarCounterColor: case CommandId::LargeToolbarCounterColor:
+    case CommandId::FullScreenCounterColor:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
 void App::Run(CommandId id, QWidget* owner)
+{
+    // A dialog opened from a window that never takes the focus (the toolbar's gear, over the
+    // slides) gives the focus back, when it closes, to the window that had it: the presenter's
+    // next PageDown goes to the slides again.
+    if (OpensModalDialog(id) && !QApplication::activeWindow()) {
+        const quint32 before = ActiveX11WindowId();
+        RunCommand(id, owner);
+        const quint32 after = ActiveX11WindowId();
+        const QWindowList windows = QGuiApplication::allWindows();
+        const bool ours = after == 0 || std::any_of(windows.begin(), windows.end(),
+                                                    [after](QWindow* w) { return w->handle() && w->winId() == after; });
+        if (before && after != before && ours)
+            ActivateX11WindowId(before);
+        return;
+    }
+    RunCommand(id, owner);
+}
+
+void App::RunCommand(CommandId id, QWidget* owner)
 {
     if (const int scheme = SchemeOf(id)) {
         SwitchScheme(scheme);

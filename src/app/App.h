@@ -125,6 +125,8 @@ public:
     void EndProgram(int status);
 
 private:
+    // Run's work, command by command.
+    void RunCommand(CommandId id, QWidget* owner);
     // The contest report's preview over `owner` (the programme window), modal.
     void ShowReport(QWidget* owner);
     // The start-up sequence of the main window; throws ConfigError.

@@ -278,4 +278,10 @@ QString NotStored(const QString& reason)
 {
     return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：已执行，但更改没有保存：%1\n")).arg(reason);
 }
+QString NotWhileTiming()
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：正在计时，计时结束或复位后才能切换选手或方案\n"));
+}
+QString NoNextSpeaker() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：比赛名单中没有下一位选手\n")); }
+QString NotOfferedNow() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：这个命令此时不可用\n")); }
 } // namespace CommandLineText

@@ -50,6 +50,8 @@ inline constexpr char kAnswerRefused[] = "REFUSED";
 // "NOT-STORED <reason in base64>": the command ran, but its change is not kept on disk.
 QByteArray NotStoredAnswer(const QString& reason);
 std::optional<QString> NotStoredReason(const QByteArray& answer);
+// Not offered because a speech is timed: the schemes and the programme's speakers wait for its end.
+inline constexpr char kAnswerNotWhileTiming[] = "NOT-OFFERED TIMING";
 
 // The texts the command line prints.
 namespace CommandLineText {
@@ -65,4 +67,8 @@ QString ReportFile();
 QString NoInstance();
 QString NoAnswer();
 QString NotStored(const QString& reason);
+// Why a command exited 1: not while a speech is timed, no following speaker, or not now.
+QString NotWhileTiming();
+QString NoNextSpeaker();
+QString NotOfferedNow();
 }

@@ -1,16 +1,38 @@
 // The display windows of the three modes (the main window, a toolbar strip, the full-screen
 // window), the window shake and the window brought to the front.
 #include "app/App.h"
+#include "config/ConfigKeys.h"
 #include "core/Twips.h"
+#include "display/MonitorChoice.h"
 #include "platform/desktop/X11WindowMove.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
 #include "windows/ToolsBarForm.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 
 namespace {
+// Restacks a window above the others once the window manager has mapped it: a window mapped
+// without the focus is placed below the focused one (openbox), and a request made before the
+// map would be undone by that placement.
+class RaiseOnExpose : public QObject {
+public:
+    explicit RaiseOnExpose(QWindow* window) : QObject(window) { window->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        auto* window = static_cast<QWindow*>(watched);
+        if (e->type() == QEvent::Expose && window->isExposed()) {
+            RaiseX11Window(window);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 // Shows a display window above the others. It takes the keyboard focus only when `focus` says
 // so; otherwise the window manager is told to leave the focus where it is.
 void ShowOnTop(QWidget& w, bool focus = false)
@@ -19,10 +41,18 @@ void ShowOnTop(QWidget& w, bool focus = false)
     // Qt keeps the request on the native window once made: say it anew each time.
     if (QWindow* native = w.windowHandle())
         native->setProperty("_q_showWithoutActivating", !focus);
+    const bool shown = w.isVisible();
     w.show();
     w.raise();
-    if (focus)
+    if (focus) {
         w.activateWindow();
+    } else if (QWindow* native = w.windowHandle()) {
+        // Above the window that keeps the focus (the slides), now or once mapped.
+        if (shown && native->isExposed())
+            RaiseX11Window(native);
+        else if (!native->findChild<RaiseOnExpose*>(QString(), Qt::FindDirectChildrenOnly))
+            new RaiseOnExpose(native);
+    }
 }
 
 // A mode switch made in one of the program's own windows (a click, its menu) may move the
@@ -71,8 +101,26 @@ void App::ShowModeWindows(DisplayMode mode)
         FullScreenForm& fs = fullScreenForm();
         fs.PlaceOnChosenMonitor(); // monitors may have come or gone while it was hidden
         ShowOnTop(fs, FocusIsOurs());
-        hideToolbars();
-        mainForm().hide();
+        // The full screen on the projector: the laptop keeps a counter for the chairperson.
+        MainForm& main = mainForm();
+        QScreen* own = QGuiApplication::screenAt(main.geometry().center());
+        const QString scheme = IniSection::COMMSET + QString::number(session.FangAnId());
+        const QString startState = config.PeekIniText(scheme, IniKey::STARTSTATE).value_or(QString());
+        switch (CompanionOfFullScreen(fs.PlacedScreen(), own ? own : QGuiApplication::primaryScreen(), startState)) {
+        case LaptopCompanion::None:
+            hideToolbars();
+            main.hide();
+            break;
+        case LaptopCompanion::MainWindow:
+            hideToolbars();
+            main.setWindowState(Qt::WindowNoState);
+            ShowOnTop(main);
+            break;
+        case LaptopCompanion::Toolbar:
+            ShowToolbar(config.PeekIniText(scheme, IniKey::MaxToolsBar).value_or(QString()) == QLatin1String("Yes"));
+            main.hide();
+            break;
+        }
         break;
     }
     }
@@ -116,6 +164,7 @@ void App::BringToFront()
 
 void App::PlaceFullScreen()
 {
-    if (FullScreenBuilt() && fullScreenForm().isVisible())
-        fullScreenForm().PlaceOnChosenMonitor();
+    // Placed anew, with what the laptop keeps beside it.
+    if (FullScreenBuilt() && fullScreenForm().isVisible() && session.Mode() == DisplayMode::FullScreen)
+        ShowModeWindows(DisplayMode::FullScreen);
 }

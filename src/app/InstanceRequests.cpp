@@ -48,8 +48,16 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
         return std::nullopt;
     if (reply.kind == Kind::Answered && reply.answer == kAnswerActed)
         return ExitStatus::Acted;
-    if (reply.kind == Kind::Answered && reply.answer == kAnswerNotOffered && !start)
+    if (reply.kind == Kind::Answered && reply.answer.startsWith(kAnswerNotOffered) && !start) {
+        // Said why, so that a script's user is not left with a bare exit status.
+        if (reply.answer == kAnswerNotWhileTiming)
+            print(stderr, CommandLineText::NotWhileTiming);
+        else if (line.request.command == CommandId::NextSpeaker && line.request.speaker == 0)
+            print(stderr, CommandLineText::NoNextSpeaker);
+        else
+            print(stderr, CommandLineText::NotOfferedNow);
         return ExitStatus::NotOffered;
+    }
     if (reply.kind == Kind::Answered) {
         if (const std::optional<QString> why = NotStoredReason(reply.answer)) {
             print(stderr, [&why] { return CommandLineText::NotStored(*why); });
@@ -90,7 +98,10 @@ QByteArray AnswerCommand(const TimingSession& session, Commands& commands, const
         commands.SetSpeakerMessage(request->message);
         return kAnswerActed;
     }
-    if (request->speaker > 0)
-        return commands.GoToSpeaker(request->speaker - 1) ? kAnswerActed : kAnswerNotOffered;
-    return commands.RunOffered(*request->command) ? kAnswerActed : kAnswerNotOffered;
+    const CommandId id = *request->command;
+    if (request->speaker > 0 ? commands.GoToSpeaker(request->speaker - 1) : commands.RunOffered(id))
+        return kAnswerActed;
+    // The programme's speakers and the schemes change only between speeches.
+    const bool waitsForTheEnd = id == CommandId::NextSpeaker || (id >= CommandId::Scheme1 && id <= CommandId::Scheme5);
+    return waitsForTheEnd && session.Phase() != TimingPhase::Idle ? kAnswerNotWhileTiming : kAnswerNotOffered;
 }

@@ -62,3 +62,39 @@ QRgb DigitsOnSignal(QRgb background)
     const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
     return ContrastRatio(background, black) >= ContrastRatio(background, white) ? black : white;
 }
+
+namespace {
+constexpr double kReadable = 4.5;
+
+QRgb Mixed(QRgb from, QRgb to, double t)
+{
+    const auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
+    return qRgb(mix(qRed(from), qRed(to)), mix(qGreen(from), qGreen(to)), mix(qBlue(from), qBlue(to)));
+}
+} // namespace
+
+QRgb ReadableOn(QRgb color, QRgb back)
+{
+    const QRgb extreme = DigitsOnSignal(back);
+    if (ContrastRatio(color, back) >= kReadable)
+        return color;
+    if (ContrastRatio(color, back) < 2)
+        return extreme;
+    for (int step = 1; step <= 20; ++step) {
+        const QRgb mixed = Mixed(color, extreme, step / 20.0);
+        if (ContrastRatio(mixed, back) >= kReadable)
+            return mixed;
+    }
+    return extreme;
+}
+
+QRgb DimmedOn(QRgb color, QRgb back, double amount)
+{
+    const QRgb readable = ReadableOn(color, back);
+    for (int step = int(std::lround(amount * 20)); step > 0; --step) {
+        const QRgb mixed = Mixed(readable, back, step / 20.0);
+        if (ContrastRatio(mixed, back) >= kReadable)
+            return mixed;
+    }
+    return readable;
+}

@@ -19,3 +19,10 @@ QString SignalColorText(QRgb rgb);
 double ContrastRatio(QRgb a, QRgb b);
 // The digits' colour on a signal colour: black or white, whichever has the higher contrast.
 QRgb DigitsOnSignal(QRgb background);
+// `color` made readable on `back` (contrast at least 4.5:1): a colour that nearly reads is
+// lightened on a dark back (darkened on a light one) just enough, keeping its hue; one that
+// hardly shows at all (below 2:1) gives way to white or black. The pages do the same.
+QRgb ReadableOn(QRgb color, QRgb back);
+// `color` made readable on `back`, then moved towards `back` by up to `amount` (0..1) as far as
+// it stays readable: a dimmed text that can still be read.
+QRgb DimmedOn(QRgb color, QRgb back, double amount);

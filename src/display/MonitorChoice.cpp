@@ -123,3 +123,10 @@ QScreen* FullScreenScreen(const QString& stored)
     const int i = ChooseMonitor(ConnectedMonitors(&primary), primary, stored);
     return i < 0 ? nullptr : QGuiApplication::screens().at(i);
 }
+
+LaptopCompanion CompanionOfFullScreen(const QScreen* fullScreen, const QScreen* ownScreen, const QString& startState)
+{
+    if (!fullScreen || !ownScreen || fullScreen == ownScreen)
+        return LaptopCompanion::None;
+    return startState == QLatin1String("1") ? LaptopCompanion::Toolbar : LaptopCompanion::MainWindow;
+}

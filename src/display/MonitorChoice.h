@@ -64,3 +64,9 @@ bool WriteFullScreenMonitor(const ConfigFile& config, const QString& name);
 QList<Monitor> ConnectedMonitors(int* primary = nullptr);
 // The screen the full-screen window covers for the stored choice; null only without screens.
 QScreen* FullScreenScreen(const QString& stored);
+
+// What stays on the chairperson's own monitor while the full-screen window shows: nothing when
+// the full screen covers that monitor (one monitor), else the window the scheme shows after a
+// start ("after start" 1: the toolbar) or the main window (any other choice).
+enum class LaptopCompanion { None, MainWindow, Toolbar };
+LaptopCompanion CompanionOfFullScreen(const QScreen* fullScreen, const QScreen* ownScreen, const QString& startState);

@@ -47,7 +47,7 @@ ProgrammeForm::ProgrammeForm(ProgrammeRun& run, ProgrammeStore& store, const Tim
     List->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::AnyKeyPressed);
     List->verticalHeader()->hide();
-    // Columns fit their texts when the window opens, not at every change of a long programme.
+    // Columns fit their texts (FitColumns), the title stretched over the rest.
     List->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     List->horizontalHeader()->setSectionResizeMode(TitleCol, QHeaderView::Stretch);
     List->installEventFilter(this);
@@ -135,8 +135,6 @@ void ProgrammeForm::Form_Show()
 {
     ShowProblem();
     LoadRows();
-    for (const int c : {NumberCol, NameCol, SchemeCol, SpokenCol, ResultCol})
-        List->resizeColumnToContents(c);
     if (!isVisible())
         PlaceOnScreen();
     show();
@@ -162,7 +160,18 @@ void ProgrammeForm::LoadRows()
     loading_ = false;
     if (keep >= 0 && keep < programme.Size())
         Select(keep);
+    FitColumns();
     ShowOffers();
+}
+
+void ProgrammeForm::FitColumns()
+{
+    // Whole names and numbers; the title takes the rest. A programme of thousands of rows keeps
+    // the widths it has rather than measuring every row at each change.
+    if (List->rowCount() > kFittedRows)
+        return;
+    for (const int c : {NumberCol, NameCol, SchemeCol, SpokenCol, ResultCol})
+        List->resizeColumnToContents(c);
 }
 
 void ProgrammeForm::ShowRow(int r)
@@ -233,9 +242,13 @@ int ProgrammeForm::SelectedRow() const
     return ranges.isEmpty() ? -1 : ranges.first().topRow();
 }
 
-void ProgrammeForm::Select(int row)
+void ProgrammeForm::Select(int row, int column)
 {
-    List->selectRow(row);
+    // The row selected, the current cell kept in its column: an editor that Tab moved on to the
+    // next cell stays open when the programme is shown again.
+    if (column < 0)
+        column = List->currentColumn() >= 0 ? List->currentColumn() : NameCol;
+    List->setCurrentCell(row, column, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (QTableWidgetItem* item = List->item(row, NameCol))
         List->scrollToItem(item);
 }
@@ -268,13 +281,20 @@ void ProgrammeForm::Add_Click()
     s.name = tr("选手%1").arg(programme.Size() + 1);
     programme.Append({s});
     const int row = programme.Size() - 1;
-    Select(row);
+    Select(row, NameCol);
     List->editItem(List->item(row, NameCol));
 }
 
 void ProgrammeForm::Remove_Click()
 {
     const int row = SelectedRow();
+    if (row < 0)
+        return;
+    // A speaker who has spoken takes the time with them: asked first.
+    const Speaker& s = run_.programme().Speakers()[row];
+    if (s.spoken && !dialogs_.question(this, kTitle, tr("确实要删除“%1”吗？\n名单中的用时 %2 也将删除（计时记录仍然保留）。")
+                                                         .arg(s.name, SpokenText(*s.spoken)), true))
+        return;
     run_.programme().Remove(row);
     if (run_.programme().Size() > 0)
         Select(std::min(row, run_.programme().Size() - 1));

@@ -75,7 +75,11 @@ private:
     void ShowProblem();
     void CellEdited(int row, int column);
     int SelectedRow() const;
-    void Select(int row);
+    // `column` -1: the current cell's column (the name's when there is none).
+    void Select(int row, int column = -1);
+    // The columns as wide as their texts, but for the title, which takes the rest.
+    void FitColumns();
+    static constexpr int kFittedRows = 1000;
 
     ProgrammeRun& run_;
     ProgrammeStore& store_;

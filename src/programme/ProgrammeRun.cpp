@@ -125,6 +125,22 @@ void ProgrammeRun::TimingEnded(const TimingRecord& record)
     programme_.SetSpoken(timedId_, record.countedSeconds + record.overtimeSeconds.value_or(0), record.result);
 }
 
+QString ProgrammeRun::TitleInMarks(const QString& title)
+{
+    // A title typed with its own marks around it keeps them and gets no second pair.
+    static const QString pairs[] = {QStringLiteral("《》"), QStringLiteral("“”"), QStringLiteral("\"\""), QStringLiteral("「」")};
+    const QString t = title.trimmed();
+    for (const QString& p : pairs)
+        if (t.size() > 2 && t.startsWith(p[0]) && t.endsWith(p[1]))
+            return t;
+    const QString marks = QCoreApplication::translate("ProgrammeRun", "《%1》");
+    // Inside the English double quotes, quotes within the title become single ones.
+    QString inner = t;
+    if (marks.contains(u'“'))
+        inner.replace(u'“', u'‘').replace(u'”', u'’');
+    return marks.arg(inner);
+}
+
 QString ProgrammeRun::DisplayTitle() const
 {
     debateShown_ = session_.IsDebate();
@@ -133,7 +149,7 @@ QString ProgrammeRun::DisplayTitle() const
         return QString();
     QString text = QCoreApplication::translate("ProgrammeRun", "第%1位 %2").arg(programme_.Current() + 1).arg(Isolated(s->name));
     if (!s->title.isEmpty())
-        text += QCoreApplication::translate("ProgrammeRun", "《%1》").arg(Isolated(s->title));
+        text += TitleInMarks(Isolated(s->title));
     return text;
 }
 

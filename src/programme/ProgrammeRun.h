@@ -37,6 +37,8 @@ public:
     // programme or in a debate scheme, where the scheme title (and the sides) show. The name and
     // the title each isolated, so that neither reorders the words around it.
     QString DisplayTitle() const;
+    // A speech title in the marks of the language (《…》, “…”), never in a second pair.
+    static QString TitleInMarks(const QString& title);
     // "下一位：李四"; empty when nobody follows.
     QString NextLine() const;
     // The name and title of the speaker the ended timing belonged to into its record; a timing

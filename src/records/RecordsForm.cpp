@@ -165,6 +165,19 @@ void RecordsForm::ShowRows(int first)
         debate = debate || !row[SideAColumn].isEmpty();
     RecordList->setColumnHidden(SideAColumn, !debate);
     RecordList->setColumnHidden(SideBColumn, !debate);
+    // Where a programme wrote them, 选手, 题目 and 结果 come first (in view; the file and a copy
+    // keep their order); otherwise the file's order.
+    bool contest = false;
+    for (const QStringList& row : shown_)
+        contest = contest || !row[SpeakerColumn].isEmpty() || !row[ResultColumn].isEmpty();
+    QHeaderView* header = RecordList->horizontalHeader();
+    for (int column = 0; column < RecordColumns; ++column)
+        header->moveSection(header->visualIndex(column), column);
+    if (contest) {
+        const int front[] = {SpeakerColumn, SpeakerTitleColumn, ResultColumn};
+        for (int place = 0; place < 3; ++place)
+            header->moveSection(header->visualIndex(front[place]), place);
+    }
     RecordList->setUpdatesEnabled(true);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -214,6 +215,12 @@ void RemoteViewForm::ShowState()
     OverlayAddressLabel->setText(hosts.isEmpty() ? QString()
                                                  : tr("直播叠加层（透明背景，可加 ?bg=00FF00 和 ?size=120）：%1")
                                                        .arg(PageAddress(hosts.first(), s.port, QStringLiteral("overlay"))));
+    // The whole line, address and port included, in a smaller type where it is long (English).
+    QFont overlayFont = font();
+    while (overlayFont.pointSizeF() > 6.5
+           && QFontMetrics(overlayFont).horizontalAdvance(OverlayAddressLabel->text()) > OverlayAddressLabel->width())
+        overlayFont.setPointSizeF(overlayFont.pointSizeF() - 0.5);
+    OverlayAddressLabel->setFont(overlayFont);
     SpeakerCode->setPixmap(speaker.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(speaker)));
     SpeakerCodeCaption->setVisible(!SpeakerCode->pixmap().isNull());
     ViewCode->setPixmap(viewing.isEmpty() ? QPixmap() : CodePicture(remote_.qrCode(viewing.first())));

@@ -2,6 +2,7 @@
 
 #include "core/Qualify.h"
 #include "core/RecordPage.h"
+#include "config/ConfigFile.h"
 #include "core/TimingRecord.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -54,7 +56,68 @@ QString OvertimeShown(const QString& field)
 }
 
 QString Cell(const QString& text) { return text.toHtmlEscaped(); }
+
+// A bound as the contest states it: "4:30", "1:00:00".
+QString BoundText(std::int32_t seconds)
+{
+    return seconds >= 3600 ? SpokenText(seconds)
+                           : QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString WindowText(const QualifyWindow& w)
+{
+    return (w.min ? BoundText(*w.min) : QString()) + QStringLiteral("–") + (w.max ? BoundText(*w.max) : QString());
+}
+
+// The report's columns: 调整 after 超时 when a speaker has one.
+QStringList ColumnTitles(bool adjust)
+{
+    QStringList titles;
+    for (const char* c : kColumns)
+        titles << Tr(c);
+    if (adjust)
+        titles.insert(5, Tr(QT_TRANSLATE_NOOP("ContestReport", "调整")));
+    return titles;
+}
+
+QStringList RowCells(const ReportRow& r, bool adjust)
+{
+    QStringList cells{QString::number(r.number), r.name, r.title, r.spoken, r.overtime, r.result};
+    if (adjust)
+        cells.insert(5, r.adjust);
+    return cells;
+}
 } // namespace
+
+QString QualifyingText(const ConfigFile& config, const QList<Speaker>& speakers, int currentScheme)
+{
+    QList<int> schemes;
+    for (const Speaker& s : speakers) {
+        const int scheme = s.scheme ? s.scheme : currentScheme;
+        if (scheme >= 1 && scheme <= 5 && !schemes.contains(scheme))
+            schemes << scheme;
+    }
+    std::sort(schemes.begin(), schemes.end());
+    QStringList windows;
+    QStringList perScheme;
+    for (const int scheme : schemes) {
+        const QualifyWindow w = ReadQualifyWindow(config, scheme);
+        if (w.Empty())
+            continue;
+        if (!windows.contains(WindowText(w)))
+            windows << WindowText(w);
+        perScheme << Tr(QT_TRANSLATE_NOOP("ContestReport", "方案%1 %2")).arg(scheme).arg(WindowText(w));
+    }
+    if (windows.isEmpty())
+        return QString();
+    return Tr(QT_TRANSLATE_NOOP("ContestReport", "合格时间 %1"))
+        .arg(windows.size() == 1 ? windows.first() : perScheme.join(Tr(QT_TRANSLATE_NOOP("ContestReport", "；"))));
+}
+
+bool HasAdjustments(const ContestReport& report)
+{
+    return std::any_of(report.rows.begin(), report.rows.end(), [](const ReportRow& r) { return !r.adjust.isEmpty(); });
+}
 
 ContestReport BuildReport(const QList<Speaker>& speakers, const QString& recordsText, const QString& title, QDate today)
 {
@@ -75,6 +138,7 @@ ContestReport BuildReport(const QList<Speaker>& speakers, const QString& records
             const auto record = latest.constFind({s.name, s.title});
             if (record != latest.cend()) {
                 row.overtime = OvertimeShown(record->value(OvertimeColumn));
+                row.adjust = record->value(AdjustColumn);
                 const QDate day = QDate::fromString(record->value(DateColumn), QStringLiteral("yyyy-MM-dd"));
                 if (day.isValid() && (!date.isValid() || day > date))
                     date = day;
@@ -90,12 +154,10 @@ ContestReport BuildReport(const QList<Speaker>& speakers, const QString& records
 
 QByteArray ReportCsv(const ContestReport& report)
 {
-    QStringList header;
-    for (const char* c : kColumns)
-        header << Tr(c);
-    QString text = CsvLine(header);
+    const bool adjust = HasAdjustments(report);
+    QString text = CsvLine(ColumnTitles(adjust));
     for (const ReportRow& r : report.rows)
-        text += CsvLine({QString::number(r.number), SpreadsheetText(r.name), SpreadsheetText(r.title), r.spoken, r.overtime, r.result});
+        text += CsvLine(RowCells(r, adjust));
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
@@ -104,17 +166,25 @@ void FillReportDocument(const ContestReport& report, QTextDocument& document)
     document.setDefaultFont(ReportFont());
     QString html = QStringLiteral("<h2 align=center>%1</h2><p align=center>%2</p>")
                        .arg(Cell(report.title), report.date.toString(QStringLiteral("yyyy-MM-dd")));
+    if (!report.qualifying.isEmpty())
+        html += QStringLiteral("<p align=center>%1</p>").arg(Cell(report.qualifying));
+    const bool adjust = HasAdjustments(report);
+    const QStringList titles = ColumnTitles(adjust);
     // <thead>: the header row repeats at the top of every page.
     html += QStringLiteral("<table width=100% border=1 cellspacing=0 cellpadding=4><thead><tr>");
-    const int widths[] = {8, 20, 36, 12, 12, 12}; // per cent of the page's width
-    for (int i = 0; i < 6; ++i)
-        html += QStringLiteral("<th width=%1%>%2</th>").arg(widths[i]).arg(Cell(Tr(kColumns[i])));
+    // Per cent of the page's width; the title gives room to 调整.
+    const QList<int> widths = adjust ? QList<int>{8, 20, 28, 11, 11, 10, 12} : QList<int>{8, 20, 36, 12, 12, 12};
+    for (int i = 0; i < titles.size(); ++i)
+        html += QStringLiteral("<th width=%1%>%2</th>").arg(widths[i]).arg(Cell(titles[i]));
     html += QStringLiteral("</tr></thead>");
-    for (const ReportRow& r : report.rows)
-        html += QStringLiteral("<tr><td align=center>%1</td><td>%2</td><td>%3</td><td align=center>%4</td>"
-                               "<td align=center>%5</td><td align=center>%6</td></tr>")
-                    .arg(QString::number(r.number), Cell(r.name), Cell(r.title), Cell(r.spoken), Cell(r.overtime),
-                         Cell(r.result));
+    for (const ReportRow& r : report.rows) {
+        const QStringList cells = RowCells(r, adjust);
+        html += QStringLiteral("<tr>");
+        for (int i = 0; i < cells.size(); ++i)
+            html += (i == 1 || i == 2 ? QStringLiteral("<td>%1</td>") : QStringLiteral("<td align=center>%1</td>"))
+                        .arg(Cell(cells[i]));
+        html += QStringLiteral("</tr>");
+    }
     html += QStringLiteral("</table>");
     document.setHtml(html);
 }
@@ -141,9 +211,9 @@ QByteArray ReportPdf(const ContestReport& report)
         writer.setCreator(QStringLiteral("Horalto"));
         PrintReport(report, writer);
     }
-    QString text = report.title;
-    for (const char* c : kColumns)
-        text += Tr(c);
+    QString text = report.title + report.qualifying;
+    for (const QString& c : ColumnTitles(true))
+        text += c;
     for (const ReportRow& r : report.rows)
         text += r.name + r.title + r.result;
     QFont cjk = FontOf(kCjkFamilies);

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+class ConfigFile;
 class QFont;
 class QPagedPaintDevice;
 class QTextDocument;
@@ -19,11 +20,13 @@ struct ReportRow {
     QString spoken;   // "0:05:07"; empty before the speaker spoke
     QString overtime; // the overtime after the scheme's end, "0:00:07"; empty without one
     QString result;   // the judged result, or "未上场", in the interface's language
+    QString adjust;   // the adjustments' sum from the latest record, "+30"; empty without one
 };
 
 struct ContestReport {
     QString title;
     QDate date;
+    QString qualifying; // "合格时间 4:30–7:30" below the date; empty without a window
     QList<ReportRow> rows;
 };
 
@@ -31,6 +34,13 @@ struct ContestReport {
 // overtime and the date come from the latest record naming the speaker; `title` empty gives
 // "比赛报告"; `today` is the date when no record names anyone.
 ContestReport BuildReport(const QList<Speaker>& speakers, const QString& recordsText, const QString& title, QDate today);
+
+// The qualifying windows of the schemes the speakers are timed with (a speaker without a scheme
+// with `currentScheme`): "合格时间 4:30–7:30", or each scheme's where they differ; empty when
+// none has one. Read from config.ini without writing.
+QString QualifyingText(const ConfigFile& config, const QList<Speaker>& speakers, int currentScheme);
+// Whether any row has an adjustment: the report then has the column 调整.
+bool HasAdjustments(const ContestReport& report);
 
 // The report as a spreadsheet reads it: UTF-8 with a byte-order mark, CR LF, the column names
 // then one row per speaker.

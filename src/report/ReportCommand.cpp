@@ -70,7 +70,11 @@ int RunReportCommand(int& argc, char** argv, const QString& file)
     const RecordFile records(recordsPath, CsvLine(RecordHeader()));
     // The title the user set last, as the running program's report has it.
     const QString title = config.FileUsable() ? config.PeekIniText(IniSection::TitleSet, IniKey::Title).value_or(QString()) : QString();
-    const ContestReport report = BuildReport(speakers, records.readAll(), title, QDate::currentDate());
+    ContestReport report = BuildReport(speakers, records.readAll(), title, QDate::currentDate());
+    if (config.FileUsable()) {
+        const int current = config.PeekIniText(IniSection::FangAnSelect, IniKey::JsFangAnId).value_or(QString()).toInt();
+        report.qualifying = QualifyingText(config, speakers, current);
+    }
     const QByteArray bytes = suffix == QLatin1String("pdf") ? ReportPdf(report) : ReportCsv(report);
     if (!AtomicFile::replace(target, bytes))
         return Fail(QCoreApplication::translate("ReportCommand", "无法写入 %1").arg(QDir::toNativeSeparators(target)));

@@ -2,11 +2,13 @@
 
 #include <QThread>
 
-ReportJob::ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, Done done)
+ReportJob::ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, QString qualifying,
+                     Done done)
 {
     thread_ = QThread::create([this, speakers = std::move(speakers), records = std::move(recordsText),
-                               title = std::move(title), today] {
+                               title = std::move(title), today, qualifying = std::move(qualifying)] {
         report_ = BuildReport(speakers, records, title, today);
+        report_.qualifying = qualifying;
         pdf_ = ReportPdf(report_);
         pages_ = ReportPageImages(report_, 120);
     });

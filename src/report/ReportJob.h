@@ -16,7 +16,8 @@ class ReportJob : public QObject {
 public:
     using Done = std::function<void(ContestReport report, QByteArray pdf, QList<QByteArray> pages)>;
     // Starts at once; `done` runs on this thread's event loop when the PDF and the pictures are made.
-    ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, Done done);
+    // `qualifying`: the qualifying windows' line below the date (QualifyingText).
+    ReportJob(QList<Speaker> speakers, QString recordsText, QString title, QDate today, QString qualifying, Done done);
     // Waits for the thread when it still runs.
     ~ReportJob() override;
     bool Running() const { return running_; }

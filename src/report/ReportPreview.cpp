@@ -6,6 +6,7 @@
 #include "platform/desktop/Printing.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPageLayout>
@@ -68,7 +69,13 @@ void ReportPreview::Print_Click()
 
 void ReportPreview::SavePdf_Click()
 {
-    const QString suggested = QDir(folder_).filePath(tr("比赛报告") + QStringLiteral(" ")
+    // Named after the contest (its title, less what a file name cannot hold) and the day.
+    QString name = report_.title;
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")), QStringLiteral(" "));
+    name = name.simplified().left(80);
+    if (name.isEmpty() || name.startsWith(u'.'))
+        name = tr("比赛报告");
+    const QString suggested = QDir(folder_).filePath(name + QStringLiteral(" ")
                                                      + report_.date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf"));
     const std::optional<QString> file = printing_.pdfFile(this, tr("保存为 PDF"), suggested);
     if (!file)
@@ -78,4 +85,6 @@ void ReportPreview::SavePdf_Click()
         dialogs_.warning(this, tr("比赛报告"), tr("无法写入 %1：%2").arg(QDir::toNativeSeparators(*file), refused));
     else if (!AtomicFile::replace(*file, pdf_))
         dialogs_.warning(this, tr("比赛报告"), tr("无法写入 %1").arg(QDir::toNativeSeparators(*file)));
+    else
+        dialogs_.information(this, tr("比赛报告"), tr("报告已保存为 PDF：\n%1").arg(QDir::toNativeSeparators(*file)));
 }

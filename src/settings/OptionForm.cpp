@@ -111,6 +111,8 @@ void OptionForm::Form_Load()
 void OptionForm::LoadSchemeIntoFields()
 {
     const ConfigFile& c = config_;
+    // The defaults of a scheme never edited before reach the file in one write, not one a key.
+    ConfigFile::DefaultsBatch defaults(c);
     const int n = EditFangAnId;
     std::int16_t direction = 0;
     try {

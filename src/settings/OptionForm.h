@@ -102,6 +102,8 @@ private:
     void BuildControls();
     // The descriptions beside the two state lists, of the states chosen.
     void ShowStateDescriptions();
+    // The prompt rows' " (剩余时间)" or, counting up, " (已用时间)".
+    void ShowPromptDirection();
     void LoadSchemeIntoFields();
     bool WriteFields();
     // The qualifying window's fields checked (a bound is empty or "HH:MM:SS", the minimum not

@@ -34,6 +34,9 @@ constexpr int kStateList = 1905;
 constexpr int kStartStateTop = 3900, kEndStateTop = 4290;
 constexpr int kQualifyTop = 5010, kQualifyFrom = 1380, kQualifyFieldW = 900;
 constexpr int kColorButtonW = 780; // the prompts' colour buttons, after "(剩余时间)"
+// What a prompt time is: the time left counting down, the time passed counting up.
+const char* const kPromptLeft = QT_TRANSLATE_NOOP("OptionForm", " (剩余时间)");
+const char* const kPromptPassed = QT_TRANSLATE_NOOP("OptionForm", " (已用时间)");
 constexpr int kPresetsW = 1200, kPresetsRight = 5640;
 // The debate row, below the qualifying window in the same group; the group grows and the scheme
 // row moves down by kDebateRow.
@@ -111,7 +114,10 @@ void OptionForm::BuildControls()
     caption(kSecondUnit, 555, QT_TR_NOOP("秒"), lengthTip);
     Check1 = new QCheckBox(this);
     SetColor(Check1, QPalette::WindowText, kCaption);
-    connect(Check1, &QCheckBox::toggled, this, [this] { IsChanged = true; });
+    connect(Check1, &QCheckBox::toggled, this, [this] {
+        IsChanged = true;
+        ShowPromptDirection();
+    });
 
     // Prompt times.
     const int promptTops[6] = {0, 990, 1380, 1770, 2160, 2535};
@@ -124,7 +130,7 @@ void OptionForm::BuildControls()
         caption(kMinuteUnit, top, QT_TR_NOOP("分"));
         TssjSs[i] = timeField(kSeconds, top, 60);
         caption(kSecondUnit, top, QT_TR_NOOP("秒"));
-        caption(3630, top, QT_TR_NOOP(" (剩余时间)"));
+        caption(3630, top, kPromptLeft); // " (已用时间)" when counting up (ShowPromptDirection)
         TsColor[i] = new SignalColorButton(dialogs_, this);
         connect(TsColor[i], &SignalColorButton::colorChosen, this, [this] { IsChanged = true; });
     }
@@ -202,6 +208,16 @@ void OptionForm::BuildControls()
         setTabOrder(order[k - 1], order[k]);
 }
 
+void OptionForm::ShowPromptDirection()
+{
+    // A prompt time is the time left when counting down, the time passed when counting up.
+    for (const Caption& c : captions_)
+        if (c.label->x() == Twips(3630)) {
+            c.label->setText(tr(Check1->isChecked() ? kPromptPassed : kPromptLeft));
+            c.label->resize(c.label->sizeHint().width(), c.label->height());
+        }
+}
+
 void OptionForm::RetranslateUi()
 {
     // The English captions need wider controls in places.
@@ -228,11 +244,13 @@ void OptionForm::RetranslateUi()
         c.label->setToolTip(c.tip ? tr(c.tip) : QString());
         c.label->resize(c.label->sizeHint().width(), c.label->height());
     }
-    // The prompts' colour buttons line up after the widest "(剩余时间)".
+    // The prompts' colour buttons line up after the wider of "(剩余时间)" and "(已用时间)".
     int colorsLeft = 0;
     for (const Caption& c : captions_)
         if (c.label->x() == Twips(3630))
-            colorsLeft = std::max(colorsLeft, c.label->geometry().right() + 1 + Twips(60));
+            for (const char* text : {kPromptLeft, kPromptPassed})
+                colorsLeft = std::max(colorsLeft, c.label->x() + c.label->fontMetrics().horizontalAdvance(tr(text)) + 1 + Twips(60));
+    ShowPromptDirection();
     for (int i = 1; i <= 5; ++i) {
         TsColor[i]->Retranslate();
         TsColor[i]->setGeometry(colorsLeft, TssjSs[i]->y() - Twips(15), Twips(kColorButtonW), Twips(kFieldH + 30));

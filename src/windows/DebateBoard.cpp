@@ -1,6 +1,7 @@
 #include "windows/DebateBoard.h"
 
 #include "core/Colors.h"
+#include "windows/CounterBacks.h"
 #include "windows/CounterLabel.h"
 
 #include <QEvent>
@@ -9,7 +10,8 @@
 
 namespace {
 const QColor kFloorMark(0x7F, 0xDC, 0x7F);
-const QColor kGone(0xFF, 0x30, 0x30);
+// A side whose time is gone: white on a red plate, readable on every back (6:1).
+const QColor kGone(0xC0, 0x10, 0x10);
 
 // Keeps a board on its counter's place when the window lays the counter out anew (another
 // monitor, another size), hidden or not.
@@ -55,6 +57,9 @@ void DebateBoard::Show(const DebateShown& shown, int counterBgr, std::optional<Q
         digits_ = ColorFromBgr(counterBgr);
     onSignal_ = signal.has_value();
     names_ = QColor(0xF4, 0xF8, 0xFF);
+    const int own = layout_ == Layout::Halves ? counter_backs::kMain
+                    : layout_ == Layout::FloorLarge ? counter_backs::kToolbar : counter_backs::kFullScreen;
+    back_ = signal ? QColor(*signal) : ColorFromBgr(own);
     if (signal)
         digits_ = names_ = QColor(DigitsOnSignal(*signal));
     update();
@@ -77,9 +82,15 @@ void DebateBoard::paintEvent(QPaintEvent*)
         const QRectF cell(left + gap / 2, all.top(), all.width() * share - gap, all.height());
         left += all.width() * share;
         const DebateSideShown& s = shown_.sides[side];
-        // The other side dimmed; less so on a signal colour, where it would fade into it.
-        p.setOpacity(floor ? 1.0 : onSignal_ ? 0.6 : layout_ == Layout::Stage ? 0.3 : 0.45);
+        // The other side dimmed, towards the back, as far as it stays readable (4.5:1).
+        const double dim = floor ? 0.0 : onSignal_ ? 0.4 : layout_ == Layout::Stage ? 0.7 : 0.55;
+        const auto ink = [&](const QColor& c) { return QColor(DimmedOn(c.rgb(), back_.rgb(), dim)); };
         const qreal frame = std::max<qreal>(2, cell.height() * 0.035);
+        if (s.gone) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kGone);
+            p.drawRoundedRect(cell, frame * 2, frame * 2);
+        }
         if (floor) {
             p.setPen(QPen(mark, frame));
             // A dark ground under the side with the floor; on a signal colour the frame alone.
@@ -109,11 +120,11 @@ void DebateBoard::paintEvent(QPaintEvent*)
             nameFont.setPixelSize(std::min(nameFont.pixelSize(), int(nameBox.height() * 0.9)));
         }
         p.setFont(nameFont);
-        p.setPen(floor ? mark : names_);
+        p.setPen(s.gone ? QColor(Qt::white) : ink(floor ? mark : names_));
         p.drawText(nameBox, Qt::AlignCenter, QFontMetrics(nameFont).elidedText(name, Qt::ElideRight, int(nameBox.width())));
         // Every clock of a board at one size: the widest text that may come, "+00:00:00".
         p.setFont(Fitted(font(), QStringLiteral("+00:00:00"), clockBox.size()));
-        p.setPen(s.gone ? kGone : digits_);
+        p.setPen(s.gone ? QColor(Qt::white) : ink(digits_));
         p.drawText(clockBox, Qt::AlignCenter, s.text);
     }
 }

@@ -7,7 +7,7 @@ class CounterLabel;
 
 // Both clocks of a debate side by side under the sides' names, in the place of a window's
 // counter. The side with the floor is marked (a frame, "▶" before its name, full brightness);
-// the other is dimmed; a side whose time is gone shows its clock in red. Its mouse handlers are
+// the other is dimmed but readable; a side whose time is gone shows on a red plate. Its mouse handlers are
 // the counter's, so a click does what a click on the counter does.
 class DebateBoard : public Control {
     Q_OBJECT
@@ -33,6 +33,7 @@ private:
     QColor digits_ = Qt::yellow;
     QColor names_ = QColor(0xF4, 0xF8, 0xFF);
     bool onSignal_ = false;
+    QColor back_; // what lies behind the board: the window's own colour or the signal
 };
 
 // The board of `counter` follows the session: shown in its place in a debate scheme, hidden

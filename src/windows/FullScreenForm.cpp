@@ -34,6 +34,7 @@ constexpr int kInfoColor = 0x00C0C0C0;
 constexpr int kControlColor = 0x000040C0;
 constexpr int kDisabledColor = 0x00808080;
 constexpr int kCounterColor = 0x00FF0000;
+constexpr int kPausedColor = kTitleColor; // white on a plate of the bars' dark blue (12:1)
 
 constexpr int kBarHeight = 885;        // Picture1, Picture2
 constexpr int kPanelHeight = 3075;     // Picture3
@@ -50,6 +51,13 @@ void SetControlLabelColors(Control* c, const QColor& enabled = ColorFromBgr(kCon
     p.setColor(QPalette::Inactive, QPalette::WindowText, enabled);
     p.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     c->setPalette(p);
+}
+
+// A label as wide as its text and half its height on either side, centred in the window.
+void CentrePlate(QLabel* label, int windowWidth)
+{
+    const int plate = label->fontMetrics().horizontalAdvance(label->text()) + label->height();
+    label->setGeometry((windowWidth - plate) / 2, label->y(), plate, label->height());
 }
 
 void SetBack(QWidget* w, const QColor& c)
@@ -106,12 +114,28 @@ void FullScreenForm::BuildControls()
     SetForeColor(Label1, kTitleColor);
     PopupOnRightRelease(Label1);
 
+    SpeakerLabel = new Control(this);
+    SpeakerLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    SpeakerLabel->setFont(look::DesignFont(look::SimSunFamilies(), 24, true));
+    SetForeColor(SpeakerLabel, kTitleColor);
+    SpeakerLabel->setVisible(false);
+    PopupOnRightRelease(SpeakerLabel);
+
     NextLabel = new Control(this);
     NextLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     NextLabel->setFont(look::DesignFont(look::SimSunFamilies(), 18, true));
     SetForeColor(NextLabel, kTitleColor);
     NextLabel->setVisible(false);
     PopupOnRightRelease(NextLabel);
+
+    // Where the audience looks: right below the digits.
+    PausedLabel = new Control(this);
+    PausedLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    PausedLabel->setFont(look::DesignFont(look::SimSunFamilies(), 36, true));
+    SetForeColor(PausedLabel, kPausedColor);
+    PausedLabel->SetBackColor(kBarBack);
+    PausedLabel->setVisible(false);
+    PopupOnRightRelease(PausedLabel);
 
     Picture2 = new Control(this);
     Picture2->SetBackColor(kBarBack);
@@ -165,6 +189,8 @@ void FullScreenForm::BuildControls()
 void FullScreenForm::RetranslateUi()
 {
     setWindowTitle(tr("Horalto 全屏幕"));
+    PausedLabel->setText(tr("已暂停"));
+    CentrePlate(PausedLabel, width());
     Showtime->setToolTip(tr("双击可以设置显示文字颜色！"));
     Label2->setToolTip(tr("双击此处修改程序信息！"));
     const struct {
@@ -237,6 +263,9 @@ void FullScreenForm::Form_Load()
     FollowCounter(this, s, Showtime, TimingSession::FullScreenCounter);
     FollowDebate(this, s, Showtime, new DebateBoard(this, DebateBoard::Layout::Stage), TimingSession::FullScreenCounter);
     FollowSignal(this, s, [this](std::optional<QColor> signal) { ShowSignal(signal); });
+    PausedLabel->setVisible(s.Phase() == TimingPhase::Paused);
+    connect(&s, &TimingSession::phaseChanged, this,
+            [this](TimingPhase phase) { PausedLabel->setVisible(phase == TimingPhase::Paused); }, Qt::DirectConnection);
     FollowOffers(this, s, {{KongZhi1, CommandId::Start}, {KongZhi2, CommandId::Reset},
                            {KongZhi3, CommandId::BackToMain}, {KongZhi4, CommandId::ToolbarMode}});
     Picture5->setVisible(s.InfoPictureShown());
@@ -263,7 +292,10 @@ void FullScreenForm::ShowSignal(std::optional<QColor> signal)
     SetBack(Picture2, back(kBarBack));
     Picture4->ShowSignal(signal);
     SetForeColor(Label1, BgrFromColor(ink(kTitleColor)));
+    SetForeColor(SpeakerLabel, BgrFromColor(ink(kTitleColor)));
     SetForeColor(NextLabel, BgrFromColor(ink(kTitleColor)));
+    SetForeColor(PausedLabel, BgrFromColor(ink(kPausedColor)));
+    SetBack(PausedLabel, signal ? *signal : ColorFromBgr(kBarBack)); // on a signal: the ink alone
     SetForeColor(Label2, BgrFromColor(ink(kInfoColor)));
     QColor disabled = ink(kDisabledColor);
     if (signal)
@@ -276,6 +308,9 @@ void FullScreenForm::ShowSpeaker(const QString& title, const QString& next)
 {
     speakerTitle_ = title;
     ShowTitle();
+    SpeakerLabel->setText(title);
+    SpeakerLabel->adjustSize();
+    SpeakerLabel->setVisible(!title.isEmpty());
     NextLabel->setText(next);
     NextLabel->adjustSize();
     NextLabel->setVisible(!next.isEmpty());
@@ -283,7 +318,8 @@ void FullScreenForm::ShowSpeaker(const QString& title, const QString& next)
 
 void FullScreenForm::ShowTitle()
 {
-    Label1->setText(speakerTitle_.isEmpty() ? session_.SchemeTitle() : speakerTitle_);
+    // With a programme the contest's own title stays in the bar, the speaker below it.
+    Label1->setText(speakerTitle_.isEmpty() ? session_.SchemeTitle() : session_.TitleText);
 }
 
 void FullScreenForm::PlaceOnChosenMonitor()
@@ -311,9 +347,15 @@ void FullScreenForm::PlaceOnChosenMonitor()
     // 3. Title.
     look::PlaceOnDesignBaseline(Label1, TwipsRect(0, 270, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);
 
-    // The speaker who follows, below the title bar.
-    look::PlaceOnDesignBaseline(NextLabel, TwipsRect(120, kBarHeight + 150, screenW - 240, 360), look::SimSunAscent,
+    // The current speaker below the title bar, the one who follows below that.
+    look::PlaceOnDesignBaseline(SpeakerLabel, TwipsRect(120, kBarHeight + 150, screenW - 240, 480), look::SimSunAscent,
                                 look::TextFit::GrowToText);
+    look::PlaceOnDesignBaseline(NextLabel, TwipsRect(120, kBarHeight + 750, screenW - 240, 360), look::SimSunAscent,
+                                look::TextFit::GrowToText);
+    // "已暂停" centred just below the counter's lower edge.
+    look::PlaceOnDesignBaseline(PausedLabel, TwipsRect(0, screenH / 2.0 + 360, screenW, 720), look::SimSunAscent,
+                                look::TextFit::KeepSize);
+    CentrePlate(PausedLabel, width());
 
     // 4. Information text.
     look::PlaceOnDesignBaseline(Label2, TwipsRect(0, 240, screenW - 20, 360), look::SimSunAscent, look::TextFit::GrowToText);

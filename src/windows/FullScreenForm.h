@@ -27,8 +27,8 @@ public:
     // Loads the information picture, covers the chosen monitor, then shows the session's state
     // and follows it.
     void Form_Load();
-    // The programme's current speaker in the title line in place of the scheme title, and the
-    // one who follows ("下一位：李四") below it; empty texts: the scheme title, no line.
+    // The programme's current speaker below the title bar, where the contest title stays, and
+    // the one who follows ("下一位：李四") below the speaker; empty texts: no lines.
     void ShowSpeaker(const QString& title, const QString& next);
     // Covers the monitor chosen in the menu (the primary when it is not connected) and lays the
     // controls out for its size. Reads the choice, writes nothing; timing is not touched.
@@ -53,7 +53,9 @@ public:
     Control* Label1 = nullptr;   // scheme title
     Control* Picture2 = nullptr; // bottom bar
     Control* Label2 = nullptr;   // information text
-    Control* NextLabel = nullptr; // the speaker who follows, below the title bar
+    Control* SpeakerLabel = nullptr; // the programme's current speaker, below the title bar
+    Control* NextLabel = nullptr; // the speaker who follows, below the current one
+    Control* PausedLabel = nullptr; // "已暂停" below the counter while the timing is paused
     Control* Picture3 = nullptr; // lower panel
     RunningLights* Picture4 = nullptr; // the strip of running lights in Picture3
     CounterLabel* Showtime = nullptr; // the counter

@@ -74,6 +74,9 @@ void MainForm::RetranslateUi()
     ExitMe->setText(tr("退 出"));
     NoSound->setText(tr("没有可用的声音输出"));
     NoSound->adjustSize();
+    // A line of its own, centred below the digits and above the lower line, clear of the buttons.
+    NoSound->move((width() - NoSound->width()) / 2, Twips(2970) - NoSound->height() - 2);
+    NoSound->raise();
     PlaceNotice();
 }
 
@@ -152,11 +155,12 @@ void MainForm::ShowNotice(const QString& text)
 
 void MainForm::PlaceNotice()
 {
-    const int left = NoSound->isVisibleTo(this) ? NoSound->geometry().right() + Twips(240) : Twips(360);
-    Notice->move(left, NoSound->y());
+    // On NoSound's line, or the line above it while NoSound shows.
+    const int left = Twips(360);
     Notice->setText(QFontMetrics(Notice->font()).elidedText(notice_, Qt::ElideRight, Twips(6500) - left));
     Notice->setToolTip(notice_);
     Notice->adjustSize();
+    Notice->move(left, NoSound->isVisibleTo(this) ? NoSound->y() - Notice->height() - 1 : NoSound->y());
     Notice->setVisible(!notice_.isEmpty());
 }
 
@@ -239,9 +243,8 @@ void MainForm::BuildControls()
     };
     Showtime->DblClick = [this] { Showtime_DblClick(); };
 
-    // Between the counter and the buttons, where the chairperson looks before a start (clear of
-    // the buttons' top edge).
-    NoSound = label(this, 360, 2925);
+    // Below the counter's digits, where the chairperson looks before a start.
+    NoSound = label(this, 360, 2970);
     NoSound->setFont(FontOf(kDefaultFont, 9, true));
     QPalette warn = NoSound->palette();
     warn.setColor(QPalette::WindowText, QColor(0xFF, 0xD0, 0x40));

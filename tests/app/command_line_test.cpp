@@ -77,7 +77,7 @@ TEST(CommandLine, TheRunningProgramActsAsItsHotkeysWould)
     AnswerRequests(t.app->session, *t.app, channel);
     const auto send = [&](const char* word) { return channel.answerer(QByteArray("HORALTO/1 ") + word); };
     EXPECT_EQ(send("start"), kAnswerActed);
-    EXPECT_EQ(send("scheme 2"), kAnswerNotOffered); // schemes only while stopped
+    EXPECT_EQ(send("scheme 2"), kAnswerNotWhileTiming); // schemes only while stopped, and it says so
     EXPECT_EQ(send("scheme 9"), kAnswerRefused);
     t.app->hotKeys().UnregisterAll(); // as a dialog does while it is open
     EXPECT_EQ(send("reset"), kAnswerNotOffered);

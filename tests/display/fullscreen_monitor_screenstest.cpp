@@ -8,6 +8,7 @@
 #include "windows/Control.h"
 #include "windows/FullScreenForm.h"
 #include "windows/MainForm.h"
+#include "windows/ToolsBarForm.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -131,4 +132,42 @@ TEST(FullScreenMonitor, MonitorChangesPlaceTheShownWindowAgainWithoutTouchingThe
     EXPECT_EQ(t.m().Phase(), TimingPhase::Running);
     EXPECT_EQ(t.m().CounterSeconds, counter);
     EXPECT_EQ(t.w.iniBytes(), before);
+}
+
+// The full screen on the projector leaves the laptop a counter: the main window, or the toolbar
+// the scheme shows after a start; on the laptop's own monitor the full screen is alone.
+TEST(FullScreenMonitor, TheLaptopKeepsTheWindowTheSchemeShowsAfterAStartBesideAFullScreenElsewhere)
+{
+    const struct { const char* monitor; const char* startState; const char* large; const char* shown; } cases[] = {
+        {"", "2", "No", "full screen"},
+        {"DP-1", "1", "Yes", "full screen"},
+        {"HDMI-1", "0", "No", "full screen, main window"},
+        {"HDMI-1", "3", "No", "full screen, main window"},
+        {"HDMI-1", "2", "Yes", "full screen, main window"},
+        {"HDMI-1", "1", "No", "full screen, small toolbar"},
+        {"HDMI-1", "1", "Yes", "full screen, large toolbar"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.monitor) + " STARTSTATE=" + c.startState + " MaxToolsBar=" + c.large);
+        Screens t;
+        ASSERT_TRUE(t.start({"[FullScreenSet]", QStringLiteral("ScreenName=") + c.monitor, "[COMMSET1]",
+                             QStringLiteral("STARTSTATE=") + c.startState, QStringLiteral("MaxToolsBar=") + c.large}));
+        t.app->Run(CommandId::FullScreenMode);
+        const auto shown = [&] {
+            QStringList names;
+            const std::pair<const char*, bool> windows[] = {
+                {"full screen", t.app->FullScreenBuilt() && t.fs().isVisible()},
+                {"main window", t.app->mainForm().isVisible()},
+                {"small toolbar", t.app->ToolbarBuilt(false) && t.app->toolsBarForm().isVisible()},
+                {"large toolbar", t.app->ToolbarBuilt(true) && t.app->toolsBarFormMax().isVisible()}};
+            for (const auto& [name, visible] : windows)
+                if (visible)
+                    names << name;
+            return names.join(", ").toStdString();
+        };
+        EXPECT_EQ(shown(), c.shown);
+        EXPECT_TRUE(kLaptop.contains(t.app->mainForm().geometry())) << "the main window stays on the laptop";
+        t.app->Run(CommandId::BackToMain);
+        EXPECT_EQ(shown(), "main window");
+    }
 }

@@ -2,6 +2,8 @@
 // speech started by a click, closes through its exit button and leaves its settings in config.ini.
 #include "support/E2e.h"
 
+#include <QProcess>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -94,4 +96,42 @@ TEST(EndToEndMainWindow, WindowManagerMinimiseGivesTheToolbarAndItsCloseEndsTheP
     RunTool("xdotool", {"windowactivate", "--sync", again});
     ProgramRun::key("alt+F4"); // openbox closes the active window
     EXPECT_EQ(run.waitForEnd(), 0);
+}
+
+// The slides (another program's window, covering the main window) hold the focus: `horalto main`
+// brings the main window back above them, and the focus stays with the slides (openbox).
+TEST(EndToEndMainWindow, ComesBackAboveTheFocusedSlidesWithoutTakingTheFocus)
+{
+    ProgramRun run;
+    ASSERT_TRUE(run.start());
+    const QString main = ProgramRun::findWindow("Horalto 计时方案1");
+    ASSERT_FALSE(main.isEmpty()) << "the main window did not appear";
+    QProcess slides;
+    slides.start("xmessage", {"-title", "slides", "-geometry", "1280x800+0+0", "slides"});
+    const QString other = ProgramRun::findWindow("slides");
+    ASSERT_FALSE(other.isEmpty()) << "xmessage did not appear";
+    const auto stacking = [] {
+        QStringList ids;
+        for (const QString& part : RunTool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}).section('#', 1).split(','))
+            ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
+        return ids;
+    };
+    for (const char* away : {"toolbar", "fullscreen"}) {
+        SCOPED_TRACE(away);
+        RunTool("xdotool", {"windowactivate", "--sync", other});
+        ASSERT_EQ(QProcess::execute(run.path("horalto"), {away}), 0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return stacking().indexOf(main) < 0 || !run.visibleWindows().contains(main); }, 5000));
+        RunTool("xdotool", {"windowactivate", "--sync", other});
+        ASSERT_EQ(QProcess::execute(run.path("horalto"), {"main"}), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            const QStringList s = stacking();
+            return s.indexOf(main) > s.indexOf(other) && s.indexOf(other) >= 0;
+        }, 5000)) << "the main window under the slides: " << stacking().join(' ').toStdString();
+        EXPECT_EQ(RunTool("xdotool", {"getactivewindow"}), other) << "the focus left the slides";
+    }
+    ProgramRun::screenshot().save("/tmp/horalto-main-over-slides.png");
+    slides.kill();
+    slides.waitForFinished(3000);
+    run.process().kill();
+    run.waitForEnd();
 }

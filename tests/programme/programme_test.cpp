@@ -17,7 +17,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QTableWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -424,4 +426,60 @@ TEST(Programme, EveryCharacterOfTheReportIsInThePdfsTextLayer)
     const QString found = QString::fromUtf8(text.readAllStandardOutput());
     for (const QString& t : texts + QStringList{"Final 2026", "2026-05-04", "0:05:07"})
         EXPECT_TRUE(found.contains(t)) << t.toStdString() << " in " << found.toStdString();
+}
+
+// 添加, a name and Tab: the editor moves on to 题目 with the name kept, and Qt has nothing to
+// complain of; the name's column is as wide as the name. 删除 of a speaker who has a time asks.
+TEST(Programme, AfterAddANameAndTabMoveOnToTheTitleAndRemovingASpokenSpeakerAsks)
+{
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    static QStringList messages;
+    static QtMessageHandler before = nullptr;
+    messages.clear();
+    before = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& m) {
+        messages << m;
+        before(type, context, m);
+    });
+    ProgrammeForm& f = t.app->programmeForm();
+    f.Form_Show();
+    const auto editor = [&f]() -> QLineEdit* {
+        for (QLineEdit* e : f.List->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible())
+                return e;
+        return nullptr;
+    };
+    f.Add_Click();
+    ASSERT_NE(editor(), nullptr);
+    editor()->selectAll();
+    editor()->insert(QStringLiteral("欧阳修远")); // as typed through an input method
+    QTest::keyClick(editor(), Qt::Key_Tab);
+    ASSERT_NE(editor(), nullptr) << "an editor is open after Tab";
+    EXPECT_EQ(f.List->currentRow(), 0);
+    EXPECT_EQ(f.List->currentColumn(), 2) << "题目";
+    editor()->insert(QStringLiteral("我的梦想"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits a Return a moment later
+    qInstallMessageHandler(before);
+    ASSERT_EQ(t.app->programme.Size(), 1);
+    EXPECT_EQ(t.app->programme.Speakers()[0].name, "欧阳修远");
+    EXPECT_EQ(t.app->programme.Speakers()[0].title, "我的梦想");
+    EXPECT_TRUE(messages.filter("closeEditor").isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_GE(f.List->columnWidth(1), f.List->fontMetrics().horizontalAdvance("欧阳修远"));
+
+    Speaker spoken;
+    spoken.name = "Bob";
+    spoken.spoken = 300;
+    t.app->programme.Append({spoken});
+    for (const bool yes : {false, true}) {
+        t.w.dialogs.questionAnswers.push_back(yes);
+        f.List->selectRow(1);
+        f.Remove_Click();
+        EXPECT_EQ(t.app->programme.Size(), yes ? 1 : 2);
+    }
+    EXPECT_EQ(t.w.dialogs.questions.size(), 2u);
+    f.List->selectRow(0);
+    f.Remove_Click(); // nobody asks for a speaker without a time
+    EXPECT_EQ(t.app->programme.Size(), 0);
+    EXPECT_EQ(t.w.dialogs.questions.size(), 2u);
 }

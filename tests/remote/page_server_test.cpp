@@ -2,6 +2,7 @@
 // behind it: what pages receive over a whole timing, what a control page may do, and the
 // answers to requests the server must refuse.
 #include "app/InstanceRequests.h"
+#include "core/Colors.h"
 #include "menu/MenuForm.h"
 #include "message/SpeakerMessageForm.h"
 #include "remote/RemoteView.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpSocket>
@@ -35,10 +38,9 @@ struct Served {
                       w.events, w.programs, w.screenSaver, w.records, w.desktop, server, w.qtTexts};
     quint16 port = FreeLoopbackPort();
     std::unique_ptr<App> app;
-    Served()
+    explicit Served(const QStringList& scheme = {"[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=05", "[TSSET1]", "TSSS1=03"})
     {
-        w.writeIni({"[RemoteView]", "Enabled=1", "Port=" + QString::number(port), "ControlKey=" + kKey,
-                    "[JSSET1]", "JSHH=00", "JSMM=00", "JSSS=05", "[TSSET1]", "TSSS1=03"});
+        w.writeIni(QStringList{"[RemoteView]", "Enabled=1", "Port=" + QString::number(port), "ControlKey=" + kKey} + scheme);
         app = std::make_unique<App>(services);
         app->Start();
     }
@@ -320,4 +322,54 @@ TEST(PageServer, TheMessageAndTheAdjustmentComeFromTheControlPageTheCommandLineA
     p.app->session.ResetTiming();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.w.records.lines.size() == 1; }, 1000));
     EXPECT_EQ(ParseCsv(p.w.records.lines.value(0)).value(0).value(AdjustColumn), "+0") << p.w.records.lines.value(0).toStdString();
+}
+
+// The counter of the viewing page, the control page and the overlay (transparent, judged on the
+// dark of a stream, and on a light solid background) in a real browser: readable, at least
+// 4.5:1 against what is behind it, in each display mode, without a signal and on each signal.
+TEST(PageServer, EveryPageKeepsItsCounterReadableInEveryModeAndOnEverySignal)
+{
+    // The preset's counter colours (white, yellow, black) and three signals, 10 s apart.
+    Served p({"[JSSET1]", "JSHH=00", "JSMM=01", "JSSS=00", "[ColorSet1]", "Normal=16777215", "ToolsBar=65535",
+              "FullScreen=0", "[TSSET1]", "TSSS1=50", "TSColor1=#00A651", "TSSS2=40", "TSColor2=#FFD200",
+              "TSSS3=30", "TSColor3=#E0201B"});
+    // Each page in a browser of its own (the pages refuse to be framed).
+    const QString pages[] = {"/", "/control?key=" + kKey, "/overlay", "/overlay?bg=F4F4F4"};
+    Browser browsers[4];
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(browsers[i].open(QStringLiteral("http://127.0.0.1:%1%2").arg(p.port).arg(pages[i])));
+    // The counter's text, its colour and what is behind it ("" where transparent).
+    const QString look = R"(JSON.stringify((() => { const c = document.getElementById('counter');
+        if (!c) return ['', '', ''];
+        const bg = getComputedStyle(document.body).backgroundColor;
+        return [c.textContent, getComputedStyle(c).color, bg === 'rgba(0, 0, 0, 0)' ? '' : bg]; })()))";
+    const auto rgb = [](const QString& css) {
+        const QStringList v = QString(css).remove(QRegularExpression("[^0-9,]")).split(',');
+        return qRgb(v.value(0).toInt(), v.value(1).toInt(), v.value(2).toInt());
+    };
+
+    struct Shade { const char* name; std::optional<QRgb> color; };
+    const Shade shades[] = {{"none", std::nullopt}, {"green", 0xFF00A651}, {"yellow", 0xFFFFD200}, {"red", 0xFFE0201B}};
+    const std::pair<const char*, CommandId> modes[] = {
+        {"main", CommandId::BackToMain}, {"toolbar", CommandId::ToolbarMode}, {"full screen", CommandId::FullScreenMode}};
+    p.app->Run(CommandId::Start);
+    for (const Shade& signal : shades) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { p.tick(); return p.app->session.SignalColor() == signal.color; }, 5000)) << signal.name;
+        for (const auto& [mode, command] : modes) {
+            p.app->Run(command);
+            p.tick(); // a new reading, so that the pages are known to show this state
+            const QString counter = p.app->session.CounterText();
+            for (int i = 0; i < 4; ++i) {
+                QJsonArray page;
+                ASSERT_TRUE(QTest::qWaitFor([&] {
+                    page = QJsonDocument::fromJson(browsers[i].eval(look).toString().toUtf8()).array();
+                    return page.at(0).toString() == counter;
+                }, 10000)) << pages[i].toStdString() << " in " << mode << " on signal " << signal.name;
+                const QString behind = page.at(2).toString();
+                const double ratio = ContrastRatio(rgb(page.at(1).toString()), behind.isEmpty() ? qRgb(0, 0, 0) : rgb(behind));
+                EXPECT_GE(ratio, 4.5) << pages[i].toStdString() << " in " << mode << " on signal " << signal.name << ": "
+                                      << page.at(1).toString().toStdString() << " on " << behind.toStdString();
+            }
+        }
+    }
 }

@@ -75,8 +75,14 @@ bool StartX11WindowMove(QWindow* window, QPoint globalStart)
 
 void ActivateX11Window(QWindow* window)
 {
+    if (window)
+        ActivateX11WindowId(quint32(window->winId()));
+}
+
+void ActivateX11WindowId(quint32 id)
+{
     xcb_connection_t* c = Connection();
-    if (!c || !window)
+    if (!c || !id)
         return;
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
     const xcb_atom_t activeWindow = Atom(c, "_NET_ACTIVE_WINDOW");
@@ -85,11 +91,54 @@ void ActivateX11Window(QWindow* window)
     xcb_client_message_event_t ev {};
     ev.response_type = XCB_CLIENT_MESSAGE;
     ev.format = 32;
-    ev.window = xcb_window_t(window->winId());
+    ev.window = xcb_window_t(id);
     ev.type = activeWindow;
     ev.data.data32[0] = 2; // a pager asks
     ev.data.data32[1] = XCB_CURRENT_TIME;
     xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&ev));
+    xcb_flush(c);
+}
+
+quint32 ActiveX11WindowId()
+{
+    xcb_connection_t* c = Connection();
+    if (!c)
+        return 0;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_atom_t activeWindow = Atom(c, "_NET_ACTIVE_WINDOW");
+    if (activeWindow == XCB_ATOM_NONE)
+        return 0;
+    xcb_get_property_reply_t* r =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, root, activeWindow, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    quint32 id = 0;
+    if (r && r->format == 32 && xcb_get_property_value_length(r) >= 4)
+        id = *static_cast<const quint32*>(xcb_get_property_value(r));
+    std::free(r);
+    return id;
+}
+
+void RaiseX11Window(QWindow* window)
+{
+    xcb_connection_t* c = Connection();
+    if (!c || !window)
+        return;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_atom_t restack = Atom(c, "_NET_RESTACK_WINDOW");
+    if (Supported(c, root, restack)) {
+        xcb_client_message_event_t ev {};
+        ev.response_type = XCB_CLIENT_MESSAGE;
+        ev.format = 32;
+        ev.window = xcb_window_t(window->winId());
+        ev.type = restack;
+        ev.data.data32[0] = 2;                    // a pager asks: no focus rule holds it back
+        ev.data.data32[1] = XCB_NONE;             // no sibling: above every other window
+        ev.data.data32[2] = XCB_STACK_MODE_ABOVE;
+        xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&ev));
+    } else {
+        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(c, xcb_window_t(window->winId()), XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    }
     xcb_flush(c);
 }

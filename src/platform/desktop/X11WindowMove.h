@@ -1,5 +1,6 @@
 #pragma once
 #include <QPoint>
+#include <QtGlobal>
 
 class QWindow;
 
@@ -14,3 +15,12 @@ bool StartX11WindowMove(QWindow* window, QPoint globalStart);
 // or task bar does for a window the user picked, which focus-stealing prevention lets through.
 // Nothing when the program does not run on X11 or the window manager does not offer it.
 void ActivateX11Window(QWindow* window);
+// The same for a window of any program, by its X11 id.
+void ActivateX11WindowId(quint32 id);
+// The window the X11 window manager calls active (_NET_ACTIVE_WINDOW); 0 when none or not on X11.
+quint32 ActiveX11WindowId();
+
+// Asks an X11 window manager to put `window` above the others without giving it the focus, as a
+// pager does (_NET_RESTACK_WINDOW; without it, a plain restack request). Nothing when the
+// program does not run on X11.
+void RaiseX11Window(QWindow* window);

@@ -66,8 +66,10 @@
     body.classList.toggle('ended', !!s.end || !!s.over);
     body.classList.toggle('blink', !!s.blink);
     set(counter, s.counter);
-    counter.style.color = s.color;
-    showDebate(s.debate, s.color);
+    // Readable on the page's own black or on the signal colour, whatever the display mode.
+    const background = s.signal || '#000000';
+    counter.style.color = readableOn(s.color, background);
+    showDebate(s.debate, s.color, background);
     // The contest signal fills the page, its texts in the digits' black or white.
     body.classList.toggle('signal', !!s.signal);
     body.style.background = s.signal || '';
@@ -98,8 +100,9 @@
   }
 
   // A debate: both sides' clocks side by side, the one with the floor lit and marked.
-  // The clocks in the counter's colour (black or white on a signal colour); a gone one red.
-  function showDebate(d, color) {
+  // The clocks in the counter's colour (black or white on a signal colour); a gone one red;
+  // each readable on the background.
+  function showDebate(d, color, background) {
     body.classList.toggle('debate', !!d);
     $('debate').hidden = !d;
     counter.hidden = !!d;
@@ -109,7 +112,7 @@
       set(el.querySelector('.name'), side.name);
       const clock = el.querySelector('.clock');
       set(clock, side.text);
-      clock.style.color = side.gone ? '' : color;
+      clock.style.color = readableOn(side.gone ? '#ff3030' : color, background);
       el.classList.toggle('floor', d.floor === i);
       el.classList.toggle('gone', !!side.gone);
     });

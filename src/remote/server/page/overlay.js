@@ -6,7 +6,11 @@
   const body = document.body;
   const query = new URLSearchParams(location.search);
   const bg = query.get('bg') || '';
-  if (/^[0-9a-fA-F]{6}$/.test(bg)) document.documentElement.style.background = body.style.background = '#' + bg;
+  const solid = /^[0-9a-fA-F]{6}$/.test(bg);
+  if (solid) document.documentElement.style.background = body.style.background = '#' + bg;
+  body.classList.toggle('solid', solid);
+  // The digits are made readable on the solid background, or else on the dark of a stream.
+  const backdrop = solid ? '#' + bg : '#000000';
   const sizeText = query.get('size') || '';
   const size = /^[0-9]{1,4}$/.test(sizeText) ? Math.min(Math.max(Number(sizeText), 8), 2000) : 0;
   let shownLength = -1;
@@ -26,7 +30,7 @@
   function show(s) {
     body.classList.remove('offline');
     if (counter.textContent !== s.counter) counter.textContent = s.counter;
-    counter.style.color = s.signal || s.color;
+    counter.style.color = readableOn(s.signal || s.color, backdrop);
     if (s.counter.length !== shownLength) {
       shownLength = s.counter.length;
       fit();

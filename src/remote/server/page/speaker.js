@@ -20,6 +20,20 @@
       size *= 0.9;
       message.style.fontSize = size + 'px';
     }
+    // A debate's line whole on a narrow screen: in type down to two thirds of its size, else the
+    // two sides on lines of their own, each in type as large as fits.
+    const sides = $('sides');
+    const wide = () => sides.scrollWidth > sides.clientWidth + 1 ||
+      Array.from(sides.children).some((span) => span.scrollWidth > sides.clientWidth + 1);
+    sides.style.fontSize = '';
+    sides.classList.remove('wrapped');
+    const full = parseFloat(getComputedStyle(sides).fontSize);
+    for (let scale = 1; wide() && scale > 0.67; scale *= 0.92) sides.style.fontSize = full * scale + 'px';
+    if (wide()) {
+      sides.classList.add('wrapped');
+      sides.style.fontSize = '';
+      for (let scale = 1; wide() && full * scale > 12; scale *= 0.92) sides.style.fontSize = full * scale + 'px';
+    }
     const room = counter.parentElement;
     counter.style.fontSize = '100px';
     const natural = counter.scrollWidth || 1;
@@ -58,7 +72,7 @@
     let changed = set(counter, s.counter);
     changed = set(message, s.message || '') || changed;
     changed = set(status, statusText(s)) || changed;
-    changed = showSides(s.debate) || changed;
+    changed = showSides(s.debate, s.signal || '#2b2b2b') || changed;
     changed = set($('speaker'), s.speaker || '') || changed;
     if (changed) fit();
     keepAwake(s.phase !== 0);
@@ -66,9 +80,9 @@
 
   // Each side's name and clock, the side with the floor marked; the text of the line tells
   // whether anything changed.
-  function showSides(d) {
+  function showSides(d, background) {
     const box = $('sides');
-    const line = d ? JSON.stringify(d) : '';
+    const line = d ? JSON.stringify(d) + background : '';
     if (box.dataset.line === line) return false;
     box.dataset.line = line;
     box.replaceChildren();
@@ -78,6 +92,7 @@
       span.textContent = (i === d.floor ? '\u25B6 ' : '') + side.name + ' ' + side.text;
       span.classList.toggle('floor', i === d.floor);
       span.classList.toggle('gone', !!side.gone);
+      if (side.gone) span.style.color = readableOn('#ff3030', background);
       box.appendChild(span);
     });
     return true;
