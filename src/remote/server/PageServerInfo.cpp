@@ -2,7 +2,10 @@
 #include "remote/server/PageServer.h"
 
 #include <QNetworkInterface>
+#if __has_include(<qrencode.h>)
 #include <qrencode.h>
+#define HORALTO_LIBQRENCODE 1
+#endif
 
 QStringList PageServer::addresses()
 {
@@ -42,6 +45,10 @@ QStringList PageServer::UsableAddresses(const QList<QHostAddress>& all)
 
 QImage PageServer::qrCode(const QString& text)
 {
+#ifndef HORALTO_LIBQRENCODE
+    Q_UNUSED(text);
+    return QImage(); // no libqrencode in this build: the dialog shows the addresses alone
+#else
     const QByteArray bytes = text.toUtf8();
     QRcode* code = QRcode_encodeString(bytes.constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
     if (!code)
@@ -56,4 +63,5 @@ QImage PageServer::qrCode(const QString& text)
                 image.setPixel(x + quiet, y + quiet, qRgb(0, 0, 0));
     QRcode_free(code);
     return image;
+#endif
 }
