@@ -1,7 +1,7 @@
 # The Windows build: Qt for Windows cross-built with mingw-w64 (scripts/windows). The views, the
 # session and the configuration are the same sources as on Linux; the platform services that
 # talk to the system come from src/platform/win in place of their POSIX, X11 and D-Bus twins.
-find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Multimedia Network HttpServer WebSockets)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Multimedia Network HttpServer WebSockets Test)
 
 set(HORALTO_WIN_DIR ${CMAKE_SOURCE_DIR}/src/platform/win)
 set(HORALTO_REGULAR_FILE_SOURCES ${HORALTO_WIN_DIR}/WinRegularFile.cpp ${HORALTO_WIN_DIR}/WinFiles.cpp)
