@@ -57,7 +57,9 @@ status=0; horalto pause || status=$?
 [ "$(xdotool getactivewindow)" = "$pad" ] || xdotool windowactivate --sync "$pad"
 xdotool key F6
 for _ in $(seq 20); do grep -q '复位' "$prog/records.csv" 2>/dev/null && break; sleep 0.5; done
-tail -1 "$prog/records.csv" | tr -d '\r' | grep -q '复位$' || fail "records.csv has no line ended 复位"
+line=$(tail -1 "$prog/records.csv" | tr -d '\r')
+echo "records.csv: $line"
+echo "$line" | tr ',' '\n' | grep -qx '复位' || fail "records.csv has no timing ended 复位"
 
 # A config.ini in GBK, as the described program writes it: its title shows right.
 wineserver -k; wineserver -w || true
