@@ -1,7 +1,7 @@
 ; Horalto's Windows installer (scripts/windows passes VERSION, STAGE, OUT and ICON): the program
 ; folder under Program Files, a Start-menu entry with the program's icon, and an uninstaller that
 ; Windows lists among the installed programs. The user's own files (%APPDATA%\Horalto) stay.
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
@@ -25,6 +25,7 @@ VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "Horalto"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "Horalto ${VERSION} 安装程序"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Horalto"
 
 Section "Horalto"
   SetShellVarContext all

@@ -2,7 +2,10 @@
 # Horalto.exe from the Windows zip, under Wine on a private Xvfb with openbox: the main window
 # appears; with Notepad holding the focus F5 starts the counter and F6 resets it (records.csv
 # beside the program gets the line ended 复位); `Horalto.exe pause` reaches the running program;
-# a config.ini in GBK gives its title.  Usage: wine_e2e.sh Horalto-<version>-win64.zip
+# a config.ini in GBK gives its title. Then the installer beside the zip puts the program under
+# Program Files with its Start-menu entry; the installed program keeps its records in
+# %APPDATA%\Horalto; the uninstaller takes it away.
+# Usage: wine_e2e.sh Horalto-<version>-win64.zip
 set -euo pipefail
 zip=$(realpath "$1")
 work=$(mktemp -d)
@@ -66,4 +69,27 @@ wineserver -k; wineserver -w || true
 printf '[TitleSet]\r\nTitle=%s\r\n' "$(printf '演讲比赛' | iconv -f UTF-8 -t GBK)" >>"$prog/config.ini"
 start
 window '^演讲比赛 计时方案1$' >/dev/null || fail "the GBK title did not show: $(xdotool search --name 计时方案 getwindowname %@ 2>/dev/null)"
+
+# Installed: files in %APPDATA%\Horalto, none in the program folder.
+wineserver -k; wineserver -w || true
+setup=$(echo "$(dirname "$zip")"/Horalto-*-setup.exe)
+wine "$setup" /S
+installed=$WINEPREFIX/drive_c/Program\ Files/Horalto
+[ -x "$installed/Horalto.exe" ] || fail "the installer put no Horalto.exe under Program Files"
+ls "$WINEPREFIX"/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Horalto.lnk >/dev/null || fail "no Start-menu entry"
+prog=$installed
+start
+window '^Horalto 计时方案1$' >/dev/null || fail "the installed program's window did not appear"
+horalto start || fail "start: status $?"
+sleep 1
+horalto reset || fail "reset: status $?"
+appdata=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Horalto)
+for _ in $(seq 20); do grep -q '复位' "$appdata/records.csv" 2>/dev/null && break; sleep 0.5; done
+grep -q '复位' "$appdata/records.csv" 2>/dev/null || fail "no records.csv in %APPDATA%\\Horalto"
+[ ! -e "$installed/records.csv" ] || fail "the installed program wrote into Program Files"
+wineserver -k; wineserver -w || true
+wine "$installed/Uninstall.exe" /S
+for _ in $(seq 40); do [ -e "$installed/Horalto.exe" ] || break; sleep 0.5; done
+[ ! -e "$installed/Horalto.exe" ] || fail "the uninstaller left Horalto.exe"
+[ -f "$appdata/records.csv" ] || fail "the uninstaller took the user's records"
 echo "PASS"

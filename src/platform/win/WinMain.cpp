@@ -17,8 +17,26 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
+#include <windows.h>
+
+namespace {
+// Horalto.exe is a program with windows: started from a console (cmd.exe, PowerShell) with a
+// command, its answers and the help go to that console.
+void AnswerInParentConsole()
+{
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((out && out != INVALID_HANDLE_VALUE) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (argc > 1)
+        AnswerInParentConsole();
     // The contest report is written by this start alone, with or without a running program.
     if (const CommandLine line = ParseCommandLine(ArgumentList(argc, argv)); line.action == CommandLine::Action::Report)
         return RunReportCommand(argc, argv, line.file);
