@@ -1,4 +1,5 @@
 // The single instance on Windows: who may talk through the pipe, and one request answered.
+#include "platform/ProgramEnv.h"
 #include "platform/win/WinInstanceChannel.h"
 #include "platform/win/WinSameUser.h"
 
@@ -43,4 +44,23 @@ TEST(WinInstanceChannel, LaterStartIsAnsweredByTheRunningOne)
     asking.join();
     EXPECT_EQ(reply->kind, InstanceChannel::Reply::Kind::Answered);
     EXPECT_EQ(reply->answer, "did pause");
+}
+
+TEST(WinProgramDir, InstalledUnderProgramFilesKeepsFilesElsewhere)
+{
+    qputenv("ProgramFiles", "C:\\Program Files");
+    qputenv("ProgramFiles(x86)", "C:\\Program Files (x86)");
+    const struct {
+        const char* dir;
+        bool own;
+    } cases[] = {
+        {"C:/Program Files/Horalto", false},
+        {"c:/program files/horalto", false},
+        {"C:/Program Files (x86)/Horalto", false},
+        {"C:/Program Files", false},
+        {"C:/Program Files Horalto", true},
+        {"D:/比赛/Horalto", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OwnProgramDir(QString::fromUtf8(c.dir), 0, 0), c.own) << c.dir;
 }

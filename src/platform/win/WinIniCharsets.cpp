@@ -2,7 +2,7 @@
 // system's code pages (54936, else the ANSI code page 936 of simplified Chinese Windows).
 #include "config/IniCharsets.h"
 
-#include <QStringDecoder>
+#include <QString>
 
 #include <windows.h>
 
@@ -16,9 +16,8 @@ UINT GbCodePage()
 
 int Utf8Confidence(const QByteArray& bytes)
 {
-    QStringDecoder strict(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    (void)strict.decode(bytes);
-    if (strict.hasError())
+    // Strictly valid: a broken or cut-off sequence would come back as U+FFFD's bytes.
+    if (QString::fromUtf8(bytes).toUtf8() != bytes)
         return 0;
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
