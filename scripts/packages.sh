@@ -21,7 +21,7 @@ HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-uti
 # Qt's Chinese texts, NSIS for the installer; under Wine on Xvfb with openbox for its tests, with
 # GoogleTest built from its source for mingw.
 HORALTO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n nsis zip xz-utils
+  cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n nsis zip unzip xz-utils
   wine wine64 googletest xvfb xauth xdotool x11-utils openbox imagemagick"
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
   HORALTO_TEST_PACKAGES="$HORALTO_TEST_PACKAGES pulseaudio"
