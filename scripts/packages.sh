@@ -12,7 +12,7 @@ HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multim
 # The Debian package (scripts/package): dpkg-shlibdeps and file compute its dependencies.
 HORALTO_PACKAGE_PACKAGES="dpkg-dev file"
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
-  imagemagick poppler-utils pulseaudio-utils sox tesseract-ocr dbus-daemon python3-dbus python3-gi desktop-file-utils appstream x11-xkb-utils xkb-data
+  imagemagick poppler-utils pulseaudio-utils sox tesseract-ocr zbar-tools dbus-daemon python3-dbus python3-gi desktop-file-utils appstream x11-xkb-utils xkb-data
   chromium
   kwin-wayland xwayland xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin qdbus-qt5 qtwayland5 qt6-wayland
   libwayland-dev plasma-wayland-protocols systemsettings
