@@ -12,11 +12,17 @@ HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multim
 # The Debian package (scripts/package): dpkg-shlibdeps and file compute its dependencies.
 HORALTO_PACKAGE_PACKAGES="dpkg-dev file"
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
-  imagemagick poppler-utils pulseaudio-utils sox tesseract-ocr dbus-daemon python3-dbus python3-gi desktop-file-utils appstream x11-xkb-utils xkb-data
+  imagemagick poppler-utils pulseaudio-utils sox tesseract-ocr zbar-tools dbus-daemon python3-dbus python3-gi desktop-file-utils appstream x11-xkb-utils xkb-data
   chromium
   kwin-wayland xwayland xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin qdbus-qt5 qtwayland5 qt6-wayland
   libwayland-dev plasma-wayland-protocols systemsettings
   $HORALTO_PACKAGE_PACKAGES"
+# The Windows build (scripts/windows): mingw-w64, the host's Qt tools (moc, rcc, lrelease) and
+# Qt's Chinese texts, NSIS for the installer; under Wine on Xvfb with openbox for its tests, with
+# GoogleTest built from its source for mingw.
+HORALTO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+  cmake ninja-build qt6-base-dev qt6-l10n-tools qt6-translations-l10n nsis zip unzip xz-utils
+  wine wine64 googletest xvfb xauth xdotool x11-utils openbox imagemagick"
 if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
   HORALTO_TEST_PACKAGES="$HORALTO_TEST_PACKAGES pulseaudio"
 fi

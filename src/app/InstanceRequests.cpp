@@ -6,10 +6,25 @@
 #include "platform/instance/InstanceChannel.h"
 
 #include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
 
 namespace {
 void Print(std::FILE* to, const QString& text)
 {
+#ifdef _WIN32
+    // A Windows console takes the text as it is, whatever its code page; a file or a pipe gets
+    // the ANSI code page's bytes, as Windows programs write them.
+    const HANDLE h = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(to)));
+    DWORD mode = 0;
+    if (h != INVALID_HANDLE_VALUE && GetConsoleMode(h, &mode)) {
+        std::fflush(to);
+        WriteConsoleW(h, reinterpret_cast<const wchar_t*>(text.utf16()), DWORD(text.size()), nullptr, nullptr);
+        return;
+    }
+#endif
     std::fputs(text.toLocal8Bit().constData(), to);
 }
 } // namespace

@@ -12,7 +12,9 @@
 
 #include <cerrno>
 #include <optional>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -56,7 +58,11 @@ bool makeFolder(const QString& path)
     const QString parent = info.absolutePath();
     if (parent == info.absoluteFilePath() || !makeFolder(parent))
         return false;
+#ifdef _WIN32
+    return QDir().mkdir(path) || QFileInfo(path).isDir(); // %APPDATA% is the user's own
+#else
     return ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || errno == EEXIST;
+#endif
 }
 
 // The file's bytes: empty when there is no file, nullopt when it is there but cannot be read
@@ -139,10 +145,17 @@ QString ConfigFile::ConfigFilePath() const
 
 bool ConfigFile::FileUsable() const
 {
+#ifdef _WIN32
+    const QFileInfo info(locate().source);
+    if (!info.exists())
+        return true;
+    return info.isFile() && info.size() <= kMaxFileBytes;
+#else
     struct stat st {};
     if (::stat(QFile::encodeName(locate().source).constData(), &st) != 0)
         return errno == ENOENT;
     return S_ISREG(st.st_mode) && st.st_size <= kMaxFileBytes;
+#endif
 }
 
 QString ConfigFile::ReadIniText(const QString& section, const QString& key, const QString& def) const

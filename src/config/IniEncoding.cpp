@@ -1,13 +1,7 @@
 #include "config/IniEncoding.h"
 
+#include "config/IniCharsets.h"
 #include "config/IniDocument.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#include <cstring>
-#include <memory>
-#include <unicode/ucsdet.h>
 
 namespace {
 
@@ -19,25 +13,6 @@ bool isAscii(const QByteArray& bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
     return true;
-}
-
-// The charset detector's confidence (0..100) that the bytes are UTF-8: 80 and more for valid
-// UTF-8 holding multi-byte sequences, little for ASCII alone or broken sequences.
-int utf8Confidence(const QByteArray& bytes)
-{
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<UCharsetDetector, decltype(&ucsdet_close)> detector(ucsdet_open(&status), ucsdet_close);
-    ucsdet_setText(detector.get(), bytes.constData(), int32_t(bytes.size()), &status);
-    int32_t found = 0;
-    const UCharsetMatch** matches = ucsdet_detectAll(detector.get(), &found, &status);
-    if (U_FAILURE(status))
-        return 0;
-    for (int32_t i = 0; i < found; ++i) {
-        const char* name = ucsdet_getName(matches[i], &status);
-        if (U_SUCCESS(status) && std::strcmp(name, "UTF-8") == 0)
-            return ucsdet_getConfidence(matches[i], &status);
-    }
-    return 0;
 }
 
 // Plausible as GBK text: every two-byte character lies in GB2312 (lead byte A1..A9 or B0..F7,
@@ -67,7 +42,7 @@ bool readAsUtf8(const QByteArray& bytes)
         return true;
     if (isAscii(bytes) || plausibleGbk(bytes))
         return false;
-    return utf8Confidence(bytes) >= 80;
+    return Utf8Confidence(bytes) >= 80;
 }
 
 } // namespace
@@ -90,16 +65,14 @@ QByteArray IniEncoding::encode(const QString& text) const
 {
     if (utf8_)
         return text.toUtf8();
-    QStringEncoder enc("GB18030");
-    return enc.encode(text);
+    return EncodeGb18030(text);
 }
 
 QString IniEncoding::decode(const QByteArray& bytes) const
 {
     if (utf8_)
         return QString::fromUtf8(bytes);
-    QStringDecoder dec("GB18030");
-    return dec.decode(bytes);
+    return DecodeGb18030(bytes);
 }
 
 QByteArray IniEncoding::keptIn(const QByteArray& updated) const

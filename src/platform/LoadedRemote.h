@@ -7,7 +7,11 @@
 // program maps none of it and opens no port.
 class LoadedRemote final : public RemoteServer {
 public:
+#ifdef _WIN32
+    static constexpr const char* kModuleName = "horalto-remote.dll";
+#else
     static constexpr const char* kModuleName = "horalto-remote.so";
+#endif
 
     // `modulePath`: the module file, normally ProgramDir + "/" + kModuleName.
     explicit LoadedRemote(QString modulePath);

@@ -195,7 +195,9 @@ void RecordsForm::hideEvent(QHideEvent* e)
 {
     FramedDialog::hideEvent(e);
     Forget();
+#ifndef _WIN32
     ::malloc_trim(0); // the memory of a long list goes back to the system
+#endif
 }
 
 void RecordsForm::CopyRecords_Click()

@@ -16,7 +16,11 @@ class QThread;
 // so that a sound server slow to answer holds up neither a start nor the tick.
 class LoadedSound final : public Sound {
 public:
+#ifdef _WIN32
+    static constexpr const char* kModuleName = "horalto-sound.dll";
+#else
     static constexpr const char* kModuleName = "horalto-sound.so";
+#endif
 
     // `modulePath`: the module file, normally ProgramDir + "/" + kModuleName.
     explicit LoadedSound(QString modulePath);

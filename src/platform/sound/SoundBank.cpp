@@ -2,7 +2,12 @@
 
 #include <QFile>
 
+#ifdef _WIN32
+#include <QDateTime>
+#include <QFileInfo>
+#else
 #include <sys/stat.h>
+#endif
 
 SoundBank::SoundBank(Decoder decoder) : decoder_(std::move(decoder)) {}
 
@@ -18,11 +23,18 @@ SoundBank::Stamp SoundBank::stampOf(const QString& path)
 {
     if (path.startsWith(QLatin1Char(':'))) // compiled in: never changes
         return {0, 0, 0, 0};
+#ifdef _WIN32
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {0, 0, info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000};
+#else
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return {};
     return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size),
             qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+#endif
 }
 
 const SoundBank::Entry* SoundBank::current(const QString& path)

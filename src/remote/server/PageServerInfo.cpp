@@ -1,8 +1,12 @@
 // What the dialog shows of the page server: the machine's addresses and the QR codes.
 #include "remote/server/PageServer.h"
+#include "remote/server/QrMatrix.h"
 
 #include <QNetworkInterface>
+#if __has_include(<qrencode.h>)
 #include <qrencode.h>
+#define HORALTO_LIBQRENCODE 1
+#endif
 
 QStringList PageServer::addresses()
 {
@@ -43,17 +47,29 @@ QStringList PageServer::UsableAddresses(const QList<QHostAddress>& all)
 QImage PageServer::qrCode(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
+    constexpr int quiet = 4; // modules of white around the code
+#ifdef HORALTO_LIBQRENCODE
     QRcode* code = QRcode_encodeString(bytes.constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
     if (!code)
         return QImage();
-    constexpr int quiet = 4; // modules of white around the code
     const int n = code->width;
+    auto dark = [code, n](int x, int y) { return (code->data[y * n + x] & 1) != 0; };
+#else
+    // No libqrencode in this build (Windows): the program's own encoder.
+    const std::vector<std::vector<bool>> rows = QrMatrix(bytes);
+    if (rows.empty())
+        return QImage();
+    const int n = int(rows.size());
+    auto dark = [&rows](int x, int y) { return bool(rows[std::size_t(y)][std::size_t(x)]); };
+#endif
     QImage image(n + 2 * quiet, n + 2 * quiet, QImage::Format_Grayscale8);
     image.fill(255);
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x)
-            if (code->data[y * n + x] & 1)
+            if (dark(x, y))
                 image.setPixel(x + quiet, y + quiet, qRgb(0, 0, 0));
+#ifdef HORALTO_LIBQRENCODE
     QRcode_free(code);
+#endif
     return image;
 }

@@ -4,7 +4,12 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
+#ifdef _WIN32
+#include <winsock2.h>
+#define SHUT_WR SD_SEND
+#else
 #include <sys/socket.h>
+#endif
 
 namespace {
 constexpr const char* kTicket = "horaltoTicket";
@@ -192,7 +197,7 @@ void RequestGate::refuse(QTcpSocket* socket, int status, const char* reason)
     connect(socket, &QTcpSocket::readyRead, socket, [socket] { socket->skip(socket->bytesAvailable()); });
     auto shut = [socket] {
         if (socket->bytesToWrite() == 0)
-            ::shutdown(int(socket->socketDescriptor()), SHUT_WR);
+            ::shutdown(decltype(::socket(0, 0, 0))(socket->socketDescriptor()), SHUT_WR);
     };
     connect(socket, &QTcpSocket::bytesWritten, socket, shut);
     socket->skip(socket->bytesAvailable());
