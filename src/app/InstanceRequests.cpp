@@ -1,6 +1,7 @@
 #include "app/InstanceRequests.h"
 
 #include "app/CommandLine.h"
+#include "app/HeldKeys.h"
 #include "core/Commands.h"
 #include "core/TimingSession.h"
 #include "platform/instance/InstanceChannel.h"
@@ -35,7 +36,8 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
         print(stderr, [&args] { return ParseCommandLine(args).error + CommandLineText::UsageHint(); });
         return line.status;
     case CommandLine::Action::Report:
-        // main() writes the report before asking anyone; never handed over.
+    case CommandLine::Action::DesktopKeys:
+        // main() does these before asking anyone; never handed over.
         return ExitStatus::Usage;
     case CommandLine::Action::Start:
     case CommandLine::Action::Command:
@@ -54,16 +56,21 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
     return ExitStatus::NoInstance;
 }
 
-void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel)
+void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel, HeldKeys* heldKeys)
 {
-    channel.listen([&session, &commands](const QByteArray& line) { return AnswerRequest(session, commands, line); });
+    channel.listen([&session, &commands, heldKeys](const QByteArray& line) {
+        return AnswerRequest(session, commands, line, heldKeys);
+    });
 }
 
-QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line)
+QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line, HeldKeys* heldKeys)
 {
     const std::optional<InstanceRequest> request = ParseRequestLine(line);
     if (!request || session.Ended())
         return kAnswerRefused;
+    // The key still held: its first command acted.
+    if (request->key && heldKeys && !heldKeys->NewPress(RequestLine(*request)))
+        return kAnswerActed;
     if (!request->command) {
         commands.Run(CommandId::BringToFront);
         return kAnswerActed;

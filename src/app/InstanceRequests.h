@@ -9,6 +9,7 @@
 #include <optional>
 
 class Commands;
+class HeldKeys;
 class InstanceChannel;
 class TimingSession;
 
@@ -20,7 +21,10 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
                                    const std::function<void()>& beforePrinting = {});
 
 // From now on the running program answers later starts through the command port.
-void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel);
+// A desktop shortcut's key held down acts once, by `heldKeys` (none: every request acts).
+void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel,
+                    HeldKeys* heldKeys = nullptr);
 // The answer to one request line: the display window of the current mode to the front, or a
 // command run as its hotkey would run it.
-QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line);
+QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line,
+                         HeldKeys* heldKeys = nullptr);

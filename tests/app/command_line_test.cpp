@@ -1,6 +1,7 @@
 // The command line, the exit status of a start beside a running program, and the running
 // program's answers.
 #include "app/CommandLine.h"
+#include "app/HeldKeys.h"
 #include "app/InstanceRequests.h"
 #include "hotkeys/HotKeys.h"
 #include "support/TestApp.h"
@@ -20,6 +21,10 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         {{"adjust", "3601"}, A::Usage, {}}, {{"adjust", "1e3"}, A::Usage, {}}, {{"adjust"}, A::Usage, {}},
         {{"message"}, A::Command, CommandId::SpeakerMessage}, {{"message", "a\nb", "c"}, A::Command, CommandId::SpeakerMessage},
         {{"message", QString(101, u'x')}, A::Usage, {}},
+        {{"desktop-keys"}, A::DesktopKeys, {}}, {{"desktop-keys", "off"}, A::DesktopKeys, {}},
+        {{"desktop-keys", "On"}, A::Usage, {}}, {{"desktop-keys", "on", "now"}, A::Usage, {}},
+        {{"hotkey", "pause"}, A::Command, CommandId::PauseContinue}, {{"hotkey", "scheme", "2"}, A::Command, CommandId::Scheme2},
+        {{"hotkey"}, A::Usage, {}}, {{"hotkey", "speaker", "2"}, A::Usage, {}}, {{"hotkey", "adjust", "+3"}, A::Usage, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -27,6 +32,7 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         EXPECT_EQ(line.action, c.action);
         EXPECT_EQ(line.request.command, c.command);
         EXPECT_EQ(line.error.isEmpty(), c.action != A::Usage);
+        EXPECT_EQ(line.request.key, c.args.value(0) == "hotkey" && c.action == A::Command);
         if (c.action == A::Start || c.action == A::Command) // the running program reads what was asked
             EXPECT_EQ(ParseRequestLine(RequestLine(line.request)), line.request);
     }
@@ -70,4 +76,29 @@ TEST(CommandLine, TheRunningProgramActsAsItsHotkeysWould)
     t.app->hotKeys().UnregisterAll(); // as a dialog does while it is open
     EXPECT_EQ(send("reset"), kAnswerNotOffered);
     EXPECT_EQ(t.m().Phase(), TimingPhase::Running);
+}
+
+TEST(CommandLine, ADesktopShortcutsKeyHeldDownActsOnce)
+{
+    // GNOME runs a held key's command again after 500 ms, then every 30 ms, and sends no release.
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    HeldKeys held(t.w.clock);
+    FakeInstanceChannel channel;
+    AnswerRequests(t.app->session, *t.app, channel, &held);
+    const struct { qint64 after; const char* line; TimingPhase phase; } steps[] = {
+        {0, "hotkey start", TimingPhase::Running},    {100, "hotkey pause", TimingPhase::Paused},
+        {500, "hotkey pause", TimingPhase::Paused},   {30, "hotkey pause", TimingPhase::Paused},
+        {590, "hotkey pause", TimingPhase::Paused},   // still within 600 ms of the last: held
+        {600, "hotkey pause", TimingPhase::Running},  // released and pressed again
+        {10, "pause", TimingPhase::Paused},           // a script's command is never a held key
+        {10, "hotkey pause", TimingPhase::Paused},    // the key's last was 10 + 10 ms ago
+        {50, "hotkey reset", TimingPhase::Idle},      // another key
+        {50, "hotkey start", TimingPhase::Running},   // start's last was long ago
+    };
+    for (const auto& s : steps) {
+        t.w.clock.pass(s.after);
+        EXPECT_EQ(channel.answerer(QByteArray("HORALTO/1 ") + s.line), kAnswerActed) << s.line;
+        EXPECT_EQ(t.m().Phase(), s.phase) << s.line << " after " << s.after;
+    }
 }
