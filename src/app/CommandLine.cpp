@@ -253,6 +253,7 @@ QString Help()
         "  adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）\n"
         "  message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息\n"
         "  switch        辩论计时方案：换方，发言权交给另一方\n"
+        "  hotkey 命令   与该命令相同，供桌面快捷键使用：按住不放只起一次作用\n"
         "\n"
         "  desktop-keys  显示各热键是否设为桌面快捷键（GNOME 的自定义快捷键）\n"
         "  desktop-keys on   把热键设为桌面快捷键，在任何窗口有焦点时都起作用\n"

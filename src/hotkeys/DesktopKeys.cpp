@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 struct AcceleratorModifier {
     const char* name;
@@ -31,7 +33,7 @@ QString AcceleratorFor(int modifierBits, int virtualKey)
     QString accelerator;
     for (int i = 0; i < kWrittenModifiers; ++i)
         if (modifierBits & kModifiers[i].bit)
-            accelerator += u'<' + QLatin1String(kModifiers[i].name) + u'>';
+            accelerator += QStringLiteral("<%1>").arg(QLatin1String(kModifiers[i].name));
     return accelerator + QLatin1String(name);
 }
 
@@ -74,12 +76,12 @@ DesktopKeys::DesktopKeys(DesktopKeySettings& settings, QString executable, std::
 
 QString DesktopKeys::PathOf(const DesktopKeyAction& action) const
 {
-    return QLatin1String(kPathBase) + QLatin1String(kEntryPrefix) + action.entry + u'/';
+    return QString::fromLatin1(kPathBase) + QLatin1String(kEntryPrefix) + action.entry + u'/';
 }
 
 bool DesktopKeys::Ours(const QString& path)
 {
-    return path.startsWith(QLatin1String(kPathBase) + QLatin1String(kEntryPrefix));
+    return path.startsWith(QString::fromLatin1(kPathBase) + QLatin1String(kEntryPrefix));
 }
 
 bool DesktopKeys::On() const

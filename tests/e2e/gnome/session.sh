@@ -42,7 +42,9 @@ gnome_session() {
   export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=dconf
   unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XAUTHORITY
   mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$tmp/prog" && chmod 700 "$XDG_RUNTIME_DIR"
-  [ -d /tmp/.X11-unix ] || { mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix; }
+  # XWayland wants the sockets' folder writable by all, as X servers make it.
+  [ -d /tmp/.X11-unix ] || mkdir -p /tmp/.X11-unix
+  [ -O /tmp/.X11-unix ] && chmod 1777 /tmp/.X11-unix
   read -r DBUS_SESSION_BUS_ADDRESS bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')
   read -r DBUS_SYSTEM_BUS_ADDRESS system_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | tr '\n' ' ')
   export DBUS_SESSION_BUS_ADDRESS DBUS_SYSTEM_BUS_ADDRESS
