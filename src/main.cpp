@@ -10,6 +10,7 @@
 #include "platform/desktop/DesktopScreenSaver.h"
 #include "platform/instance/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
+#include "platform/ProcessStart.h"
 #include "platform/sound/LoadedSound.h"
 #include "platform/hotkeys/GioKeySettings.h"
 #include "platform/hotkeys/PortalHotkeys.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv)
         const ExecutableDir dir;
         commandLineTexts.Use(ReadLanguage(ConfigFile(dir)));
     };
-    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance, readLanguage))
+    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance, readLanguage, ProcessStartedMs()))
         return *status;
 
     // Variables set here are the program's own choices; programs it starts do not inherit them.

@@ -89,8 +89,16 @@ std::optional<InstanceRequest> ParseRequestWords(const QStringList& words, QStri
     if (words.isEmpty())
         return std::nullopt;
     if (words[0] == QLatin1String(kHotkeyWord)) {
-        // A hotkey's command as a desktop shortcut sends it.
-        const QStringList rest = words.mid(1);
+        // A hotkey's command as a desktop shortcut sends it; between the processes, with the time
+        // of the key ("@12345").
+        QStringList rest = words.mid(1);
+        qint64 pressedAt = 0;
+        if (!rest.isEmpty() && rest[0].startsWith(u'@')) {
+            bool ok = false;
+            pressedAt = rest.takeFirst().mid(1).toLongLong(&ok);
+            if (!ok || pressedAt <= 0)
+                return std::nullopt;
+        }
         std::optional<CommandId> id = rest.isEmpty() ? std::nullopt : ParseCommandWords(rest, error);
         if (!id && rest.isEmpty() && error)
             *error = CommandLineText::HotkeyWords();
@@ -98,6 +106,7 @@ std::optional<InstanceRequest> ParseRequestWords(const QStringList& words, QStri
             return std::nullopt;
         InstanceRequest request{id, 0, 0, {}};
         request.key = true;
+        request.pressedAt = pressedAt;
         return request;
     }
     if (words[0] == QLatin1String(kSpeakerWord))
@@ -184,7 +193,7 @@ QByteArray RequestLine(const InstanceRequest& request)
     QByteArray line = kRequestPrefix;
     line += ' ';
     if (request.key)
-        line += kHotkeyWord + QByteArray(" ");
+        line += kHotkeyWord + QByteArray(" ") + (request.pressedAt > 0 ? '@' + QByteArray::number(request.pressedAt) + ' ' : QByteArray());
     if (!request.command) {
         line += kShowWord;
     } else if (request.command == CommandId::AdjustTime) {

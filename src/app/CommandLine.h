@@ -23,6 +23,7 @@ struct InstanceRequest {
     int seconds = 0;                  // with AdjustTime: the seconds, -3600..3600
     QString message;                  // with SpeakerMessage: the text, empty to clear
     bool key = false;                 // sent by a desktop shortcut's key: a key held down acts once
+    qint64 pressedAt = 0;             // with key: when the desktop started the sending process (ms, monotonic)
     bool operator==(const InstanceRequest&) const = default;
 };
 

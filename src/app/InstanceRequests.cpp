@@ -16,9 +16,11 @@ void Print(std::FILE* to, const QString& text)
 } // namespace
 
 std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel,
-                                   const std::function<void()>& beforePrinting)
+                                   const std::function<void()>& beforePrinting, qint64 keyPressedAt)
 {
-    const CommandLine line = ParseCommandLine(args);
+    CommandLine line = ParseCommandLine(args);
+    if (line.request.key)
+        line.request.pressedAt = keyPressedAt;
     auto print = [&beforePrinting](std::FILE* to, const std::function<QString()>& text) {
         if (beforePrinting)
             beforePrinting();
@@ -69,7 +71,9 @@ QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const
     if (!request || session.Ended())
         return kAnswerRefused;
     // The key still held: its first command acted.
-    if (request->key && heldKeys && !heldKeys->NewPress(RequestLine(*request)))
+    InstanceRequest untimed = *request;
+    untimed.pressedAt = 0;
+    if (request->key && heldKeys && !heldKeys->NewPress(RequestLine(untimed), request->pressedAt))
         return kAnswerActed;
     if (!request->command) {
         commands.Run(CommandId::BringToFront);

@@ -17,8 +17,9 @@ class TimingSession;
 // the arguments to the program already running for this user and display. The exit status
 // when this start ends here; nothing when this program is to run (it then holds the claim).
 // `beforePrinting` runs once before the first text is printed: it chooses the texts' language.
+// `keyPressedAt` goes with a "hotkey" command: when this process was started (ms, monotonic).
 std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel,
-                                   const std::function<void()>& beforePrinting = {});
+                                   const std::function<void()>& beforePrinting = {}, qint64 keyPressedAt = 0);
 
 // From now on the running program answers later starts through the command port.
 // A desktop shortcut's key held down acts once, by `heldKeys` (none: every request acts).

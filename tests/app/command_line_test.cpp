@@ -39,7 +39,8 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
     EXPECT_EQ(ParseRequestLine(RequestLine(ParseCommandLine({"message", "a\nb", "c"}).request))->message, "a b c");
     EXPECT_LE(RequestLine(ParseCommandLine({"message", QString(100, u'请')}).request).size(), InstanceChannel::kMaxRequest);
     for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r",
-                            "HORALTO/1 adjust 4000", "HORALTO/1 message a+b"})
+                            "HORALTO/1 adjust 4000", "HORALTO/1 message a+b",
+                            "HORALTO/1 hotkey", "HORALTO/1 hotkey @x start", "HORALTO/1 hotkey @-5 start", "HORALTO/1 hotkey next 2"})
         EXPECT_FALSE(ParseRequestLine(bad)) << bad;
 }
 
@@ -101,4 +102,10 @@ TEST(CommandLine, ADesktopShortcutsKeyHeldDownActsOnce)
         EXPECT_EQ(channel.answerer(QByteArray("HORALTO/1 ") + s.line), kAnswerActed) << s.line;
         EXPECT_EQ(t.m().Phase(), s.phase) << s.line << " after " << s.after;
     }
+    // Timed by the sending processes' starts: late, and out of order, one held key is one press.
+    t.w.clock.pass(10000);
+    const qint64 now = t.w.clock.ms;
+    for (const qint64 pressed : {now - 2000, now - 1500, now - 1800, now - 1000})
+        channel.answerer("HORALTO/1 hotkey @" + QByteArray::number(pressed) + " pause");
+    EXPECT_EQ(t.m().Phase(), TimingPhase::Paused);
 }

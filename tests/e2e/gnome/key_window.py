@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # A native Wayland window (GTK 4) that holds the focus: every key it receives and every change
-# of its focus goes as a line into the file LOG ("key F5", "active 1").
+# of its focus goes as a line into the file LOG ("shown", "key F5", "active 1").
 #   key_window.py LOG
 import sys
 import gi
@@ -14,6 +14,7 @@ def on_activate(app):
     keys.connect("key-pressed", lambda c, keyval, code, state: log.write("key %s\n" % Gdk.keyval_name(keyval)) or False)
     win.add_controller(keys)
     win.connect("notify::is-active", lambda w, p: log.write("active %d\n" % w.is_active()))
+    win.connect("map", lambda w: log.write("shown\n"))
     win.maximize()
     win.present()
 app = Gtk.Application(application_id="io.horalto.FocusProbe")

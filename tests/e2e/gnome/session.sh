@@ -72,15 +72,19 @@ gnome_session() {
   wait_for 30 xdotool search --name '^Horalto 计时方案1$' >/dev/null || fail "the main window did not appear"
   main=$(xdotool search --name '^Horalto 计时方案1$' | head -n 1)
 
-  keylog=$tmp/keys.txt
+  keylog=$tmp/window-keys.log
   : >"$keylog"
   spawn window /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/key_window.py" "$keylog"
   coproc KEYS { exec /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/remote_keys.py" 2>"$tmp/keys.log"; }
   keys_pid=$KEYS_PID
   read -r -t 20 answer <&"${KEYS[0]}" && [ "$answer" = ready ] || fail "mutter's RemoteDesktop did not answer"
   # The window gets the focus from a click in its free corner (Horalto's windows stay on top).
-  sleep 2
-  press home
-  press click 60 650
-  wait_for 10 grep -qx "active 1" "$keylog" || fail "the GTK window did not take the focus"
+  wait_for 30 grep -qx shown "$keylog" || fail "the GTK window did not show"
+  local tries
+  for tries in 1 2 3 4 5; do
+    press home
+    press click 60 650
+    wait_for 3 grep -qx "active 1" "$keylog" && return 0
+  done
+  fail "the GTK window did not take the focus"
 }
