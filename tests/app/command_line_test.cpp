@@ -23,7 +23,7 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         {{"message", QString(101, u'x')}, A::Usage, {}},
         {{"desktop-keys"}, A::DesktopKeys, {}}, {{"desktop-keys", "off"}, A::DesktopKeys, {}},
         {{"desktop-keys", "On"}, A::Usage, {}}, {{"desktop-keys", "on", "now"}, A::Usage, {}},
-        {{"hotkey", "pause"}, A::Command, CommandId::PauseContinue}, {{"hotkey", "scheme", "2"}, A::Command, CommandId::Scheme2},
+        {{"hotkey", "pause"}, A::Command, CommandId::PauseContinue}, {{"hotkey", "scheme", "2"}, A::Command, SchemeCommand(2)},
         {{"hotkey"}, A::Usage, {}}, {{"hotkey", "speaker", "2"}, A::Usage, {}}, {{"hotkey", "adjust", "+3"}, A::Usage, {}},
     };
     for (const auto& c : cases) {

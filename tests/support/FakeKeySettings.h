@@ -1,6 +1,6 @@
 #pragma once
-// GNOME's keyboard settings in memory: the desktop's own keys as the test sets them, the
-// custom shortcuts as written, and a log of the writes.
+// GNOME's keyboard settings in memory: the desktop's own keys as the test sets them and the
+// custom shortcuts as written.
 #include "platform/hotkeys/DesktopKeySettings.h"
 
 #include <map>
@@ -11,7 +11,6 @@ public:
     std::vector<HeldKey> fixed;
     QStringList paths;
     std::map<QString, CustomShortcut> entries;
-    QStringList log; // "list N", "write PATH", "reset PATH"
     std::function<void()> changed;
 
     bool available() const override { return runs; }
@@ -23,9 +22,9 @@ public:
         const auto it = entries.find(path);
         return it == entries.end() ? CustomShortcut{path, {}, {}, {}} : it->second;
     }
-    void setCustomPaths(const QStringList& p) override { paths = p, log << QStringLiteral("list %1").arg(p.size()); }
-    void writeCustom(const CustomShortcut& s) override { entries[s.path] = s, log << "write " + s.path; }
-    void resetCustom(const QString& path) override { entries.erase(path), log << "reset " + path; }
+    void setCustomPaths(const QStringList& p) override { paths = p; }
+    void writeCustom(const CustomShortcut& s) override { entries[s.path] = s; }
+    void resetCustom(const QString& path) override { entries.erase(path); }
     void sync() override {}
     void watch(std::function<void()> c) override { changed = std::move(c); }
 };
