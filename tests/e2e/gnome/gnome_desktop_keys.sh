@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Horalto's hotkeys as GNOME's own custom shortcuts, on a real GNOME Shell 43 Wayland session
-# (session.sh): a native Wayland window has the focus, keys are pressed through mutter's
+# (scripts/gnome-session/session.sh): a native Wayland window has the focus, keys are pressed through mutter's
 # RemoteDesktop, gnome-settings-daemon runs the shortcuts.
 #   gnome_desktop_keys.sh HORALTO
-. "$(dirname "$0")/session.sh"
+. "$(dirname "$0")/../../../scripts/gnome-session/session.sh"
 gnome_session "$1"
 prog=$tmp/prog/horalto
 
