@@ -105,7 +105,7 @@ TEST(CommandLine, ADesktopShortcutsKeyHeldDownActsOnce)
     // Timed by the sending processes' starts: late, and out of order, one held key is one press.
     t.w.clock.pass(10000);
     const qint64 now = t.w.clock.ms;
-    for (const qint64 pressed : {now - 2000, now - 1500, now - 1800, now - 1000})
+    for (const qint64 pressed : {now - 1000, now - 1550, now - 2100, now - 1300})
         channel.answerer("HORALTO/1 hotkey @" + QByteArray::number(pressed) + " pause");
     EXPECT_EQ(t.m().Phase(), TimingPhase::Paused);
 }
