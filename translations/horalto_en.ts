@@ -255,7 +255,7 @@ Exit status: 0 done; 1 the command is not available now (or the seconds of adjus
     <name>FocusOnlyNote</name>
     <message>
         <source>这个桌面上，热键只在 Horalto 的窗口有焦点时起作用</source>
-        <translation>On this desktop the hotkeys act only while a Horalto window has the focus</translation>
+        <translation>Hotkeys act only while Horalto is focused</translation>
     </message>
     <message>
         <source>设为桌面快捷键</source>

@@ -3,7 +3,6 @@
 #include "platform/hotkeys/Hotkeys.h"
 
 #include <QEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,15 +18,12 @@ FocusOnlyNote::FocusOnlyNote(HotkeyService& service, QWidget* window)
     p.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC0));
     p.setColor(QPalette::WindowText, QColor(0x40, 0x30, 0x00));
     setPalette(p);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 1, 3, 1);
     Line = new QLabel(this);
     SetButton = new QPushButton(this);
     SetButton->setAutoDefault(false);
     SetButton->setFocusPolicy(Qt::NoFocus);
-    row->addWidget(Line, 1);
-    row->addWidget(SetButton);
     connect(SetButton, &QPushButton::clicked, this, [this] { service_.setDesktopKeys(true); Update(); });
+    setGeometry(0, baseHeight_, window->width(), kHeight);
     hide();
     Update();
 }
@@ -43,14 +39,23 @@ void FocusOnlyNote::Update()
 {
     const QString text = Text(service_);
     Line->setText(text);
-    SetButton->setText(tr("设为桌面快捷键"));
+    SetTexts();
     SetButton->setVisible(service_.desktopKeysOffered());
     const bool shown = !text.isEmpty();
     if (shown == isVisible())
         return;
     setVisible(shown);
     window_->setFixedHeight(baseHeight_ + (shown ? kHeight : 0));
-    setGeometry(0, baseHeight_, window_->width(), kHeight);
+}
+
+void FocusOnlyNote::SetTexts()
+{
+    // Its whole text, shown or not (the layout sizes a hidden line only once it shows).
+    SetButton->setText(tr("设为桌面快捷键"));
+    // The button at the right end, the line in the room left of it.
+    const int w = SetButton->sizeHint().width();
+    SetButton->setGeometry(width() - w - 3, 1, w, kHeight - 2);
+    Line->setGeometry(6, 0, width() - w - 15, kHeight);
 }
 
 void FocusOnlyNote::changeEvent(QEvent* e)
@@ -58,6 +63,6 @@ void FocusOnlyNote::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() == QEvent::LanguageChange) {
         Line->setText(Text(service_));
-        SetButton->setText(tr("设为桌面快捷键"));
+        SetTexts();
     }
 }

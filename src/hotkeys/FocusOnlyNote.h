@@ -24,6 +24,7 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    void SetTexts();
     HotkeyService& service_;
     QWidget* window_;
     int baseHeight_;

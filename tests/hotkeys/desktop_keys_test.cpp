@@ -27,7 +27,6 @@ class GnomeKeys : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qputenv("GSETTINGS_BACKEND", "memory");
         ASSERT_TRUE(settings.installed()) << "gnome-settings-daemon's schemas are missing: scripts/test installs them";
         Set("org.gnome.desktop.wm.keybindings", nullptr, "minimize", {"F9"});
         User("custom0", "我的截图", "F7");
@@ -60,6 +59,10 @@ protected:
     }
     QString Binding(const char* id) { return settings.custom(kBase + id + '/').binding; }
 
+    // Before any GSettings of the process: never the user's own settings.
+    struct MemoryBackend {
+        MemoryBackend() { qputenv("GSETTINGS_BACKEND", "memory"); }
+    } memory;
     GioKeySettings settings;
 };
 } // namespace
