@@ -3,24 +3,30 @@
 DesktopKeyHotkeys::DesktopKeyHotkeys(HotkeyService& inner, DesktopKeys* keys, bool waylandSession)
     : inner_(inner), keys_(keys), wayland_(waylandSession)
 {
-    wasOn_ = desktopKeysOn();
+    wasOn_ = keys_ && keys_->Settings().installed() && keys_->On();
     if (keys_ && keys_->Settings().installed())
         keys_->Settings().watch([this] { changed(); });
 }
 
-bool DesktopKeyHotkeys::desktopKeysOffered() const
+bool DesktopKeyHotkeys::runs() const
 {
     if (!keys_)
         return false;
-    if (!offered_)
-        offered_ = keys_->Settings().available();
+    if (!runs_)
+        runs_ = keys_->Settings().available();
+    return *runs_;
+}
+
+bool DesktopKeyHotkeys::desktopKeysOffered() const
+{
     // Where the portal binds the keys, it stays the way.
-    return *offered_ && (!wayland_ || inner_.focusOnly() || desktopKeysOn());
+    return runs() && (!wayland_ || inner_.focusOnly() || desktopKeysOn());
 }
 
 bool DesktopKeyHotkeys::desktopKeysOn() const
 {
-    return keys_ && keys_->Settings().installed() && keys_->On();
+    // Shortcuts set in another session of GNOME do nothing on another desktop: the own way there.
+    return runs() && keys_->On();
 }
 
 bool DesktopKeyHotkeys::registerKey(int id, int modifiers, int virtualKey)

@@ -48,5 +48,6 @@ private:
     std::function<void()> changeHandler_;
     bool writeQueued_ = false;
     bool wasOn_ = false; // the shortcuts were on at the latest change
-    mutable std::optional<bool> offered_; // asked of the desktop once
+    bool runs() const; // the desktop runs such shortcuts (asked once)
+    mutable std::optional<bool> runs_;
 };

@@ -199,6 +199,7 @@ TEST(DesktopKeyHotkeys, OfferedWhereTheDesktopRunsThemAndNoPortalBindsTheKeys)
         {true, true, false, false, false, false}, // a portal with global shortcuts binds the keys
         {true, false, false, false, true, false}, // GNOME on X11
         {false, true, true, false, false, true},  // Sway and the like: only the focus
+        {false, true, true, true, false, true},   // shortcuts from a GNOME session do not act here
     };
     for (const auto& c : cases) {
         FakeKeySettings settings;
