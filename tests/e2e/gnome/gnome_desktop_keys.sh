@@ -35,10 +35,10 @@ gsettings get org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:$cu
 sleep 1.5 # gsd picks the list up
 cp "$keylog" "$keylog.before"
 
-# F5 starts; Pause held for a second pauses once (its repeats do not continue); F6 resets.
+# F5 starts; Pause held (repeated from 500 ms on) pauses once (its repeats do not continue); F6 resets.
 press key 63
 wait_for 8 running || fail "F5 did not start the timing"
-press hold 119 1000
+press hold 119 700
 # Every command of the held key has come in (a busy machine starts them late), and the key is
 # past the time of a held key.
 wait_for 90 no_key_commands || fail "the held key's commands did not end"
@@ -58,7 +58,6 @@ wait_for 8 xdotool search --name '^Horalto 计时方案2$' >/dev/null || fail "K
 press key 79
 wait_for 8 xdotool search --name '^Horalto 计时方案1$' >/dev/null || fail "KP_1 did not switch back"
 # The user's F7 still runs the user's command, and Horalto stays in its main window.
-press key 66
 press key 65
 wait_for 5 test -e "$tmp/mine-ran" || fail "the user's F7 did not run"
 xdotool search --onlyvisible --name '^Horalto 计时方案1$' >/dev/null || fail "F7 acted on Horalto"
