@@ -24,7 +24,9 @@ function(horalto_windows_sources var)
             platform/desktop/DesktopScreenSaver.cpp platform/desktop/DesktopScreenSaver.h
             platform/desktop/X11WindowMove.cpp platform/hotkeys/KeyEvents.cpp platform/hotkeys/VirtualKeys.cpp
             platform/hotkeys/X11Hotkeys.cpp platform/hotkeys/X11Hotkeys.h
-            platform/hotkeys/PortalHotkeys.cpp platform/hotkeys/PortalHotkeys.h)
+            platform/hotkeys/PortalHotkeys.cpp platform/hotkeys/PortalHotkeys.h
+            platform/hotkeys/GioKeySettings.cpp platform/hotkeys/GioKeySettings.h platform/ProcessStart.cpp
+            app/DesktopKeysCommand.cpp)
     list(REMOVE_ITEM list ${CMAKE_SOURCE_DIR}/src/${f})
   endforeach()
   file(GLOB win CONFIGURE_DEPENDS ${HORALTO_WIN_DIR}/*.cpp ${HORALTO_WIN_DIR}/*.h)

@@ -1,7 +1,7 @@
 # Debian 12 packages Horalto needs, and a function that installs the missing ones.
 # Sourced by scripts/run and scripts/test.
 HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libxkbcommon-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good
+  libxcb1-dev libxcb-keysyms1-dev libxcb-screensaver0-dev libxkbcommon-dev libglib2.0-dev libicu-dev fonts-noto-cjk fonts-liberation gstreamer1.0-plugins-good
   qt6-translations-l10n qt6-l10n-tools qt6-httpserver-dev qt6-websockets-dev libqrencode-dev"
 # The sound server comes with the desktop (PulseAudio or PipeWire's pulse server); nothing to add
 # for running. The tests start a private PulseAudio with a null sink to record what is played;
@@ -9,6 +9,9 @@ HORALTO_BUILD_PACKAGES="g++ cmake ninja-build pkg-config qt6-base-dev qt6-multim
 # test is skipped rather than replacing the desktop's sound server.
 # The hotkeys' test on a real desktop runs KDE Plasma's kwin_wayland headless with its portal, and
 # presses keys through kwin's fake-input protocol (a small client built from its XML).
+# The desktop shortcuts' test on a real desktop runs GNOME Shell headless with XWayland and
+# gnome-settings-daemon's media keys, a GTK 4 window (python3-gi) holding the focus, and presses
+# keys through mutter's RemoteDesktop; the GSettings tests read GNOME's schemas from the same packages.
 # The Debian package (scripts/package): dpkg-shlibdeps and file compute its dependencies.
 HORALTO_PACKAGE_PACKAGES="dpkg-dev file"
 HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-utils numlockx openbox
@@ -16,6 +19,7 @@ HORALTO_TEST_PACKAGES="libgtest-dev xvfb xauth xdotool x11-utils x11-xserver-uti
   chromium
   kwin-wayland xwayland xdg-desktop-portal xdg-desktop-portal-kde libkf5globalaccel-bin qdbus-qt5 qtwayland5 qt6-wayland
   libwayland-dev plasma-wayland-protocols systemsettings
+  gnome-shell gnome-settings-daemon gir1.2-gtk-4.0 libglib2.0-bin
   $HORALTO_PACKAGE_PACKAGES"
 # The Windows build (scripts/windows): mingw-w64, the host's Qt tools (moc, rcc, lrelease) and
 # Qt's Chinese texts, NSIS for the installer; under Wine on Xvfb with openbox for its tests, with

@@ -1,15 +1,20 @@
 // Horalto: a countdown and count-up timer for speech contests.
 #include "app/App.h"
+#include "app/DesktopKeysCommand.h"
+#include "app/HeldKeys.h"
 #include "app/InstanceRequests.h"
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
+#include "hotkeys/DesktopKeyHotkeys.h"
 #include "hotkeys/HotKeyCaptions.h"
 #include "journal/JournalStore.h"
 #include "platform/desktop/DesktopScreenSaver.h"
 #include "platform/instance/LocalInstanceChannel.h"
 #include "platform/LoadedRemote.h"
 #include "platform/LogThrottle.h"
+#include "platform/ProcessStart.h"
 #include "platform/sound/LoadedSound.h"
+#include "platform/hotkeys/GioKeySettings.h"
 #include "platform/hotkeys/PortalHotkeys.h"
 #include "platform/desktop/QtTranslations.h"
 #include "platform/instance/QuitSignals.h"
@@ -39,6 +44,8 @@ int main(int argc, char** argv)
     // The contest report is written by this start alone, with or without a running program.
     if (const CommandLine line = ParseCommandLine(ArgumentList(argc, argv)); line.action == CommandLine::Action::Report)
         return RunReportCommand(argc, argv, line.file);
+    else if (line.action == CommandLine::Action::DesktopKeys)
+        return RunDesktopKeysCommand(argc, argv, line.desktopKeys);
     ThrottleServerMessages();
     // The command line first: help, version, usage errors and a program already running.
     LocalInstanceChannel instance;
@@ -47,7 +54,7 @@ int main(int argc, char** argv)
         const ExecutableDir dir;
         commandLineTexts.Use(ReadLanguage(ConfigFile(dir)));
     };
-    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance, readLanguage))
+    if (const std::optional<int> status = HandOverOrClaim(ArgumentList(argc, argv), instance, readLanguage, ProcessStartedMs()))
         return *status;
 
     // Variables set here are the program's own choices; programs it starts do not inherit them.
@@ -98,7 +105,13 @@ int main(int argc, char** argv)
     if (PortalHotkeys::WaylandSession())
         portalHotkeys.emplace(DesktopScreenSaver::SessionBusAddress(), x11Hotkeys, HotKeyActions(), clock,
                               PortalDesktop::FromEnvironment());
-    HotkeyService& hotkeys = portalHotkeys ? static_cast<HotkeyService&>(*portalHotkeys) : x11Hotkeys;
+    HotkeyService& ownKeys = portalHotkeys ? static_cast<HotkeyService&>(*portalHotkeys) : x11Hotkeys;
+    // GNOME without global shortcuts in its portal runs the keys as its own shortcuts, once the
+    // user sets them so.
+    GioKeySettings desktopKeySettings;
+    DesktopKeys desktopKeys(desktopKeySettings, QCoreApplication::applicationFilePath(), DesktopKeyActions());
+    DesktopKeyHotkeys hotkeys(ownKeys, &desktopKeys, PortalHotkeys::WaylandSession());
+    HeldKeys heldKeys(clock);
     QtTimerFactory timers;
     QtEventPump events;
     QtProgramStarter programs(ownVariables);
@@ -119,7 +132,7 @@ int main(int argc, char** argv)
     const QuitSignals quit([&app] { app.Unload(); }); // ends as "退出" does
     if (!app.Start())
         return 1;
-    AnswerRequests(app.session, app, instance);
+    AnswerRequests(app.session, app, instance, &heldKeys);
     // The sound output is set up shortly after the main window shows (start-up itself stays
     // without it), on a thread of its own: a sound server slow to answer then holds up neither
     // the first start nor its tick.

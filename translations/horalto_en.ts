@@ -97,6 +97,36 @@ No: record it, ended &quot;Interrupted&quot;</translation>
 </translation>
     </message>
     <message>
+        <source>horalto：正在运行的 Horalto 没有及时回答，命令没有执行
+</source>
+        <translation>horalto: the running Horalto did not answer in time; the command was not done
+</translation>
+    </message>
+    <message>
+        <source>horalto：已执行，但更改没有保存：%1
+</source>
+        <translation>horalto: done, but the change was not stored: %1
+</translation>
+    </message>
+    <message>
+        <source>horalto：正在计时，计时结束或复位后才能切换选手或方案
+</source>
+        <translation>horalto: a speech is being timed; the speaker or the scheme can change only after its end or a reset
+</translation>
+    </message>
+    <message>
+        <source>horalto：比赛名单中没有下一位选手
+</source>
+        <translation>horalto: the programme has no next speaker
+</translation>
+    </message>
+    <message>
+        <source>horalto：这个命令此时不可用
+</source>
+        <translation>horalto: this command is not available now
+</translation>
+    </message>
+    <message>
         <source>用法：horalto [命令]
 
 不带命令时启动 Horalto；Horalto 已在运行时，把它正在使用的显示窗口调到最前面。
@@ -114,6 +144,11 @@ No: record it, ended &quot;Interrupted&quot;</translation>
   adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）
   message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息
   switch        辩论计时方案：换方，发言权交给另一方
+  hotkey 命令   与该命令相同，供桌面快捷键使用：按住不放只起一次作用
+
+  desktop-keys  显示各热键是否设为桌面快捷键（GNOME 的自定义快捷键）
+  desktop-keys on   把热键设为桌面快捷键，在任何窗口有焦点时都起作用
+  desktop-keys off  取消 Horalto 的桌面快捷键，只留下用户自己的
 
   report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），
                 不需要 Horalto 正在运行；写成返回 0，否则返回 1
@@ -142,6 +177,11 @@ A command goes to the running Horalto and acts as its hotkey does, only when the
   adjust N      adjust the timing under way: +N gives the speaker N seconds, -N takes N seconds (N at most 3600)
   message TEXT  show the message TEXT on the speaker&apos;s page (at most 100 characters); without TEXT, clear it
   switch        debate schemes: hand the floor to the other side
+  hotkey COMMAND  the same as COMMAND, for a desktop&apos;s shortcut: a key held down acts once
+
+  desktop-keys  show whether each hotkey is a desktop shortcut (GNOME&apos;s custom shortcuts)
+  desktop-keys on   make the hotkeys desktop shortcuts, acting whichever window has the focus
+  desktop-keys off  remove Horalto&apos;s desktop shortcuts, leaving only the user&apos;s own
 
   report FILE   write the contest report (the programme, times and results) to FILE (.pdf or .csv);
                 Horalto need not be running; exit status 0 when written, else 1
@@ -155,33 +195,15 @@ or it did not answer within the wait: the command was not done and may be sent a
 </translation>
     </message>
     <message>
-        <source>horalto：正在运行的 Horalto 没有及时回答，命令没有执行
+        <source>horalto：desktop-keys 后面应是 on 或 off，或者什么也不带
 </source>
-        <translation>horalto: the running Horalto did not answer in time; the command was not done
+        <translation>horalto: desktop-keys should be followed by on or off, or by nothing
 </translation>
     </message>
     <message>
-        <source>horalto：已执行，但更改没有保存：%1
+        <source>horalto：hotkey 后面应是热键的命令，如 start
 </source>
-        <translation>horalto: done, but the change was not stored: %1
-</translation>
-    </message>
-    <message>
-        <source>horalto：正在计时，计时结束或复位后才能切换选手或方案
-</source>
-        <translation>horalto: a speech is being timed; the speaker or the scheme can change only after its end or a reset
-</translation>
-    </message>
-    <message>
-        <source>horalto：比赛名单中没有下一位选手
-</source>
-        <translation>horalto: the programme has no next speaker
-</translation>
-    </message>
-    <message>
-        <source>horalto：这个命令此时不可用
-</source>
-        <translation>horalto: this command is not available now
+        <translation>horalto: hotkey should be followed by a hotkey&apos;s command, such as start
 </translation>
     </message>
 </context>
@@ -267,6 +289,49 @@ or it did not answer within the wait: the command was not done and may be sent a
     </message>
 </context>
 <context>
+    <name>DesktopKeys</name>
+    <message>
+        <source>桌面快捷键无法使用这个键</source>
+        <translation>not a key desktop shortcuts can use</translation>
+    </message>
+    <message>
+        <source>已被桌面的“%1”占用</source>
+        <translation>held by the desktop&apos;s “%1”</translation>
+    </message>
+    <message>
+        <source>桌面快捷键</source>
+        <translation>desktop shortcut</translation>
+    </message>
+    <message>
+        <source>未设为桌面快捷键</source>
+        <translation>not a desktop shortcut</translation>
+    </message>
+    <message>
+        <source>horalto：这里没有 GNOME 的自定义快捷键（没有安装 gnome-settings-daemon）
+</source>
+        <translation>horalto: there are no GNOME custom shortcuts here (gnome-settings-daemon is not installed)
+</translation>
+    </message>
+    <message>
+        <source>Horalto 的桌面快捷键已取消。
+</source>
+        <translation>Horalto&apos;s desktop shortcuts are removed.
+</translation>
+    </message>
+    <message>
+        <source>horalto：这个桌面的门户提供全局快捷键，Horalto 的热键由它绑定，不需要桌面快捷键
+</source>
+        <translation>horalto: this desktop&apos;s portal offers global shortcuts and binds Horalto&apos;s hotkeys; no desktop shortcuts are needed
+</translation>
+    </message>
+    <message>
+        <source>horalto：只有在 GNOME 桌面（gnome-settings-daemon 正在运行）上才能设为桌面快捷键
+</source>
+        <translation>horalto: desktop shortcuts can be set only on a GNOME desktop (with gnome-settings-daemon running)
+</translation>
+    </message>
+</context>
+<context>
     <name>DesktopScreenSaver</name>
     <message>
         <source>演讲计时</source>
@@ -278,6 +343,17 @@ or it did not answer within the wait: the command was not done and may be sent a
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>FocusOnlyNote</name>
+    <message>
+        <source>这个桌面上，热键只在 Horalto 的窗口有焦点时起作用</source>
+        <translation>Hotkeys act only while Horalto is focused</translation>
+    </message>
+    <message>
+        <source>设为桌面快捷键</source>
+        <translation>Use desktop shortcuts</translation>
     </message>
 </context>
 <context>
@@ -482,6 +558,14 @@ or it did not answer within the wait: the command was not done and may be sent a
     <message>
         <source>换方</source>
         <translation>Switch sides</translation>
+    </message>
+    <message>
+        <source>取消桌面快捷键</source>
+        <translation>Remove desktop shortcuts</translation>
+    </message>
+    <message>
+        <source>设为桌面快捷键</source>
+        <translation>Use desktop shortcuts</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/App.h"
 
 #include "about/frmAbout.h"
+#include "hotkeys/FocusOnlyNote.h"
 #include "hotkeys/HotKeyForm.h"
 #include "hotkeys/HotKeys.h"
 #include "message/FullScreenMessage.h"
@@ -471,6 +472,9 @@ void App::ShowPopupMenu(QWidget* owner, QPoint globalPos)
 void App::ShowHotKeyCaptions()
 {
     menuForm().ShowHotKeyCaptions(session.HotKeys, hotKeys().Statuses());
+    if (!focusOnlyNote_)
+        focusOnlyNote_ = new FocusOnlyNote(svc.hotkeys, &mainForm());
+    focusOnlyNote_->Update();
 }
 
 void App::ShowOptionForm(QWidget* owner)

@@ -24,6 +24,7 @@ class ReportJob;
 class QWidget;
 class SpeakerMessageForm;
 class FullScreenMessage;
+class FocusOnlyNote;
 
 // The application object: owns the configuration access, the timing session, the hotkeys and
 // every window. The windows observe the session and send their commands through the command
@@ -159,6 +160,7 @@ private:
     std::unique_ptr<ProgrammeForm> programmeForm_;
     std::unique_ptr<SpeakerMessageForm> speakerMessageForm_;
     std::unique_ptr<FullScreenMessage> fullScreenMessage_; // the message in the full-screen window
+    FocusOnlyNote* focusOnlyNote_ = nullptr; // the main window's line on hotkeys that need its focus
     ProgramTexts texts_;
     QString reportFolder_; // where the last report PDF went
     std::unique_ptr<ReportJob> reportJob_; // the report being laid out, or the last one

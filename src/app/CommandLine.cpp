@@ -27,6 +27,8 @@ const char kMessageWord[] = "message";
 constexpr int kMostAdjust = 3600;
 const char kRequestPrefix[] = "HORALTO/1";
 const char kShowWord[] = "show";
+const char kHotkeyWord[] = "hotkey";
+const char kDesktopKeysWord[] = "desktop-keys";
 
 // "speaker N": N a row number 1.. in plain digits.
 std::optional<InstanceRequest> ParseSpeakerWords(const QStringList& words, QString* error)
@@ -86,6 +88,27 @@ std::optional<InstanceRequest> ParseRequestWords(const QStringList& words, QStri
 {
     if (words.isEmpty())
         return std::nullopt;
+    if (words[0] == QLatin1String(kHotkeyWord)) {
+        // A hotkey's command as a desktop shortcut sends it; between the processes, with the time
+        // of the key ("@12345").
+        QStringList rest = words.mid(1);
+        qint64 pressedAt = 0;
+        if (!rest.isEmpty() && rest[0].startsWith(u'@')) {
+            bool ok = false;
+            pressedAt = rest.takeFirst().mid(1).toLongLong(&ok);
+            if (!ok || pressedAt <= 0)
+                return std::nullopt;
+        }
+        std::optional<CommandId> id = rest.isEmpty() ? std::nullopt : ParseCommandWords(rest, error);
+        if (!id && rest.isEmpty() && error)
+            *error = CommandLineText::HotkeyWords();
+        if (!id)
+            return std::nullopt;
+        InstanceRequest request{id, 0, 0, {}};
+        request.key = true;
+        request.pressedAt = pressedAt;
+        return request;
+    }
     if (words[0] == QLatin1String(kSpeakerWord))
         return ParseSpeakerWords(words, error);
     if (words[0] == QLatin1String(kAdjustWord))
@@ -128,6 +151,18 @@ CommandLine ParseCommandLine(const QStringList& args)
         }
         return line;
     }
+    if (args[0] == QLatin1String(kDesktopKeysWord)) {
+        // Done by this start itself, in the desktop's settings.
+        const QString word = args.value(1);
+        if (args.size() <= 2 && (args.size() == 1 || word == QLatin1String("on") || word == QLatin1String("off"))) {
+            line.action = CommandLine::Action::DesktopKeys;
+            line.desktopKeys = word;
+        } else {
+            line.action = CommandLine::Action::Usage;
+            line.error = args.size() > 2 ? CommandLineText::UnknownWord(args[2]) : CommandLineText::DesktopKeysWord();
+        }
+        return line;
+    }
     if (args[0] == QLatin1String(kMessageWord)) {
         // The words after it are the message, as one line; none clears it.
         const QString text = SpeakerMessageLine(args.mid(1).join(u' '));
@@ -157,6 +192,8 @@ QByteArray RequestLine(const InstanceRequest& request)
 {
     QByteArray line = kRequestPrefix;
     line += ' ';
+    if (request.key)
+        line += kHotkeyWord + QByteArray(" ") + (request.pressedAt > 0 ? '@' + QByteArray::number(request.pressedAt) + ' ' : QByteArray());
     if (!request.command) {
         line += kShowWord;
     } else if (request.command == CommandId::AdjustTime) {
@@ -244,6 +281,11 @@ QString Help()
         "  adjust N      调整正在进行的计时：+N 给演讲者 N 秒，-N 收回 N 秒（N 最多 3600）\n"
         "  message TEXT  在演讲者页面上显示消息 TEXT（最多 100 个字符）；不带 TEXT 时清除消息\n"
         "  switch        辩论计时方案：换方，发言权交给另一方\n"
+        "  hotkey 命令   与该命令相同，供桌面快捷键使用：按住不放只起一次作用\n"
+        "\n"
+        "  desktop-keys  显示各热键是否设为桌面快捷键（GNOME 的自定义快捷键）\n"
+        "  desktop-keys on   把热键设为桌面快捷键，在任何窗口有焦点时都起作用\n"
+        "  desktop-keys off  取消 Horalto 的桌面快捷键，只留下用户自己的\n"
         "\n"
         "  report FILE   把比赛报告（比赛名单、用时和结果）写入 FILE（.pdf 或 .csv），\n"
         "                不需要 Horalto 正在运行；写成返回 0，否则返回 1\n"
@@ -268,6 +310,11 @@ QString AdjustSeconds()
     return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：adjust 后面应是秒数 -3600 到 +3600，如 +30 或 -30\n"));
 }
 QString MessageLength() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：消息最多 100 个字符\n")); }
+QString DesktopKeysWord()
+{
+    return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：desktop-keys 后面应是 on 或 off，或者什么也不带\n"));
+}
+QString HotkeyWords() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：hotkey 后面应是热键的命令，如 start\n")); }
 QString ReportFile() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：report 后面应是报告的文件名（.pdf 或 .csv）\n")); }
 QString NoInstance() { return Tr(QT_TRANSLATE_NOOP("CommandLine", "horalto：没有正在运行的 Horalto\n")); }
 QString NoAnswer()

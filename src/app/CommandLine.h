@@ -22,16 +22,19 @@ struct InstanceRequest {
     int speaker = 0;                  // with NextSpeaker: the programme's row 1.. instead of the next
     int seconds = 0;                  // with AdjustTime: the seconds, -3600..3600
     QString message;                  // with SpeakerMessage: the text, empty to clear
+    bool key = false;                 // sent by a desktop shortcut's key: a key held down acts once
+    qint64 pressedAt = 0;             // with key: when the desktop started the sending process (ms, monotonic)
     bool operator==(const InstanceRequest&) const = default;
 };
 
 struct CommandLine {
-    enum class Action { Start, Command, Help, Version, Usage, Report };
+    enum class Action { Start, Command, Help, Version, Usage, Report, DesktopKeys };
     Action action = Action::Start;
     InstanceRequest request; // for Start and Command
     QString error;           // for Usage: one line
     int status = ExitStatus::Usage; // for Usage: the exit status
     QString file;            // for Report: the file to write, as given
+    QString desktopKeys;     // for DesktopKeys: "on", "off", or empty to show them
 };
 
 // The arguments after the program's name.
@@ -64,6 +67,8 @@ QString SpeakerNumber();
 QString AdjustSeconds();
 QString MessageLength();
 QString ReportFile();
+QString DesktopKeysWord();
+QString HotkeyWords();
 QString NoInstance();
 QString NoAnswer();
 QString NotStored(const QString& reason);

@@ -1,6 +1,7 @@
 #include "app/InstanceRequests.h"
 
 #include "app/CommandLine.h"
+#include "app/HeldKeys.h"
 #include "core/Commands.h"
 #include "core/TimingSession.h"
 #include "platform/instance/InstanceChannel.h"
@@ -30,9 +31,11 @@ void Print(std::FILE* to, const QString& text)
 } // namespace
 
 std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& channel,
-                                   const std::function<void()>& beforePrinting)
+                                   const std::function<void()>& beforePrinting, qint64 keyPressedAt)
 {
-    const CommandLine line = ParseCommandLine(args);
+    CommandLine line = ParseCommandLine(args);
+    if (line.request.key)
+        line.request.pressedAt = keyPressedAt;
     auto print = [&beforePrinting](std::FILE* to, const std::function<QString()>& text) {
         if (beforePrinting)
             beforePrinting();
@@ -50,7 +53,8 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
         print(stderr, [&args] { return ParseCommandLine(args).error + CommandLineText::UsageHint(); });
         return line.status;
     case CommandLine::Action::Report:
-        // main() writes the report before asking anyone; never handed over.
+    case CommandLine::Action::DesktopKeys:
+        // main() does these before asking anyone; never handed over.
         return ExitStatus::Usage;
     case CommandLine::Action::Start:
     case CommandLine::Action::Command:
@@ -83,26 +87,33 @@ std::optional<int> HandOverOrClaim(const QStringList& args, InstanceChannel& cha
     return ExitStatus::NoInstance;
 }
 
-void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel)
+void AnswerRequests(const TimingSession& session, Commands& commands, InstanceChannel& channel, HeldKeys* heldKeys)
 {
-    channel.listen([&session, &commands](const QByteArray& line) { return AnswerRequest(session, commands, line); });
+    channel.listen([&session, &commands, heldKeys](const QByteArray& line) {
+        return AnswerRequest(session, commands, line, heldKeys);
+    });
 }
 
-QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line)
+QByteArray AnswerRequest(const TimingSession& session, Commands& commands, const QByteArray& line, HeldKeys* heldKeys)
 {
     const int failedBefore = commands.FailedWrites();
-    const QByteArray answer = AnswerCommand(session, commands, line);
+    const QByteArray answer = AnswerCommand(session, commands, line, heldKeys);
     // A change the displays show but no store keeps is not done: the sender says why.
     if (answer == kAnswerActed && commands.FailedWrites() > failedBefore)
         return NotStoredAnswer(commands.UnsavedChange());
     return answer;
 }
 
-QByteArray AnswerCommand(const TimingSession& session, Commands& commands, const QByteArray& line)
+QByteArray AnswerCommand(const TimingSession& session, Commands& commands, const QByteArray& line, HeldKeys* heldKeys)
 {
     const std::optional<InstanceRequest> request = ParseRequestLine(line);
     if (!request || session.Ended())
         return kAnswerRefused;
+    // The key still held: its first command acted.
+    InstanceRequest untimed = *request;
+    untimed.pressedAt = 0;
+    if (request->key && heldKeys && !heldKeys->NewPress(RequestLine(untimed), request->pressedAt))
+        return kAnswerActed;
     if (!request->command) {
         commands.Run(CommandId::BringToFront);
         return kAnswerActed;

@@ -5,6 +5,7 @@
 #include "core/TimingSession.h"
 #include "core/Language.h"
 #include "core/Twips.h"
+#include "hotkeys/FocusOnlyNote.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/KeyNames.h"
 #include "platform/desktop/Dialogs.h"
@@ -151,6 +152,13 @@ HotKeyForm::HotKeyForm(TimingSession& session, const ConfigFile& config, HotKeys
     Command3->setAutoDefault(false);
     Command3->hide();
     connect(Command3, &QPushButton::clicked, this, [this] { service_.configure(winId()); });
+    Command4 = new QPushButton(this);
+    Command4->setAutoDefault(false);
+    Command4->hide();
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        service_.setDesktopKeys(!service_.desktopKeysOn());
+        ShowStatuses();
+    });
     RetranslateUi();
 }
 
@@ -170,6 +178,7 @@ void HotKeyForm::RetranslateUi()
     Command3->setText(tr("桌面设置"));
     Command3->setGeometry(english ? TwipsRect(1290, 6570 + kGrown, 1710, 405)
                                   : TwipsRect(1620, 6570 + kGrown, 1185, 405));
+    Command4->setGeometry(TwipsRect(150, 6570 + kGrown, 2850, 405));
     // One line: a stand-in face wider than the design face draws a pixel smaller.
     QFont small = font();
     while (QFontMetrics(small).horizontalAdvance(tr(kInstruction)) > Label2->width() && small.pixelSize() > 10)
@@ -198,11 +207,16 @@ void HotKeyForm::ShowStatuses()
     for (int n = 1; n <= kHotKeyCommands; ++n)
         if (!keyDown_[n])
             Text1[n]->setText(HotKeyText(n, session_.HotKeys, statuses));
-    // The keys that another program held at the latest registration, on a second line.
-    const QString refused = RefusedKeysNote(session_.HotKeys, statuses);
-    Label2->setText(refused.isEmpty() ? tr(kInstruction) : tr(kInstruction) + u'\n' + refused);
-    Label2->setGeometry(refused.isEmpty() ? TwipsRect(240, 540, 5775, 375) : TwipsRect(240, 480, 5775, 510));
+    // The keys that another program held at the latest registration, or that the hotkeys act
+    // only while Horalto has the focus, on a second line.
+    QString second = RefusedKeysNote(session_.HotKeys, statuses);
+    if (second.isEmpty())
+        second = FocusOnlyNote::Text(service_);
+    Label2->setText(second.isEmpty() ? tr(kInstruction) : tr(kInstruction) + u'\n' + second);
+    Label2->setGeometry(second.isEmpty() ? TwipsRect(240, 540, 5775, 375) : TwipsRect(240, 480, 5775, 510));
     Command3->setVisible(service_.canConfigure());
+    Command4->setText(service_.desktopKeysOn() ? tr("取消桌面快捷键") : tr("设为桌面快捷键"));
+    Command4->setVisible(service_.desktopKeysOffered());
 }
 
 void HotKeyForm::Text1_KeyDown(int index, int& keyCode, int shift)

@@ -59,6 +59,7 @@ public:
     QPushButton* Command1 = nullptr;      // 保存设置
     QPushButton* Command2 = nullptr;      // 取消退出
     QPushButton* Command3 = nullptr;      // 桌面设置: the desktop's settings of the shortcuts, where it has them
+    QPushButton* Command4 = nullptr;      // 设为/取消桌面快捷键, where the desktop runs its own shortcuts
 
 protected:
     void Form_Unload() override;

@@ -89,6 +89,22 @@ std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table)
     return shared;
 }
 
+HotKeyTable PeekHotKeyTable(const ConfigFile& config)
+{
+    HotKeyTable table;
+    for (int id = 1; id <= kHotKeyCommands; ++id) {
+        const QString n = QString::number(id);
+        auto peek = [&](const QString& key, const char* fallback) {
+            const std::optional<QString> v = config.PeekIniText(IniSection::COMMSET, key);
+            return v && !v->isEmpty() ? *v : QString::fromLatin1(fallback);
+        };
+        table[id].SetA = peek(IniKey::HotKeySetA + n, "");
+        table[id].SetB = peek(IniKey::HotKeySetB + n, kDefaults[id].setB);
+        table[id].Desc = peek(IniKey::HotKeyDesc + n, kDefaults[id].desc);
+    }
+    return table;
+}
+
 HotKeys::HotKeys(TimingSession& session, Commands& commands, const ConfigFile& config, HotkeyService& service)
     : session_(session), commands_(commands), config_(config), service_(service)
 {

@@ -19,6 +19,9 @@ int ModifierBits(const QString& text);
 // first ids. Only the first id of a list can be registered.
 std::vector<std::vector<int>> SharedCombinations(const HotKeyTable& table);
 
+// The table as config.ini holds it, defaults for the keys it lacks; reading writes nothing.
+HotKeyTable PeekHotKeyTable(const ConfigFile& config);
+
 // The global hotkeys (eleven, and 下一位 once set): loading the table from the configuration, registering them with
 // the window system, and turning a press into its command.
 class HotKeys {

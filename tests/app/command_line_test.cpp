@@ -1,6 +1,7 @@
 // The command line, the exit status of a start beside a running program, and the running
 // program's answers.
 #include "app/CommandLine.h"
+#include "app/HeldKeys.h"
 #include "app/InstanceRequests.h"
 #include "core/SpeakerMessage.h"
 #include "hotkeys/HotKeys.h"
@@ -26,6 +27,10 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         {{"message", QString("👍🏽").repeated(100)}, A::Command, CommandId::SpeakerMessage},
         {{"message", QString("👍🏽").repeated(101)}, A::Usage, {}},
         {{"message", QString("\U0001F468\u200D\U0001F469\u200D\U0001F467").repeated(51)}, A::Usage, {}},
+        {{"desktop-keys"}, A::DesktopKeys, {}}, {{"desktop-keys", "off"}, A::DesktopKeys, {}},
+        {{"desktop-keys", "On"}, A::Usage, {}}, {{"desktop-keys", "on", "now"}, A::Usage, {}},
+        {{"hotkey", "pause"}, A::Command, CommandId::PauseContinue}, {{"hotkey", "scheme", "2"}, A::Command, SchemeCommand(2)},
+        {{"hotkey"}, A::Usage, {}}, {{"hotkey", "speaker", "2"}, A::Usage, {}}, {{"hotkey", "adjust", "+3"}, A::Usage, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -33,6 +38,7 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
         EXPECT_EQ(line.action, c.action);
         EXPECT_EQ(line.request.command, c.command);
         EXPECT_EQ(line.error.isEmpty(), c.action != A::Usage);
+        EXPECT_EQ(line.request.key, c.args.value(0) == "hotkey" && c.action == A::Command);
         if (c.action == A::Start || c.action == A::Command) // the running program reads what was asked
             EXPECT_EQ(ParseRequestLine(RequestLine(line.request)), line.request);
     }
@@ -43,7 +49,8 @@ TEST(CommandLine, ArgumentsGiveARequestOrAUsageError)
     EXPECT_LE(RequestLine(longest).size(), InstanceChannel::kMaxRequest);
     EXPECT_EQ(SpeakerMessageText(QString("e\u0301").repeated(101) + "x"), QString("e\u0301").repeated(100));
     for (const char* bad : {"HORALTO/1", "HORALTO/2 start", "HORALTO/1 scheme 6", "HORALTO/1 start start", "HORALTO/1 start\r",
-                            "HORALTO/1 adjust 4000", "HORALTO/1 message a+b"})
+                            "HORALTO/1 adjust 4000", "HORALTO/1 message a+b",
+                            "HORALTO/1 hotkey", "HORALTO/1 hotkey @x start", "HORALTO/1 hotkey @-5 start", "HORALTO/1 hotkey next 2"})
         EXPECT_FALSE(ParseRequestLine(bad)) << bad;
 }
 
@@ -98,4 +105,35 @@ TEST(CommandLine, ARequestReadAfterItsSenderGaveUpIsNotActedOn)
     for (const auto& c : cases)
         EXPECT_EQ(FreshRequest(c.line, c.now), c.taken) << c.line.constData() << " at " << c.now;
     EXPECT_LT(kFreshRequestMs, kAnswerWaitMs) << "an answer has time to come back";
+}
+
+TEST(CommandLine, ADesktopShortcutsKeyHeldDownActsOnce)
+{
+    // GNOME runs a held key's command again after 500 ms, then every 30 ms, and sends no release.
+    TestApp t;
+    ASSERT_TRUE(t.start());
+    HeldKeys held(t.w.clock);
+    FakeInstanceChannel channel;
+    AnswerRequests(t.app->session, *t.app, channel, &held);
+    const struct { qint64 after; const char* line; TimingPhase phase; } steps[] = {
+        {0, "hotkey start", TimingPhase::Running},    {100, "hotkey pause", TimingPhase::Paused},
+        {500, "hotkey pause", TimingPhase::Paused},   {30, "hotkey pause", TimingPhase::Paused},
+        {590, "hotkey pause", TimingPhase::Paused},   // still within 600 ms of the last: held
+        {600, "hotkey pause", TimingPhase::Running},  // released and pressed again
+        {10, "pause", TimingPhase::Paused},           // a script's command is never a held key
+        {10, "hotkey pause", TimingPhase::Paused},    // the key's last was 10 + 10 ms ago
+        {50, "hotkey reset", TimingPhase::Idle},      // another key
+        {50, "hotkey start", TimingPhase::Running},   // start's last was long ago
+    };
+    for (const auto& s : steps) {
+        t.w.clock.pass(s.after);
+        EXPECT_EQ(channel.answerer(QByteArray("HORALTO/1 ") + s.line), kAnswerActed) << s.line;
+        EXPECT_EQ(t.m().Phase(), s.phase) << s.line << " after " << s.after;
+    }
+    // Timed by the sending processes' starts: late, and out of order, one held key is one press.
+    t.w.clock.pass(10000);
+    const qint64 now = t.w.clock.ms;
+    for (const qint64 pressed : {now - 1000, now - 1550, now - 2100, now - 1300})
+        channel.answerer("HORALTO/1 hotkey @" + QByteArray::number(pressed) + " pause");
+    EXPECT_EQ(t.m().Phase(), TimingPhase::Paused);
 }

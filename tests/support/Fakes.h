@@ -65,6 +65,8 @@ public:
     void unregisterKey(int id) override;
     void setPressHandler(std::function<void(int)> h) override { handler = std::move(h); }
     void press(int id) { if (handler) handler(id); }
+    bool onlyWithFocus = false; // as X11 grabs under Wayland
+    bool focusOnly() const override { return onlyWithFocus; }
 };
 
 // The registered hotkeys as id -> (modifiers, virtual key), for comparing with a table.

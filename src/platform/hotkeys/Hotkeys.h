@@ -39,4 +39,14 @@ public:
     // them over the X11 window `parentWindow` (0 for none).
     virtual bool canConfigure() const { return false; }
     virtual void configure(unsigned long long) {}
+
+    // The keys act only while one of the program's own windows has the focus (a Wayland desktop
+    // where X11 key grabs are the only way left).
+    virtual bool focusOnly() const { return false; }
+    // Whether the desktop's own keyboard settings can run the hotkeys (GNOME's custom
+    // shortcuts), whether they do, and setting or removing them. Nothing is written to the
+    // desktop's settings but by setDesktopKeys.
+    virtual bool desktopKeysOffered() const { return false; }
+    virtual bool desktopKeysOn() const { return false; }
+    virtual void setDesktopKeys(bool) {}
 };

@@ -75,6 +75,7 @@ public:
     void proposeAgain() override;
     bool canConfigure() const override;
     void configure(unsigned long long parentWindow) override;
+    bool focusOnly() const override { return fellBack() && fallback_.focusOnly(); }
 
     // The keys are the fallback's.
     bool fellBack() const { return stage_ == Stage::FellBack; }

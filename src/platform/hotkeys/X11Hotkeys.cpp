@@ -335,3 +335,9 @@ void X11Hotkeys::setPressHandler(std::function<void(int id)> handler)
 {
     d_->handler = std::move(handler);
 }
+
+bool X11Hotkeys::focusOnly() const
+{
+    return qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}

@@ -21,6 +21,8 @@ public:
     bool registerKey(int id, int modifiers, int virtualKey) override;
     void unregisterKey(int id) override;
     void setPressHandler(std::function<void(int id)> handler) override;
+    // Under a Wayland session the grabs see keys only while an X11 window has the focus.
+    bool focusOnly() const override;
 
     struct Impl;
 

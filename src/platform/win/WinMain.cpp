@@ -3,6 +3,8 @@
 #include "app/InstanceRequests.h"
 #include "core/TimeText.h"
 #include "core/TimingRecord.h"
+#include "journal/JournalStore.h"
+#include "platform/LogThrottle.h"
 #include "platform/LoadedRemote.h"
 #include "platform/desktop/QtTranslations.h"
 #include "platform/instance/QuitSignals.h"
@@ -40,6 +42,7 @@ int main(int argc, char** argv)
     // The contest report is written by this start alone, with or without a running program.
     if (const CommandLine line = ParseCommandLine(ArgumentList(argc, argv)); line.action == CommandLine::Action::Report)
         return RunReportCommand(argc, argv, line.file);
+    ThrottleServerMessages();
     // The command line first: help, version, usage errors and a program already running.
     WinInstanceChannel instance;
     ProgramTexts commandLineTexts; // in the language the running program's config.ini keeps
@@ -80,6 +83,7 @@ int main(int argc, char** argv)
     Services services{clock, random, sound, dialogs, programDir, programEnd, hotkeys, timers, events, programs,
                       screenSaver, records, desktop, remote, qtTexts};
     services.programmePath = ProgrammePathBeside(records.path());
+    services.journalPath = JournalStore::PathBeside(records.path());
     QtPrinting printing;
     services.printing = &printing;
 
