@@ -143,8 +143,10 @@ bool ProgrammeStore::Save()
     if (path_.isEmpty() || !Usable())
         return false;
     QByteArray bytes = ProgrammeBytes(programme_);
-    if (bytes == written_)
+    if (bytes == written_) { // the file holds what is shown
+        SetWriteProblem(QString());
         return true;
+    }
     QDir().mkpath(QFileInfo(path_).absolutePath());
     if (AtomicFile::replace(path_, bytes)) {
         written_ = std::move(bytes);

@@ -156,8 +156,12 @@ QByteArray ReportCsv(const ContestReport& report)
 {
     const bool adjust = HasAdjustments(report);
     QString text = CsvLine(ColumnTitles(adjust));
-    for (const ReportRow& r : report.rows)
-        text += CsvLine(RowCells(r, adjust));
+    for (const ReportRow& r : report.rows) {
+        QStringList cells = RowCells(r, adjust);
+        cells[1] = SpreadsheetText(cells[1]);
+        cells[2] = SpreadsheetText(cells[2]);
+        text += CsvLine(cells);
+    }
     return "\xEF\xBB\xBF" + text.toUtf8();
 }
 

@@ -278,7 +278,7 @@ TEST(Programme, AProgrammeThatCannotBeStoredSaysSoInTheWindowsAndToTheCommandLin
     TestApp t;
     const QString path = t.w.services.programmePath = t.w.path("programme.csv");
     ASSERT_TRUE(t.start());
-    t.app->programme.Append({Speaker{.name = "Ann"}, Speaker{.name = "Bob"}});
+    t.app->programme.Append({Speaker{.name = "Ann"}, Speaker{.name = "Bob"}, Speaker{.name = "Cid"}});
     ProgrammeForm& form = t.app->programmeForm();
     form.Form_Show();
     FakeInstanceChannel channel;
@@ -288,11 +288,11 @@ TEST(Programme, AProgrammeThatCannotBeStoredSaysSoInTheWindowsAndToTheCommandLin
     QFile file(path);
     ASSERT_TRUE(file.setPermissions(QFile::ReadOwner));
     EXPECT_TRUE(send({"next"}).startsWith("NOT-STORED ")) << "the displays show Bob, the file does not";
-    EXPECT_TRUE(send({"speaker", "1"}).startsWith("NOT-STORED ")) << "every change tries again";
+    EXPECT_TRUE(send({"speaker", "3"}).startsWith("NOT-STORED ")) << "every change tries again";
     EXPECT_TRUE(shown() && form.Problem->text().contains(path));
     EXPECT_EQ(send({"pause"}), kAnswerNotOffered) << "a command that changes no store is answered as always";
     ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-    EXPECT_EQ(send({"next"}), kAnswerActed);
+    EXPECT_EQ(send({"speaker", "2"}), kAnswerActed);
     EXPECT_FALSE(shown());
     Programme back;
     ProgrammeStore again(path, back);
@@ -358,7 +358,7 @@ TEST(Programme, NamesAndTitlesShowAsPlainTextEachIsolatedInTheMainAndFullScreenW
     const QString title = "第1位 \u2068<b>HACKED</b>\u2069《\u2068\u202e张三\u2069》";
     const struct { const char* where; QLabel* label; QString text; } cases[] = {
         {"main window", t.app->mainForm().Label5, title},
-        {"full screen", t.app->fullScreenForm().Label1, title},
+        {"full screen", t.app->fullScreenForm().SpeakerLabel, title},
         {"下一位", t.app->fullScreenForm().NextLabel, "下一位：\u2068<img src=\"x.png\">\u2069"},
         {"information", t.app->fullScreenForm().Label2, "<font color=red>info</font>"},
     };
