@@ -1,6 +1,8 @@
 #include "hotkeys/DesktopKeys.h"
 
+#ifndef _WIN32
 #include <xkbcommon/xkbcommon.h>
+#endif
 
 #include <QRegularExpression>
 
@@ -24,8 +26,14 @@ const QString& Quote()
 }
 } // namespace
 
+// GNOME's shortcuts are a Linux desktop's: on Windows no key has an accelerator.
 QString AcceleratorFor(int modifierBits, int virtualKey)
 {
+#ifdef _WIN32
+    Q_UNUSED(modifierBits);
+    Q_UNUSED(virtualKey);
+    return {};
+#else
     const std::uint32_t keysym = KeysymForVirtualKey(virtualKey);
     char name[64];
     if (!keysym || xkb_keysym_get_name(keysym, name, sizeof name) <= 0)
@@ -35,6 +43,7 @@ QString AcceleratorFor(int modifierBits, int virtualKey)
         if (modifierBits & kModifiers[i].bit)
             accelerator += QStringLiteral("<%1>").arg(QLatin1String(kModifiers[i].name));
     return accelerator + QLatin1String(name);
+#endif
 }
 
 std::optional<StoredKey> KeyOfAccelerator(const QString& accelerator)
@@ -52,6 +61,9 @@ std::optional<StoredKey> KeyOfAccelerator(const QString& accelerator)
         key.modifierBits |= it->bit;
         rest = rest.mid(m.capturedLength());
     }
+#ifdef _WIN32
+    return std::nullopt;
+#else
     const QByteArray name = rest.toLatin1();
     xkb_keysym_t keysym = xkb_keysym_from_name(name.constData(), XKB_KEYSYM_NO_FLAGS);
     if (keysym == XKB_KEY_NoSymbol)
@@ -60,6 +72,7 @@ std::optional<StoredKey> KeyOfAccelerator(const QString& accelerator)
     if (!key.virtualKey)
         return std::nullopt;
     return key;
+#endif
 }
 
 QString ShortcutCommand(const QString& executable, const QString& words)

@@ -3,6 +3,7 @@
 // keeps the old file's attributes and permissions) or, for a new file, MoveFileExW with
 // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
 #include "config/AtomicFile.h"
+#include "config/RegularFile.h"
 #include "platform/win/WinFiles.h"
 
 #include <QDateTime>
@@ -83,6 +84,8 @@ void AtomicFile::setBeforeRename(BeforeRename hook)
 
 bool AtomicFile::replace(const QString& path, const QByteArray& bytes)
 {
+    if (!FileTargetProblem(path).isEmpty())
+        return false;
     const QFileInfo target = targetOf(path);
     const std::wstring targetName = WinPath(target.absoluteFilePath());
     const DWORD attributes = GetFileAttributesW(targetName.c_str());

@@ -1,6 +1,7 @@
 #include "config/RegularFile.h"
 #include "platform/win/WinFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <windows.h>
@@ -37,4 +38,29 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes)
     }
     CloseHandle(h);
     return result;
+}
+
+QString FileTargetProblem(const QString& path)
+{
+    const std::wstring name = WinPath(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? QString()
+                   : QCoreApplication::translate("RegularFile", "无法查看该路径");
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return QCoreApplication::translate("RegularFile", "这是一个文件夹");
+    // Opened as a write would open it, links followed: a link to nothing, a device (NUL, COM1)
+    // or a pipe is not a disk file.
+    const HANDLE h = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                   ? QCoreApplication::translate("RegularFile", "这是一个指向不存在的文件的链接")
+                   : QCoreApplication::translate("RegularFile", "无法查看该路径");
+    const bool disk = WinIsDiskFile(h);
+    CloseHandle(h);
+    return disk ? QString() : QCoreApplication::translate("RegularFile", "这不是普通文件（是设备、管道或套接字）");
 }
