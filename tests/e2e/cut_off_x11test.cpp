@@ -38,9 +38,11 @@ TEST(EndToEndCutOff, AKilledTimingIsRecordedAsInterruptedOrContinuedAtTheNextSta
         << text("records.csv").toStdString();
     EXPECT_FALSE(QFile::exists(data + "journal.json"));
 
-    // Bob's minute cut off after 2.5 s: continued at the next start (the user says 是), then reset.
+    // Bob's minute cut off after 4.5 s (before the journal's first rewrite): continued at the
+    // next start (the user says 是), then reset. Without the time before the cut the record would
+    // hold 2 s at most.
     EXPECT_EQ(horalto({"start"}), 0);
-    QThread::msleep(2500);
+    QThread::msleep(4500);
     cut();
     ASSERT_TRUE(run.start());
     const QString question = ProgramRun::findWindow("继续上次计时");

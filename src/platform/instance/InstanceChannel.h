@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <functional>
+#include <optional>
 
 // One running program per user and display, and the one-line requests a later start sends it.
 // A later start asks; the running program listens and answers each request with one line.
@@ -31,4 +32,14 @@ public:
     // Room for the longest request: a message to the speaker of 100 characters (up to
     // kSpeakerMessageUnits UTF-16 units, 3 bytes each at most in UTF-8), in base64.
     static constexpr int kMaxRequest = 2048;
+
+protected:
+    // The claim of the running program: nobody holds it, another program holds it (starting, it
+    // listens soon), or this program holds it now.
+    enum class Lock { Free, Taken, Held };
+    // The asking both channels share: `exchange` with a listening program (nothing when none
+    // listens, a null answer when it gave none); else the claim probed, again every 50 ms while
+    // another program is starting, for at most `startingMs`.
+    static Reply AskUntilSettled(const std::function<std::optional<QByteArray>()>& exchange,
+                                 const std::function<Lock()>& probeLock, int startingMs);
 };

@@ -219,23 +219,7 @@ LocalInstanceChannel::~LocalInstanceChannel()
 
 InstanceChannel::Reply LocalInstanceChannel::ask(const QByteArray& request, bool claim)
 {
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
-        if (const std::optional<QByteArray> answer = Exchange(request))
-            return answer->isNull() ? Reply {Reply::Kind::NoAnswer, {}} : Reply {Reply::Kind::Answered, *answer};
-        switch (ProbeLock(claim)) {
-        case Lock::Free:
-            return {Reply::Kind::NoneRuns, {}};
-        case Lock::Held:
-            return {Reply::Kind::Claimed, {}};
-        case Lock::Taken: // another program is starting and listens soon
-            break;
-        }
-        if (waited.elapsed() > kStartingMs)
-            return {Reply::Kind::NoAnswer, {}};
-        QThread::msleep(50);
-    }
+    return AskUntilSettled([&] { return Exchange(request); }, [&] { return ProbeLock(claim); }, kStartingMs);
 }
 
 // Nothing when no program listens; a null answer when one listens but does not answer.

@@ -23,7 +23,6 @@ public:
     QString socketPath() const { return socketPath_; }
 
 private:
-    enum class Lock { Free, Taken, Held };
     std::optional<QByteArray> Exchange(const QByteArray& request) const;
     Lock ProbeLock(bool keep);
     void Serve(int fd);

@@ -89,23 +89,7 @@ WinInstanceChannel::~WinInstanceChannel()
 
 InstanceChannel::Reply WinInstanceChannel::ask(const QByteArray& request, bool claim)
 {
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
-        if (const std::optional<QByteArray> answer = exchange(request))
-            return answer->isNull() ? Reply {Reply::Kind::NoAnswer, {}} : Reply {Reply::Kind::Answered, *answer};
-        switch (probeLock(claim)) {
-        case Lock::Free:
-            return {Reply::Kind::NoneRuns, {}};
-        case Lock::Held:
-            return {Reply::Kind::Claimed, {}};
-        case Lock::Taken: // another program is starting and listens soon
-            break;
-        }
-        if (waited.elapsed() > kStartingMs)
-            return {Reply::Kind::NoAnswer, {}};
-        QThread::msleep(50);
-    }
+    return AskUntilSettled([&] { return exchange(request); }, [&] { return probeLock(claim); }, kStartingMs);
 }
 
 std::optional<QByteArray> WinInstanceChannel::exchange(const QByteArray& request) const

@@ -22,7 +22,6 @@ public:
     QString pipeName() const { return name_; }
 
 private:
-    enum class Lock { Free, Taken, Held };
     std::optional<QByteArray> exchange(const QByteArray& request) const;
     Lock probeLock(bool keep);
 
